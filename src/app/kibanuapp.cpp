@@ -1,0 +1,86 @@
+#include "kibanuapp.h"
+
+#include "board/frmtodo.h"
+#include "board/shelflist.h"
+#include "board/todoboard.h"
+#include "clock.h"
+#include "prompter.h"
+#include "text/jdate.h"
+
+#include <QCoreApplication>
+
+KibanuApp::KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
+                     std::unique_ptr<Prompter> prompter)
+    : m_folder(programFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
+      m_board(std::make_unique<TodoBoard>()), m_shelf(std::make_unique<ShelfList>())
+{
+}
+
+KibanuApp::~KibanuApp() = default;
+
+void KibanuApp::start()
+{
+    m_todo = std::make_unique<frmTodo>(*this);
+    m_todo->Form_Load();
+}
+
+QString KibanuApp::path(DataFile file) const
+{
+    return QDir(m_folder).filePath(dataFileName(file));
+}
+
+bool KibanuApp::mayWrite(DataFile file) const
+{
+    return !m_unreadable.contains(file);
+}
+
+void KibanuApp::noteRead(DataFile file, const TextFileRead &read)
+{
+    if (read.status != TextFileRead::Unreadable)
+        return;
+    m_unreadable.append(file);
+    m_unreadableReasons.append(QStringLiteral("%1：%2").arg(dataFileName(file), read.error));
+}
+
+void KibanuApp::loadAll()
+{
+    noteRead(DataFile::Todo, m_board->loadTodoList(path(DataFile::Todo)));
+    noteRead(DataFile::Closet, m_shelf->loadCloset(path(DataFile::Closet)));
+}
+
+void KibanuApp::reportUnreadable()
+{
+    if (m_unreadableReasons.isEmpty())
+        return;
+    m_prompter->inform(QStringLiteral("次のファイルを最後まで読み込めませんでした。\n%1\n\n"
+                                      "内容を守るため、これらのファイルは今回保存しません。")
+                           .arg(m_unreadableReasons.join(QLatin1Char('\n'))));
+}
+
+bool KibanuApp::saveOrTell(DataFile file, const WriteResult &result)
+{
+    if (result.ok)
+        return true;
+    m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2\n\n"
+                                      "終了を取り消します。データはまだ失われていません。")
+                           .arg(dataFileName(file), result.error));
+    return false;
+}
+
+bool KibanuApp::quitWithSaving()
+{
+    if (m_ended)
+        return true;
+    const QString today = jdate::shortDate(m_clock->today());
+    if (!saveOrTell(DataFile::Done, m_board->commitForQuit(today, path(DataFile::Done))))
+        return false;
+    if (mayWrite(DataFile::Todo)
+        && !saveOrTell(DataFile::Todo, m_board->writeTodoList(path(DataFile::Todo))))
+        return false;
+    if (mayWrite(DataFile::Closet)
+        && !saveOrTell(DataFile::Closet, m_shelf->writeCloset(path(DataFile::Closet))))
+        return false;
+    m_ended = true;
+    QCoreApplication::exit(0);
+    return true;
+}

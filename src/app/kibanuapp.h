@@ -1,0 +1,62 @@
+#pragma once
+
+#include "datafiles.h"
+#include "text/textfile.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class Clock;
+class Prompter;
+class TodoBoard;
+class ShelfList;
+class frmTodo;
+
+// The one application object: it owns the models, the clock, the prompter and the
+// windows, and runs loading and the quit.
+class KibanuApp : public QObject {
+    Q_OBJECT
+public:
+    KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
+              std::unique_ptr<Prompter> prompter);
+    ~KibanuApp() override;
+
+    // Creates the main window and runs its start steps.
+    void start();
+
+    // Runs every loader in order. A file that exists but cannot be read is remembered
+    // and never written this run.
+    void loadAll();
+    // Tells the user once which files could not be read.
+    void reportUnreadable();
+
+    // Commits and writes everything, then ends the program. False when something could
+    // not be saved: the user was told and the program goes on with all data in memory.
+    bool quitWithSaving();
+    [[nodiscard]] bool hasEnded() const { return m_ended; }
+
+    [[nodiscard]] QString path(DataFile file) const;
+    [[nodiscard]] bool mayWrite(DataFile file) const;
+
+    [[nodiscard]] TodoBoard &board() { return *m_board; }
+    [[nodiscard]] ShelfList &shelf() { return *m_shelf; }
+    [[nodiscard]] const Clock &clock() const { return *m_clock; }
+    [[nodiscard]] Prompter &prompter() { return *m_prompter; }
+    [[nodiscard]] frmTodo *todoWindow() { return m_todo.get(); }
+
+private:
+    void noteRead(DataFile file, const TextFileRead &read);
+    bool saveOrTell(DataFile file, const WriteResult &result);
+
+    QString m_folder;
+    std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<Prompter> m_prompter;
+    std::unique_ptr<TodoBoard> m_board;
+    std::unique_ptr<ShelfList> m_shelf;
+    std::unique_ptr<frmTodo> m_todo;
+    QList<DataFile> m_unreadable;
+    QStringList m_unreadableReasons;
+    bool m_ended = false;
+};

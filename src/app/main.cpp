@@ -1,0 +1,17 @@
+#include "clock.h"
+#include "kibanuapp.h"
+#include "messageboxprompter.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication qapp(argc, argv);
+    qapp.setApplicationName(QStringLiteral("Kibanu"));
+    // Only the quit sequence ends the program.
+    qapp.setQuitOnLastWindowClosed(false);
+    KibanuApp app(QCoreApplication::applicationDirPath(), std::make_unique<SystemClock>(),
+                  std::make_unique<MessageBoxPrompter>());
+    app.start();
+    return qapp.exec();
+}

@@ -1,0 +1,41 @@
+#include "messageboxprompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+enum class Answer { First, Second };
+
+Answer ask(const QString &text, const QString &first, const QString &second)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kibanu"), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton *firstButton = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton *secondButton = nullptr;
+    if (!second.isEmpty()) {
+        secondButton = box.addButton(second, QMessageBox::RejectRole);
+        box.setEscapeButton(secondButton);
+    }
+    box.setDefaultButton(firstButton);
+    box.exec();
+    return box.clickedButton() == firstButton ? Answer::First : Answer::Second;
+}
+
+} // namespace
+
+void MessageBoxPrompter::inform(const QString &text)
+{
+    ask(text, QStringLiteral("OK"), {});
+}
+
+bool MessageBoxPrompter::askYesNo(const QString &text)
+{
+    return ask(text, QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")) == Answer::First;
+}
+
+bool MessageBoxPrompter::askOkCancel(const QString &text)
+{
+    return ask(text, QStringLiteral("OK"), QStringLiteral("キャンセル")) == Answer::First;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "prompter.h"
+
+// Message boxes titled "Kibanu", without an icon, with Japanese button texts.
+class MessageBoxPrompter : public Prompter {
+public:
+    void inform(const QString &text) override;
+    bool askYesNo(const QString &text) override;
+    bool askOkCancel(const QString &text) override;
+};

@@ -1,0 +1,211 @@
+#include "frmtodo.h"
+
+#include "app/clock.h"
+#include "app/kibanuapp.h"
+#include "pictures.h"
+#include "slotwidgets.h"
+#include "text/jdate.h"
+#include "text/typedtextvalidator.h"
+#include "todoboard.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QToolButton>
+
+namespace {
+
+// Rows lie 360 twips apart; the first row sits a little differently.
+int labelTop(int i) { return i == 0 ? 150 : 120 + 360 * i; }
+int checkTop(int i) { return i == 0 ? 105 : 120 + 360 * i; }
+int editTop(int i) { return 135 + 360 * i - (i == 0 ? 15 : 0); }
+
+constexpr int KeyEnter = 13;
+constexpr int KeyTab = 9;
+
+} // namespace
+
+frmTodo::frmTodo(KibanuApp &app) : m_app(app), m_board(app.board())
+{
+    setObjectName(QStringLiteral("frmTodo"));
+    setWindowTitle(QStringLiteral("Kibanu "));
+    auto *client = new QWidget(this);
+    client->setFixedSize(twips(7890), twips(5730));
+    setCentralWidget(client);
+    createSlots(client);
+    createButtons(client);
+    connectBoard();
+}
+
+void frmTodo::createSlots(QWidget *client)
+{
+    for (int i = 0; i < SlotCount; ++i) {
+        chkTodo[i] = new QCheckBox(client);
+        chkTodo[i]->setObjectName(QStringLiteral("chkTodo_%1").arg(i));
+        chkTodo[i]->setGeometry(twipsRect(120, checkTop(i), 255, 255));
+        chkTodo[i]->setToolTip(QStringLiteral("用件が終了したらクリックして印をつけましょう"));
+
+        lblTodo[i] = new TodoLabel(i, client);
+        lblTodo[i]->setGeometry(twipsRect(480, labelTop(i), 5175, i == 0 ? 270 : 255));
+        lblTodo[i]->setFont(pGothicFont());
+        lblTodo[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        lblTodo[i]->setAutoFillBackground(true);
+        lblTodo[i]->setBackgroundRole(QPalette::Base);
+        lblTodo[i]->setToolTip(
+            QStringLiteral("用件を入力、変更するためには、ダブルクリックして下さい"));
+
+        txtTodo[i] = new SlotEdit(i, client);
+        txtTodo[i]->setGeometry(twipsRect(480, editTop(i), 5175, i == 0 ? 285 : 300));
+        txtTodo[i]->setFont(pGothicFont());
+        TypedTextValidator::install(txtTodo[i], TypedTextValidator::Plain);
+        txtTodo[i]->hide();
+    }
+}
+
+QToolButton *frmTodo::pictureButton(QWidget *client, const char *name, const QString &caption,
+                                    int top)
+{
+    auto *button = new QToolButton(client);
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setIconSize(QSize(24, 24));
+    button->setFont(gothicFont());
+    button->setGeometry(twipsRect(6360, top, 1095, 705));
+    return button;
+}
+
+void frmTodo::createButtons(QWidget *client)
+{
+    using pictures::Button;
+    cmdHelp = pictureButton(client, "cmdHelp", QStringLiteral("ヘルプ"), 720);
+    cmdHelp->setIcon(pictures::button(Button::Help));
+    cmdSchedule = pictureButton(client, "cmdSchedule", QStringLiteral("予定表"), 1560);
+    cmdTel = pictureButton(client, "cmdTel", QStringLiteral("電話帳"), 2400);
+    cmdTel->setIcon(pictures::button(Button::Tel));
+    cmdDone = pictureButton(client, "cmdDone", QStringLiteral("やった事"), 3240);
+    cmdDone->setIcon(pictures::button(Button::Done));
+    cmdTrash = pictureButton(client, "cmdTrash", QStringLiteral("たな上げ"), 4080);
+    cmdTrash->setIcon(pictures::button(Button::Shelf));
+    cmdClose = pictureButton(client, "cmdClose", QStringLiteral("閉じる"), 4920);
+    cmdClose->setIcon(pictures::button(Button::Close));
+
+    Frame1 = new QGroupBox(QStringLiteral("日付"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(6120, 0, 1335, 615));
+    lblDate = new QLabel(Frame1);
+    lblDate->setObjectName(QStringLiteral("lblDate"));
+    lblDate->setGeometry(twipsRect(120, 255, 1095, 255));
+    lblDate->setAlignment(Qt::AlignCenter);
+
+    lblHint = new QLabel(client);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setGeometry(twipsRect(840, 5280, 4305, 255));
+    lblHint->setTextFormat(Qt::PlainText);
+
+    connect(cmdHelp, &QToolButton::clicked, this, &frmTodo::cmdHelp_Click);
+    connect(cmdSchedule, &QToolButton::clicked, this, &frmTodo::cmdSchedule_Click);
+    connect(cmdTel, &QToolButton::clicked, this, &frmTodo::cmdTel_Click);
+    connect(cmdDone, &QToolButton::clicked, this, &frmTodo::cmdDone_Click);
+    connect(cmdTrash, &QToolButton::clicked, this, &frmTodo::cmdTrash_Click);
+    connect(cmdClose, &QToolButton::clicked, this, &frmTodo::cmdClose_Click);
+}
+
+void frmTodo::connectBoard()
+{
+    for (int i = 0; i < SlotCount; ++i) {
+        connect(chkTodo[i], &QCheckBox::toggled, this,
+                [this, i](bool on) { m_board.setDone(i, on); });
+        connect(txtTodo[i], &QLineEdit::textChanged, this,
+                [this, i](const QString &text) { m_board.setEditText(i, text); });
+        connect(lblTodo[i], &TodoLabel::doubleClicked, this, &frmTodo::lblTodo_DblClick);
+        connect(txtTodo[i], &SlotEdit::enterPressed, this,
+                [this](int index) { txtTodo_KeyPress(index, KeyEnter); });
+        connect(txtTodo[i], &SlotEdit::tabPressed, this,
+                [this](int index) { txtTodo_KeyPress(index, KeyTab); });
+        connect(txtTodo[i], &SlotEdit::lostFocus, this, [this](int index) {
+            if (!m_hidingEdit)
+                txtTodo_LostFocus(index);
+        });
+    }
+    connect(&m_board, &TodoBoard::textChanged, this,
+            [this](int i) { lblTodo[i]->setText(m_board.text(i)); });
+    connect(&m_board, &TodoBoard::doneChanged, this,
+            [this](int i) { chkTodo[i]->setChecked(m_board.isDone(i)); });
+    connect(&m_board, &TodoBoard::editTextChanged, this, [this](int i) {
+        if (txtTodo[i]->text() != m_board.editText(i))
+            txtTodo[i]->setText(m_board.editText(i));
+    });
+    connect(&m_board, &TodoBoard::editingChanged, this, &frmTodo::showEditing);
+}
+
+void frmTodo::showEditing(int i)
+{
+    const bool editing = m_board.isEditing(i);
+    m_hidingEdit = true;
+    lblTodo[i]->setVisible(!editing);
+    txtTodo[i]->setVisible(editing);
+    m_hidingEdit = false;
+}
+
+void frmTodo::Form_Load()
+{
+    hide();
+    const QDate today = m_app.clock().today();
+    cmdSchedule->setIcon(pictures::calendar(today.day()));
+    m_app.loadAll();
+    m_board.setInputStatus(-1);
+    lblDate->setText(jdate::shortDate(today));
+    show();
+    m_app.reportUnreadable();
+}
+
+void frmTodo::lblTodo_DblClick(int index)
+{
+    m_board.beginEdit(index);
+    txtTodo[index]->setFocus(Qt::OtherFocusReason);
+    m_board.setInputStatus(index);
+}
+
+void frmTodo::txtTodo_KeyPress(int index, int keyAscii)
+{
+    if (keyAscii == KeyEnter) {
+        txtTodo_LostFocus(index);
+    } else if (keyAscii == KeyTab) {
+        txtTodo_LostFocus(index);
+        lblTodo_DblClick(index == SlotCount - 1 ? 0 : index + 1);
+    }
+}
+
+void frmTodo::txtTodo_LostFocus(int index)
+{
+    m_board.endEdit(index);
+    if (m_board.isEditChanged(index))
+        analyseCommit(index);
+}
+
+void frmTodo::analyseCommit(int index)
+{
+    m_board.clearEditChanged(index);
+}
+
+void frmTodo::cmdSchedule_Click() {}
+void frmTodo::cmdTel_Click() {}
+void frmTodo::cmdDone_Click() {}
+void frmTodo::cmdTrash_Click() {}
+void frmTodo::cmdHelp_Click() {}
+
+void frmTodo::cmdClose_Click()
+{
+    if (m_app.quitWithSaving())
+        hide();
+}
+
+void frmTodo::closeEvent(QCloseEvent *event)
+{
+    if (m_app.hasEnded() || m_app.quitWithSaving())
+        event->accept();
+    else
+        event->ignore();
+}

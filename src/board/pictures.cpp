@@ -1,0 +1,101 @@
+#include "pictures.h"
+
+#include "twips.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace pictures {
+namespace {
+
+constexpr int Size = 32;
+
+QPixmap blank()
+{
+    QPixmap pixmap(Size, Size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+QFont boldFont(int pixelSize)
+{
+    QFont f = gothicFont();
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    return f;
+}
+
+void drawPage(QPainter &p, const QColor &paper)
+{
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(paper);
+    p.drawRect(5, 3, 22, 26);
+}
+
+} // namespace
+
+QPixmap calendar(int day)
+{
+    QPixmap pixmap = blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(3, 3, 26, 26);
+    p.setBrush(QColor(200, 30, 30));
+    p.drawRect(3, 3, 26, 8);
+    p.setPen(Qt::black);
+    p.setFont(boldFont(14));
+    p.drawText(QRect(3, 11, 26, 18), Qt::AlignCenter, QString::number(day));
+    return pixmap;
+}
+
+QPixmap button(Button which)
+{
+    QPixmap pixmap = blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    switch (which) {
+    case Button::Help:
+        p.setBrush(QColor(255, 230, 90));
+        p.setPen(QPen(Qt::black, 1));
+        p.drawEllipse(4, 4, 24, 24);
+        p.setFont(boldFont(18));
+        p.drawText(QRect(4, 4, 24, 24), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    case Button::Tel: {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor(60, 60, 60));
+        p.drawRoundedRect(4, 8, 24, 18, 4, 4);
+        p.setBrush(QColor(230, 230, 230));
+        p.drawEllipse(10, 11, 12, 12);
+        p.setBrush(QColor(60, 60, 60));
+        p.drawRoundedRect(2, 4, 28, 6, 3, 3);
+        break;
+    }
+    case Button::Done:
+        drawPage(p, Qt::white);
+        p.setPen(QPen(QColor(0, 140, 0), 3));
+        p.drawPolyline(QPolygon({QPoint(9, 16), QPoint(14, 22), QPoint(23, 9)}));
+        break;
+    case Button::Shelf:
+        p.setPen(QPen(QColor(110, 70, 30), 2));
+        p.setBrush(QColor(210, 170, 110));
+        p.drawRect(4, 14, 24, 14);
+        p.drawLine(4, 10, 28, 10);
+        p.setBrush(Qt::white);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(9, 4, 14, 10);
+        break;
+    case Button::Close:
+        p.setPen(QPen(QColor(80, 50, 20), 1));
+        p.setBrush(QColor(170, 120, 60));
+        p.drawRect(8, 3, 16, 26);
+        p.setBrush(QColor(240, 200, 60));
+        p.drawEllipse(19, 15, 3, 3);
+        break;
+    }
+    return pixmap;
+}
+
+} // namespace pictures

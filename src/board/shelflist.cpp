@@ -1,0 +1,29 @@
+#include "shelflist.h"
+
+void ShelfList::append(const QString &text)
+{
+    const int row = rowCount();
+    insertRows(row, 1);
+    setData(index(row), text);
+}
+
+void ShelfList::removeAt(int row)
+{
+    removeRows(row, 1);
+}
+
+TextFileRead ShelfList::loadCloset(const QString &path)
+{
+    TextFileRead read = readTextFile(path);
+    QStringList items;
+    LineReader reader(read.text);
+    while (!reader.atEnd())
+        items.append(reader.readTextLine());
+    setStringList(items);
+    return read;
+}
+
+WriteResult ShelfList::writeCloset(const QString &path) const
+{
+    return writeTextLines(path, stringList());
+}

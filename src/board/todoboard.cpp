@@ -1,0 +1,83 @@
+#include "todoboard.h"
+
+void TodoBoard::setText(int slot, const QString &text)
+{
+    if (m_slots.at(slot).text == text)
+        return;
+    m_slots.at(slot).text = text;
+    emit textChanged(slot);
+}
+
+void TodoBoard::setDone(int slot, bool done)
+{
+    if (m_slots.at(slot).done == done)
+        return;
+    m_slots.at(slot).done = done;
+    emit doneChanged(slot);
+}
+
+void TodoBoard::setEditText(int slot, const QString &text)
+{
+    Slot &s = m_slots.at(slot);
+    if (s.editText == text)
+        return;
+    s.editText = text;
+    s.editChanged = true;
+    emit editTextChanged(slot);
+}
+
+void TodoBoard::beginEdit(int slot)
+{
+    m_slots.at(slot).editing = true;
+    emit editingChanged(slot);
+    setEditText(slot, text(slot));
+}
+
+bool TodoBoard::endEdit(int slot)
+{
+    if (!m_slots.at(slot).editing)
+        return false;
+    // The text first: hiding the box may already run the focus-loss handling.
+    setText(slot, editText(slot));
+    m_slots.at(slot).editing = false;
+    emit editingChanged(slot);
+    m_inputStatus = -1;
+    return true;
+}
+
+TextFileRead TodoBoard::loadTodoList(const QString &path)
+{
+    TextFileRead read = readTextFile(path);
+    LineReader reader(read.text);
+    for (int k = 0; k < SlotCount; ++k)
+        setText(k, reader.readTextLine());
+    return read;
+}
+
+WriteResult TodoBoard::writeTodoList(const QString &path) const
+{
+    QStringList lines;
+    for (const Slot &s : m_slots)
+        lines.append(s.text);
+    return writeTextLines(path, lines);
+}
+
+WriteResult TodoBoard::commitForQuit(const QString &dateText, const QString &donePath)
+{
+    for (int i = 0; i < SlotCount; ++i) {
+        endEdit(i);
+        if (!isDone(i))
+            continue;
+        const WriteResult appended = addToDone(donePath, text(i), dateText);
+        if (!appended.ok)
+            return appended;
+        setText(i, QString());
+        setDone(i, false);
+    }
+    return {};
+}
+
+WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText)
+{
+    return appendTextLine(donePath, dateText + text);
+}

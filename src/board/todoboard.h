@@ -1,0 +1,71 @@
+#pragma once
+
+#include "text/textfile.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+// The fourteen to-do slots: their texts, done marks and edit boxes.
+class TodoBoard : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int SlotCount = 14;
+
+    using QObject::QObject;
+
+    [[nodiscard]] QString text(int slot) const { return m_slots.at(slot).text; }
+    void setText(int slot, const QString &text);
+
+    // The done mark belongs to the position, not to the text.
+    [[nodiscard]] bool isDone(int slot) const { return m_slots.at(slot).done; }
+    void setDone(int slot, bool done);
+
+    // The edit box's text; any change sets its changed flag.
+    [[nodiscard]] QString editText(int slot) const { return m_slots.at(slot).editText; }
+    void setEditText(int slot, const QString &text);
+    [[nodiscard]] bool isEditChanged(int slot) const { return m_slots.at(slot).editChanged; }
+    void clearEditChanged(int slot) { m_slots.at(slot).editChanged = false; }
+
+    // Open for editing: the edit box shows instead of the text.
+    [[nodiscard]] bool isEditing(int slot) const { return m_slots.at(slot).editing; }
+    // The open slot, or -1.
+    [[nodiscard]] int inputStatus() const { return m_inputStatus; }
+    void setInputStatus(int slot) { m_inputStatus = slot; }
+
+    // Opens the slot: the edit box takes the slot's text.
+    void beginEdit(int slot);
+    // Closes an open slot: its text takes the edit box's text. False when it was closed.
+    bool endEdit(int slot);
+
+    // todo.txt: line k is slot k; a short file leaves the rest empty, lines after the
+    // fourteenth are ignored.
+    TextFileRead loadTodoList(const QString &path);
+    [[nodiscard]] WriteResult writeTodoList(const QString &path) const;
+
+    // Commits open edits, then appends every marked slot to done.txt (the date
+    // immediately followed by the text) and empties it. A slot that reached done.txt
+    // loses its mark, so a second attempt after a failure never appends it again.
+    WriteResult commitForQuit(const QString &dateText, const QString &donePath);
+
+signals:
+    void textChanged(int slot);
+    void doneChanged(int slot);
+    void editTextChanged(int slot);
+    void editingChanged(int slot);
+
+private:
+    struct Slot {
+        QString text;
+        QString editText;
+        bool done = false;
+        bool editChanged = false;
+        bool editing = false;
+    };
+    std::array<Slot, SlotCount> m_slots;
+    int m_inputStatus = -1;
+};
+
+// One line of done.txt: the date immediately followed by the text.
+WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText);

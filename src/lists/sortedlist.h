@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+// The one order of every sorted list: Japanese collation, case ignored.
+[[nodiscard]] int compareListText(const QString &a, const QString &b);
+
+// A list kept in that order. A new item goes after every item that compares equal, and
+// its position is returned so that a table beside the list can follow it.
+class SortedListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int insertSorted(const QString &text);
+    void removeAt(int row);
+    void clear();
+
+    [[nodiscard]] int count() const { return int(m_items.size()); }
+    [[nodiscard]] QString at(int row) const { return m_items.at(row); }
+    [[nodiscard]] const QStringList &items() const { return m_items; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+private:
+    QStringList m_items;
+};

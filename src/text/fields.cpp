@@ -1,0 +1,11 @@
+#include "fields.h"
+
+#include "narrow.h"
+
+SplitFields splitFields(const QString &line, const QString &separator)
+{
+    const QString text = narrow(line);
+    if (text.isEmpty())
+        return {};
+    return {text.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive)};
+}

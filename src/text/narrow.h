@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Full-width letters, digits, signs, the ideographic space and katakana become their
+// half-width forms; every other character stays as it is.
+[[nodiscard]] QString narrow(const QString &text);

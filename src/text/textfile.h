@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Data files: CP932 text, CR LF line ends, no header, no quoting.
+
+struct TextFileRead {
+    enum Status { Ok, Missing, Unreadable };
+    Status status = Missing;
+    QString text;   // the decoded text; for Unreadable, what could be read before the fault
+    QString error;  // why it could not be read, for the user
+};
+
+[[nodiscard]] TextFileRead readTextFile(const QString &path);
+
+struct WriteResult {
+    bool ok = true;
+    QString error;
+};
+
+// Replaces the file with the lines, each ended by CR LF. The old file stays whole when
+// anything fails (temporary file, then rename).
+[[nodiscard]] WriteResult writeTextLines(const QString &path, const QStringList &lines);
+
+// Appends one line and its CR LF in a single write.
+[[nodiscard]] WriteResult appendTextLine(const QString &path, const QString &line);
+
+// Reads lines the way every loader does: a CR ends a line and a LF right after it is
+// dropped; a lone LF stays in the text; the end of the text ends the last line.
+class LineReader {
+public:
+    explicit LineReader(QString text) : m_text(std::move(text)) {}
+    [[nodiscard]] bool atEnd() const { return m_pos >= m_text.size(); }
+    // At the end it returns the empty text.
+    QString readTextLine();
+
+private:
+    QString m_text;
+    qsizetype m_pos = 0;
+};

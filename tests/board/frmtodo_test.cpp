@@ -1,0 +1,129 @@
+#include "board/slotwidgets.h"
+#include "board/todoboard.h"
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+class BoardWindow : public AppTest {
+protected:
+    void SetUp() override { w = startBoard(); }
+    TodoLabel *label(int i) { return w->findChild<TodoLabel *>(QStringLiteral("lblTodo_%1").arg(i)); }
+    SlotEdit *edit(int i) { return w->findChild<SlotEdit *>(QStringLiteral("txtTodo_%1").arg(i)); }
+    QCheckBox *check(int i) { return w->findChild<QCheckBox *>(QStringLiteral("chkTodo_%1").arg(i)); }
+    void open(int i) { QTest::mouseDClick(label(i), Qt::LeftButton); }
+    bool isOpen(int i) { return edit(i)->isVisible() && !label(i)->isVisible(); }
+
+    frmTodo *w = nullptr;
+};
+
+} // namespace
+
+TEST_F(BoardWindow, showsCaptionsDateAndLayoutInPixelsOfTwips)
+{
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kibanu "));
+    EXPECT_EQ(w->findChild<QLabel *>("lblDate")->text(), QStringLiteral("2026/12/07"));
+    EXPECT_EQ(w->findChild<QToolButton *>("cmdTrash")->text(), QString::fromUtf8("たな上げ"));
+    EXPECT_EQ(label(0)->geometry(), QRect(32, 10, 345, 18));
+    EXPECT_EQ(label(13)->geometry(), QRect(32, 320, 345, 17));
+    EXPECT_EQ(edit(1)->geometry(), QRect(32, 33, 345, 20));
+    EXPECT_EQ(check(1)->geometry(), QRect(8, 32, 17, 17));
+    EXPECT_EQ(w->findChild<QToolButton *>("cmdClose")->geometry(), QRect(424, 328, 73, 47));
+    for (int i = 0; i < 14; ++i)
+        EXPECT_FALSE(edit(i)->isVisible()) << i;
+}
+
+TEST_F(BoardWindow, doubleClickOpensTypingAndEnterCommits)
+{
+    open(2);
+    ASSERT_TRUE(isOpen(2));
+    EXPECT_TRUE(edit(2)->hasFocus());
+    EXPECT_EQ(app->board().inputStatus(), 2);
+    QTest::keyClicks(edit(2), QStringLiteral("buy milk"));
+    QTest::keyClick(edit(2), Qt::Key_Return);
+    EXPECT_FALSE(isOpen(2));
+    EXPECT_EQ(label(2)->text(), QStringLiteral("buy milk"));
+    EXPECT_EQ(app->board().text(2), QStringLiteral("buy milk"));
+    EXPECT_EQ(app->board().inputStatus(), -1);
+    EXPECT_FALSE(app->board().isEditChanged(2)); // the analysis ran once and cleared it
+
+    open(5); // an empty slot: Enter leaves it empty
+    EXPECT_EQ(edit(5)->text(), QString());
+    QTest::keyClick(edit(5), Qt::Key_Enter);
+    EXPECT_EQ(app->board().text(5), QString());
+    EXPECT_FALSE(isOpen(5));
+}
+
+TEST_F(BoardWindow, tabCommitsAndWalksDownWrappingToTheFirstSlot)
+{
+    app->board().setText(0, QStringLiteral("first"));
+    open(12);
+    QTest::keyClicks(edit(12), QStringLiteral("x"));
+    QTest::keyClick(edit(12), Qt::Key_Tab);
+    EXPECT_EQ(app->board().text(12), QStringLiteral("x"));
+    ASSERT_TRUE(isOpen(13));
+    QTest::keyClick(edit(13), Qt::Key_Tab);
+    EXPECT_FALSE(isOpen(13));
+    ASSERT_TRUE(isOpen(0));
+    EXPECT_TRUE(edit(0)->hasFocus());
+    EXPECT_EQ(edit(0)->text(), QStringLiteral("first"));
+    EXPECT_EQ(app->board().inputStatus(), 0);
+}
+
+TEST_F(BoardWindow, focusToAnotherControlClosesButWindowDeactivationDoesNot)
+{
+    open(1);
+    QTest::keyClicks(edit(1), QStringLiteral("abc"));
+    QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit(1), &deactivated);
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(edit(1), &popup);
+    EXPECT_TRUE(isOpen(1));
+
+    open(4); // double click on another slot while one is open
+    EXPECT_FALSE(isOpen(1));
+    EXPECT_EQ(app->board().text(1), QStringLiteral("abc"));
+    ASSERT_TRUE(isOpen(4));
+    EXPECT_EQ(app->board().inputStatus(), 4);
+
+    check(7)->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(isOpen(4));
+    EXPECT_EQ(app->board().inputStatus(), -1);
+}
+
+TEST_F(BoardWindow, enterThatConfirmsAConversionStaysWithTheInputMethod)
+{
+    open(3);
+    QInputMethodEvent composing(QString::fromUtf8("かいぎ"), {});
+    QApplication::sendEvent(edit(3), &composing);
+    QTest::keyClick(edit(3), Qt::Key_Return);
+    EXPECT_TRUE(isOpen(3));
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("会議"));
+    QApplication::sendEvent(edit(3), &commit);
+    QTest::keyClick(edit(3), Qt::Key_Return);
+    EXPECT_FALSE(isOpen(3));
+    EXPECT_EQ(app->board().text(3), QString::fromUtf8("会議"));
+}
+
+TEST_F(BoardWindow, closingTheWindowSavesTickedSlotsAndEnds)
+{
+    app->board().setText(0, QStringLiteral("done item"));
+    app->board().setText(1, QStringLiteral("open item"));
+    QTest::mouseClick(check(0), Qt::LeftButton);
+    EXPECT_TRUE(app->board().isDone(0));
+    open(1);
+    QTest::keyClicks(edit(1), QStringLiteral("!"));
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(app->hasEnded());
+    EXPECT_EQ(readBytes(path("done.txt")), QByteArray("2026/12/07done item\r\n"));
+    EXPECT_EQ(readBytes(path("todo.txt")),
+              QByteArray("\r\nopen item!\r\n") + QByteArray("\r\n").repeated(12));
+    EXPECT_EQ(readBytes(path("closet.txt")), QByteArray());
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/kibanuapp.h"
+#include "board/frmtodo.h"
+#include "common/fakes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// The whole application on a temporary program folder, on a fixed day.
+class AppTest : public ::testing::Test {
+protected:
+    AppTest()
+    {
+        auto clockOwner = std::make_unique<FakeClock>(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+        auto prompterOwner = std::make_unique<ScriptedPrompter>();
+        clock = clockOwner.get();
+        prompter = prompterOwner.get();
+        app = std::make_unique<KibanuApp>(dir.path(), std::move(clockOwner),
+                                          std::move(prompterOwner));
+    }
+
+    QString path(const char *name) const { return QDir(dir.path()).filePath(name); }
+
+    frmTodo *startBoard()
+    {
+        app->start();
+        frmTodo *w = app->todoWindow();
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        return w;
+    }
+
+    QTemporaryDir dir;
+    FakeClock *clock = nullptr;
+    ScriptedPrompter *prompter = nullptr;
+    std::unique_ptr<KibanuApp> app;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/clock.h"
+#include "app/prompter.h"
+
+#include <QList>
+#include <QStringList>
+
+class FakeClock : public Clock {
+public:
+    explicit FakeClock(QDateTime now) : m_now(std::move(now)) {}
+    [[nodiscard]] QDateTime now() const override { return m_now; }
+    void set(QDateTime now) { m_now = std::move(now); }
+
+private:
+    QDateTime m_now;
+};
+
+// Records every message and gives the scripted answers in turn (true when none is left).
+class ScriptedPrompter : public Prompter {
+public:
+    void inform(const QString &text) override { messages.append(text); }
+    bool askYesNo(const QString &text) override { return answer(text); }
+    bool askOkCancel(const QString &text) override { return answer(text); }
+
+    QStringList messages;
+    QList<bool> answers;
+
+private:
+    bool answer(const QString &text)
+    {
+        messages.append(text);
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+};

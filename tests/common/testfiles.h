@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Byte-level access to files in tests.
+void writeBytes(const QString &path, const QByteArray &bytes);
+[[nodiscard]] QByteArray readBytes(const QString &path);
+// The CP932 bytes of a text (the test fails on a character CP932 cannot hold).
+[[nodiscard]] QByteArray sjis(const QString &text);

@@ -1,0 +1,88 @@
+#include "common/testfiles.h"
+#include "text/textfile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList allLines(const QString &text)
+{
+    LineReader reader(text);
+    QStringList lines;
+    while (!reader.atEnd())
+        lines.append(reader.readTextLine());
+    return lines;
+}
+
+class TextFileTest : public ::testing::Test {
+protected:
+    QString path(const char *name) const { return QDir(dir.path()).filePath(name); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST(LineReader, endsLinesAtCarriageReturns)
+{
+    EXPECT_EQ(allLines("a\r\nb\r\n"), QStringList({"a", "b"}));
+    EXPECT_EQ(allLines("a\r\n\r\nb"), QStringList({"a", "", "b"}));
+    // A lone LF stays in the text; a lone CR ends a line without eating the next letter.
+    EXPECT_EQ(allLines("a\nb\n"), QStringList({"a\nb\n"}));
+    EXPECT_EQ(allLines("ab\rcd\rx"), QStringList({"ab", "cd", "x"}));
+    EXPECT_TRUE(allLines("").isEmpty());
+    LineReader reader("only\r\n");
+    reader.readTextLine();
+    EXPECT_EQ(reader.readTextLine(), QString());
+}
+
+TEST_F(TextFileTest, readsCp932AndTellsMissingFromUnreadable)
+{
+    EXPECT_EQ(readTextFile(path("none.txt")).status, TextFileRead::Missing);
+
+    writeBytes(path("ok.txt"), sjis(QString::fromUtf8("予定\r\n")));
+    const TextFileRead ok = readTextFile(path("ok.txt"));
+    EXPECT_EQ(ok.status, TextFileRead::Ok);
+    EXPECT_EQ(ok.text, QString::fromUtf8("予定\r\n"));
+
+    writeBytes(path("bad.txt"), QByteArray("first\r\nsec\x82"));
+    const TextFileRead bad = readTextFile(path("bad.txt"));
+    EXPECT_EQ(bad.status, TextFileRead::Unreadable);
+    EXPECT_EQ(bad.text, QStringLiteral("first\r\nsec"));
+    EXPECT_FALSE(bad.error.isEmpty());
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.txt"));
+    EXPECT_EQ(readTextFile(path("folder.txt")).status, TextFileRead::Unreadable);
+}
+
+TEST_F(TextFileTest, writesWholeFilesWithCrLf)
+{
+    ASSERT_TRUE(writeTextLines(path("out.txt"), {QString::fromUtf8("ｶﾅ漢字"), "", "x"}).ok);
+    EXPECT_EQ(readBytes(path("out.txt")), QByteArray("\xB6\xC5\x8A\xBF\x8E\x9A\r\n\r\nx\r\n"));
+    ASSERT_TRUE(writeTextLines(path("out.txt"), {}).ok);
+    EXPECT_EQ(readBytes(path("out.txt")), QByteArray());
+}
+
+TEST_F(TextFileTest, failedWriteLeavesTheOldFileWhole)
+{
+    writeBytes(path("keep.txt"), "old\r\n");
+    const WriteResult emoji = writeTextLines(path("keep.txt"), {QString::fromUtf8("new 😀")});
+    EXPECT_FALSE(emoji.ok);
+    EXPECT_TRUE(emoji.error.contains(QString::fromUtf8("😀")));
+    EXPECT_EQ(readBytes(path("keep.txt")), QByteArray("old\r\n"));
+
+    EXPECT_FALSE(writeTextLines(path("no/such/dir.txt"), {"x"}).ok);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files) == QStringList({"keep.txt"}));
+}
+
+TEST_F(TextFileTest, appendsOneLineAtATime)
+{
+    ASSERT_TRUE(appendTextLine(path("done.txt"), QString::fromUtf8("2026/12/07済")).ok);
+    ASSERT_TRUE(appendTextLine(path("done.txt"), QStringLiteral("2026/12/07")).ok);
+    EXPECT_EQ(readBytes(path("done.txt")),
+              QByteArray("2026/12/07\x8D\xCF\r\n2026/12/07\r\n"));
+    EXPECT_FALSE(appendTextLine(path("done.txt"), QString::fromUtf8("😀")).ok);
+    EXPECT_EQ(readBytes(path("done.txt")).size(), 26);
+}
