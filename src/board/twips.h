@@ -15,21 +15,23 @@
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-// The proportional Gothic of labels and edit boxes, and the fixed-pitch one of buttons.
-[[nodiscard]] inline QFont pGothicFont()
+[[nodiscard]] inline QFont fontOf(const QStringList &families)
 {
     QFont f;
-    f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                   QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    f.setFamilies(families);
     f.setPixelSize(12);
     return f;
 }
 
+// The proportional Gothic of labels and edit boxes, and the fixed-pitch one of buttons.
+[[nodiscard]] inline QFont pGothicFont()
+{
+    return fontOf({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                   QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+}
+
 [[nodiscard]] inline QFont gothicFont()
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+    return fontOf({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
                    QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
-    f.setPixelSize(12);
-    return f;
 }
