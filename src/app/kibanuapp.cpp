@@ -5,6 +5,8 @@
 #include "board/todoboard.h"
 #include "clock.h"
 #include "prompter.h"
+#include "schedule/frmschedule.h"
+#include "schedule/scheduletable.h"
 #include "text/jdate.h"
 
 #include <QCoreApplication>
@@ -12,11 +14,19 @@
 KibanuApp::KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
                      std::unique_ptr<Prompter> prompter)
     : m_folder(programFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
-      m_board(std::make_unique<TodoBoard>()), m_shelf(std::make_unique<ShelfList>())
+      m_board(std::make_unique<TodoBoard>()), m_shelf(std::make_unique<ShelfList>()),
+      m_schedule(std::make_unique<ScheduleTable>())
 {
 }
 
 KibanuApp::~KibanuApp() = default;
+
+frmSchedule &KibanuApp::scheduleWindow()
+{
+    if (!m_scheduleWindow)
+        m_scheduleWindow = std::make_unique<frmSchedule>(*this);
+    return *m_scheduleWindow;
+}
 
 void KibanuApp::start()
 {
@@ -46,6 +56,8 @@ void KibanuApp::loadAll()
 {
     noteRead(DataFile::Todo, m_board->loadTodoList(path(DataFile::Todo)));
     noteRead(DataFile::Closet, m_shelf->loadCloset(path(DataFile::Closet)));
+    noteRead(DataFile::Schedule,
+             m_schedule->loadSchedule(path(DataFile::Schedule), m_clock->today()));
 }
 
 void KibanuApp::reportUnreadable()
@@ -71,14 +83,19 @@ bool KibanuApp::quitWithSaving()
 {
     if (m_ended)
         return true;
-    const QString today = jdate::shortDate(m_clock->today());
-    if (!saveOrTell(DataFile::Done, m_board->commitForQuit(today, path(DataFile::Done))))
+    const QDate today = m_clock->today();
+    const QString donePath = path(DataFile::Done);
+    if (!saveOrTell(DataFile::Done, m_board->commitForQuit(jdate::shortDate(today), donePath)))
         return false;
     if (mayWrite(DataFile::Todo)
         && !saveOrTell(DataFile::Todo, m_board->writeTodoList(path(DataFile::Todo))))
         return false;
     if (mayWrite(DataFile::Closet)
         && !saveOrTell(DataFile::Closet, m_shelf->writeCloset(path(DataFile::Closet))))
+        return false;
+    if (mayWrite(DataFile::Schedule)
+        && !saveOrTell(DataFile::Schedule,
+                       m_schedule->writeForQuit(path(DataFile::Schedule), donePath, today)))
         return false;
     m_ended = true;
     QCoreApplication::exit(0);

@@ -12,7 +12,9 @@ class Clock;
 class Prompter;
 class TodoBoard;
 class ShelfList;
+class ScheduleTable;
 class frmTodo;
+class frmSchedule;
 
 // The one application object: it owns the models, the clock, the prompter and the
 // windows, and runs loading and the quit.
@@ -44,7 +46,10 @@ public:
     [[nodiscard]] ShelfList &shelf() { return *m_shelf; }
     [[nodiscard]] const Clock &clock() const { return *m_clock; }
     [[nodiscard]] Prompter &prompter() { return *m_prompter; }
+    [[nodiscard]] ScheduleTable &schedule() { return *m_schedule; }
     [[nodiscard]] frmTodo *todoWindow() { return m_todo.get(); }
+    // Created, hidden, on first use.
+    [[nodiscard]] frmSchedule &scheduleWindow();
 
 private:
     void noteRead(DataFile file, const TextFileRead &read);
@@ -55,7 +60,9 @@ private:
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<TodoBoard> m_board;
     std::unique_ptr<ShelfList> m_shelf;
+    std::unique_ptr<ScheduleTable> m_schedule;
     std::unique_ptr<frmTodo> m_todo;
+    std::unique_ptr<frmSchedule> m_scheduleWindow;
     QList<DataFile> m_unreadable;
     QStringList m_unreadableReasons;
     bool m_ended = false;

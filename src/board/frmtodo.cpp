@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/kibanuapp.h"
 #include "pictures.h"
+#include "schedule/frmschedule.h"
 #include "slotwidgets.h"
 #include "text/jdate.h"
 #include "text/typedtextvalidator.h"
@@ -190,7 +191,15 @@ void frmTodo::analyseCommit(int index)
     m_board.clearEditChanged(index);
 }
 
-void frmTodo::cmdSchedule_Click() {}
+void frmTodo::cmdSchedule_Click()
+{
+    frmSchedule &schedule = m_app.scheduleWindow();
+    schedule.show();
+    schedule.raise();
+    schedule.activateWindow();
+    schedule.setWindowIcon(cmdSchedule->icon());
+}
+
 void frmTodo::cmdTel_Click() {}
 void frmTodo::cmdDone_Click() {}
 void frmTodo::cmdTrash_Click() {}

@@ -98,4 +98,34 @@ QPixmap button(Button which)
     return pixmap;
 }
 
+QPixmap whitePage()
+{
+    QPixmap pixmap = blank();
+    QPainter p(&pixmap);
+    drawPage(p, Qt::white);
+    return pixmap;
+}
+
+QPixmap blackPage()
+{
+    QPixmap pixmap = blank();
+    QPainter p(&pixmap);
+    drawPage(p, Qt::black);
+    return pixmap;
+}
+
+QPixmap trashBox()
+{
+    QPixmap pixmap = blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRect(6, 4, 20, 4);
+    p.drawPolygon(QPolygon({QPoint(7, 9), QPoint(25, 9), QPoint(23, 29), QPoint(9, 29)}));
+    for (int x : {12, 16, 20})
+        p.drawLine(x, 12, x, 26);
+    return pixmap;
+}
+
 } // namespace pictures

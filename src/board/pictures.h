@@ -11,4 +11,11 @@ namespace pictures {
 enum class Button { Help, Tel, Done, Shelf, Close };
 [[nodiscard]] QPixmap button(Button which);
 
+// The drag pictures: white while dragging, black over a target that takes the drag.
+[[nodiscard]] QPixmap whitePage();
+[[nodiscard]] QPixmap blackPage();
+
+// The trash box of the shelf and schedule windows.
+[[nodiscard]] QPixmap trashBox();
+
 } // namespace pictures

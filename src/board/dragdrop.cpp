@@ -1,0 +1,112 @@
+#include "dragdrop.h"
+
+#include "pictures.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace dragdrop {
+namespace {
+
+const QString mimeType = QStringLiteral("application/x-kibanu-drag");
+
+class SourceFilter : public QObject {
+public:
+    SourceFilter(QWidget *source, std::function<std::optional<Payload>()> makePayload)
+        : QObject(source), m_source(source), m_makePayload(std::move(makePayload))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::RightButton)
+            return false;
+        if (const auto payload = m_makePayload())
+            start(m_source, *payload);
+        return true;
+    }
+
+private:
+    QWidget *m_source;
+    std::function<std::optional<Payload>()> m_makePayload;
+};
+
+} // namespace
+
+std::optional<Payload> decode(const QMimeData *mime)
+{
+    if (!mime || !mime->hasFormat(mimeType))
+        return std::nullopt;
+    const QStringList parts = QString::fromUtf8(mime->data(mimeType)).split(QLatin1Char('\n'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    return Payload{parts.at(0), parts.at(1).toInt()};
+}
+
+void start(QWidget *source, const Payload &payload)
+{
+    auto *mime = new QMimeData;
+    mime->setData(mimeType, (payload.tag + QLatin1Char('\n') + QString::number(payload.index)).toUtf8());
+    auto *drag = new QDrag(source);
+    drag->setMimeData(mime);
+    drag->setDragCursor(pictures::whitePage(), Qt::IgnoreAction);
+    drag->setDragCursor(pictures::blackPage(), Qt::MoveAction);
+    drag->exec(Qt::MoveAction);
+}
+
+void installSource(QWidget *source, std::function<std::optional<Payload>()> makePayload)
+{
+    source->installEventFilter(new SourceFilter(source, std::move(makePayload)));
+}
+
+Target::Target(QWidget *widget, QStringList tags, Handler enter, std::function<void()> leave,
+               Handler drop)
+    : QObject(widget), m_tags(std::move(tags)), m_enter(std::move(enter)),
+      m_leave(std::move(leave)), m_drop(std::move(drop))
+{
+    widget->setAcceptDrops(true);
+    widget->installEventFilter(this);
+}
+
+bool Target::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *e = static_cast<QDropEvent *>(event);
+        const auto payload = decode(e->mimeData());
+        if (!payload || !m_tags.contains(payload->tag)) {
+            e->ignore();
+            return true;
+        }
+        e->setDropAction(Qt::MoveAction);
+        e->accept();
+        if (event->type() == QEvent::DragEnter)
+            m_enter(*payload);
+        return true;
+    }
+    case QEvent::DragLeave:
+        m_leave();
+        return true;
+    case QEvent::Drop: {
+        auto *e = static_cast<QDropEvent *>(event);
+        const auto payload = decode(e->mimeData());
+        if (payload && m_tags.contains(payload->tag)) {
+            e->setDropAction(Qt::MoveAction);
+            e->accept();
+            m_drop(*payload);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace dragdrop

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QMimeData;
+class QWidget;
+
+// Right-button drag and drop between the program's windows. The source's tag travels in
+// the drag ("TodoLabel", "TrashBox", "ScheduleBox"), with the slot index for a to-do.
+namespace dragdrop {
+
+struct Payload {
+    QString tag;
+    int index = -1;
+};
+
+[[nodiscard]] std::optional<Payload> decode(const QMimeData *mime);
+
+// Starts a drag and returns when it ends: white page while dragging, black page over a
+// target that takes it.
+void start(QWidget *source, const Payload &payload);
+
+// Turns a right-button press on the widget into a drag; the press is swallowed, so it
+// never changes a selection. makePayload may refuse by returning nothing.
+void installSource(QWidget *source, std::function<std::optional<Payload>()> makePayload);
+
+// Makes the widget take drags whose tag it knows, calling enter, leave and drop.
+class Target : public QObject {
+    Q_OBJECT
+public:
+    using Handler = std::function<void(const Payload &)>;
+    Target(QWidget *widget, QStringList tags, Handler enter, std::function<void()> leave,
+           Handler drop);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QStringList m_tags;
+    Handler m_enter;
+    std::function<void()> m_leave;
+    Handler m_drop;
+};
+
+} // namespace dragdrop

@@ -1,0 +1,121 @@
+#include "dlgschedule.h"
+
+#include "app/clock.h"
+#include "app/kibanuapp.h"
+#include "app/prompter.h"
+#include "board/twips.h"
+#include "frmschedule.h"
+#include "scheduletable.h"
+#include "text/classifier.h"
+#include "text/typedtextvalidator.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit *addField(QDialog *dialog, const char *name, const QString &caption, const char *labelName,
+                    int top)
+{
+    auto *label = new QLabel(caption, dialog);
+    label->setObjectName(QLatin1String(labelName));
+    label->setGeometry(twipsRect(120, top + 30, 615, 255));
+    auto *box = new QLineEdit(dialog);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(twipsRect(840, top, 3855, 315));
+    box->setFont(pGothicFont());
+    return box;
+}
+
+QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption, int left)
+{
+    auto *button = new QPushButton(caption, dialog);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(twipsRect(left, 1740, 1095, 375));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+dlgSchedule::dlgSchedule(KibanuApp &app, frmSchedule &schedule, QWidget *parent)
+    : QDialog(parent), m_app(app), m_schedule(schedule)
+{
+    setObjectName(QStringLiteral("dlgSchedule"));
+    setWindowTitle(QStringLiteral("予定の編集"));
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(twips(4920), twips(2310));
+    txtDate = addField(this, "txtDate", QStringLiteral("日付"), "lblDate", 120);
+    txtTime = addField(this, "txtTime", QStringLiteral("時間"), "lblTime", 540);
+    txtEvent = addField(this, "txtEvent", QStringLiteral("用件"), "lblEvent", 960);
+    TypedTextValidator::install(txtDate, TypedTextValidator::Field);
+    TypedTextValidator::install(txtTime, TypedTextValidator::Field);
+    TypedTextValidator::install(txtEvent, TypedTextValidator::Field);
+    lblHint = new QLabel(this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setGeometry(twipsRect(120, 1380, 4575, 255));
+    cmdOK = addButton(this, "cmdOK", QStringLiteral("OK"), 2160);
+    cmdCancel = addButton(this, "cmdCancel", QStringLiteral("キャンセル"), 3360);
+    connect(cmdOK, &QPushButton::clicked, this, &dlgSchedule::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &dlgSchedule::cmdCancel_Click);
+    connect(txtEvent, &QLineEdit::textChanged, this, &dlgSchedule::txtEvent_Change);
+}
+
+void dlgSchedule::showWith(qint16 newMode, const QString &date, const QString &time,
+                           const QString &event)
+{
+    txtDate->setText(date);
+    txtTime->setText(time);
+    txtEvent->setText(event);
+    mode = newMode;
+    show();
+    raise();
+    activateWindow();
+    txtDate->setFocus();
+}
+
+void dlgSchedule::txtEvent_Change()
+{
+    cmdOK->setDefault(true);
+}
+
+void dlgSchedule::refuse(QLineEdit *box, const QString &message)
+{
+    m_app.prompter().inform(message);
+    box->setSelection(0, int(box->text().size()));
+    box->setFocus();
+}
+
+void dlgSchedule::cmdOK_Click()
+{
+    if (!isDateText(txtDate->text(), m_app.clock().today()))
+        return refuse(txtDate, QStringLiteral("有効な日付を入力して下さい"));
+    if (!isTimeText(txtTime->text()))
+        return refuse(txtTime, QStringLiteral("有効な時間を入力して下さい"));
+    if (mode == 1 || mode == 10) {
+        const int selected = m_schedule.selectedIndex();
+        if (mode == 10 && selected >= 0)
+            m_app.schedule().removeAt(selected);
+        // Only a full schedule refuses, and a change has just made room.
+        if (!m_schedule.additemdatetime(txtDate->text(), txtTime->text(), txtEvent->text()))
+            return;
+    }
+    finish();
+}
+
+void dlgSchedule::cmdCancel_Click()
+{
+    finish();
+}
+
+void dlgSchedule::reject()
+{
+    cmdCancel_Click();
+}
+
+void dlgSchedule::finish()
+{
+    hide();
+    cmdOK->setDefault(false);
+}

@@ -1,0 +1,209 @@
+#include "frmschedule.h"
+
+#include "app/clock.h"
+#include "app/kibanuapp.h"
+#include "app/prompter.h"
+#include "board/dragdrop.h"
+#include "board/pictures.h"
+#include "board/twips.h"
+#include "dlgschedule.h"
+#include "scheduletable.h"
+#include "text/jdate.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+const QString scheduleBox = QStringLiteral("ScheduleBox");
+constexpr int KeyDelete = 46;
+
+} // namespace
+
+frmSchedule::frmSchedule(KibanuApp &app) : m_app(app), m_table(app.schedule())
+{
+    setObjectName(QStringLiteral("frmSchedule"));
+    setWindowTitle(QStringLiteral("予定表"));
+    setFixedSize(twips(6735), twips(4815));
+    createControls();
+    Form_Load();
+}
+
+frmSchedule::~frmSchedule() = default;
+
+void frmSchedule::createControls()
+{
+    auto *frame = new QGroupBox(QStringLiteral("日付"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(twipsRect(120, 0, 1335, 615));
+    lblDate = new QLabel(frame);
+    lblDate->setObjectName(QStringLiteral("lblDate"));
+    lblDate->setGeometry(twipsRect(120, 255, 1095, 255));
+    lblDate->setAlignment(Qt::AlignCenter);
+
+    cmdNew = new QPushButton(QStringLiteral("新規"), this);
+    cmdNew->setObjectName(QStringLiteral("cmdNew"));
+    cmdNew->setGeometry(twipsRect(1680, 150, 1095, 405));
+    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(twipsRect(2880, 150, 1095, 405));
+
+    lstSchedule = new QListView(this);
+    lstSchedule->setObjectName(QStringLiteral("lstSchedule"));
+    lstSchedule->setProperty("tag", scheduleBox);
+    lstSchedule->setGeometry(twipsRect(120, 720, 5535, 3615));
+    lstSchedule->setFont(gothicFont());
+    lstSchedule->setModel(&m_table.list());
+    lstSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstSchedule->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstSchedule->setUniformItemSizes(true);
+    lstSchedule->installEventFilter(this);
+    dragdrop::installSource(lstSchedule->viewport(),
+                            [] { return dragdrop::Payload{scheduleBox, -1}; });
+
+    cmdTrashBox = new QToolButton(this);
+    cmdTrashBox->setObjectName(QStringLiteral("cmdTrashBox"));
+    cmdTrashBox->setGeometry(twipsRect(5835, 2880, 735, 735));
+    cmdTrashBox->setIcon(pictures::trashBox());
+    cmdTrashBox->setIconSize(QSize(32, 32));
+    new dragdrop::Target(
+        cmdTrashBox, {scheduleBox},
+        [this](const dragdrop::Payload &p) { cmdTrashBox_DragEnter(p.tag); },
+        [this] { cmdTrashBox_DragLeave(); },
+        [this](const dragdrop::Payload &p) { cmdTrashBox_DragDrop(p.tag); });
+    auto *label1 = new QLabel(QStringLiteral("ゴミ箱"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(twipsRect(5835, 3660, 735, 255));
+    label1->setAlignment(Qt::AlignCenter);
+
+    lblHint = new QLabel(this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setGeometry(twipsRect(120, 4440, 5535, 255));
+
+    connect(cmdNew, &QPushButton::clicked, this, &frmSchedule::cmdNew_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmSchedule::cmdClose_Click);
+    connect(lstSchedule, &QListView::doubleClicked, this, &frmSchedule::lstSchedule_DblClick);
+}
+
+void frmSchedule::Form_Load()
+{
+    lblDate->setText(jdate::shortDate(m_app.clock().today()));
+}
+
+bool frmSchedule::add(const QString &eventdate, const QString &eventtime,
+                      const QString &eventinfo, const QString &temp)
+{
+    if (m_table.add(eventdate, eventtime, eventinfo, temp))
+        return true;
+    m_app.prompter().inform(QStringLiteral("予定表がいっぱいです（%1 件）。\n"
+                                           "予定を削除してから追加して下さい。")
+                                .arg(ScheduleTable::Capacity));
+    return false;
+}
+
+bool frmSchedule::additemdatetime(const QString &eventdate, const QString &eventtime,
+                                  const QString &eventinfo)
+{
+    const QString line =
+        scheduleListLine(eventdate, eventtime, eventinfo, m_app.clock().today());
+    return add(eventdate, eventtime, eventinfo, line);
+}
+
+bool frmSchedule::additemdate(const QString &eventdate, const QString &eventinfo)
+{
+    return additemdatetime(eventdate, QString(), eventinfo);
+}
+
+int frmSchedule::selectedIndex() const
+{
+    const QModelIndexList rows = lstSchedule->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+dlgSchedule &frmSchedule::dialog()
+{
+    if (!m_dialog)
+        m_dialog = new dlgSchedule(m_app, *this, this);
+    return *m_dialog;
+}
+
+void frmSchedule::cmdNew_Click()
+{
+    const QDateTime now = m_app.clock().now();
+    dialog().showWith(1, jdate::shortDate(now.date()), jdate::formatHhMm(now.time()), QString());
+}
+
+void frmSchedule::cmdClose_Click()
+{
+    hide();
+}
+
+void frmSchedule::lstSchedule_DblClick()
+{
+    const int pos = selectedIndex();
+    if (pos < 0)
+        return;
+    const scheduleitem &item = m_table.at(pos);
+    dialog().showWith(10, item.eventdate, item.eventtime, item.eventinfo);
+}
+
+void frmSchedule::lstSchedule_KeyDown(int keyCode)
+{
+    const int pos = selectedIndex();
+    if (keyCode != KeyDelete || pos < 0)
+        return;
+    if (m_app.prompter().askOkCancel(m_table.at(pos).eventinfo
+                                     + QStringLiteral("を削除します。よろしいですか？")))
+        m_table.removeAt(pos);
+}
+
+void frmSchedule::cmdTrashBox_DragEnter(const QString &tag)
+{
+    if (tag == scheduleBox)
+        lblHint->setText(QStringLiteral("予定を捨てます"));
+}
+
+void frmSchedule::cmdTrashBox_DragLeave()
+{
+    lblHint->clear();
+}
+
+void frmSchedule::cmdTrashBox_DragDrop(const QString &tag)
+{
+    if (tag == scheduleBox) {
+        const int pos = selectedIndex();
+        if (pos >= 0)
+            m_table.removeAt(pos);
+        else
+            m_app.prompter().inform(
+                QStringLiteral("予定を削除するには、まず左ボタンで削除予定を選択して下さい"));
+    }
+    lblHint->clear();
+}
+
+bool frmSchedule::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lstSchedule && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        lstSchedule_KeyDown(KeyDelete);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSchedule::closeEvent(QCloseEvent *event)
+{
+    // The close box unloads the window, which writes schedule.txt.
+    if (m_app.mayWrite(DataFile::Schedule)) {
+        const WriteResult written = m_table.writeAll(m_app.path(DataFile::Schedule));
+        if (!written.ok)
+            m_app.prompter().inform(QStringLiteral("schedule.txt を保存できませんでした。\n%1")
+                                        .arg(written.error));
+    }
+    event->accept();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+class KibanuApp;
+class ScheduleTable;
+class dlgSchedule;
+class QLabel;
+class QListView;
+class QPushButton;
+class QToolButton;
+
+// The schedule window: every appointment in one sorted list.
+class frmSchedule : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSchedule(KibanuApp &app);
+    ~frmSchedule() override;
+
+    // Every new entry comes in through these. False when the schedule is full: the user
+    // was told and nothing was added.
+    bool add(const QString &eventdate, const QString &eventtime, const QString &eventinfo,
+             const QString &temp);
+    bool additemdatetime(const QString &eventdate, const QString &eventtime,
+                         const QString &eventinfo);
+    bool additemdate(const QString &eventdate, const QString &eventinfo);
+
+    // The selected list position, or -1.
+    [[nodiscard]] int selectedIndex() const;
+
+    void Form_Load();
+    void cmdNew_Click();
+    void cmdClose_Click();
+    void lstSchedule_DblClick();
+    void lstSchedule_KeyDown(int keyCode);
+    void cmdTrashBox_DragEnter(const QString &tag);
+    void cmdTrashBox_DragLeave();
+    void cmdTrashBox_DragDrop(const QString &tag);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    dlgSchedule &dialog();
+
+    KibanuApp &m_app;
+    ScheduleTable &m_table;
+    QPushButton *cmdNew = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QLabel *lblDate = nullptr;
+    QListView *lstSchedule = nullptr;
+    QToolButton *cmdTrashBox = nullptr;
+    QLabel *lblHint = nullptr;
+    dlgSchedule *m_dialog = nullptr;
+};

@@ -1,0 +1,109 @@
+#include "scheduletable.h"
+
+#include "board/todoboard.h"
+#include "text/fields.h"
+#include "text/jdate.h"
+#include "text/typedtext.h"
+
+namespace {
+
+const QString twoBlanks = QStringLiteral("  ");
+const QString noTime = QStringLiteral("     ");
+
+QString fileLine(const scheduleitem &item)
+{
+    return QStringList{item.eventinfo, item.eventdate, item.eventtime,
+                       item.extra1,    item.extra2,    item.extra3}
+        .join(QLatin1Char(','));
+}
+
+} // namespace
+
+QString scheduleListLine(const QString &eventdate, const QString &eventtime,
+                         const QString &eventinfo, QDate today)
+{
+    const auto date = jdate::parseDate(eventdate, today);
+    QString line = date ? jdate::formatYyMmDd(*date) : eventdate;
+    line += twoBlanks;
+    if (eventtime.isEmpty()) {
+        line += noTime;
+    } else {
+        const auto time = jdate::parseTime(eventtime);
+        line += time ? jdate::formatHhMm(*time) : eventtime;
+    }
+    return line + twoBlanks + eventinfo;
+}
+
+int ScheduleTable::insertSorted(const scheduleitem &item, const QString &line)
+{
+    const int pos = m_list.insertSorted(line);
+    m_items.insert(pos, item);
+    m_handedToDone.insert(pos, false);
+    return pos;
+}
+
+void ScheduleTable::removeAt(int pos)
+{
+    m_items.removeAt(pos);
+    m_handedToDone.removeAt(pos);
+    m_list.removeAt(pos);
+}
+
+std::optional<int> ScheduleTable::add(const QString &eventdate, const QString &eventtime,
+                                      const QString &eventinfo, const QString &listLine)
+{
+    if (isFull())
+        return std::nullopt;
+    scheduleitem item;
+    item.eventdate = eventdate;
+    item.eventtime = eventtime;
+    item.eventinfo = typedtext::cleanField(eventinfo);
+    return insertSorted(item, typedtext::cleanField(listLine));
+}
+
+TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
+{
+    TextFileRead read = readTextFile(path);
+    LineReader reader(read.text);
+    while (!reader.atEnd()) {
+        const SplitFields f = splitFields(reader.readTextLine(), QStringLiteral(","));
+        const scheduleitem item{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)};
+        insertSorted(item, scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+    }
+    return read;
+}
+
+WriteResult ScheduleTable::writeAll(const QString &path) const
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < m_items.size(); ++i)
+        if (!m_handedToDone.at(i)) // already in done.txt after a failed quit
+            lines.append(fileLine(m_items.at(i)));
+    return writeTextLines(path, lines);
+}
+
+bool ScheduleTable::isPast(const scheduleitem &item, QDate today) const
+{
+    const auto date = jdate::parseDate(item.eventdate, today);
+    return date && *date < today;
+}
+
+WriteResult ScheduleTable::writeForQuit(const QString &path, const QString &donePath, QDate today)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        const scheduleitem &item = m_items.at(i);
+        if (!isPast(item, today)) {
+            lines.append(fileLine(item));
+            continue;
+        }
+        if (m_handedToDone.at(i))
+            continue;
+        // done.txt first: should schedule.txt then fail, the entry is not lost.
+        const WriteResult done = addToDone(donePath, item.eventinfo, item.eventdate);
+        if (!done.ok)
+            return done;
+        m_handedToDone[i] = true;
+    }
+    return writeTextLines(path, lines);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "lists/sortedlist.h"
+#include "text/textfile.h"
+
+#include <QDate>
+#include <QObject>
+
+#include <optional>
+
+// One appointment; every field is kept as typed or as read from schedule.txt.
+struct scheduleitem {
+    QString eventinfo;
+    QString eventdate;
+    QString eventtime; // empty for an entry without a time
+    QString extra1;
+    QString extra2;
+    QString extra3;
+};
+
+// The list line: "yy/mm/dd", two blanks, "hh:mm" (or five blanks), two blanks, the text.
+// A date or time that cannot be read shows as it is stored.
+[[nodiscard]] QString scheduleListLine(const QString &eventdate, const QString &eventtime,
+                                       const QString &eventinfo, QDate today);
+
+// The schedule: a table kept in the order of its sorted list, item i beside line i.
+class ScheduleTable : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Capacity = 1001;
+
+    using QObject::QObject;
+
+    [[nodiscard]] SortedListModel &list() { return m_list; }
+    [[nodiscard]] int ntschedule() const { return int(m_items.size()); }
+    [[nodiscard]] const scheduleitem &at(int pos) const { return m_items.at(pos); }
+    [[nodiscard]] bool isFull() const { return ntschedule() >= Capacity; }
+
+    // Puts the line where the sorted list places it and the item at the same position.
+    int insertSorted(const scheduleitem &item, const QString &line);
+    void removeAt(int pos);
+
+    // A new entry from the program: the event text loses its commas. Nothing when the
+    // table is full.
+    std::optional<int> add(const QString &eventdate, const QString &eventtime,
+                           const QString &eventinfo, const QString &listLine);
+
+    // Every line of schedule.txt, even beyond the capacity, so that a save loses none.
+    TextFileRead loadSchedule(const QString &path, QDate today);
+
+    // Every entry, past ones included.
+    [[nodiscard]] WriteResult writeAll(const QString &path) const;
+    // Entries whose day is before today go to done.txt (date text, then event text)
+    // instead of schedule.txt. An entry handed over once is never handed over again,
+    // so a second attempt after a failure does not repeat it.
+    WriteResult writeForQuit(const QString &path, const QString &donePath, QDate today);
+
+private:
+    [[nodiscard]] bool isPast(const scheduleitem &item, QDate today) const;
+
+    SortedListModel m_list;
+    QList<scheduleitem> m_items;
+    QList<bool> m_handedToDone;
+};

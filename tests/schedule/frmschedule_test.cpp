@@ -1,0 +1,162 @@
+#include "board/frmtodo.h"
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "schedule/dlgschedule.h"
+#include "schedule/frmschedule.h"
+#include "schedule/scheduletable.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+class ScheduleWindow : public AppTest {
+protected:
+    void SetUp() override
+    {
+        writeBytes(path("schedule.txt"), "a,2026/12/8,9:00\r\nb,2026/12/8,11:00\r\nc,2026/12/9,\r\n");
+        startBoard();
+        app->todoWindow()->findChild<QToolButton *>("cmdSchedule")->click();
+        w = &app->scheduleWindow();
+        list = w->findChild<QListView *>("lstSchedule");
+    }
+    dlgSchedule *dialog() { return w->findChild<dlgSchedule *>("dlgSchedule"); }
+    QLineEdit *box(const char *name) { return dialog()->findChild<QLineEdit *>(name); }
+    void select(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
+    QStringList lines() { return app->schedule().list().items(); }
+
+    frmSchedule *w = nullptr;
+    QListView *list = nullptr;
+};
+
+} // namespace
+
+TEST_F(ScheduleWindow, opensFromTheBoardWithTheSortedList)
+{
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8("予定表"));
+    EXPECT_FALSE(w->windowIcon().isNull());
+    EXPECT_EQ(list->model()->rowCount(), 3);
+    EXPECT_EQ(list->model()->index(2, 0).data().toString(), QStringLiteral("26/12/09         c"));
+}
+
+TEST_F(ScheduleWindow, newEntryIsCheckedThenAdded)
+{
+    w->findChild<QPushButton *>("cmdNew")->click();
+    ASSERT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(box("txtDate")->text(), QStringLiteral("2026/12/07"));
+    EXPECT_EQ(box("txtTime")->text(), QStringLiteral("09:00"));
+    box("txtDate")->setText(QStringLiteral("2/30"));
+    box("txtTime")->setText(QStringLiteral("9:5"));
+    QTest::keyClicks(box("txtEvent"), QStringLiteral("lunch"));
+    dialog()->findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_EQ(prompter->messages, QStringList({QString::fromUtf8("有効な日付を入力して下さい")}));
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(box("txtDate")->selectedText(), QStringLiteral("2/30"));
+
+    box("txtDate")->setText(QStringLiteral("12/8"));
+    dialog()->findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("有効な時間を入力して下さい"));
+    EXPECT_TRUE(dialog()->isVisible());
+
+    box("txtTime")->setText(QStringLiteral("10:00"));
+    // Once the event text was typed, Enter stores like OK.
+    QTest::keyClick(box("txtTime"), Qt::Key_Return);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(lines().at(1), QStringLiteral("26/12/08  10:00  lunch"));
+    EXPECT_EQ(app->schedule().at(1).eventdate, QStringLiteral("12/8"));
+}
+
+TEST_F(ScheduleWindow, changingATimeMovesTheEntryWithinItsDay)
+{
+    select(0); // a at 9:00
+    w->lstSchedule_DblClick();
+    ASSERT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(box("txtTime")->text(), QStringLiteral("9:00"));
+    box("txtTime")->setText(QStringLiteral("12:00"));
+    dialog()->findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_EQ(lines(), QStringList({QStringLiteral("26/12/08  11:00  b"),
+                                    QStringLiteral("26/12/08  12:00  a"),
+                                    QStringLiteral("26/12/09         c")}));
+    EXPECT_EQ(app->schedule().at(1).eventinfo, QStringLiteral("a"));
+}
+
+TEST_F(ScheduleWindow, escapeCancelsAndDoubleClickWithoutSelectionOpensNothing)
+{
+    w->lstSchedule_DblClick();
+    EXPECT_EQ(dialog(), nullptr);
+    w->cmdNew_Click();
+    QTest::keyClick(box("txtEvent"), Qt::Key_Escape);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(app->schedule().ntschedule(), 3);
+}
+
+TEST_F(ScheduleWindow, deleteKeyAsksFirst)
+{
+    select(1);
+    prompter->answers = {false};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("bを削除します。よろしいですか？"));
+    EXPECT_EQ(app->schedule().ntschedule(), 3);
+    prompter->answers = {true};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(app->schedule().ntschedule(), 2);
+    EXPECT_EQ(app->schedule().at(1).eventinfo, QStringLiteral("c"));
+}
+
+TEST_F(ScheduleWindow, trashBoxTakesTheSelectedEntryOnly)
+{
+    auto *hint = w->findChild<QLabel *>("lblHint");
+    w->cmdTrashBox_DragEnter(QStringLiteral("ScheduleBox"));
+    EXPECT_EQ(hint->text(), QString::fromUtf8("予定を捨てます"));
+    w->cmdTrashBox_DragDrop(QStringLiteral("ScheduleBox"));
+    EXPECT_EQ(prompter->messages,
+              QStringList({QString::fromUtf8("予定を削除するには、まず左ボタンで削除予定を選択して下さい")}));
+    EXPECT_EQ(app->schedule().ntschedule(), 3);
+    EXPECT_TRUE(hint->text().isEmpty());
+
+    select(2);
+    w->cmdTrashBox_DragDrop(QStringLiteral("TodoLabel")); // another window's control
+    EXPECT_EQ(app->schedule().ntschedule(), 3);
+    w->cmdTrashBox_DragDrop(QStringLiteral("ScheduleBox"));
+    EXPECT_EQ(app->schedule().ntschedule(), 2);
+    EXPECT_EQ(prompter->messages.size(), 1);
+}
+
+TEST_F(ScheduleWindow, closeBoxWritesTheFileAndReopeningShowsTheSameList)
+{
+    select(0);
+    prompter->answers = {true};
+    QTest::keyClick(list, Qt::Key_Delete);
+    w->close();
+    EXPECT_EQ(readBytes(path("schedule.txt")), QByteArray("b,2026/12/8,11:00,,,\r\nc,2026/12/9,,,,\r\n"));
+    app->todoWindow()->cmdSchedule_Click();
+    EXPECT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(lines().at(0), QStringLiteral("26/12/08  11:00  b"));
+}
+
+TEST_F(AppTest, scheduleThatCouldNotBeReadIsNeverWritten)
+{
+    const QByteArray damaged("a,2026/12/8,9:00\r\n\x81");
+    writeBytes(path("schedule.txt"), damaged);
+    startBoard();
+    app->scheduleWindow().close();
+    EXPECT_TRUE(app->quitWithSaving());
+    EXPECT_EQ(readBytes(path("schedule.txt")), damaged);
+}
+
+TEST_F(AppTest, fullScheduleRefusesThroughTheWindow)
+{
+    QByteArray content;
+    for (int i = 0; i < 1001; ++i)
+        content += "e,2027/1/1,\r\n";
+    writeBytes(path("schedule.txt"), content);
+    startBoard();
+    EXPECT_FALSE(app->scheduleWindow().additemdate("1/9", "more"));
+    EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_EQ(app->schedule().ntschedule(), 1001);
+}
