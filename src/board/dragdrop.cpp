@@ -39,6 +39,14 @@ private:
 
 } // namespace
 
+QMimeData *encode(const Payload &payload)
+{
+    auto *mime = new QMimeData;
+    mime->setData(mimeType,
+                  (payload.tag + QLatin1Char('\n') + QString::number(payload.index)).toUtf8());
+    return mime;
+}
+
 std::optional<Payload> decode(const QMimeData *mime)
 {
     if (!mime || !mime->hasFormat(mimeType))
@@ -51,10 +59,8 @@ std::optional<Payload> decode(const QMimeData *mime)
 
 void start(QWidget *source, const Payload &payload)
 {
-    auto *mime = new QMimeData;
-    mime->setData(mimeType, (payload.tag + QLatin1Char('\n') + QString::number(payload.index)).toUtf8());
     auto *drag = new QDrag(source);
-    drag->setMimeData(mime);
+    drag->setMimeData(encode(payload));
     drag->setDragCursor(pictures::whitePage(), Qt::IgnoreAction);
     drag->setDragCursor(pictures::blackPage(), Qt::MoveAction);
     drag->exec(Qt::MoveAction);

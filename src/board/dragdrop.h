@@ -19,6 +19,7 @@ struct Payload {
     int index = -1;
 };
 
+[[nodiscard]] QMimeData *encode(const Payload &payload);
 [[nodiscard]] std::optional<Payload> decode(const QMimeData *mime);
 
 // Starts a drag and returns when it ends: white page while dragging, black page over a

@@ -5,7 +5,6 @@
 #include "app/prompter.h"
 #include "board/twips.h"
 #include "frmschedule.h"
-#include "scheduletable.h"
 #include "text/classifier.h"
 #include "text/typedtextvalidator.h"
 
@@ -96,7 +95,7 @@ void dlgSchedule::cmdOK_Click()
     if (mode == 1 || mode == 10) {
         const int selected = m_schedule.selectedIndex();
         if (mode == 10 && selected >= 0)
-            m_app.schedule().removeAt(selected);
+            m_schedule.removeEntry(selected);
         // Only a full schedule refuses, and a change has just made room.
         if (!m_schedule.additemdatetime(txtDate->text(), txtTime->text(), txtEvent->text()))
             return;

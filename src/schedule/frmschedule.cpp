@@ -159,7 +159,15 @@ void frmSchedule::lstSchedule_KeyDown(int keyCode)
         return;
     if (m_app.prompter().askOkCancel(m_table.at(pos).eventinfo
                                      + QStringLiteral("を削除します。よろしいですか？")))
-        m_table.removeAt(pos);
+        removeEntry(pos);
+}
+
+void frmSchedule::removeEntry(int pos)
+{
+    m_table.removeAt(pos);
+    // No entry stays selected: a second Delete or drop must not take the next one.
+    lstSchedule->clearSelection();
+    lstSchedule->setCurrentIndex(QModelIndex());
 }
 
 void frmSchedule::cmdTrashBox_DragEnter(const QString &tag)
@@ -178,7 +186,7 @@ void frmSchedule::cmdTrashBox_DragDrop(const QString &tag)
     if (tag == scheduleBox) {
         const int pos = selectedIndex();
         if (pos >= 0)
-            m_table.removeAt(pos);
+            removeEntry(pos);
         else
             m_app.prompter().inform(
                 QStringLiteral("予定を削除するには、まず左ボタンで削除予定を選択して下さい"));

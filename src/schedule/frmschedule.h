@@ -25,6 +25,8 @@ public:
                          const QString &eventinfo);
     bool additemdate(const QString &eventdate, const QString &eventinfo);
 
+    // Removes the entry at that list position and leaves nothing selected.
+    void removeEntry(int pos);
     // The selected list position, or -1.
     [[nodiscard]] int selectedIndex() const;
 

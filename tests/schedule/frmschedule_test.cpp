@@ -125,6 +125,7 @@ TEST_F(ScheduleWindow, trashBoxTakesTheSelectedEntryOnly)
     w->cmdTrashBox_DragDrop(QStringLiteral("ScheduleBox"));
     EXPECT_EQ(app->schedule().ntschedule(), 2);
     EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_EQ(w->selectedIndex(), -1); // a second drop asks for a selection again
 }
 
 TEST_F(ScheduleWindow, closeBoxWritesTheFileAndReopeningShowsTheSameList)
