@@ -4,6 +4,8 @@
 #include "board/shelflist.h"
 #include "board/todoboard.h"
 #include "clock.h"
+#include "phonebook/frmtel.h"
+#include "phonebook/phonebook.h"
 #include "prompter.h"
 #include "schedule/frmschedule.h"
 #include "schedule/scheduletable.h"
@@ -15,7 +17,7 @@ KibanuApp::KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
                      std::unique_ptr<Prompter> prompter)
     : m_folder(programFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
       m_board(std::make_unique<TodoBoard>()), m_shelf(std::make_unique<ShelfList>()),
-      m_schedule(std::make_unique<ScheduleTable>())
+      m_schedule(std::make_unique<ScheduleTable>()), m_phoneBook(std::make_unique<PhoneBook>())
 {
 }
 
@@ -26,6 +28,13 @@ frmSchedule &KibanuApp::scheduleWindow()
     if (!m_scheduleWindow)
         m_scheduleWindow = std::make_unique<frmSchedule>(*this);
     return *m_scheduleWindow;
+}
+
+frmTel &KibanuApp::telWindow()
+{
+    if (!m_telWindow)
+        m_telWindow = std::make_unique<frmTel>(*this);
+    return *m_telWindow;
 }
 
 void KibanuApp::start()
@@ -58,6 +67,7 @@ void KibanuApp::loadAll()
     noteRead(DataFile::Closet, m_shelf->loadCloset(path(DataFile::Closet)));
     noteRead(DataFile::Schedule,
              m_schedule->loadSchedule(path(DataFile::Schedule), m_clock->today()));
+    noteRead(DataFile::Tel, m_phoneBook->loadPhoneBook(path(DataFile::Tel)));
 }
 
 void KibanuApp::reportUnreadable()
@@ -96,6 +106,9 @@ bool KibanuApp::quitWithSaving()
     if (mayWrite(DataFile::Schedule)
         && !saveOrTell(DataFile::Schedule,
                        m_schedule->writeForQuit(path(DataFile::Schedule), donePath, today)))
+        return false;
+    if (mayWrite(DataFile::Tel)
+        && !saveOrTell(DataFile::Tel, m_phoneBook->writePhoneBook(path(DataFile::Tel))))
         return false;
     m_ended = true;
     QCoreApplication::exit(0);

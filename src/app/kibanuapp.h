@@ -13,6 +13,8 @@ class Prompter;
 class TodoBoard;
 class ShelfList;
 class ScheduleTable;
+class PhoneBook;
+class frmTel;
 class frmTodo;
 class frmSchedule;
 
@@ -50,6 +52,8 @@ public:
     [[nodiscard]] frmTodo *todoWindow() { return m_todo.get(); }
     // Created, hidden, on first use.
     [[nodiscard]] frmSchedule &scheduleWindow();
+    [[nodiscard]] PhoneBook &phoneBook() { return *m_phoneBook; }
+    [[nodiscard]] frmTel &telWindow();
 
 private:
     void noteRead(DataFile file, const TextFileRead &read);
@@ -61,8 +65,10 @@ private:
     std::unique_ptr<TodoBoard> m_board;
     std::unique_ptr<ShelfList> m_shelf;
     std::unique_ptr<ScheduleTable> m_schedule;
+    std::unique_ptr<PhoneBook> m_phoneBook;
     std::unique_ptr<frmTodo> m_todo;
     std::unique_ptr<frmSchedule> m_scheduleWindow;
+    std::unique_ptr<frmTel> m_telWindow;
     QList<DataFile> m_unreadable;
     QStringList m_unreadableReasons;
     bool m_ended = false;

@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/kibanuapp.h"
+#include "phonebook/frmtel.h"
 #include "pictures.h"
 #include "schedule/frmschedule.h"
 #include "slotwidgets.h"
@@ -200,7 +201,14 @@ void frmTodo::cmdSchedule_Click()
     schedule.setWindowIcon(cmdSchedule->icon());
 }
 
-void frmTodo::cmdTel_Click() {}
+void frmTodo::cmdTel_Click()
+{
+    frmTel &tel = m_app.telWindow();
+    tel.show();
+    tel.raise();
+    tel.activateWindow();
+}
+
 void frmTodo::cmdDone_Click() {}
 void frmTodo::cmdTrash_Click() {}
 void frmTodo::cmdHelp_Click() {}

@@ -1,0 +1,301 @@
+#include "frmtel.h"
+
+#include "app/kibanuapp.h"
+#include "app/prompter.h"
+#include "board/twips.h"
+#include "text/narrow.h"
+#include "text/typedtextvalidator.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int KeyDelete = 46;
+constexpr int PairRows = 9;
+
+QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, int left)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(twipsRect(left, 4800, 1095, 405));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+frmTel::frmTel(KibanuApp &app) : m_app(app), m_book(app.phoneBook())
+{
+    setObjectName(QStringLiteral("frmTel"));
+    setWindowTitle(QStringLiteral("電話帳"));
+    setFixedSize(twips(7815), twips(5385));
+    createControls();
+    createEditors();
+    connectControls();
+}
+
+void frmTel::createControls()
+{
+    caption(this, QStringLiteral("index"), twipsRect(120, 120, 1935, 255));
+    lstIndex = new QListView(this);
+    lstIndex->setObjectName(QStringLiteral("lstIndex"));
+    lstIndex->setGeometry(twipsRect(120, 360, 1935, 4335));
+    lstIndex->setModel(&m_book.list());
+    lstIndex->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstIndex->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstIndex->setUniformItemSizes(true);
+
+    caption(this, QStringLiteral("検索ボックス"), twipsRect(2280, 120, 2415, 255));
+    txtTel = new QLineEdit(this);
+    txtTel->setObjectName(QStringLiteral("txtTel"));
+    txtTel->setGeometry(twipsRect(2280, 360, 2415, 315));
+
+    gridTel = new QTableWidget(PairRows, 2, this);
+    gridTel->setObjectName(QStringLiteral("gridTel"));
+    gridTel->setGeometry(twipsRect(2280, 2160, 5415, 2535));
+    gridTel->setHorizontalHeaderLabels({QStringLiteral("種類"), QStringLiteral("番号")});
+    gridTel->verticalHeader()->hide();
+    gridTel->verticalHeader()->setDefaultSectionSize(twips(240));
+    gridTel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gridTel->setSelectionBehavior(QAbstractItemView::SelectRows);
+    gridTel->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridTel->setColumnWidth(0, twips(1000));
+    gridTel->horizontalHeader()->setStretchLastSection(true);
+
+    cmdFind = button(this, "cmdFind", QStringLiteral("検索"), 2280);
+    cmdDelete = button(this, "cmdDelete", QStringLiteral("削除"), 3480);
+    cmdAdd = button(this, "cmdAdd", QStringLiteral("新規"), 4680);
+    cmdClose = button(this, "cmdClose", QStringLiteral("閉じる"), 6600);
+}
+
+void frmTel::createEditors()
+{
+    const auto frame = [this](const QString &title, int top, const char *labelName,
+                              const char *boxName, QLabel *&label, QLineEdit *&box) {
+        auto *group = new QGroupBox(title, this);
+        group->setGeometry(twipsRect(2280, top, 5415, 615));
+        label = new QLabel(group);
+        label->setObjectName(QLatin1String(labelName));
+        label->setGeometry(twipsRect(120, 255, 5175, 285));
+        label->setTextFormat(Qt::PlainText);
+        label->installEventFilter(this);
+        box = new QLineEdit(group);
+        box->setObjectName(QLatin1String(boxName));
+        box->setGeometry(twipsRect(120, 240, 5175, 315));
+        box->hide();
+        box->installEventFilter(this);
+        TypedTextValidator::install(box, TypedTextValidator::Field);
+    };
+    frame(QStringLiteral("名前"), 795, "lblName", "txtName", lblName, txtName);
+    frame(QStringLiteral("キーワード"), 1455, "lblKeyword", "txtKeyword", lblKeyword, txtKeyword);
+}
+
+void frmTel::connectControls()
+{
+    connect(txtTel, &QLineEdit::textChanged, this, &frmTel::txtTel_Change);
+    connect(lstIndex->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmTel::lstIndex_Click);
+    connect(lstIndex, &QListView::doubleClicked, this, &frmTel::lstIndex_DblClick);
+    connect(gridTel, &QTableWidget::cellDoubleClicked, this, &frmTel::gridTel_DblClick);
+    connect(cmdFind, &QPushButton::clicked, this, &frmTel::cmdFind_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmTel::cmdDelete_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmTel::cmdAdd_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmTel::cmdClose_Click);
+    txtTel->installEventFilter(this);
+    lstIndex->installEventFilter(this);
+}
+
+void frmTel::disablechange()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{txtTel, lstIndex, cmdAdd, cmdFind, cmdDelete, gridTel})
+        w->setEnabled(false);
+}
+
+void frmTel::enablechange()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{txtTel, lstIndex, cmdAdd, cmdFind, cmdDelete, gridTel})
+        w->setEnabled(true);
+}
+
+bool frmTel::douhavethisindex(const QString &newindex, QString &name, QString &keys,
+                              qint16 &numphone, phoneentry::Pairs &phonetype,
+                              phoneentry::Pairs &phonenumber) const
+{
+    const auto pos = m_book.find(newindex);
+    if (m_book.ntphone() == 0)
+        return false;
+    // Without a match the first entry fills the outputs; callers ignore them then.
+    const phoneentry &e = m_book.at(pos.value_or(0));
+    name = e.name;
+    keys = e.keys;
+    numphone = e.numphone;
+    phonetype = e.phonetype;     // all eleven slots, so that no pair is lost
+    phonenumber = e.phonenumber; // when the caller writes the entry back
+    return pos.has_value();
+}
+
+bool frmTel::add(const QString &newindex, const QString &name, const QString &keys,
+                 qint16 numphone, const phoneentry::Pairs &phonetype,
+                 const phoneentry::Pairs &phonenumber)
+{
+    const auto pos = m_book.add({newindex, name, keys, numphone, phonetype, phonenumber});
+    if (!pos)
+        m_app.prompter().inform(QStringLiteral("電話帳がいっぱいです（%1 件）。\n"
+                                               "項目を削除してから追加して下さい。")
+                                    .arg(PhoneBook::Capacity));
+    txtTel_Change();
+    return pos.has_value();
+}
+
+void frmTel::changethis(const QString &newindex)
+{
+    const int pos = selectedIndex();
+    if (pos >= 0)
+        m_book.changethis(pos, newindex);
+}
+
+int frmTel::selectedIndex() const
+{
+    const QModelIndexList rows = lstIndex->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void frmTel::select(int pos)
+{
+    lstIndex->setCurrentIndex(m_book.list().index(pos));
+}
+
+void frmTel::txtTel_Change()
+{
+    const int count = m_book.ntphone();
+    if (count == 0)
+        return;
+    const QString text = txtTel->text();
+    const int last = count - 1;
+    if (text.size() < m_previousLength)
+        m_searchPos = 0;
+    m_searchPos = std::min(m_searchPos, last);
+    select(m_searchPos);
+    // Code units, not the list's collation: an index "before" the text is skipped.
+    const auto before = [&] { return m_book.at(m_searchPos).index < text; };
+    for (int pass = 0; pass < 2; ++pass) {
+        while (m_searchPos < last && before())
+            select(++m_searchPos);
+        if (!before()) {
+            select(m_searchPos);
+            lstIndex_Click();
+            if (m_searchPos == last)
+                m_searchPos = 0;
+            break;
+        }
+        if (pass == 0)
+            m_searchPos = 0;
+    }
+    m_previousLength = int(text.size());
+}
+
+void frmTel::lstIndex_Click()
+{
+    gridTel->clearContents();
+    gridTel->setRowCount(PairRows);
+    const int pos = selectedIndex();
+    if (pos < 0)
+        return;
+    const phoneentry &e = m_book.at(pos);
+    lblName->setText(e.name);
+    lblKeyword->setText(e.keys);
+    showPairs(e);
+}
+
+void frmTel::showPairs(const phoneentry &e)
+{
+    // Entries of ten or eleven pairs get rows of their own beyond the usual nine.
+    gridTel->setRowCount(std::max<int>(PairRows, e.numphone));
+    for (int i = 0; i < e.numphone; ++i) {
+        auto *type = new QTableWidgetItem(e.phonetype[i]);
+        type->setBackground(palette().button());
+        gridTel->setItem(i, 0, type);
+        gridTel->setItem(i, 1, new QTableWidgetItem(e.phonenumber[i]));
+    }
+}
+
+void frmTel::cmdFind_Click()
+{
+    for (;;) {
+        txtTel->setText(narrow(txtTel->text()));
+        const QString text = txtTel->text();
+        for (int p = nfind; p < m_book.ntphone(); ++p) {
+            const phoneentry &e = m_book.at(p);
+            if (e.name.contains(text) || e.keys.contains(text)) {
+                select(p);
+                nfind = qint16(p + 1);
+                return;
+            }
+        }
+        if (nfind == 0) {
+            m_app.prompter().inform(QStringLiteral("このキーワードは見つかりませんでした"));
+            return;
+        }
+        if (!m_app.prompter().askYesNo(QStringLiteral(
+                "このキーワードはこれ以上見つかりませんでした。もう一度最初から探しますか？")))
+            return;
+        nfind = 0;
+    }
+}
+
+void frmTel::askDelete()
+{
+    const int pos = selectedIndex();
+    if (m_app.prompter().askOkCancel(m_book.at(pos).index + QStringLiteral(" を削除します")))
+        deleteIndex();
+}
+
+void frmTel::cmdDelete_Click()
+{
+    if (selectedIndex() < 0) {
+        m_app.prompter().inform(QStringLiteral("項目を削除するには、まずindexを選択して下さい"));
+        return;
+    }
+    askDelete();
+}
+
+void frmTel::lstIndex_KeyDown(int keyCode)
+{
+    if (keyCode == KeyDelete && selectedIndex() >= 0)
+        askDelete();
+}
+
+void frmTel::deleteIndex()
+{
+    m_book.deleteIndex(selectedIndex());
+    lstIndex->clearSelection();
+    Form_Paint();
+}
+
+void frmTel::Form_Paint()
+{
+    txtTel_Change();
+}
+
+// The dialogs behind these come later.
+void frmTel::cmdAdd_Click() {}
+void frmTel::lstIndex_DblClick() {}
+void frmTel::gridTel_DblClick() {}
+
+void frmTel::cmdClose_Click()
+{
+    hide();
+}

@@ -1,0 +1,162 @@
+// frmTel: repaint triggers, keys, and the in-place name and keyword edits.
+#include "frmtel.h"
+
+#include "text/narrow.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+
+namespace {
+
+constexpr int KeyEnter = 13;
+constexpr int KeyTab = 9;
+
+int keyAsciiOf(const QKeyEvent *key)
+{
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return KeyEnter;
+    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier)
+        return KeyTab;
+    return 0;
+}
+
+bool isLostFocus(const QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const auto reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
+bool frmTel::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // Showing or activating the window repaints it: the search box selects afresh.
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        Form_Paint();
+    return handled;
+}
+
+bool frmTel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == lblName)
+            lblName_DblClick();
+        else if (watched == lblKeyword)
+            lblKeyword_DblClick();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int ascii = keyAsciiOf(key);
+        if (watched == lstIndex && key->key() == Qt::Key_Delete) {
+            lstIndex_KeyDown(46);
+            return true;
+        }
+        if (watched == txtTel && ascii == KeyTab) {
+            lstIndex->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (watched == txtName) {
+            txtName_KeyPress(ascii);
+            return ascii != 0;
+        }
+        if (watched == txtKeyword) {
+            txtKeyword_KeyPress(ascii);
+            return ascii != 0;
+        }
+        return false;
+    }
+    if (isLostFocus(event) && !m_hiding) {
+        if (watched == txtName && txtName->isVisible())
+            txtName_LostFocus();
+        else if (watched == txtKeyword && txtKeyword->isVisible())
+            txtKeyword_LostFocus();
+    }
+    return false;
+}
+
+void frmTel::hideQuietly(QLineEdit *box, QLabel *label)
+{
+    label->setText(box->text());
+    m_hiding = true;
+    box->hide();
+    m_hiding = false;
+    label->show();
+}
+
+void frmTel::storeName()
+{
+    if (const auto pos = m_nameEntry ? m_book.find(*m_nameEntry) : std::nullopt)
+        m_book.setName(*pos, lblName->text());
+}
+
+void frmTel::storeKeyword()
+{
+    if (const auto pos = m_keywordEntry ? m_book.find(*m_keywordEntry) : std::nullopt)
+        m_book.setKeys(*pos, lblKeyword->text());
+}
+
+void frmTel::lblName_DblClick()
+{
+    const int pos = selectedIndex();
+    // Without a selection there is no entry to store into.
+    m_nameEntry = pos >= 0 ? std::optional(m_book.at(pos).index) : std::nullopt;
+    txtName->setText(lblName->text());
+    lblName->hide();
+    txtName->show();
+    txtName->setFocus(Qt::OtherFocusReason);
+    disablechange();
+}
+
+void frmTel::txtName_KeyPress(int keyAscii)
+{
+    if (keyAscii == KeyEnter || keyAscii == KeyTab)
+        hideQuietly(txtName, lblName);
+    storeName();
+    enablechange();
+    if (keyAscii == KeyTab)
+        lblKeyword_DblClick();
+}
+
+void frmTel::txtName_LostFocus()
+{
+    hideQuietly(txtName, lblName);
+    storeName();
+    // Leaving the box by a click ends the edit as Enter does.
+    enablechange();
+}
+
+void frmTel::lblKeyword_DblClick()
+{
+    const int pos = selectedIndex();
+    m_keywordEntry = pos >= 0 ? std::optional(m_book.at(pos).index) : std::nullopt;
+    txtKeyword->setText(lblKeyword->text());
+    lblKeyword->hide();
+    txtKeyword->show();
+    txtKeyword->setFocus(Qt::OtherFocusReason);
+    disablechange();
+}
+
+void frmTel::txtKeyword_KeyPress(int keyAscii)
+{
+    if (keyAscii == KeyEnter || keyAscii == KeyTab)
+        txtKeyword_LostFocus();
+    storeKeyword();
+    if (keyAscii == KeyTab)
+        txtTel->setFocus(Qt::TabFocusReason);
+}
+
+void frmTel::txtKeyword_LostFocus()
+{
+    hideQuietly(txtKeyword, lblKeyword);
+    lblKeyword->setText(narrow(lblKeyword->text()));
+    storeKeyword();
+    enablechange();
+}

@@ -1,0 +1,129 @@
+#include "phonebook.h"
+
+#include "text/fields.h"
+#include "text/typedtext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+phoneentry entryFromLine(const QString &line)
+{
+    const SplitFields f = splitFields(line, QStringLiteral(","));
+    phoneentry e;
+    e.index = f.at(0);
+    e.name = f.at(1);
+    e.keys = f.at(2);
+    const int pairs = PhoneBook::pairCount(f.count());
+    e.numphone = qint16(std::min(pairs, phoneentry::MaxPairs));
+    for (int j = 0; j < e.numphone; ++j) {
+        e.phonetype[j] = f.at(3 + 2 * j);
+        e.phonenumber[j] = f.at(4 + 2 * j);
+    }
+    if (pairs > phoneentry::MaxPairs) {
+        // Too many pairs (a name that held a full-width comma, say): the rest of the
+        // line rides on the last number, commas and all, and is saved back as it was.
+        const int lastNumber = 4 + 2 * (phoneentry::MaxPairs - 1);
+        e.phonenumber[phoneentry::MaxPairs - 1] =
+            f.fields.mid(lastNumber).join(QLatin1Char(','));
+    }
+    return e;
+}
+
+QString fileLine(const phoneentry &e)
+{
+    QStringList fields{e.index, e.name, e.keys};
+    for (int j = 0; j < e.numphone; ++j)
+        fields << e.phonetype[j] << e.phonenumber[j];
+    return fields.join(QLatin1Char(','));
+}
+
+phoneentry cleaned(phoneentry e)
+{
+    e.index = typedtext::cleanField(e.index);
+    e.name = typedtext::cleanField(e.name);
+    e.keys = typedtext::cleanField(e.keys);
+    e.numphone = qint16(std::clamp<int>(e.numphone, 0, phoneentry::MaxPairs));
+    for (int j = 0; j < phoneentry::MaxPairs; ++j) {
+        e.phonetype[j] = typedtext::cleanField(e.phonetype[j]);
+        e.phonenumber[j] = typedtext::cleanField(e.phonenumber[j]);
+    }
+    return e;
+}
+
+} // namespace
+
+int PhoneBook::pairCount(int fieldCount)
+{
+    const long pairs = std::lrint((fieldCount - 3) / 2.0); // the default rounding: to even
+    return std::max(0, int(pairs));
+}
+
+std::optional<int> PhoneBook::find(const QString &index) const
+{
+    for (int i = 0; i < ntphone(); ++i)
+        if (m_entries.at(i).index == index)
+            return i;
+    return std::nullopt;
+}
+
+int PhoneBook::insertSorted(const phoneentry &entry)
+{
+    const int pos = m_list.insertSorted(entry.index);
+    m_entries.insert(pos, entry);
+    return pos;
+}
+
+std::optional<int> PhoneBook::add(const phoneentry &entry)
+{
+    const phoneentry clean = cleaned(entry);
+    if (const auto pos = find(clean.index)) {
+        m_entries[*pos] = clean;
+        return pos;
+    }
+    if (isFull())
+        return std::nullopt;
+    return insertSorted(clean);
+}
+
+int PhoneBook::changethis(int pos, const QString &newindex)
+{
+    phoneentry entry = m_entries.takeAt(pos);
+    m_list.removeAt(pos);
+    entry.index = typedtext::cleanField(newindex);
+    return insertSorted(entry);
+}
+
+void PhoneBook::deleteIndex(int pos)
+{
+    m_entries.removeAt(pos);
+    m_list.removeAt(pos);
+}
+
+void PhoneBook::setName(int pos, const QString &name)
+{
+    m_entries[pos].name = typedtext::cleanField(name);
+}
+
+void PhoneBook::setKeys(int pos, const QString &keys)
+{
+    m_entries[pos].keys = typedtext::cleanField(keys);
+}
+
+TextFileRead PhoneBook::loadPhoneBook(const QString &path)
+{
+    TextFileRead read = readTextFile(path);
+    LineReader reader(read.text);
+    while (!reader.atEnd())
+        insertSorted(entryFromLine(reader.readTextLine()));
+    return read;
+}
+
+WriteResult PhoneBook::writePhoneBook(const QString &path) const
+{
+    QStringList lines;
+    for (const phoneentry &e : m_entries)
+        lines.append(fileLine(e));
+    return writeTextLines(path, lines);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "lists/sortedlist.h"
+#include "text/textfile.h"
+
+#include <QObject>
+
+#include <array>
+#include <optional>
+
+// One phone book entry: an index, a name, a keyword text and up to eleven type/number pairs.
+struct phoneentry {
+    static constexpr int MaxPairs = 11;
+    using Pairs = std::array<QString, MaxPairs>;
+
+    QString index;
+    QString name;
+    QString keys;
+    qint16 numphone = 0;
+    Pairs phonetype;
+    Pairs phonenumber;
+};
+
+// The phone book: a table kept in the order of its sorted index list.
+class PhoneBook : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Capacity = 1001;
+
+    using QObject::QObject;
+
+    [[nodiscard]] SortedListModel &list() { return m_list; }
+    [[nodiscard]] int ntphone() const { return int(m_entries.size()); }
+    [[nodiscard]] const phoneentry &at(int pos) const { return m_entries.at(pos); }
+    [[nodiscard]] bool isFull() const { return ntphone() >= Capacity; }
+
+    // The first entry whose index is exactly this one (case counts).
+    [[nodiscard]] std::optional<int> find(const QString &index) const;
+
+    // Overwrites the entry with that index in place, or inserts a new one where the list
+    // places it. Nothing when a new entry does not fit. Every text loses its commas.
+    std::optional<int> add(const phoneentry &entry);
+    // Gives the entry at pos a new index and moves it to where the list places it.
+    int changethis(int pos, const QString &newindex);
+    void deleteIndex(int pos);
+    void setName(int pos, const QString &name);
+    void setKeys(int pos, const QString &keys);
+
+    // Every line of tel.txt, even beyond the capacity and with too many pairs, so that a
+    // save gives the lines back as they were read.
+    TextFileRead loadPhoneBook(const QString &path);
+    [[nodiscard]] WriteResult writePhoneBook(const QString &path) const;
+
+    // The pair count of a line of that many fields: (fields - 3) / 2, halves to even, not
+    // below 0.
+    [[nodiscard]] static int pairCount(int fieldCount);
+
+private:
+    int insertSorted(const phoneentry &entry);
+
+    SortedListModel m_list;
+    QList<phoneentry> m_entries;
+};

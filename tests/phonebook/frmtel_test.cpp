@@ -1,0 +1,149 @@
+#include "board/frmtodo.h"
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "phonebook/frmtel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+class TelWindow : public AppTest {
+protected:
+    void SetUp() override
+    {
+        writeBytes(path("tel.txt"), sjis(QString::fromUtf8(
+            "aoki,青木,営業 東京,電話,03-1111-2222\r\n"
+            "baba,馬場,東京,携帯,090-1\r\n"
+            "bando,坂東,大阪,電話,06-1,FAX,06-2\r\n"
+            "sato,佐藤,,\r\n")));
+        startBoard();
+        app->todoWindow()->findChild<QToolButton *>("cmdTel")->click();
+        w = &app->telWindow();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        list = w->findChild<QListView *>("lstIndex");
+        search = w->findChild<QLineEdit *>("txtTel");
+    }
+    QString selected() { return list->currentIndex().data().toString(); }
+    QString label(const char *name) { return w->findChild<QLabel *>(name)->text(); }
+
+    frmTel *w = nullptr;
+    QListView *list = nullptr;
+    QLineEdit *search = nullptr;
+};
+
+} // namespace
+
+TEST_F(TelWindow, searchBoxStepsForwardWhileTypingAndRestartsWhenShortened)
+{
+    EXPECT_EQ(selected(), QStringLiteral("aoki")); // the first repaint
+    QTest::keyClicks(search, QStringLiteral("b"));
+    EXPECT_EQ(selected(), QStringLiteral("baba"));
+    QTest::keyClicks(search, QStringLiteral("an"));
+    EXPECT_EQ(selected(), QStringLiteral("bando"));
+    EXPECT_EQ(label("lblName"), QString::fromUtf8("坂東"));
+    auto *grid = w->findChild<QTableWidget *>("gridTel");
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("FAX"));
+    EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("06-2"));
+    QTest::keyClick(search, Qt::Key_Backspace);
+    QTest::keyClick(search, Qt::Key_Backspace);
+    EXPECT_EQ(selected(), QStringLiteral("baba"));
+    search->setText(QStringLiteral("zzz")); // after every index
+    EXPECT_EQ(selected(), QStringLiteral("sato"));
+}
+
+TEST_F(TelWindow, findWalksNameAndKeywordHitsThenOffersToRestart)
+{
+    search->setText(QString::fromUtf8("東京"));
+    auto *find = w->findChild<QPushButton *>("cmdFind");
+    find->click();
+    EXPECT_EQ(selected(), QStringLiteral("aoki"));
+    find->click();
+    EXPECT_EQ(selected(), QStringLiteral("baba"));
+    prompter->answers = {true};
+    find->click();
+    EXPECT_EQ(prompter->messages.last(),
+              QString::fromUtf8("このキーワードはこれ以上見つかりませんでした。もう一度最初から探しますか？"));
+    EXPECT_EQ(selected(), QStringLiteral("aoki"));
+    EXPECT_EQ(w->nfind, 1);
+
+    w->nfind = 0;
+    search->setText(QString::fromUtf8("ＸＹ"));
+    find->click();
+    EXPECT_EQ(search->text(), QStringLiteral("XY"));
+    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("このキーワードは見つかりませんでした"));
+}
+
+TEST_F(TelWindow, deleteByButtonAndKeyAsksFirst)
+{
+    list->clearSelection();
+    w->findChild<QPushButton *>("cmdDelete")->click();
+    EXPECT_EQ(prompter->messages.last(),
+              QString::fromUtf8("項目を削除するには、まずindexを選択して下さい"));
+    search->setText(QStringLiteral("sato"));
+    prompter->answers = {false, true};
+    w->findChild<QPushButton *>("cmdDelete")->click();
+    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("sato を削除します"));
+    EXPECT_EQ(app->phoneBook().ntphone(), 4);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(app->phoneBook().ntphone(), 3);
+    EXPECT_EQ(app->phoneBook().list().items(), QStringList({"aoki", "baba", "bando"}));
+}
+
+TEST_F(TelWindow, nameEditedInPlaceIsStoredIntoTheEntryItStartedOn)
+{
+    search->setText(QStringLiteral("baba"));
+    QTest::mouseDClick(w->findChild<QLabel *>("lblName"), Qt::LeftButton);
+    auto *box = w->findChild<QLineEdit *>("txtName");
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_FALSE(list->isEnabled());
+    box->selectAll();
+    box->insert(QString::fromUtf8("馬場 花子"));
+    search->setText(QStringLiteral("sato")); // a repaint selects another entry meanwhile
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(list->isEnabled());
+    EXPECT_EQ(app->phoneBook().at(1).name, QString::fromUtf8("馬場 花子"));
+    EXPECT_EQ(app->phoneBook().at(3).name, QString::fromUtf8("佐藤"));
+}
+
+TEST_F(TelWindow, keywordIsNarrowedWhenItsBoxLosesTheFocus)
+{
+    search->setText(QStringLiteral("aoki"));
+    QTest::mouseDClick(w->findChild<QLabel *>("lblKeyword"), Qt::LeftButton);
+    auto *box = w->findChild<QLineEdit *>("txtKeyword");
+    box->setText(QString::fromUtf8("ＡＢＣ，社"));
+    auto *close = w->findChild<QPushButton *>("cmdClose"); // stays usable while editing
+    close->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(app->phoneBook().at(0).keys, QString::fromUtf8("ABC､社")); // the touten is narrowed too
+    EXPECT_TRUE(list->isEnabled());
+
+    // Leaving the name box by a click unlocks the window too.
+    QTest::mouseDClick(w->findChild<QLabel *>("lblName"), Qt::LeftButton);
+    EXPECT_FALSE(list->isEnabled());
+    close->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(list->isEnabled());
+}
+
+TEST_F(AppTest, phoneBookIsSavedAtQuitAndElevenPairsAreShown)
+{
+    QStringList fields{"full", "n", "k"};
+    for (int j = 0; j < 11; ++j)
+        fields << "t" << QString::number(j);
+    writeBytes(path("tel.txt"), fields.join(',').toUtf8() + "\r\n");
+    startBoard();
+    frmTel &tel = app->telWindow();
+    tel.show();
+    auto *grid = tel.findChild<QTableWidget *>("gridTel");
+    EXPECT_EQ(grid->rowCount(), 11);
+    EXPECT_EQ(grid->item(10, 1)->text(), QStringLiteral("10"));
+    EXPECT_TRUE(app->quitWithSaving());
+    EXPECT_EQ(readBytes(path("tel.txt")), fields.join(',').toUtf8() + "\r\n");
+}

@@ -1,0 +1,155 @@
+#include "common/testfiles.h"
+#include "phonebook/phonebook.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PhoneBookFiles : public ::testing::Test {
+protected:
+    QString path(const char *name) const { return QDir(dir.path()).filePath(name); }
+    void load(const QByteArray &bytes)
+    {
+        writeBytes(path("tel.txt"), bytes);
+        ASSERT_EQ(book.loadPhoneBook(path("tel.txt")).status, TextFileRead::Ok);
+    }
+    QByteArray saved()
+    {
+        EXPECT_TRUE(book.writePhoneBook(path("out.txt")).ok);
+        return readBytes(path("out.txt"));
+    }
+    void expectAligned()
+    {
+        ASSERT_EQ(book.list().count(), book.ntphone());
+        for (int i = 0; i < book.ntphone(); ++i)
+            EXPECT_EQ(book.list().at(i), book.at(i).index) << i;
+    }
+    phoneentry entry(const QString &index, const QString &name, int pairs = 0)
+    {
+        phoneentry e{index, name, QString(), qint16(pairs), {}, {}};
+        for (int j = 0; j < pairs; ++j) {
+            e.phonetype[j] = QStringLiteral("t%1").arg(j);
+            e.phonenumber[j] = QStringLiteral("n%1").arg(j);
+        }
+        return e;
+    }
+    QTemporaryDir dir;
+    PhoneBook book;
+};
+
+} // namespace
+
+TEST(PhoneBookPairs, countIsRoundedHalfToEvenAndNeverNegative)
+{
+    EXPECT_EQ(PhoneBook::pairCount(3), 0);
+    EXPECT_EQ(PhoneBook::pairCount(4), 0);
+    EXPECT_EQ(PhoneBook::pairCount(5), 1);
+    EXPECT_EQ(PhoneBook::pairCount(6), 2);
+    EXPECT_EQ(PhoneBook::pairCount(8), 2);
+    EXPECT_EQ(PhoneBook::pairCount(10), 4);
+    EXPECT_EQ(PhoneBook::pairCount(1), 0);
+    EXPECT_EQ(PhoneBook::pairCount(0), 0);
+}
+
+TEST_F(PhoneBookFiles, loadsSortedAndSavesWhatItLoaded)
+{
+    const QByteArray program = sjis(QString::fromUtf8(
+        "abc,名前,ｷｰﾜｰﾄﾞ ﾒﾓ,電話,0123-45-6789,電話,0123-45-6780\r\n"
+        "Baba,馬場,,携帯,090-1111-2222\r\n"
+        "suzuki,鈴木,,\r\n"));
+    load(sjis(QString::fromUtf8("suzuki,鈴木,,\r\nBaba,馬場,,携帯,090-1111-2222\r\n"
+                                "abc,名前,ｷｰﾜｰﾄﾞ ﾒﾓ,電話,0123-45-6789,電話,0123-45-6780\r\n")));
+    expectAligned();
+    EXPECT_EQ(book.list().items(), QStringList({"abc", "Baba", "suzuki"}));
+    EXPECT_EQ(book.at(0).numphone, 2);
+    EXPECT_EQ(book.at(0).phonenumber[1], QStringLiteral("0123-45-6780"));
+    EXPECT_EQ(saved().toHex().toStdString(), QByteArray(program).replace("suzuki,\x97\xE9\x96\xD8,,\r\n", "suzuki,\x97\xE9\x96\xD8,\r\n").toHex().toStdString());
+
+    PhoneBook again;
+    writeBytes(path("tel.txt"), saved());
+    again.loadPhoneBook(path("tel.txt"));
+    ASSERT_TRUE(again.writePhoneBook(path("again.txt")).ok);
+    EXPECT_EQ(readBytes(path("again.txt")), saved());
+}
+
+TEST_F(PhoneBookFiles, oddLinesAndFullWidthText)
+{
+    load(sjis(QString::fromUtf8("abc\r\n"
+                                "four,n,k,電話\r\n"
+                                "six,n,k,電話,1,FAX\r\n"
+                                "ＦＵＬＬ１,ﾌﾙ,ケータイ,ＴＥＬ,０３\r\n")));
+    EXPECT_EQ(book.list().items(), QStringList({"abc", "four", "FULL1", "six"}));
+    EXPECT_EQ(book.at(0).numphone, 0);
+    EXPECT_EQ(book.at(0).name, QString());
+    EXPECT_EQ(book.at(1).numphone, 0);
+    EXPECT_EQ(book.at(3).numphone, 2);
+    EXPECT_EQ(book.at(3).phonenumber[1], QString());
+    EXPECT_EQ(book.at(2).keys, QString::fromUtf8("ｹｰﾀｲ"));
+    EXPECT_EQ(book.at(2).phonetype[0], QStringLiteral("TEL"));
+    EXPECT_EQ(book.at(2).phonenumber[0], QStringLiteral("03"));
+}
+
+TEST_F(PhoneBookFiles, aLineWithTooManyPairsCostsNothing)
+{
+    QStringList fields{"many", QString::fromUtf8("山田"), "k"};
+    for (int j = 0; j < 14; ++j)
+        fields << "t" + QString::number(j) << "n" + QString::number(j);
+    QStringList commas{"commas", "n", "k"};
+    for (int j = 0; j < 33; ++j)
+        commas << "x";
+    load(sjis(fields.join(',') + "\r\n" + commas.join(',') + "\r\nzz,last,\r\n"));
+    ASSERT_EQ(book.ntphone(), 3);
+    EXPECT_EQ(book.list().items(), QStringList({"commas", "many", "zz"}));
+    EXPECT_EQ(book.at(1).numphone, 11);
+    EXPECT_EQ(book.at(1).phonetype[10], QStringLiteral("t10"));
+    EXPECT_EQ(saved(), sjis(commas.join(',') + "\r\n" + fields.join(',') + "\r\nzz,last,\r\n"));
+}
+
+TEST_F(PhoneBookFiles, operationsKeepListAndTableAligned)
+{
+    for (const char *index : {"b", "d", "a", "c"})
+        book.add(entry(index, QStringLiteral("name ") + index, 1));
+    expectAligned();
+    // Overwrite in place.
+    EXPECT_EQ(book.add(entry("c", "new c", 3)), 2);
+    EXPECT_EQ(book.at(2).numphone, 3);
+    EXPECT_EQ(book.ntphone(), 4);
+    // Lookups that differ only in case find nothing; the list still sorts them together.
+    EXPECT_FALSE(book.find("C").has_value());
+    EXPECT_EQ(book.add(entry("C", "upper")), 3);
+    expectAligned();
+
+    EXPECT_EQ(book.changethis(0, "zz"), 4); // first to last
+    EXPECT_EQ(book.at(4).name, QStringLiteral("name a"));
+    EXPECT_EQ(book.changethis(1, "bz"), 1);  // the same place
+    expectAligned();
+    book.deleteIndex(4);
+    expectAligned();
+    EXPECT_EQ(book.list().items(), QStringList({"b", "bz", "C", "d"}));
+}
+
+TEST_F(PhoneBookFiles, typedCommasBecomeToutenAndTheTableHasALimit)
+{
+    phoneentry e = entry("x", QString::fromUtf8("山田,太郎"), 1);
+    e.phonenumber[0] = QString::fromUtf8("03，1234");
+    book.add(e);
+    EXPECT_EQ(saved(), sjis(QString::fromUtf8("x,山田、太郎,,t0,03、1234\r\n")));
+
+    QByteArray many;
+    for (int i = 0; i < 1002; ++i)
+        many += "i" + QByteArray::number(i) + ",n,\r\n";
+    PhoneBook full;
+    writeBytes(path("tel.txt"), many);
+    full.loadPhoneBook(path("tel.txt"));
+    EXPECT_EQ(full.ntphone(), 1002); // nothing of the file is dropped
+    EXPECT_FALSE(full.add(entry("new", "n")).has_value());
+    EXPECT_TRUE(full.add(entry("i5", "overwrite")).has_value());
+}
+
+TEST_F(PhoneBookFiles, emptyBookSavesAnEmptyFile)
+{
+    EXPECT_EQ(saved(), QByteArray());
+}
