@@ -4,6 +4,8 @@
 #include "board/shelflist.h"
 #include "board/todoboard.h"
 #include "clock.h"
+#include "lists/frmdone.h"
+#include "lists/frmtrash.h"
 #include "phonebook/frmtel.h"
 #include "phonebook/phonebook.h"
 #include "prompter.h"
@@ -35,6 +37,20 @@ frmTel &KibanuApp::telWindow()
     if (!m_telWindow)
         m_telWindow = std::make_unique<frmTel>(*this);
     return *m_telWindow;
+}
+
+frmDone &KibanuApp::doneWindow()
+{
+    if (!m_doneWindow)
+        m_doneWindow = std::make_unique<frmDone>(*this);
+    return *m_doneWindow;
+}
+
+frmTrash &KibanuApp::trashWindow()
+{
+    if (!m_trashWindow)
+        m_trashWindow = std::make_unique<frmTrash>(*this);
+    return *m_trashWindow;
 }
 
 void KibanuApp::start()

@@ -15,6 +15,8 @@ class ShelfList;
 class ScheduleTable;
 class PhoneBook;
 class frmTel;
+class frmDone;
+class frmTrash;
 class frmTodo;
 class frmSchedule;
 
@@ -54,6 +56,8 @@ public:
     [[nodiscard]] frmSchedule &scheduleWindow();
     [[nodiscard]] PhoneBook &phoneBook() { return *m_phoneBook; }
     [[nodiscard]] frmTel &telWindow();
+    [[nodiscard]] frmDone &doneWindow();
+    [[nodiscard]] frmTrash &trashWindow();
 
 private:
     void noteRead(DataFile file, const TextFileRead &read);
@@ -69,6 +73,8 @@ private:
     std::unique_ptr<frmTodo> m_todo;
     std::unique_ptr<frmSchedule> m_scheduleWindow;
     std::unique_ptr<frmTel> m_telWindow;
+    std::unique_ptr<frmDone> m_doneWindow;
+    std::unique_ptr<frmTrash> m_trashWindow;
     QList<DataFile> m_unreadable;
     QStringList m_unreadableReasons;
     bool m_ended = false;

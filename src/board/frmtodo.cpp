@@ -2,6 +2,8 @@
 
 #include "app/clock.h"
 #include "app/kibanuapp.h"
+#include "lists/frmdone.h"
+#include "lists/frmtrash.h"
 #include "phonebook/frmtel.h"
 #include "pictures.h"
 #include "schedule/frmschedule.h"
@@ -22,6 +24,13 @@ namespace {
 int labelTop(int i) { return i == 0 ? 150 : 120 + 360 * i; }
 int checkTop(int i) { return i == 0 ? 105 : 120 + 360 * i; }
 int editTop(int i) { return 135 + 360 * i - (i == 0 ? 15 : 0); }
+
+void showModeless(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
 
 constexpr int KeyEnter = 13;
 constexpr int KeyTab = 9;
@@ -195,22 +204,24 @@ void frmTodo::analyseCommit(int index)
 void frmTodo::cmdSchedule_Click()
 {
     frmSchedule &schedule = m_app.scheduleWindow();
-    schedule.show();
-    schedule.raise();
-    schedule.activateWindow();
+    showModeless(schedule);
     schedule.setWindowIcon(cmdSchedule->icon());
 }
 
 void frmTodo::cmdTel_Click()
 {
-    frmTel &tel = m_app.telWindow();
-    tel.show();
-    tel.raise();
-    tel.activateWindow();
+    showModeless(m_app.telWindow());
 }
 
-void frmTodo::cmdDone_Click() {}
-void frmTodo::cmdTrash_Click() {}
+void frmTodo::cmdDone_Click()
+{
+    showModeless(m_app.doneWindow());
+}
+
+void frmTodo::cmdTrash_Click()
+{
+    showModeless(m_app.trashWindow());
+}
 void frmTodo::cmdHelp_Click() {}
 
 void frmTodo::cmdClose_Click()

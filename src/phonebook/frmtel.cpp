@@ -68,7 +68,7 @@ void frmTel::createControls()
     gridTel->setGeometry(twipsRect(2280, 2160, 5415, 2535));
     gridTel->setHorizontalHeaderLabels({QStringLiteral("種類"), QStringLiteral("番号")});
     gridTel->verticalHeader()->hide();
-    gridTel->verticalHeader()->setDefaultSectionSize(twips(240));
+    gridTel->verticalHeader()->setDefaultSectionSize(twips(225));
     gridTel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridTel->setSelectionBehavior(QAbstractItemView::SelectRows);
     gridTel->setSelectionMode(QAbstractItemView::SingleSelection);

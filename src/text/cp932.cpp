@@ -2,6 +2,7 @@
 
 #include <unicode/ucnv.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace cp932 {
@@ -56,10 +57,25 @@ Decoded decode(const QByteArray &bytes)
         char invalid[8];
         UErrorCode ignored = U_ZERO_ERROR;
         ucnv_getInvalidChars(conv, invalid, &len, &ignored);
-        result.errorOffset = (source - bytes.constData()) - (U_SUCCESS(ignored) ? len : 0);
+        result.errorLength = U_SUCCESS(ignored) ? len : 0;
+        result.errorOffset = (source - bytes.constData()) - result.errorLength;
     }
     result.text = out;
     return result;
+}
+
+QString decodeForDisplay(const QByteArray &bytes)
+{
+    QString text;
+    qsizetype pos = 0;
+    for (;;) {
+        const Decoded part = decode(bytes.mid(pos));
+        text += part.text;
+        if (part.complete)
+            return text;
+        text += QChar(QChar::ReplacementCharacter);
+        pos += part.errorOffset + std::max<qsizetype>(1, part.errorLength);
+    }
 }
 
 Encoded encode(QStringView text)

@@ -11,11 +11,15 @@ struct Decoded {
     QString text;       // everything up to the first fault, or the whole text
     bool complete = true;
     qsizetype errorOffset = -1; // byte offset of the first fault
+    qsizetype errorLength = 0;  // how many bytes make that fault
 };
 
 [[nodiscard]] Decoded decode(const QByteArray &bytes);
 
-// Empty optional-like result: ok is false and failedChar names the character.
+// Decodes everything, each fault shown as U+FFFD: for texts that are only shown.
+[[nodiscard]] QString decodeForDisplay(const QByteArray &bytes);
+
+// ok is false when a character has no CP932 form; failedChar names it.
 struct Encoded {
     QByteArray bytes;
     bool ok = true;

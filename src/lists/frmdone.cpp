@@ -1,0 +1,106 @@
+#include "frmdone.h"
+
+#include "app/kibanuapp.h"
+#include "app/prompter.h"
+#include "board/twips.h"
+#include "donelist.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+
+namespace {
+constexpr int KeyDelete = 46;
+}
+
+frmDone::frmDone(KibanuApp &app) : m_app(app), m_lines(std::make_unique<DoneList>())
+{
+    setObjectName(QStringLiteral("frmDone"));
+    setWindowTitle(QStringLiteral("何をしたか"));
+    setFixedSize(twips(6720), twips(4800));
+
+    lstDone = new QListView(this);
+    lstDone->setObjectName(QStringLiteral("lstDone"));
+    lstDone->setGeometry(twipsRect(120, 120, 6480, 3855));
+    lstDone->setFont(pGothicFont());
+    lstDone->setModel(m_lines.get());
+    lstDone->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstDone->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tens of thousands of lines: one item height for all keeps showing and scrolling instant.
+    lstDone->setUniformItemSizes(true);
+    lstDone->setLayoutMode(QListView::Batched);
+    lstDone->installEventFilter(this);
+
+    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(twipsRect(5505, 4140, 1095, 405));
+    connect(cmdClose, &QPushButton::clicked, this, &frmDone::cmdClose_Click);
+
+    lblHint = new QLabel(this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setGeometry(twipsRect(120, 4200, 5280, 255));
+}
+
+frmDone::~frmDone() = default;
+
+void frmDone::Form_Load()
+{
+    m_lines->loadDone(m_app.path(DataFile::Done));
+    m_loaded = true;
+}
+
+void frmDone::Form_Paint()
+{
+    const int count = m_lines->rowCount();
+    if (count == 0) {
+        lstDone->clearSelection();
+        return;
+    }
+    const QModelIndex last = m_lines->index(count - 1);
+    lstDone->setCurrentIndex(last);
+    lstDone->scrollTo(last);
+}
+
+void frmDone::lstDone_KeyDown(int keyCode)
+{
+    const QModelIndexList rows = lstDone->selectionModel()->selectedRows();
+    if (keyCode != KeyDelete || rows.isEmpty())
+        return;
+    const int row = rows.first().row();
+    if (m_app.prompter().askOkCancel(m_lines->index(row).data().toString()
+                                     + QStringLiteral("を削除します")))
+        m_lines->removeAt(row);
+}
+
+void frmDone::cmdClose_Click()
+{
+    hide();
+}
+
+bool frmDone::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show && !m_loaded)
+        Form_Load();
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        Form_Paint();
+    return handled;
+}
+
+bool frmDone::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lstDone && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        lstDone_KeyDown(KeyDelete);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmDone::closeEvent(QCloseEvent *event)
+{
+    // The close box only hides: the list keeps this run's removals.
+    event->accept();
+}

@@ -1,0 +1,183 @@
+#include "frmtrash.h"
+
+#include "app/kibanuapp.h"
+#include "app/prompter.h"
+#include "board/dragdrop.h"
+#include "board/pictures.h"
+#include "board/shelflist.h"
+#include "board/todoboard.h"
+#include "board/twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+const QString trashBox = QStringLiteral("TrashBox");
+const QString todoLabel = QStringLiteral("TodoLabel");
+constexpr int KeyDelete = 46;
+
+} // namespace
+
+frmTrash::frmTrash(KibanuApp &app) : m_app(app)
+{
+    setObjectName(QStringLiteral("frmTrash"));
+    setWindowTitle(QStringLiteral("棚上げされていること"));
+    setFixedSize(twips(6720), twips(4800));
+    createControls();
+}
+
+void frmTrash::createControls()
+{
+    lstTrash = new QListView(this);
+    lstTrash->setObjectName(QStringLiteral("lstTrash"));
+    lstTrash->setProperty("tag", trashBox);
+    lstTrash->setGeometry(twipsRect(120, 120, 5535, 3855));
+    lstTrash->setFont(pGothicFont());
+    lstTrash->setModel(&m_app.shelf());
+    lstTrash->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstTrash->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstTrash->installEventFilter(this);
+    dragdrop::installSource(lstTrash->viewport(), [] { return dragdrop::Payload{trashBox, -1}; });
+    new dragdrop::Target(
+        lstTrash->viewport(), {todoLabel},
+        [this](const dragdrop::Payload &p) { lstTrash_DragEnter(p.tag); },
+        [this] { clearHint(); },
+        [this](const dragdrop::Payload &p) { lstTrash_DragDrop(p.tag, p.index); });
+
+    cmdTrashBox = new QToolButton(this);
+    cmdTrashBox->setObjectName(QStringLiteral("cmdTrashBox"));
+    cmdTrashBox->setGeometry(twipsRect(5835, 2880, 735, 735));
+    cmdTrashBox->setIcon(pictures::trashBox());
+    cmdTrashBox->setIconSize(QSize(32, 32));
+    new dragdrop::Target(
+        cmdTrashBox, {trashBox, todoLabel},
+        [this](const dragdrop::Payload &p) { cmdTrashBox_DragEnter(p.tag); },
+        [this] { clearHint(); },
+        [this](const dragdrop::Payload &p) { cmdTrashBox_DragDrop(p.tag, p.index); });
+    auto *label1 = new QLabel(QStringLiteral("ゴミ箱"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(twipsRect(5835, 3660, 735, 255));
+    label1->setAlignment(Qt::AlignCenter);
+
+    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(twipsRect(5505, 4140, 1095, 405));
+    connect(cmdClose, &QPushButton::clicked, this, &frmTrash::cmdClose_Click);
+
+    lblHint = new QLabel(this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setGeometry(twipsRect(120, 4200, 5280, 255));
+}
+
+int frmTrash::selectedIndex() const
+{
+    const QModelIndexList rows = lstTrash->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void frmTrash::Form_Load()
+{
+    m_app.shelf().loadCloset(m_app.path(DataFile::Closet));
+}
+
+void frmTrash::cmdClose_Click()
+{
+    hide();
+}
+
+void frmTrash::removeItem(int row)
+{
+    m_app.shelf().removeAt(row);
+    // Nothing stays selected: the next Delete or drop must not take another item.
+    lstTrash->clearSelection();
+    lstTrash->setCurrentIndex(QModelIndex());
+}
+
+void frmTrash::lstTrash_KeyDown(int keyCode)
+{
+    const int row = selectedIndex();
+    if (keyCode != KeyDelete || row < 0)
+        return;
+    const QString item = m_app.shelf().index(row).data().toString();
+    if (m_app.prompter().askOkCancel(item + QStringLiteral("を削除します。よろしいですか？")))
+        removeItem(row);
+}
+
+void frmTrash::lstTrash_DragEnter(const QString &tag)
+{
+    if (tag == todoLabel)
+        lblHint->setText(QStringLiteral("用件を棚上げします"));
+}
+
+void frmTrash::lstTrash_DragDrop(const QString &tag, int slot)
+{
+    TodoBoard &board = m_app.board();
+    if (tag == todoLabel && slot >= 0 && slot < TodoBoard::SlotCount) {
+        m_app.shelf().append(board.text(slot));
+        board.setText(slot, QString());
+    }
+    clearHint();
+}
+
+void frmTrash::cmdTrashBox_DragEnter(const QString &tag)
+{
+    if (tag == trashBox || tag == todoLabel)
+        lblHint->setText(QStringLiteral("用件を捨てます"));
+}
+
+void frmTrash::cmdTrashBox_DragDrop(const QString &tag, int slot)
+{
+    if (tag == trashBox) {
+        const int row = selectedIndex();
+        if (row >= 0)
+            removeItem(row);
+        else
+            m_app.prompter().inform(
+                QStringLiteral("用件を削除するには、まず左ボタンで削除用件を選択して下さい"));
+    } else if (tag == todoLabel && slot >= 0 && slot < TodoBoard::SlotCount) {
+        m_app.board().setText(slot, QString());
+    }
+    clearHint();
+}
+
+void frmTrash::clearHint()
+{
+    lblHint->clear();
+}
+
+void frmTrash::showEvent(QShowEvent *event)
+{
+    if (m_reloadOnShow) {
+        Form_Load();
+        m_reloadOnShow = false;
+    }
+    QWidget::showEvent(event);
+}
+
+void frmTrash::closeEvent(QCloseEvent *event)
+{
+    // The close box unloads the window: closet.txt is written and read again next time.
+    if (m_app.mayWrite(DataFile::Closet)) {
+        const WriteResult written = m_app.shelf().writeCloset(m_app.path(DataFile::Closet));
+        m_reloadOnShow = written.ok;
+        if (!written.ok)
+            m_app.prompter().inform(QStringLiteral("closet.txt を保存できませんでした。\n%1")
+                                        .arg(written.error));
+    }
+    event->accept();
+}
+
+bool frmTrash::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lstTrash && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        lstTrash_KeyDown(KeyDelete);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class KibanuApp;
+class QLabel;
+class QListView;
+class QPushButton;
+class QToolButton;
+
+// The shelf window: the postponed to-dos, and the trash box that discards them.
+class frmTrash : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTrash(KibanuApp &app);
+
+    // The selected shelf position, or -1.
+    [[nodiscard]] int selectedIndex() const;
+
+    void Form_Load();
+    void cmdClose_Click();
+    void lstTrash_KeyDown(int keyCode);
+    // Drops and their hints; tag is the source's, slot the to-do slot it came from.
+    void lstTrash_DragEnter(const QString &tag);
+    void lstTrash_DragDrop(const QString &tag, int slot);
+    void cmdTrashBox_DragEnter(const QString &tag);
+    void cmdTrashBox_DragDrop(const QString &tag, int slot);
+    void clearHint();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void removeItem(int row);
+
+    KibanuApp &m_app;
+    QListView *lstTrash = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QToolButton *cmdTrashBox = nullptr;
+    QLabel *lblHint = nullptr;
+    // After the close box wrote closet.txt, the next showing reads it again.
+    bool m_reloadOnShow = false;
+};

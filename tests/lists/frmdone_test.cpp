@@ -1,0 +1,75 @@
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "lists/donelist.h"
+#include "lists/frmdone.h"
+
+#include <QApplication>
+#include <QListView>
+
+namespace {
+
+class DoneWindow : public AppTest {
+protected:
+    frmDone *open()
+    {
+        startBoard();
+        frmDone *w = &app->doneWindow();
+        w->show();
+        list = w->findChild<QListView *>("lstDone");
+        return w;
+    }
+    QStringList items() { return static_cast<DoneList *>(list->model())->stringList(); }
+    int selectedRow() { return list->selectionModel()->selectedRows().value(0).row(); }
+    QListView *list = nullptr;
+};
+
+} // namespace
+
+TEST_F(DoneWindow, listsTheFileOldestFirstWithTheNewestSelectedAgainOnEveryRepaint)
+{
+    writeBytes(path("done.txt"), sjis(QString::fromUtf8("2026/12/01一\r\n2026/12/02二\r\n2026/12/03三\r\n")));
+    frmDone *w = open();
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8("何をしたか"));
+    EXPECT_EQ(items(), QStringList({QString::fromUtf8("2026/12/01一"), QString::fromUtf8("2026/12/02二"),
+                                    QString::fromUtf8("2026/12/03三")}));
+    EXPECT_EQ(selectedRow(), 2);
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &activate);
+    EXPECT_EQ(selectedRow(), 2);
+}
+
+TEST_F(DoneWindow, deleteRemovesFromTheListOnlyForThisRun)
+{
+    const QByteArray done("2026/12/01a\r\n2026/12/02b\r\n");
+    writeBytes(path("done.txt"), done);
+    open();
+    prompter->answers = {false, true};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("2026/12/02bを削除します"));
+    EXPECT_EQ(items().size(), 2);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(items(), QStringList({"2026/12/01a"}));
+    EXPECT_EQ(readBytes(path("done.txt")), done);
+    EXPECT_TRUE(app->quitWithSaving());
+    EXPECT_EQ(readBytes(path("done.txt")), done);
+}
+
+TEST_F(DoneWindow, emptyOrMissingFileGivesAnEmptyListAndDeleteDoesNothing)
+{
+    open();
+    EXPECT_TRUE(items().isEmpty());
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_TRUE(prompter->messages.isEmpty());
+}
+
+TEST(DoneList, showsLinesWithBytesThatAreNotCp932)
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("done.txt");
+    writeBytes(file, QByteArray("2026/12/01ok\r\nbad\x80here\r\ncut\x82"));
+    DoneList list;
+    list.loadDone(file);
+    EXPECT_EQ(list.stringList(),
+              QStringList({"2026/12/01ok", QString::fromUtf8("bad\uFFFDhere"), QString::fromUtf8("cut\uFFFD")}));
+}

@@ -1,0 +1,115 @@
+#include "board/shelflist.h"
+#include "board/todoboard.h"
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "lists/frmtrash.h"
+
+#include <QLabel>
+#include <QListView>
+
+namespace {
+
+class TrashWindow : public AppTest {
+protected:
+    void SetUp() override
+    {
+        writeBytes(path("closet.txt"), sjis(QString::fromUtf8("ＡＢＣ全角\r\nsecond\r\n\r\nfourth\r\n")));
+        startBoard();
+        w = &app->trashWindow();
+        w->show();
+        list = w->findChild<QListView *>("lstTrash");
+        hint = w->findChild<QLabel *>("lblHint");
+    }
+    QStringList items() { return app->shelf().stringList(); }
+    void select(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
+
+    frmTrash *w = nullptr;
+    QListView *list = nullptr;
+    QLabel *hint = nullptr;
+};
+
+} // namespace
+
+TEST_F(TrashWindow, showsTheShelfAsStoredAndDeletesAfterAsking)
+{
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8("棚上げされていること"));
+    EXPECT_EQ(items().first(), QString::fromUtf8("ＡＢＣ全角")); // not narrowed
+    select(1);
+    prompter->answers = {false};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("secondを削除します。よろしいですか？"));
+    EXPECT_EQ(items().size(), 4);
+    prompter->answers = {true};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(items(), QStringList({QString::fromUtf8("ＡＢＣ全角"), "", "fourth"}));
+}
+
+TEST_F(TrashWindow, trashBoxDiscardsTheSelectedItemOrAToDo)
+{
+    w->cmdTrashBox_DragEnter(QStringLiteral("TrashBox"));
+    EXPECT_EQ(hint->text(), QString::fromUtf8("用件を捨てます"));
+    w->cmdTrashBox_DragDrop(QStringLiteral("TrashBox"), -1);
+    EXPECT_EQ(prompter->messages.last(),
+              QString::fromUtf8("用件を削除するには、まず左ボタンで削除用件を選択して下さい"));
+    EXPECT_EQ(items().size(), 4);
+    EXPECT_TRUE(hint->text().isEmpty());
+
+    select(3);
+    w->cmdTrashBox_DragDrop(QStringLiteral("TrashBox"), -1);
+    EXPECT_EQ(items().size(), 3);
+    EXPECT_EQ(w->selectedIndex(), -1);
+
+    app->board().setText(0, QStringLiteral("discard me"));
+    app->board().setDone(0, true);
+    w->cmdTrashBox_DragEnter(QStringLiteral("TodoLabel"));
+    w->cmdTrashBox_DragDrop(QStringLiteral("TodoLabel"), 0);
+    EXPECT_EQ(app->board().text(0), QString());
+    EXPECT_TRUE(app->board().isDone(0)); // the mark stays with its slot
+    EXPECT_EQ(items().size(), 3);
+}
+
+TEST_F(TrashWindow, aToDoDroppedOnTheListIsShelvedAtTheEnd)
+{
+    app->board().setText(0, QStringLiteral("later"));
+    w->lstTrash_DragEnter(QStringLiteral("TodoLabel")); // slot 0 gets the feedback too
+    EXPECT_EQ(hint->text(), QString::fromUtf8("用件を棚上げします"));
+    w->lstTrash_DragDrop(QStringLiteral("TodoLabel"), 0);
+    EXPECT_EQ(items().last(), QStringLiteral("later"));
+    EXPECT_EQ(app->board().text(0), QString());
+    EXPECT_TRUE(hint->text().isEmpty());
+}
+
+TEST_F(TrashWindow, closeBoxWritesTheShelfAndTheNextOpeningReadsItAgain)
+{
+    app->shelf().append(QStringLiteral("added"));
+    w->close();
+    EXPECT_EQ(readBytes(path("closet.txt")),
+              sjis(QString::fromUtf8("ＡＢＣ全角\r\nsecond\r\n\r\nfourth\r\nadded\r\n")));
+    app->shelf().removeAt(0); // gone from memory, still in the file
+    w->show();
+    EXPECT_EQ(items().size(), 5);
+}
+
+TEST_F(TrashWindow, failedCloseBoxWriteIsToldAndMemoryWins)
+{
+    ASSERT_TRUE(QFile::remove(path("closet.txt")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("closet.txt"));
+    app->shelf().append(QStringLiteral("kept"));
+    w->close();
+    ASSERT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("closet.txt")));
+    w->show();
+    EXPECT_EQ(items().last(), QStringLiteral("kept"));
+    EXPECT_EQ(items().size(), 5);
+}
+
+TEST_F(AppTest, closetThatCouldNotBeReadIsNotWrittenByTheCloseBox)
+{
+    const QByteArray damaged("ok\r\n\xFF\r\n");
+    writeBytes(path("closet.txt"), damaged);
+    startBoard();
+    app->trashWindow().show();
+    app->trashWindow().close();
+    EXPECT_EQ(readBytes(path("closet.txt")), damaged);
+    EXPECT_EQ(prompter->messages.size(), 1); // only the start's report
+}
