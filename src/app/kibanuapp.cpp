@@ -15,6 +15,18 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+template <class Window>
+Window &createdOnFirstUse(std::unique_ptr<Window> &window, KibanuApp &app)
+{
+    if (!window)
+        window = std::make_unique<Window>(app);
+    return *window;
+}
+
+} // namespace
+
 KibanuApp::KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
                      std::unique_ptr<Prompter> prompter)
     : m_folder(programFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
@@ -27,30 +39,22 @@ KibanuApp::~KibanuApp() = default;
 
 frmSchedule &KibanuApp::scheduleWindow()
 {
-    if (!m_scheduleWindow)
-        m_scheduleWindow = std::make_unique<frmSchedule>(*this);
-    return *m_scheduleWindow;
+    return createdOnFirstUse(m_scheduleWindow, *this);
 }
 
 frmTel &KibanuApp::telWindow()
 {
-    if (!m_telWindow)
-        m_telWindow = std::make_unique<frmTel>(*this);
-    return *m_telWindow;
+    return createdOnFirstUse(m_telWindow, *this);
 }
 
 frmDone &KibanuApp::doneWindow()
 {
-    if (!m_doneWindow)
-        m_doneWindow = std::make_unique<frmDone>(*this);
-    return *m_doneWindow;
+    return createdOnFirstUse(m_doneWindow, *this);
 }
 
 frmTrash &KibanuApp::trashWindow()
 {
-    if (!m_trashWindow)
-        m_trashWindow = std::make_unique<frmTrash>(*this);
-    return *m_trashWindow;
+    return createdOnFirstUse(m_trashWindow, *this);
 }
 
 void KibanuApp::start()
@@ -103,6 +107,17 @@ bool KibanuApp::saveOrTell(DataFile file, const WriteResult &result)
                                       "終了を取り消します。データはまだ失われていません。")
                            .arg(dataFileName(file), result.error));
     return false;
+}
+
+bool KibanuApp::saveFromWindow(DataFile file, const std::function<WriteResult()> &write)
+{
+    if (!mayWrite(file))
+        return false;
+    const WriteResult written = write();
+    if (!written.ok)
+        m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2")
+                               .arg(dataFileName(file), written.error));
+    return written.ok;
 }
 
 bool KibanuApp::quitWithSaving()

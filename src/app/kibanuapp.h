@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class Clock;
@@ -42,6 +43,10 @@ public:
     // not be saved: the user was told and the program goes on with all data in memory.
     bool quitWithSaving();
     [[nodiscard]] bool hasEnded() const { return m_ended; }
+
+    // A window's own save (its close box): nothing for a file that could not be read at
+    // start; a failure is told. True when the file was written.
+    bool saveFromWindow(DataFile file, const std::function<WriteResult()> &write);
 
     [[nodiscard]] QString path(DataFile file) const;
     [[nodiscard]] bool mayWrite(DataFile file) const;

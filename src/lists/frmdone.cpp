@@ -4,9 +4,9 @@
 #include "app/prompter.h"
 #include "board/twips.h"
 #include "donelist.h"
+#include "listview.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -31,7 +31,7 @@ frmDone::frmDone(KibanuApp &app) : m_app(app), m_lines(std::make_unique<DoneList
     // Tens of thousands of lines: one item height for all keeps showing and scrolling instant.
     lstDone->setUniformItemSizes(true);
     lstDone->setLayoutMode(QListView::Batched);
-    lstDone->installEventFilter(this);
+    listview::onDeleteKey(lstDone, [this] { lstDone_KeyDown(KeyDelete); });
 
     cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
@@ -65,10 +65,9 @@ void frmDone::Form_Paint()
 
 void frmDone::lstDone_KeyDown(int keyCode)
 {
-    const QModelIndexList rows = lstDone->selectionModel()->selectedRows();
-    if (keyCode != KeyDelete || rows.isEmpty())
+    const int row = listview::selectedRow(lstDone);
+    if (keyCode != KeyDelete || row < 0)
         return;
-    const int row = rows.first().row();
     if (m_app.prompter().askOkCancel(m_lines->index(row).data().toString()
                                      + QStringLiteral("を削除します")))
         m_lines->removeAt(row);
@@ -87,16 +86,6 @@ bool frmDone::event(QEvent *event)
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         Form_Paint();
     return handled;
-}
-
-bool frmDone::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == lstDone && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
-        lstDone_KeyDown(KeyDelete);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmDone::closeEvent(QCloseEvent *event)

@@ -7,9 +7,9 @@
 #include "board/shelflist.h"
 #include "board/todoboard.h"
 #include "board/twips.h"
+#include "listview.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -41,7 +41,7 @@ void frmTrash::createControls()
     lstTrash->setModel(&m_app.shelf());
     lstTrash->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstTrash->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstTrash->installEventFilter(this);
+    listview::onDeleteKey(lstTrash, [this] { lstTrash_KeyDown(KeyDelete); });
     dragdrop::installSource(lstTrash->viewport(), [] { return dragdrop::Payload{trashBox, -1}; });
     new dragdrop::Target(
         lstTrash->viewport(), {todoLabel},
@@ -76,8 +76,7 @@ void frmTrash::createControls()
 
 int frmTrash::selectedIndex() const
 {
-    const QModelIndexList rows = lstTrash->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return listview::selectedRow(lstTrash);
 }
 
 void frmTrash::Form_Load()
@@ -93,9 +92,7 @@ void frmTrash::cmdClose_Click()
 void frmTrash::removeItem(int row)
 {
     m_app.shelf().removeAt(row);
-    // Nothing stays selected: the next Delete or drop must not take another item.
-    lstTrash->clearSelection();
-    lstTrash->setCurrentIndex(QModelIndex());
+    listview::clearSelection(lstTrash);
 }
 
 void frmTrash::lstTrash_KeyDown(int keyCode)
@@ -162,22 +159,8 @@ void frmTrash::showEvent(QShowEvent *event)
 void frmTrash::closeEvent(QCloseEvent *event)
 {
     // The close box unloads the window: closet.txt is written and read again next time.
-    if (m_app.mayWrite(DataFile::Closet)) {
-        const WriteResult written = m_app.shelf().writeCloset(m_app.path(DataFile::Closet));
-        m_reloadOnShow = written.ok;
-        if (!written.ok)
-            m_app.prompter().inform(QStringLiteral("closet.txt を保存できませんでした。\n%1")
-                                        .arg(written.error));
-    }
+    m_reloadOnShow = m_app.saveFromWindow(DataFile::Closet, [this] {
+        return m_app.shelf().writeCloset(m_app.path(DataFile::Closet));
+    });
     event->accept();
-}
-
-bool frmTrash::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == lstTrash && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
-        lstTrash_KeyDown(KeyDelete);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

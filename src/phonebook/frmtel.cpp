@@ -3,6 +3,7 @@
 #include "app/kibanuapp.h"
 #include "app/prompter.h"
 #include "board/twips.h"
+#include "lists/listview.h"
 #include "text/narrow.h"
 #include "text/typedtextvalidator.h"
 
@@ -115,7 +116,7 @@ void frmTel::connectControls()
     connect(cmdAdd, &QPushButton::clicked, this, &frmTel::cmdAdd_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmTel::cmdClose_Click);
     txtTel->installEventFilter(this);
-    lstIndex->installEventFilter(this);
+    listview::onDeleteKey(lstIndex, [this] { lstIndex_KeyDown(KeyDelete); });
 }
 
 void frmTel::disablechange()
@@ -169,8 +170,7 @@ void frmTel::changethis(const QString &newindex)
 
 int frmTel::selectedIndex() const
 {
-    const QModelIndexList rows = lstIndex->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return listview::selectedRow(lstIndex);
 }
 
 void frmTel::select(int pos)
@@ -281,7 +281,7 @@ void frmTel::lstIndex_KeyDown(int keyCode)
 void frmTel::deleteIndex()
 {
     m_book.deleteIndex(selectedIndex());
-    lstIndex->clearSelection();
+    listview::clearSelection(lstIndex);
     Form_Paint();
 }
 

@@ -55,10 +55,6 @@ bool frmTel::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const int ascii = keyAsciiOf(key);
-        if (watched == lstIndex && key->key() == Qt::Key_Delete) {
-            lstIndex_KeyDown(46);
-            return true;
-        }
         if (watched == txtTel && ascii == KeyTab) {
             lstIndex->setFocus(Qt::TabFocusReason);
             return true;

@@ -7,12 +7,12 @@
 #include "board/pictures.h"
 #include "board/twips.h"
 #include "dlgschedule.h"
+#include "lists/listview.h"
 #include "scheduletable.h"
 #include "text/jdate.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -62,7 +62,7 @@ void frmSchedule::createControls()
     lstSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstSchedule->setSelectionMode(QAbstractItemView::SingleSelection);
     lstSchedule->setUniformItemSizes(true);
-    lstSchedule->installEventFilter(this);
+    listview::onDeleteKey(lstSchedule, [this] { lstSchedule_KeyDown(KeyDelete); });
     dragdrop::installSource(lstSchedule->viewport(),
                             [] { return dragdrop::Payload{scheduleBox, -1}; });
 
@@ -121,8 +121,7 @@ bool frmSchedule::additemdate(const QString &eventdate, const QString &eventinfo
 
 int frmSchedule::selectedIndex() const
 {
-    const QModelIndexList rows = lstSchedule->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return listview::selectedRow(lstSchedule);
 }
 
 dlgSchedule &frmSchedule::dialog()
@@ -165,9 +164,7 @@ void frmSchedule::lstSchedule_KeyDown(int keyCode)
 void frmSchedule::removeEntry(int pos)
 {
     m_table.removeAt(pos);
-    // No entry stays selected: a second Delete or drop must not take the next one.
-    lstSchedule->clearSelection();
-    lstSchedule->setCurrentIndex(QModelIndex());
+    listview::clearSelection(lstSchedule);
 }
 
 void frmSchedule::cmdTrashBox_DragEnter(const QString &tag)
@@ -194,24 +191,10 @@ void frmSchedule::cmdTrashBox_DragDrop(const QString &tag)
     lblHint->clear();
 }
 
-bool frmSchedule::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == lstSchedule && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
-        lstSchedule_KeyDown(KeyDelete);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void frmSchedule::closeEvent(QCloseEvent *event)
 {
     // The close box unloads the window, which writes schedule.txt.
-    if (m_app.mayWrite(DataFile::Schedule)) {
-        const WriteResult written = m_table.writeAll(m_app.path(DataFile::Schedule));
-        if (!written.ok)
-            m_app.prompter().inform(QStringLiteral("schedule.txt を保存できませんでした。\n%1")
-                                        .arg(written.error));
-    }
+    m_app.saveFromWindow(DataFile::Schedule,
+                         [this] { return m_table.writeAll(m_app.path(DataFile::Schedule)); });
     event->accept();
 }
