@@ -21,15 +21,8 @@ frmDone::frmDone(KibanuApp &app) : m_app(app), m_lines(std::make_unique<DoneList
     setWindowTitle(QStringLiteral("何をしたか"));
     setFixedSize(twips(6720), twips(4800));
 
-    lstDone = new QListView(this);
-    lstDone->setObjectName(QStringLiteral("lstDone"));
-    lstDone->setGeometry(twipsRect(120, 120, 6480, 3855));
-    lstDone->setFont(pGothicFont());
-    lstDone->setModel(m_lines.get());
-    lstDone->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstDone->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tens of thousands of lines: one item height for all keeps showing and scrolling instant.
-    lstDone->setUniformItemSizes(true);
+    lstDone = listview::createList(this, "lstDone", twipsRect(120, 120, 6480, 3855), m_lines.get());
     lstDone->setLayoutMode(QListView::Batched);
     listview::onDeleteKey(lstDone, [this] { lstDone_KeyDown(KeyDelete); });
 

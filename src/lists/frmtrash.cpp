@@ -3,7 +3,6 @@
 #include "app/kibanuapp.h"
 #include "app/prompter.h"
 #include "board/dragdrop.h"
-#include "board/pictures.h"
 #include "board/shelflist.h"
 #include "board/todoboard.h"
 #include "board/twips.h"
@@ -33,14 +32,9 @@ frmTrash::frmTrash(KibanuApp &app) : m_app(app)
 
 void frmTrash::createControls()
 {
-    lstTrash = new QListView(this);
-    lstTrash->setObjectName(QStringLiteral("lstTrash"));
+    lstTrash = listview::createList(this, "lstTrash", twipsRect(120, 120, 5535, 3855),
+                                    &m_app.shelf());
     lstTrash->setProperty("tag", trashBox);
-    lstTrash->setGeometry(twipsRect(120, 120, 5535, 3855));
-    lstTrash->setFont(pGothicFont());
-    lstTrash->setModel(&m_app.shelf());
-    lstTrash->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstTrash->setSelectionMode(QAbstractItemView::SingleSelection);
     listview::onDeleteKey(lstTrash, [this] { lstTrash_KeyDown(KeyDelete); });
     dragdrop::installSource(lstTrash->viewport(), [] { return dragdrop::Payload{trashBox, -1}; });
     new dragdrop::Target(
@@ -49,20 +43,11 @@ void frmTrash::createControls()
         [this] { clearHint(); },
         [this](const dragdrop::Payload &p) { lstTrash_DragDrop(p.tag, p.index); });
 
-    cmdTrashBox = new QToolButton(this);
-    cmdTrashBox->setObjectName(QStringLiteral("cmdTrashBox"));
-    cmdTrashBox->setGeometry(twipsRect(5835, 2880, 735, 735));
-    cmdTrashBox->setIcon(pictures::trashBox());
-    cmdTrashBox->setIconSize(QSize(32, 32));
-    new dragdrop::Target(
-        cmdTrashBox, {trashBox, todoLabel},
+    cmdTrashBox = listview::createTrashBox(
+        this, {trashBox, todoLabel},
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragEnter(p.tag); },
         [this] { clearHint(); },
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragDrop(p.tag, p.index); });
-    auto *label1 = new QLabel(QStringLiteral("ゴミ箱"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(twipsRect(5835, 3660, 735, 255));
-    label1->setAlignment(Qt::AlignCenter);
 
     cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));

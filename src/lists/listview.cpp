@@ -1,7 +1,12 @@
 #include "listview.h"
 
-#include <QAbstractItemView>
+#include "board/pictures.h"
+#include "board/twips.h"
+
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QToolButton>
 
 namespace listview {
 namespace {
@@ -44,6 +49,37 @@ void clearSelection(QAbstractItemView *view)
 void onDeleteKey(QAbstractItemView *view, std::function<void()> handler)
 {
     view->installEventFilter(new DeleteKeyFilter(view, std::move(handler)));
+}
+
+QListView *createList(QWidget *parent, const char *name, const QRect &geometry,
+                      QAbstractItemModel *model)
+{
+    auto *list = new QListView(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    list->setFont(pGothicFont());
+    list->setModel(model);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QToolButton *createTrashBox(QWidget *parent, const QStringList &tags,
+                            dragdrop::Target::Handler enter, std::function<void()> leave,
+                            dragdrop::Target::Handler drop)
+{
+    auto *box = new QToolButton(parent);
+    box->setObjectName(QStringLiteral("cmdTrashBox"));
+    box->setGeometry(twipsRect(5835, 2880, 735, 735));
+    box->setIcon(pictures::trashBox());
+    box->setIconSize(QSize(32, 32));
+    new dragdrop::Target(box, tags, std::move(enter), std::move(leave), std::move(drop));
+    auto *label1 = new QLabel(QStringLiteral("ゴミ箱"), parent);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(twipsRect(5835, 3660, 735, 255));
+    label1->setAlignment(Qt::AlignCenter);
+    return box;
 }
 
 } // namespace listview

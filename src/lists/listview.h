@@ -1,8 +1,15 @@
 #pragma once
 
+#include "board/dragdrop.h"
+
 #include <functional>
 
+class QAbstractItemModel;
 class QAbstractItemView;
+class QListView;
+class QRect;
+class QToolButton;
+class QWidget;
 
 // What the program's list windows share.
 namespace listview {
@@ -15,5 +22,14 @@ void clearSelection(QAbstractItemView *view);
 
 // Runs the handler when the Delete key is pressed in the view.
 void onDeleteKey(QAbstractItemView *view, std::function<void()> handler);
+
+// A read-only single-selection list of the model at that place.
+[[nodiscard]] QListView *createList(QWidget *parent, const char *name, const QRect &geometry,
+                                    QAbstractItemModel *model);
+
+// The trash box with its caption "ゴミ箱" under it, taking drags of those tags.
+QToolButton *createTrashBox(QWidget *parent, const QStringList &tags,
+                            dragdrop::Target::Handler enter, std::function<void()> leave,
+                            dragdrop::Target::Handler drop);
 
 } // namespace listview

@@ -51,13 +51,8 @@ frmTel::frmTel(KibanuApp &app) : m_app(app), m_book(app.phoneBook())
 void frmTel::createControls()
 {
     caption(this, QStringLiteral("index"), twipsRect(120, 120, 1935, 255));
-    lstIndex = new QListView(this);
-    lstIndex->setObjectName(QStringLiteral("lstIndex"));
-    lstIndex->setGeometry(twipsRect(120, 360, 1935, 4335));
-    lstIndex->setModel(&m_book.list());
-    lstIndex->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstIndex->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstIndex->setUniformItemSizes(true);
+    lstIndex = listview::createList(this, "lstIndex", twipsRect(120, 360, 1935, 4335),
+                                    &m_book.list());
 
     caption(this, QStringLiteral("検索ボックス"), twipsRect(2280, 120, 2415, 255));
     txtTel = new QLineEdit(this);

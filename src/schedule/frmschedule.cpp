@@ -4,7 +4,6 @@
 #include "app/kibanuapp.h"
 #include "app/prompter.h"
 #include "board/dragdrop.h"
-#include "board/pictures.h"
 #include "board/twips.h"
 #include "dlgschedule.h"
 #include "lists/listview.h"
@@ -53,33 +52,19 @@ void frmSchedule::createControls()
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(2880, 150, 1095, 405));
 
-    lstSchedule = new QListView(this);
-    lstSchedule->setObjectName(QStringLiteral("lstSchedule"));
+    lstSchedule = listview::createList(this, "lstSchedule", twipsRect(120, 720, 5535, 3615),
+                                       &m_table.list());
     lstSchedule->setProperty("tag", scheduleBox);
-    lstSchedule->setGeometry(twipsRect(120, 720, 5535, 3615));
-    lstSchedule->setFont(gothicFont());
-    lstSchedule->setModel(&m_table.list());
-    lstSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstSchedule->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstSchedule->setUniformItemSizes(true);
+    lstSchedule->setFont(gothicFont()); // fixed pitch: the date and time columns line up
     listview::onDeleteKey(lstSchedule, [this] { lstSchedule_KeyDown(KeyDelete); });
     dragdrop::installSource(lstSchedule->viewport(),
                             [] { return dragdrop::Payload{scheduleBox, -1}; });
 
-    cmdTrashBox = new QToolButton(this);
-    cmdTrashBox->setObjectName(QStringLiteral("cmdTrashBox"));
-    cmdTrashBox->setGeometry(twipsRect(5835, 2880, 735, 735));
-    cmdTrashBox->setIcon(pictures::trashBox());
-    cmdTrashBox->setIconSize(QSize(32, 32));
-    new dragdrop::Target(
-        cmdTrashBox, {scheduleBox},
+    cmdTrashBox = listview::createTrashBox(
+        this, {scheduleBox},
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragEnter(p.tag); },
         [this] { cmdTrashBox_DragLeave(); },
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragDrop(p.tag); });
-    auto *label1 = new QLabel(QStringLiteral("ゴミ箱"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(twipsRect(5835, 3660, 735, 255));
-    label1->setAlignment(Qt::AlignCenter);
 
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
