@@ -26,14 +26,8 @@ frmDone::frmDone(KibanuApp &app) : m_app(app), m_lines(std::make_unique<DoneList
     lstDone->setLayoutMode(QListView::Batched);
     listview::onDeleteKey(lstDone, [this] { lstDone_KeyDown(KeyDelete); });
 
-    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(twipsRect(5505, 4140, 1095, 405));
+    listview::createFooter(this, cmdClose, lblHint);
     connect(cmdClose, &QPushButton::clicked, this, &frmDone::cmdClose_Click);
-
-    lblHint = new QLabel(this);
-    lblHint->setObjectName(QStringLiteral("lblHint"));
-    lblHint->setGeometry(twipsRect(120, 4200, 5280, 255));
 }
 
 frmDone::~frmDone() = default;

@@ -49,14 +49,8 @@ void frmTrash::createControls()
         [this] { clearHint(); },
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragDrop(p.tag, p.index); });
 
-    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(twipsRect(5505, 4140, 1095, 405));
+    listview::createFooter(this, cmdClose, lblHint);
     connect(cmdClose, &QPushButton::clicked, this, &frmTrash::cmdClose_Click);
-
-    lblHint = new QLabel(this);
-    lblHint->setObjectName(QStringLiteral("lblHint"));
-    lblHint->setGeometry(twipsRect(120, 4200, 5280, 255));
 }
 
 int frmTrash::selectedIndex() const

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace listview {
@@ -63,6 +64,16 @@ QListView *createList(QWidget *parent, const char *name, const QRect &geometry,
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     return list;
+}
+
+void createFooter(QWidget *parent, QPushButton *&cmdClose, QLabel *&lblHint)
+{
+    cmdClose = new QPushButton(QStringLiteral("閉じる"), parent);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(twipsRect(5505, 4140, 1095, 405));
+    lblHint = new QLabel(parent);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setGeometry(twipsRect(120, 4200, 5280, 255));
 }
 
 QToolButton *createTrashBox(QWidget *parent, const QStringList &tags,

@@ -5,6 +5,8 @@
 #include <functional>
 
 class QAbstractItemModel;
+class QLabel;
+class QPushButton;
 class QAbstractItemView;
 class QListView;
 class QRect;
@@ -26,6 +28,9 @@ void onDeleteKey(QAbstractItemView *view, std::function<void()> handler);
 // A read-only single-selection list of the model at that place.
 [[nodiscard]] QListView *createList(QWidget *parent, const char *name, const QRect &geometry,
                                     QAbstractItemModel *model);
+
+// The bottom row of the done and shelf windows: "閉じる" and the hint line.
+void createFooter(QWidget *parent, QPushButton *&cmdClose, QLabel *&lblHint);
 
 // The trash box with its caption "ゴミ箱" under it, taking drags of those tags.
 QToolButton *createTrashBox(QWidget *parent, const QStringList &tags,

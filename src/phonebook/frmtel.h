@@ -67,6 +67,8 @@ private:
     void askDelete();
     // Hides an in-place box without its focus loss counting as the end of the edit.
     void hideQuietly(QLineEdit *box, QLabel *label);
+    // Shows the box over the label; returns the index of the entry being edited.
+    std::optional<QString> beginInPlaceEdit(QLabel *label, QLineEdit *box);
     void storeName();
     void storeKeyword();
 

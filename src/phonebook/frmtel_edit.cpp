@@ -99,16 +99,21 @@ void frmTel::storeKeyword()
         m_book.setKeys(*pos, lblKeyword->text());
 }
 
-void frmTel::lblName_DblClick()
+std::optional<QString> frmTel::beginInPlaceEdit(QLabel *label, QLineEdit *box)
 {
     const int pos = selectedIndex();
-    // Without a selection there is no entry to store into.
-    m_nameEntry = pos >= 0 ? std::optional(m_book.at(pos).index) : std::nullopt;
-    txtName->setText(lblName->text());
-    lblName->hide();
-    txtName->show();
-    txtName->setFocus(Qt::OtherFocusReason);
+    box->setText(label->text());
+    label->hide();
+    box->show();
+    box->setFocus(Qt::OtherFocusReason);
     disablechange();
+    // Without a selection there is no entry to store into.
+    return pos >= 0 ? std::optional(m_book.at(pos).index) : std::nullopt;
+}
+
+void frmTel::lblName_DblClick()
+{
+    m_nameEntry = beginInPlaceEdit(lblName, txtName);
 }
 
 void frmTel::txtName_KeyPress(int keyAscii)
@@ -131,13 +136,7 @@ void frmTel::txtName_LostFocus()
 
 void frmTel::lblKeyword_DblClick()
 {
-    const int pos = selectedIndex();
-    m_keywordEntry = pos >= 0 ? std::optional(m_book.at(pos).index) : std::nullopt;
-    txtKeyword->setText(lblKeyword->text());
-    lblKeyword->hide();
-    txtKeyword->show();
-    txtKeyword->setFocus(Qt::OtherFocusReason);
-    disablechange();
+    m_keywordEntry = beginInPlaceEdit(lblKeyword, txtKeyword);
 }
 
 void frmTel::txtKeyword_KeyPress(int keyAscii)
