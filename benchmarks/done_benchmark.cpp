@@ -1,10 +1,8 @@
 // Opening the done window on a done.txt of 100,000 lines, and moving through it.
-#include "app/clock.h"
-#include "app/kibanuapp.h"
-#include "app/prompter.h"
 #include "lists/donelist.h"
 #include "lists/frmdone.h"
 #include "text/cp932.h"
+#include "ui/prompter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,9 +45,14 @@ Folder &folder()
     return f;
 }
 
+QString donePath()
+{
+    return QDir(folder().dir.path()).filePath("done.txt");
+}
+
 void BM_LoadDoneList(benchmark::State &state)
 {
-    const QString path = QDir(folder().dir.path()).filePath("done.txt");
+    const QString path = donePath();
     for (auto _ : state) {
         DoneList list;
         list.loadDone(path);
@@ -62,9 +65,9 @@ BENCHMARK(BM_LoadDoneList)->Unit(benchmark::kMillisecond);
 void BM_OpenDoneWindow(benchmark::State &state)
 {
     for (auto _ : state) {
-        KibanuApp app(folder().dir.path(), std::make_unique<SystemClock>(),
-                      std::make_unique<SilentPrompter>());
-        frmDone &w = app.doneWindow();
+        DoneList lines;
+        SilentPrompter prompter;
+        frmDone w(lines, donePath(), prompter);
         w.show();
         benchmark::DoNotOptimize(w.grab());
         benchmark::DoNotOptimize(w.findChild<QListView *>("lstDone")->currentIndex().row());
@@ -75,9 +78,9 @@ BENCHMARK(BM_OpenDoneWindow)->Unit(benchmark::kMillisecond);
 // Selecting lines all over the list and painting each time.
 void BM_SelectAndScroll(benchmark::State &state)
 {
-    KibanuApp app(folder().dir.path(), std::make_unique<SystemClock>(),
-                  std::make_unique<SilentPrompter>());
-    frmDone &w = app.doneWindow();
+    DoneList lines;
+    SilentPrompter prompter;
+    frmDone w(lines, donePath(), prompter);
     w.show();
     auto *list = w.findChild<QListView *>("lstDone");
     int row = 0;

@@ -1,147 +1,110 @@
 #include "kibanuapp.h"
 
 #include "board/frmtodo.h"
-#include "board/shelflist.h"
-#include "board/todoboard.h"
-#include "clock.h"
 #include "lists/frmdone.h"
 #include "lists/frmtrash.h"
 #include "phonebook/frmtel.h"
-#include "phonebook/phonebook.h"
-#include "prompter.h"
 #include "schedule/frmschedule.h"
-#include "schedule/scheduletable.h"
-#include "text/jdate.h"
+#include "session.h"
+#include "text/clock.h"
+#include "ui/prompter.h"
+#include "ui/windows.h"
 
 #include <QCoreApplication>
-
-namespace {
-
-template <class Window>
-Window &createdOnFirstUse(std::unique_ptr<Window> &window, KibanuApp &app)
-{
-    if (!window)
-        window = std::make_unique<Window>(app);
-    return *window;
-}
-
-} // namespace
+#include <QIcon>
 
 KibanuApp::KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
                      std::unique_ptr<Prompter> prompter)
-    : m_folder(programFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
-      m_board(std::make_unique<TodoBoard>()), m_shelf(std::make_unique<ShelfList>()),
-      m_schedule(std::make_unique<ScheduleTable>()), m_phoneBook(std::make_unique<PhoneBook>())
+    : m_clock(std::move(clock)), m_prompter(std::move(prompter)),
+      m_session(std::make_unique<Session>(programFolder, *m_clock))
 {
 }
 
 KibanuApp::~KibanuApp() = default;
 
+void KibanuApp::start()
+{
+    m_todo = std::make_unique<frmTodo>(m_session->board(), *m_clock);
+    connectBoard();
+    m_todo->Form_Load();
+    m_session->loadAll();
+    m_todo->showLoaded();
+    m_todo->show();
+    reportUnreadable();
+}
+
+void KibanuApp::connectBoard()
+{
+    connect(m_todo.get(), &frmTodo::scheduleWindowRequested, this, [this](const QIcon &icon) {
+        windows::showModeless(scheduleWindow());
+        scheduleWindow().setWindowIcon(icon);
+    });
+    connect(m_todo.get(), &frmTodo::telWindowRequested, this,
+            [this] { windows::showModeless(telWindow()); });
+    connect(m_todo.get(), &frmTodo::doneWindowRequested, this,
+            [this] { windows::showModeless(doneWindow()); });
+    connect(m_todo.get(), &frmTodo::trashWindowRequested, this,
+            [this] { windows::showModeless(trashWindow()); });
+    connect(m_todo.get(), &frmTodo::quitRequested, this, &KibanuApp::quitWithSaving);
+}
+
 frmSchedule &KibanuApp::scheduleWindow()
 {
-    return createdOnFirstUse(m_scheduleWindow, *this);
+    if (!m_scheduleWindow)
+        m_scheduleWindow = std::make_unique<frmSchedule>(
+            m_session->schedule(), m_session->files(), *m_clock, *m_prompter);
+    return *m_scheduleWindow;
 }
 
 frmTel &KibanuApp::telWindow()
 {
-    return createdOnFirstUse(m_telWindow, *this);
+    if (!m_telWindow)
+        m_telWindow = std::make_unique<frmTel>(m_session->phoneBook(), *m_prompter);
+    return *m_telWindow;
 }
 
 frmDone &KibanuApp::doneWindow()
 {
-    return createdOnFirstUse(m_doneWindow, *this);
+    if (!m_doneWindow)
+        m_doneWindow = std::make_unique<frmDone>(
+            m_session->doneList(), m_session->files().path(DataFile::Done), *m_prompter);
+    return *m_doneWindow;
 }
 
 frmTrash &KibanuApp::trashWindow()
 {
-    return createdOnFirstUse(m_trashWindow, *this);
-}
-
-void KibanuApp::start()
-{
-    m_todo = std::make_unique<frmTodo>(*this);
-    m_todo->Form_Load();
-}
-
-QString KibanuApp::path(DataFile file) const
-{
-    return QDir(m_folder).filePath(dataFileName(file));
-}
-
-bool KibanuApp::mayWrite(DataFile file) const
-{
-    return !m_unreadable.contains(file);
-}
-
-void KibanuApp::noteRead(DataFile file, const TextFileRead &read)
-{
-    if (read.status != TextFileRead::Unreadable)
-        return;
-    m_unreadable.append(file);
-    m_unreadableReasons.append(QStringLiteral("%1：%2").arg(dataFileName(file), read.error));
-}
-
-void KibanuApp::loadAll()
-{
-    noteRead(DataFile::Todo, m_board->loadTodoList(path(DataFile::Todo)));
-    noteRead(DataFile::Closet, m_shelf->loadCloset(path(DataFile::Closet)));
-    noteRead(DataFile::Schedule,
-             m_schedule->loadSchedule(path(DataFile::Schedule), m_clock->today()));
-    noteRead(DataFile::Tel, m_phoneBook->loadPhoneBook(path(DataFile::Tel)));
+    if (m_trashWindow)
+        return *m_trashWindow;
+    m_trashWindow =
+        std::make_unique<frmTrash>(m_session->shelf(), m_session->files(), *m_prompter);
+    TodoBoard &board = m_session->board();
+    connect(m_trashWindow.get(), &frmTrash::shelveTodoRequested, this,
+            [this, &board](int slot) { board.shelve(slot, m_session->shelf()); });
+    connect(m_trashWindow.get(), &frmTrash::discardTodoRequested, this,
+            [&board](int slot) { board.discard(slot); });
+    return *m_trashWindow;
 }
 
 void KibanuApp::reportUnreadable()
 {
-    if (m_unreadableReasons.isEmpty())
+    const QStringList &reasons = m_session->files().unreadableReasons();
+    if (reasons.isEmpty())
         return;
     m_prompter->inform(QStringLiteral("次のファイルを最後まで読み込めませんでした。\n%1\n\n"
                                       "内容を守るため、これらのファイルは今回保存しません。")
-                           .arg(m_unreadableReasons.join(QLatin1Char('\n'))));
+                           .arg(reasons.join(QLatin1Char('\n'))));
 }
 
-bool KibanuApp::saveOrTell(DataFile file, const WriteResult &result)
+void KibanuApp::quitWithSaving()
 {
-    if (result.ok)
-        return true;
-    m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2\n\n"
-                                      "終了を取り消します。データはまだ失われていません。")
-                           .arg(dataFileName(file), result.error));
-    return false;
-}
-
-bool KibanuApp::saveFromWindow(DataFile file, const std::function<WriteResult()> &write)
-{
-    if (!mayWrite(file))
-        return false;
-    const WriteResult written = write();
-    if (!written.ok)
-        m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2")
-                               .arg(dataFileName(file), written.error));
-    return written.ok;
-}
-
-bool KibanuApp::quitWithSaving()
-{
-    if (m_ended)
-        return true;
-    const QDate today = m_clock->today();
-    const QString donePath = path(DataFile::Done);
-    if (!saveOrTell(DataFile::Done, m_board->commitForQuit(jdate::shortDate(today), donePath)))
-        return false;
-    if (mayWrite(DataFile::Todo)
-        && !saveOrTell(DataFile::Todo, m_board->writeTodoList(path(DataFile::Todo))))
-        return false;
-    if (mayWrite(DataFile::Closet)
-        && !saveOrTell(DataFile::Closet, m_shelf->writeCloset(path(DataFile::Closet))))
-        return false;
-    if (mayWrite(DataFile::Schedule)
-        && !saveOrTell(DataFile::Schedule,
-                       m_schedule->writeForQuit(path(DataFile::Schedule), donePath, today)))
-        return false;
-    if (mayWrite(DataFile::Tel)
-        && !saveOrTell(DataFile::Tel, m_phoneBook->writePhoneBook(path(DataFile::Tel))))
-        return false;
-    m_ended = true;
+    const Session::QuitResult result = m_session->quitWithSaving();
+    if (!result.ok) {
+        m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2\n\n"
+                                          "終了を取り消します。データはまだ失われていません。")
+                               .arg(dataFileName(result.failed), result.error));
+        return;
+    }
+    if (m_todo)
+        m_todo->hide();
     QCoreApplication::exit(0);
-    return true;
 }

@@ -1,6 +1,6 @@
-#include "clock.h"
 #include "kibanuapp.h"
-#include "messageboxprompter.h"
+#include "text/clock.h"
+#include "ui/messageboxprompter.h"
 
 #include <QApplication>
 

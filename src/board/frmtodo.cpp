@@ -1,17 +1,14 @@
 #include "frmtodo.h"
 
-#include "app/clock.h"
-#include "app/kibanuapp.h"
-#include "lists/frmdone.h"
-#include "lists/frmtrash.h"
-#include "phonebook/frmtel.h"
-#include "pictures.h"
-#include "schedule/frmschedule.h"
 #include "slotwidgets.h"
+#include "text/clock.h"
 #include "text/jdate.h"
-#include "text/typedtextvalidator.h"
 #include "todoboard.h"
-#include "twips.h"
+#include "ui/fonts.h"
+#include "ui/keys.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
+#include "ui/typedtextvalidator.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -25,19 +22,9 @@ int labelTop(int i) { return i == 0 ? 150 : 120 + 360 * i; }
 int checkTop(int i) { return i == 0 ? 105 : 120 + 360 * i; }
 int editTop(int i) { return 135 + 360 * i - (i == 0 ? 15 : 0); }
 
-void showModeless(QWidget &window)
-{
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-constexpr int KeyEnter = 13;
-constexpr int KeyTab = 9;
-
 } // namespace
 
-frmTodo::frmTodo(KibanuApp &app) : m_app(app), m_board(app.board())
+frmTodo::frmTodo(TodoBoard &board, const Clock &clock) : m_board(board), m_clock(clock)
 {
     setObjectName(QStringLiteral("frmTodo"));
     setWindowTitle(QStringLiteral("Kibanu "));
@@ -132,11 +119,11 @@ void frmTodo::connectBoard()
                 [this, i](const QString &text) { m_board.setEditText(i, text); });
         connect(lblTodo[i], &TodoLabel::doubleClicked, this, &frmTodo::lblTodo_DblClick);
         connect(txtTodo[i], &SlotEdit::enterPressed, this,
-                [this](int index) { txtTodo_KeyPress(index, KeyEnter); });
+                [this](int index) { txtTodo_KeyPress(index, keys::Enter); });
         connect(txtTodo[i], &SlotEdit::tabPressed, this,
-                [this](int index) { txtTodo_KeyPress(index, KeyTab); });
+                [this](int index) { txtTodo_KeyPress(index, keys::Tab); });
         connect(txtTodo[i], &SlotEdit::lostFocus, this, [this](int index) {
-            if (!m_hidingEdit)
+            if (!m_hider.isHiding())
                 txtTodo_LostFocus(index);
         });
     }
@@ -154,22 +141,20 @@ void frmTodo::connectBoard()
 void frmTodo::showEditing(int i)
 {
     const bool editing = m_board.isEditing(i);
-    m_hidingEdit = true;
-    lblTodo[i]->setVisible(!editing);
-    txtTodo[i]->setVisible(editing);
-    m_hidingEdit = false;
+    m_hider.setVisible(lblTodo[i], !editing);
+    m_hider.setVisible(txtTodo[i], editing);
 }
 
 void frmTodo::Form_Load()
 {
     hide();
-    const QDate today = m_app.clock().today();
-    cmdSchedule->setIcon(pictures::calendar(today.day()));
-    m_app.loadAll();
+    cmdSchedule->setIcon(pictures::calendar(m_clock.today().day()));
+}
+
+void frmTodo::showLoaded()
+{
     m_board.setInputStatus(-1);
-    lblDate->setText(jdate::shortDate(today));
-    show();
-    m_app.reportUnreadable();
+    lblDate->setText(jdate::shortDate(m_clock.today()));
 }
 
 void frmTodo::lblTodo_DblClick(int index)
@@ -181,9 +166,9 @@ void frmTodo::lblTodo_DblClick(int index)
 
 void frmTodo::txtTodo_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii == KeyEnter) {
+    if (keyAscii == keys::Enter) {
         txtTodo_LostFocus(index);
-    } else if (keyAscii == KeyTab) {
+    } else if (keyAscii == keys::Tab) {
         txtTodo_LostFocus(index);
         lblTodo_DblClick(index == SlotCount - 1 ? 0 : index + 1);
     }
@@ -203,37 +188,37 @@ void frmTodo::analyseCommit(int index)
 
 void frmTodo::cmdSchedule_Click()
 {
-    frmSchedule &schedule = m_app.scheduleWindow();
-    showModeless(schedule);
-    schedule.setWindowIcon(cmdSchedule->icon());
+    emit scheduleWindowRequested(cmdSchedule->icon());
 }
 
 void frmTodo::cmdTel_Click()
 {
-    showModeless(m_app.telWindow());
+    emit telWindowRequested();
 }
 
 void frmTodo::cmdDone_Click()
 {
-    showModeless(m_app.doneWindow());
+    emit doneWindowRequested();
 }
 
 void frmTodo::cmdTrash_Click()
 {
-    showModeless(m_app.trashWindow());
+    emit trashWindowRequested();
 }
-void frmTodo::cmdHelp_Click() {}
+
+void frmTodo::cmdHelp_Click()
+{
+    emit helpRequested();
+}
 
 void frmTodo::cmdClose_Click()
 {
-    if (m_app.quitWithSaving())
-        hide();
+    emit quitRequested();
 }
 
 void frmTodo::closeEvent(QCloseEvent *event)
 {
-    if (m_app.hasEnded() || m_app.quitWithSaving())
-        event->accept();
-    else
-        event->ignore();
+    // The quit ends the program when it succeeds; after a failed save the board stays.
+    event->ignore();
+    emit quitRequested();
 }

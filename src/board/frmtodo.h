@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ui/focus.h"
+
 #include <QMainWindow>
 
 #include <array>
 
-class KibanuApp;
+class Clock;
 class TodoBoard;
 class TodoLabel;
 class SlotEdit;
@@ -19,10 +21,12 @@ class frmTodo : public QMainWindow {
 public:
     static constexpr int SlotCount = 14;
 
-    explicit frmTodo(KibanuApp &app);
+    frmTodo(TodoBoard &board, const Clock &clock);
 
-    // The start steps: pictures, loaders, date, then the window shows.
+    // The window's start steps before the loaders run: hidden, today's calendar page.
     void Form_Load();
+    // Its steps after them: no slot open, today's date.
+    void showLoaded();
 
     void lblTodo_DblClick(int index);
     void txtTodo_KeyPress(int index, int keyAscii);
@@ -34,6 +38,16 @@ public:
     void cmdTrash_Click();
     void cmdHelp_Click();
     void cmdClose_Click();
+
+signals:
+    // The calendar page of the schedule button goes with it, as the window's icon.
+    void scheduleWindowRequested(const QIcon &icon);
+    void telWindowRequested();
+    void doneWindowRequested();
+    void trashWindowRequested();
+    void helpRequested();
+    // Save everything and end; the close box asks the same and never closes by itself.
+    void quitRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -48,8 +62,8 @@ private:
     // Runs what follows a committed edit; for now only clears the changed flag.
     void analyseCommit(int index);
 
-    KibanuApp &m_app;
     TodoBoard &m_board;
+    const Clock &m_clock;
     std::array<QCheckBox *, SlotCount> chkTodo{};
     std::array<TodoLabel *, SlotCount> lblTodo{};
     std::array<SlotEdit *, SlotCount> txtTodo{};
@@ -62,6 +76,6 @@ private:
     QGroupBox *Frame1 = nullptr;
     QLabel *lblDate = nullptr;
     QLabel *lblHint = nullptr;
-    // Set while the window itself hides an edit box, whose focus loss is then no close.
-    bool m_hidingEdit = false;
+    // The window's own hiding of an edit box is no focus loss of it.
+    focus::QuietHider m_hider;
 };

@@ -1,5 +1,7 @@
 #include "slotwidgets.h"
 
+#include "ui/focus.h"
+
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -9,7 +11,6 @@ TodoLabel::TodoLabel(int index, QWidget *parent) : QLabel(parent), m_index(index
 {
     setTextFormat(Qt::PlainText);
     setObjectName(QStringLiteral("lblTodo_%1").arg(index));
-    setProperty("tag", QStringLiteral("TodoLabel"));
 }
 
 void TodoLabel::mouseDoubleClickEvent(QMouseEvent *event)
@@ -61,7 +62,6 @@ void SlotEdit::inputMethodEvent(QInputMethodEvent *event)
 void SlotEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
-        return;
-    emit lostFocus(m_index);
+    if (focus::isLostFocus(event))
+        emit lostFocus(m_index);
 }

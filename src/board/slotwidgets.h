@@ -23,7 +23,7 @@ private:
 };
 
 // The edit box of a to-do slot. Enter and Tab close it; so does losing the focus to
-// another control of the program (not to a popup or another application).
+// another control of the program, also in another of its windows.
 class SlotEdit : public QLineEdit {
     Q_OBJECT
 public:

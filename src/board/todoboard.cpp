@@ -1,5 +1,8 @@
 #include "todoboard.h"
 
+#include "lists/donelist.h"
+#include "lists/shelflist.h"
+
 void TodoBoard::setText(int slot, const QString &text)
 {
     if (m_slots.at(slot).text == text)
@@ -77,7 +80,16 @@ WriteResult TodoBoard::commitForQuit(const QString &dateText, const QString &don
     return {};
 }
 
-WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText)
+void TodoBoard::shelve(int slot, ShelfList &shelf)
 {
-    return appendTextLine(donePath, dateText + text);
+    if (!isSlot(slot))
+        return;
+    shelf.append(text(slot));
+    setText(slot, QString());
+}
+
+void TodoBoard::discard(int slot)
+{
+    if (isSlot(slot))
+        setText(slot, QString());
 }

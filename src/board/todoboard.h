@@ -7,6 +7,8 @@
 
 #include <array>
 
+class ShelfList;
+
 // The fourteen to-do slots: their texts, done marks and edit boxes.
 class TodoBoard : public QObject {
     Q_OBJECT
@@ -49,6 +51,12 @@ public:
     // loses its mark, so a second attempt after a failure never appends it again.
     WriteResult commitForQuit(const QString &dateText, const QString &donePath);
 
+    // Puts the slot's text at the end of the shelf and empties the slot, or only empties
+    // it; its mark stays. Nothing for a number that is no slot (a drag from elsewhere).
+    void shelve(int slot, ShelfList &shelf);
+    void discard(int slot);
+    [[nodiscard]] static bool isSlot(int slot) { return slot >= 0 && slot < SlotCount; }
+
 signals:
     void textChanged(int slot);
     void doneChanged(int slot);
@@ -66,6 +74,3 @@ private:
     std::array<Slot, SlotCount> m_slots;
     int m_inputStatus = -1;
 };
-
-// One line of done.txt: the date immediately followed by the text.
-WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText);

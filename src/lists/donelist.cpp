@@ -25,3 +25,8 @@ TextFileRead DoneList::loadDone(const QString &path)
     setStringList(lines);
     return read;
 }
+
+WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText)
+{
+    return appendTextLine(donePath, dateText + text);
+}

@@ -6,7 +6,6 @@
 
 // The lines of done.txt as they are shown; removals last for the run only.
 class DoneList : public QStringListModel {
-    Q_OBJECT
 public:
     using QStringListModel::QStringListModel;
 
@@ -14,4 +13,8 @@ public:
     // is only shown, never written back.
     TextFileRead loadDone(const QString &path);
     void removeAt(int row) { removeRows(row, 1); }
+    [[nodiscard]] QString at(int row) const { return index(row).data().toString(); }
 };
+
+// Appends one line to done.txt: the date immediately followed by the text.
+WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText);

@@ -1,51 +1,49 @@
 #include "frmdone.h"
 
-#include "app/kibanuapp.h"
-#include "app/prompter.h"
-#include "board/twips.h"
 #include "donelist.h"
-#include "listview.h"
+#include "ui/keys.h"
+#include "ui/listview.h"
+#include "ui/prompter.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
 
-namespace {
-constexpr int KeyDelete = 46;
-}
-
-frmDone::frmDone(KibanuApp &app) : m_app(app), m_lines(std::make_unique<DoneList>())
+frmDone::frmDone(DoneList &lines, QString donePath, Prompter &prompter)
+    : m_lines(lines), m_donePath(std::move(donePath)), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmDone"));
     setWindowTitle(QStringLiteral("何をしたか"));
     setFixedSize(twips(6720), twips(4800));
 
     // Tens of thousands of lines: one item height for all keeps showing and scrolling instant.
-    lstDone = listview::createList(this, "lstDone", twipsRect(120, 120, 6480, 3855), m_lines.get());
+    lstDone = listview::createList(this, "lstDone", twipsRect(120, 120, 6480, 3855), &m_lines);
     lstDone->setLayoutMode(QListView::Batched);
-    listview::onDeleteKey(lstDone, [this] { lstDone_KeyDown(KeyDelete); });
+    listview::onDeleteKey(lstDone, [this] { lstDone_KeyDown(keys::Delete); });
 
     listview::createFooter(this, cmdClose, lblHint);
     connect(cmdClose, &QPushButton::clicked, this, &frmDone::cmdClose_Click);
 }
 
-frmDone::~frmDone() = default;
-
 void frmDone::Form_Load()
 {
-    m_lines->loadDone(m_app.path(DataFile::Done));
     m_loaded = true;
+    const TextFileRead read = m_lines.loadDone(m_donePath);
+    if (read.status == TextFileRead::Unreadable)
+        m_prompter.inform(QStringLiteral("done.txt を最後まで読み込めませんでした。\n%1")
+                              .arg(read.error));
 }
 
 void frmDone::Form_Paint()
 {
-    const int count = m_lines->rowCount();
+    const int count = m_lines.rowCount();
     if (count == 0) {
         lstDone->clearSelection();
         return;
     }
-    const QModelIndex last = m_lines->index(count - 1);
+    const QModelIndex last = m_lines.index(count - 1);
     lstDone->setCurrentIndex(last);
     lstDone->scrollTo(last);
 }
@@ -53,11 +51,10 @@ void frmDone::Form_Paint()
 void frmDone::lstDone_KeyDown(int keyCode)
 {
     const int row = listview::selectedRow(lstDone);
-    if (keyCode != KeyDelete || row < 0)
+    if (keyCode != keys::Delete || row < 0)
         return;
-    if (m_app.prompter().askOkCancel(m_lines->index(row).data().toString()
-                                     + QStringLiteral("を削除します")))
-        m_lines->removeAt(row);
+    if (m_prompter.askOkCancel(m_lines.at(row) + QStringLiteral("を削除します")))
+        m_lines.removeAt(row);
 }
 
 void frmDone::cmdClose_Click()

@@ -2,10 +2,8 @@
 
 #include <QWidget>
 
-#include <memory>
-
-class KibanuApp;
 class DoneList;
+class Prompter;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -14,9 +12,9 @@ class QPushButton;
 class frmDone : public QWidget {
     Q_OBJECT
 public:
-    explicit frmDone(KibanuApp &app);
-    ~frmDone() override;
+    frmDone(DoneList &lines, QString donePath, Prompter &prompter);
 
+    // Reads done.txt; a file that exists but cannot be read is told.
     void Form_Load();
     // Selects the newest line and scrolls it into view.
     void Form_Paint();
@@ -28,8 +26,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    KibanuApp &m_app;
-    std::unique_ptr<DoneList> m_lines;
+    DoneList &m_lines;
+    QString m_donePath;
+    Prompter &m_prompter;
     QListView *lstDone = nullptr;
     QPushButton *cmdClose = nullptr;
     QLabel *lblHint = nullptr;

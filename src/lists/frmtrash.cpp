@@ -1,12 +1,13 @@
 #include "frmtrash.h"
 
-#include "app/kibanuapp.h"
-#include "app/prompter.h"
-#include "board/dragdrop.h"
-#include "board/shelflist.h"
-#include "board/todoboard.h"
-#include "board/twips.h"
-#include "listview.h"
+#include "shelflist.h"
+#include "text/datafolder.h"
+#include "ui/dragdrop.h"
+#include "ui/keys.h"
+#include "ui/listview.h"
+#include "ui/prompter.h"
+#include "ui/twips.h"
+#include "ui/windows.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -18,11 +19,11 @@ namespace {
 
 const QString trashBox = QStringLiteral("TrashBox");
 const QString todoLabel = QStringLiteral("TodoLabel");
-constexpr int KeyDelete = 46;
 
 } // namespace
 
-frmTrash::frmTrash(KibanuApp &app) : m_app(app)
+frmTrash::frmTrash(ShelfList &shelf, DataFolder &files, Prompter &prompter)
+    : m_shelf(shelf), m_files(files), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmTrash"));
     setWindowTitle(QStringLiteral("棚上げされていること"));
@@ -33,9 +34,8 @@ frmTrash::frmTrash(KibanuApp &app) : m_app(app)
 void frmTrash::createControls()
 {
     lstTrash = listview::createList(this, "lstTrash", twipsRect(120, 120, 5535, 3855),
-                                    &m_app.shelf());
-    lstTrash->setProperty("tag", trashBox);
-    listview::onDeleteKey(lstTrash, [this] { lstTrash_KeyDown(KeyDelete); });
+                                    &m_shelf);
+    listview::onDeleteKey(lstTrash, [this] { lstTrash_KeyDown(keys::Delete); });
     dragdrop::installSource(lstTrash->viewport(), [] { return dragdrop::Payload{trashBox, -1}; });
     new dragdrop::Target(
         lstTrash->viewport(), {todoLabel},
@@ -60,7 +60,7 @@ int frmTrash::selectedIndex() const
 
 void frmTrash::Form_Load()
 {
-    m_app.shelf().loadCloset(m_app.path(DataFile::Closet));
+    m_files.noteRead(DataFile::Closet, m_shelf.loadCloset(m_files.path(DataFile::Closet)));
 }
 
 void frmTrash::cmdClose_Click()
@@ -70,17 +70,17 @@ void frmTrash::cmdClose_Click()
 
 void frmTrash::removeItem(int row)
 {
-    m_app.shelf().removeAt(row);
+    m_shelf.removeAt(row);
     listview::clearSelection(lstTrash);
 }
 
 void frmTrash::lstTrash_KeyDown(int keyCode)
 {
     const int row = selectedIndex();
-    if (keyCode != KeyDelete || row < 0)
+    if (keyCode != keys::Delete || row < 0)
         return;
-    const QString item = m_app.shelf().index(row).data().toString();
-    if (m_app.prompter().askOkCancel(item + QStringLiteral("を削除します。よろしいですか？")))
+    const QString item = m_shelf.at(row);
+    if (m_prompter.askOkCancel(item + QStringLiteral("を削除します。よろしいですか？")))
         removeItem(row);
 }
 
@@ -92,11 +92,8 @@ void frmTrash::lstTrash_DragEnter(const QString &tag)
 
 void frmTrash::lstTrash_DragDrop(const QString &tag, int slot)
 {
-    TodoBoard &board = m_app.board();
-    if (tag == todoLabel && slot >= 0 && slot < TodoBoard::SlotCount) {
-        m_app.shelf().append(board.text(slot));
-        board.setText(slot, QString());
-    }
+    if (tag == todoLabel)
+        emit shelveTodoRequested(slot);
     clearHint();
 }
 
@@ -113,10 +110,10 @@ void frmTrash::cmdTrashBox_DragDrop(const QString &tag, int slot)
         if (row >= 0)
             removeItem(row);
         else
-            m_app.prompter().inform(
+            m_prompter.inform(
                 QStringLiteral("用件を削除するには、まず左ボタンで削除用件を選択して下さい"));
-    } else if (tag == todoLabel && slot >= 0 && slot < TodoBoard::SlotCount) {
-        m_app.board().setText(slot, QString());
+    } else if (tag == todoLabel) {
+        emit discardTodoRequested(slot);
     }
     clearHint();
 }
@@ -138,8 +135,8 @@ void frmTrash::showEvent(QShowEvent *event)
 void frmTrash::closeEvent(QCloseEvent *event)
 {
     // The close box unloads the window: closet.txt is written and read again next time.
-    m_reloadOnShow = m_app.saveFromWindow(DataFile::Closet, [this] {
-        return m_app.shelf().writeCloset(m_app.path(DataFile::Closet));
-    });
+    m_reloadOnShow = windows::saveFromWindow(
+        m_files, DataFile::Closet, m_prompter,
+        [this](const QString &path) { return m_shelf.writeCloset(path); });
     event->accept();
 }

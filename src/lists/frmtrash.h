@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
-class KibanuApp;
+class DataFolder;
+class Prompter;
+class ShelfList;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -12,7 +14,7 @@ class QToolButton;
 class frmTrash : public QWidget {
     Q_OBJECT
 public:
-    explicit frmTrash(KibanuApp &app);
+    frmTrash(ShelfList &shelf, DataFolder &files, Prompter &prompter);
 
     // The selected shelf position, or -1.
     [[nodiscard]] int selectedIndex() const;
@@ -27,6 +29,12 @@ public:
     void cmdTrashBox_DragDrop(const QString &tag, int slot);
     void clearHint();
 
+signals:
+    // A to-do dropped on the list goes to the end of the shelf; one dropped on the trash
+    // box is thrown away. Either way its slot on the board becomes empty.
+    void shelveTodoRequested(int slot);
+    void discardTodoRequested(int slot);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -35,7 +43,9 @@ private:
     void createControls();
     void removeItem(int row);
 
-    KibanuApp &m_app;
+    ShelfList &m_shelf;
+    DataFolder &m_files;
+    Prompter &m_prompter;
     QListView *lstTrash = nullptr;
     QPushButton *cmdClose = nullptr;
     QToolButton *cmdTrashBox = nullptr;

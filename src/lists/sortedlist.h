@@ -9,7 +9,6 @@
 // A list kept in that order. A new item goes after every item that compares equal, and
 // its position is returned so that a table beside the list can follow it.
 class SortedListModel : public QAbstractListModel {
-    Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
 

@@ -1,11 +1,11 @@
 #include "frmtel.h"
 
-#include "app/kibanuapp.h"
-#include "app/prompter.h"
-#include "board/twips.h"
-#include "lists/listview.h"
 #include "text/narrow.h"
-#include "text/typedtextvalidator.h"
+#include "ui/keys.h"
+#include "ui/listview.h"
+#include "ui/prompter.h"
+#include "ui/twips.h"
+#include "ui/typedtextvalidator.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int KeyDelete = 46;
 constexpr int PairRows = 9;
 
 QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
@@ -38,7 +37,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, int 
 
 } // namespace
 
-frmTel::frmTel(KibanuApp &app) : m_app(app), m_book(app.phoneBook())
+frmTel::frmTel(PhoneBook &book, Prompter &prompter) : m_book(book), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmTel"));
     setWindowTitle(QStringLiteral("電話帳"));
@@ -111,7 +110,7 @@ void frmTel::connectControls()
     connect(cmdAdd, &QPushButton::clicked, this, &frmTel::cmdAdd_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmTel::cmdClose_Click);
     txtTel->installEventFilter(this);
-    listview::onDeleteKey(lstIndex, [this] { lstIndex_KeyDown(KeyDelete); });
+    listview::onDeleteKey(lstIndex, [this] { lstIndex_KeyDown(keys::Delete); });
 }
 
 void frmTel::disablechange()
@@ -149,7 +148,7 @@ bool frmTel::add(const QString &newindex, const QString &name, const QString &ke
 {
     const auto pos = m_book.add({newindex, name, keys, numphone, phonetype, phonenumber});
     if (!pos)
-        m_app.prompter().inform(QStringLiteral("電話帳がいっぱいです（%1 件）。\n"
+        m_prompter.inform(QStringLiteral("電話帳がいっぱいです（%1 件）。\n"
                                                "項目を削除してから追加して下さい。")
                                     .arg(PhoneBook::Capacity));
     txtTel_Change();
@@ -241,10 +240,10 @@ void frmTel::cmdFind_Click()
             }
         }
         if (nfind == 0) {
-            m_app.prompter().inform(QStringLiteral("このキーワードは見つかりませんでした"));
+            m_prompter.inform(QStringLiteral("このキーワードは見つかりませんでした"));
             return;
         }
-        if (!m_app.prompter().askYesNo(QStringLiteral(
+        if (!m_prompter.askYesNo(QStringLiteral(
                 "このキーワードはこれ以上見つかりませんでした。もう一度最初から探しますか？")))
             return;
         nfind = 0;
@@ -254,14 +253,14 @@ void frmTel::cmdFind_Click()
 void frmTel::askDelete()
 {
     const int pos = selectedIndex();
-    if (m_app.prompter().askOkCancel(m_book.at(pos).index + QStringLiteral(" を削除します")))
+    if (m_prompter.askOkCancel(m_book.at(pos).index + QStringLiteral(" を削除します")))
         deleteIndex();
 }
 
 void frmTel::cmdDelete_Click()
 {
     if (selectedIndex() < 0) {
-        m_app.prompter().inform(QStringLiteral("項目を削除するには、まずindexを選択して下さい"));
+        m_prompter.inform(QStringLiteral("項目を削除するには、まずindexを選択して下さい"));
         return;
     }
     askDelete();
@@ -269,7 +268,7 @@ void frmTel::cmdDelete_Click()
 
 void frmTel::lstIndex_KeyDown(int keyCode)
 {
-    if (keyCode == KeyDelete && selectedIndex() >= 0)
+    if (keyCode == keys::Delete && selectedIndex() >= 0)
         askDelete();
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "phonebook.h"
+#include "ui/focus.h"
 
 #include <QWidget>
 
-class KibanuApp;
+class Prompter;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -15,7 +16,7 @@ class QTableWidget;
 class frmTel : public QWidget {
     Q_OBJECT
 public:
-    explicit frmTel(KibanuApp &app);
+    frmTel(PhoneBook &book, Prompter &prompter);
 
     // Where the next name and keyword search starts.
     qint16 nfind = 0;
@@ -72,8 +73,8 @@ private:
     void storeName();
     void storeKeyword();
 
-    KibanuApp &m_app;
     PhoneBook &m_book;
+    Prompter &m_prompter;
     QListView *lstIndex = nullptr;
     QLineEdit *txtTel = nullptr;
     QTableWidget *gridTel = nullptr;
@@ -92,5 +93,5 @@ private:
     // is selected when the edit ends.
     std::optional<QString> m_nameEntry;
     std::optional<QString> m_keywordEntry;
-    bool m_hiding = false;
+    focus::QuietHider m_hider;
 };

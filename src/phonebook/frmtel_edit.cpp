@@ -2,6 +2,7 @@
 #include "frmtel.h"
 
 #include "text/narrow.h"
+#include "ui/keys.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -12,24 +13,13 @@
 
 namespace {
 
-constexpr int KeyEnter = 13;
-constexpr int KeyTab = 9;
-
 int keyAsciiOf(const QKeyEvent *key)
 {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-        return KeyEnter;
+        return keys::Enter;
     if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier)
-        return KeyTab;
+        return keys::Tab;
     return 0;
-}
-
-bool isLostFocus(const QEvent *event)
-{
-    if (event->type() != QEvent::FocusOut)
-        return false;
-    const auto reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -55,7 +45,7 @@ bool frmTel::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const int ascii = keyAsciiOf(key);
-        if (watched == txtTel && ascii == KeyTab) {
+        if (watched == txtTel && ascii == keys::Tab) {
             lstIndex->setFocus(Qt::TabFocusReason);
             return true;
         }
@@ -69,7 +59,8 @@ bool frmTel::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (isLostFocus(event) && !m_hiding) {
+    if (event->type() == QEvent::FocusOut && !m_hider.isHiding()
+        && focus::isLostFocus(static_cast<QFocusEvent *>(event))) {
         if (watched == txtName && txtName->isVisible())
             txtName_LostFocus();
         else if (watched == txtKeyword && txtKeyword->isVisible())
@@ -81,9 +72,7 @@ bool frmTel::eventFilter(QObject *watched, QEvent *event)
 void frmTel::hideQuietly(QLineEdit *box, QLabel *label)
 {
     label->setText(box->text());
-    m_hiding = true;
-    box->hide();
-    m_hiding = false;
+    m_hider.setVisible(box, false);
     label->show();
 }
 
@@ -118,11 +107,11 @@ void frmTel::lblName_DblClick()
 
 void frmTel::txtName_KeyPress(int keyAscii)
 {
-    if (keyAscii == KeyEnter || keyAscii == KeyTab)
+    if (keyAscii == keys::Enter || keyAscii == keys::Tab)
         hideQuietly(txtName, lblName);
     storeName();
     enablechange();
-    if (keyAscii == KeyTab)
+    if (keyAscii == keys::Tab)
         lblKeyword_DblClick();
 }
 
@@ -141,10 +130,10 @@ void frmTel::lblKeyword_DblClick()
 
 void frmTel::txtKeyword_KeyPress(int keyAscii)
 {
-    if (keyAscii == KeyEnter || keyAscii == KeyTab)
+    if (keyAscii == keys::Enter || keyAscii == keys::Tab)
         txtKeyword_LostFocus();
     storeKeyword();
-    if (keyAscii == KeyTab)
+    if (keyAscii == keys::Tab)
         txtTel->setFocus(Qt::TabFocusReason);
 }
 

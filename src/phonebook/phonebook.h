@@ -3,7 +3,6 @@
 #include "lists/sortedlist.h"
 #include "text/textfile.h"
 
-#include <QObject>
 
 #include <array>
 #include <optional>
@@ -22,12 +21,9 @@ struct phoneentry {
 };
 
 // The phone book: a table kept in the order of its sorted index list.
-class PhoneBook : public QObject {
-    Q_OBJECT
+class PhoneBook {
 public:
     static constexpr int Capacity = 1001;
-
-    using QObject::QObject;
 
     [[nodiscard]] SortedListModel &list() { return m_list; }
     [[nodiscard]] int ntphone() const { return int(m_entries.size()); }

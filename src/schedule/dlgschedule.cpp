@@ -1,12 +1,11 @@
 #include "dlgschedule.h"
 
-#include "app/clock.h"
-#include "app/kibanuapp.h"
-#include "app/prompter.h"
-#include "board/twips.h"
-#include "frmschedule.h"
 #include "text/classifier.h"
-#include "text/typedtextvalidator.h"
+#include "text/clock.h"
+#include "ui/fonts.h"
+#include "ui/prompter.h"
+#include "ui/twips.h"
+#include "ui/typedtextvalidator.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,8 +37,8 @@ QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption
 
 } // namespace
 
-dlgSchedule::dlgSchedule(KibanuApp &app, frmSchedule &schedule, QWidget *parent)
-    : QDialog(parent), m_app(app), m_schedule(schedule)
+dlgSchedule::dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QWidget *parent)
+    : QDialog(parent), m_clock(clock), m_prompter(prompter), m_store(std::move(store))
 {
     setObjectName(QStringLiteral("dlgSchedule"));
     setWindowTitle(QStringLiteral("予定の編集"));
@@ -81,25 +80,20 @@ void dlgSchedule::txtEvent_Change()
 
 void dlgSchedule::refuse(QLineEdit *box, const QString &message)
 {
-    m_app.prompter().inform(message);
+    m_prompter.inform(message);
     box->setSelection(0, int(box->text().size()));
     box->setFocus();
 }
 
 void dlgSchedule::cmdOK_Click()
 {
-    if (!isDateText(txtDate->text(), m_app.clock().today()))
+    if (!isDateText(txtDate->text(), m_clock.today()))
         return refuse(txtDate, QStringLiteral("有効な日付を入力して下さい"));
     if (!isTimeText(txtTime->text()))
         return refuse(txtTime, QStringLiteral("有効な時間を入力して下さい"));
-    if (mode == 1 || mode == 10) {
-        const int selected = m_schedule.selectedIndex();
-        if (mode == 10 && selected >= 0)
-            m_schedule.removeEntry(selected);
-        // Only a full schedule refuses, and a change has just made room.
-        if (!m_schedule.additemdatetime(txtDate->text(), txtTime->text(), txtEvent->text()))
-            return;
-    }
+    if ((mode == 1 || mode == 10)
+        && !m_store(mode, txtDate->text(), txtTime->text(), txtEvent->text()))
+        return;
     finish();
 }
 

@@ -2,8 +2,10 @@
 
 #include <QDialog>
 
-class KibanuApp;
-class frmSchedule;
+#include <functional>
+
+class Clock;
+class Prompter;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -12,7 +14,12 @@ class QPushButton;
 class dlgSchedule : public QDialog {
     Q_OBJECT
 public:
-    dlgSchedule(KibanuApp &app, frmSchedule &schedule, QWidget *parent);
+    // What OK hands back once the date and the time were accepted: the mode and the three
+    // texts as typed. The opener stores it; false keeps the dialog open (nothing stored).
+    using Store = std::function<bool(qint16 mode, const QString &date, const QString &time,
+                                     const QString &event)>;
+
+    dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QWidget *parent);
 
     // 1 adds a new entry; 10 replaces the entry selected in the schedule window.
     qint16 mode = 1;
@@ -29,8 +36,9 @@ private:
     void refuse(QLineEdit *box, const QString &message);
     void finish();
 
-    KibanuApp &m_app;
-    frmSchedule &m_schedule;
+    const Clock &m_clock;
+    Prompter &m_prompter;
+    Store m_store;
     QLineEdit *txtDate = nullptr;
     QLineEdit *txtTime = nullptr;
     QLineEdit *txtEvent = nullptr;

@@ -1,30 +1,35 @@
 #include "frmschedule.h"
 
-#include "app/clock.h"
-#include "app/kibanuapp.h"
-#include "app/prompter.h"
-#include "board/dragdrop.h"
-#include "board/twips.h"
 #include "dlgschedule.h"
-#include "lists/listview.h"
 #include "scheduletable.h"
+#include "text/clock.h"
+#include "text/datafolder.h"
 #include "text/jdate.h"
+#include "ui/dragdrop.h"
+#include "ui/fonts.h"
+#include "ui/keys.h"
+#include "ui/listview.h"
+#include "ui/prompter.h"
+#include "ui/twips.h"
+#include "ui/windows.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace {
 
 const QString scheduleBox = QStringLiteral("ScheduleBox");
-constexpr int KeyDelete = 46;
 
 } // namespace
 
-frmSchedule::frmSchedule(KibanuApp &app) : m_app(app), m_table(app.schedule())
+frmSchedule::frmSchedule(ScheduleTable &table, DataFolder &files, const Clock &clock,
+                         Prompter &prompter)
+    : m_table(table), m_files(files), m_clock(clock), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmSchedule"));
     setWindowTitle(QStringLiteral("予定表"));
@@ -54,9 +59,8 @@ void frmSchedule::createControls()
 
     lstSchedule = listview::createList(this, "lstSchedule", twipsRect(120, 720, 5535, 3615),
                                        &m_table.list());
-    lstSchedule->setProperty("tag", scheduleBox);
     lstSchedule->setFont(gothicFont()); // fixed pitch: the date and time columns line up
-    listview::onDeleteKey(lstSchedule, [this] { lstSchedule_KeyDown(KeyDelete); });
+    listview::onDeleteKey(lstSchedule, [this] { lstSchedule_KeyDown(keys::Delete); });
     dragdrop::installSource(lstSchedule->viewport(),
                             [] { return dragdrop::Payload{scheduleBox, -1}; });
 
@@ -72,12 +76,13 @@ void frmSchedule::createControls()
 
     connect(cmdNew, &QPushButton::clicked, this, &frmSchedule::cmdNew_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmSchedule::cmdClose_Click);
-    connect(lstSchedule, &QListView::doubleClicked, this, &frmSchedule::lstSchedule_DblClick);
+    // A double click anywhere on the list opens the selected entry, not only on an item.
+    lstSchedule->viewport()->installEventFilter(this);
 }
 
 void frmSchedule::Form_Load()
 {
-    lblDate->setText(jdate::shortDate(m_app.clock().today()));
+    lblDate->setText(jdate::shortDate(m_clock.today()));
 }
 
 bool frmSchedule::add(const QString &eventdate, const QString &eventtime,
@@ -85,7 +90,7 @@ bool frmSchedule::add(const QString &eventdate, const QString &eventtime,
 {
     if (m_table.add(eventdate, eventtime, eventinfo, temp))
         return true;
-    m_app.prompter().inform(QStringLiteral("予定表がいっぱいです（%1 件）。\n"
+    m_prompter.inform(QStringLiteral("予定表がいっぱいです（%1 件）。\n"
                                            "予定を削除してから追加して下さい。")
                                 .arg(ScheduleTable::Capacity));
     return false;
@@ -95,7 +100,7 @@ bool frmSchedule::additemdatetime(const QString &eventdate, const QString &event
                                   const QString &eventinfo)
 {
     const QString line =
-        scheduleListLine(eventdate, eventtime, eventinfo, m_app.clock().today());
+        scheduleListLine(eventdate, eventtime, eventinfo, m_clock.today());
     return add(eventdate, eventtime, eventinfo, line);
 }
 
@@ -112,13 +117,28 @@ int frmSchedule::selectedIndex() const
 dlgSchedule &frmSchedule::dialog()
 {
     if (!m_dialog)
-        m_dialog = new dlgSchedule(m_app, *this, this);
+        m_dialog = new dlgSchedule(
+            m_clock, m_prompter,
+            [this](qint16 mode, const QString &date, const QString &time, const QString &event) {
+                return storeTyped(mode, date, time, event);
+            },
+            this);
     return *m_dialog;
+}
+
+bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &time,
+                             const QString &event)
+{
+    const int selected = selectedIndex();
+    if (mode == 10 && selected >= 0)
+        removeEntry(selected);
+    // Only a full schedule refuses, and a change has just made room.
+    return additemdatetime(date, time, event);
 }
 
 void frmSchedule::cmdNew_Click()
 {
-    const QDateTime now = m_app.clock().now();
+    const QDateTime now = m_clock.now();
     dialog().showWith(1, jdate::shortDate(now.date()), jdate::formatHhMm(now.time()), QString());
 }
 
@@ -139,9 +159,9 @@ void frmSchedule::lstSchedule_DblClick()
 void frmSchedule::lstSchedule_KeyDown(int keyCode)
 {
     const int pos = selectedIndex();
-    if (keyCode != KeyDelete || pos < 0)
+    if (keyCode != keys::Delete || pos < 0)
         return;
-    if (m_app.prompter().askOkCancel(m_table.at(pos).eventinfo
+    if (m_prompter.askOkCancel(m_table.at(pos).eventinfo
                                      + QStringLiteral("を削除します。よろしいですか？")))
         removeEntry(pos);
 }
@@ -170,16 +190,32 @@ void frmSchedule::cmdTrashBox_DragDrop(const QString &tag)
         if (pos >= 0)
             removeEntry(pos);
         else
-            m_app.prompter().inform(
+            m_prompter.inform(
                 QStringLiteral("予定を削除するには、まず左ボタンで削除予定を選択して下さい"));
     }
     lblHint->clear();
 }
 
+void frmSchedule::showEvent(QShowEvent *event)
+{
+    Form_Load();
+    QWidget::showEvent(event);
+}
+
+bool frmSchedule::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lstSchedule->viewport() && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        lstSchedule_DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void frmSchedule::closeEvent(QCloseEvent *event)
 {
     // The close box unloads the window, which writes schedule.txt.
-    m_app.saveFromWindow(DataFile::Schedule,
-                         [this] { return m_table.writeAll(m_app.path(DataFile::Schedule)); });
+    windows::saveFromWindow(m_files, DataFile::Schedule, m_prompter,
+                            [this](const QString &path) { return m_table.writeAll(path); });
     event->accept();
 }

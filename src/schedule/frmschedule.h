@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
-class KibanuApp;
+class Clock;
+class DataFolder;
+class Prompter;
 class ScheduleTable;
 class dlgSchedule;
 class QLabel;
@@ -14,7 +16,7 @@ class QToolButton;
 class frmSchedule : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSchedule(KibanuApp &app);
+    frmSchedule(ScheduleTable &table, DataFolder &files, const Clock &clock, Prompter &prompter);
     ~frmSchedule() override;
 
     // Every new entry comes in through these. False when the schedule is full: the user
@@ -30,6 +32,7 @@ public:
     // The selected list position, or -1.
     [[nodiscard]] int selectedIndex() const;
 
+    // Today's date; runs whenever the window is shown.
     void Form_Load();
     void cmdNew_Click();
     void cmdClose_Click();
@@ -40,14 +43,20 @@ public:
     void cmdTrashBox_DragDrop(const QString &tag);
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     dlgSchedule &dialog();
+    // What the dialog hands back on OK.
+    bool storeTyped(qint16 mode, const QString &date, const QString &time, const QString &event);
 
-    KibanuApp &m_app;
     ScheduleTable &m_table;
+    DataFolder &m_files;
+    const Clock &m_clock;
+    Prompter &m_prompter;
     QPushButton *cmdNew = nullptr;
     QPushButton *cmdClose = nullptr;
     QLabel *lblDate = nullptr;

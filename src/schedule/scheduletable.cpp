@@ -1,6 +1,6 @@
 #include "scheduletable.h"
 
-#include "board/todoboard.h"
+#include "lists/donelist.h"
 #include "text/fields.h"
 #include "text/jdate.h"
 #include "text/typedtext.h"

@@ -4,7 +4,6 @@
 #include "text/textfile.h"
 
 #include <QDate>
-#include <QObject>
 
 #include <optional>
 
@@ -24,12 +23,9 @@ struct scheduleitem {
                                        const QString &eventinfo, QDate today);
 
 // The schedule: a table kept in the order of its sorted list, item i beside line i.
-class ScheduleTable : public QObject {
-    Q_OBJECT
+class ScheduleTable {
 public:
     static constexpr int Capacity = 1001;
-
-    using QObject::QObject;
 
     [[nodiscard]] SortedListModel &list() { return m_list; }
     [[nodiscard]] int ntschedule() const { return int(m_items.size()); }

@@ -60,8 +60,7 @@ WriteResult writeTextLines(const QString &path, const QStringList &lines)
     // QSaveFile::commit() can report success after a failed flush; check the flush first.
     if (file.write(encoded.bytes) != encoded.bytes.size() || !file.flush()) {
         result = {false, file.errorString()};
-        file.cancelWriting();
-        file.commit();
+        file.cancelWriting(); // the old file stays; the temporary one goes with `file`
         return result;
     }
     if (!file.commit())

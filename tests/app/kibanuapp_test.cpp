@@ -1,4 +1,4 @@
-#include "board/shelflist.h"
+#include "lists/shelflist.h"
 #include "board/todoboard.h"
 #include "common/apphelper.h"
 #include "common/testfiles.h"
@@ -8,8 +8,8 @@ TEST_F(AppTest, startsOnAnEmptyFolderAndQuitsThroughTheSavingPath)
     frmTodo *w = startBoard();
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(prompter->messages.isEmpty());
-    EXPECT_TRUE(app->quitWithSaving());
-    EXPECT_TRUE(app->hasEnded());
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(app->session().hasEnded());
     EXPECT_EQ(readBytes(path("todo.txt")), QByteArray("\r\n").repeated(14));
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray());
     EXPECT_FALSE(QFile::exists(path("done.txt")));
@@ -24,9 +24,9 @@ TEST_F(AppTest, fileThatCannotBeReadIsReportedOnceAndNeverWritten)
     ASSERT_EQ(prompter->messages.size(), 1);
     EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("todo.txt")));
     EXPECT_FALSE(prompter->messages[0].contains(QStringLiteral("closet.txt")));
-    EXPECT_EQ(app->board().text(0), QStringLiteral("first"));
-    app->shelf().append(QStringLiteral("more"));
-    EXPECT_TRUE(app->quitWithSaving());
+    EXPECT_EQ(board().text(0), QStringLiteral("first"));
+    shelf().append(QStringLiteral("more"));
+    EXPECT_TRUE(quit());
     EXPECT_EQ(readBytes(path("todo.txt")), damaged);
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray("shelved\r\nmore\r\n"));
     EXPECT_EQ(prompter->messages.size(), 1);
@@ -35,19 +35,19 @@ TEST_F(AppTest, fileThatCannotBeReadIsReportedOnceAndNeverWritten)
 TEST_F(AppTest, failedSaveKeepsTheProgramOpenAndARetryAppendsNothingTwice)
 {
     startBoard();
-    app->board().setText(0, QStringLiteral("finished"));
-    app->board().setDone(0, true);
-    app->board().setText(1, QStringLiteral("pending"));
+    board().setText(0, QStringLiteral("finished"));
+    board().setDone(0, true);
+    board().setText(1, QStringLiteral("pending"));
     // todo.txt turns into a folder after the start: it cannot be replaced.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("todo.txt")));
-    EXPECT_FALSE(app->quitWithSaving());
-    EXPECT_FALSE(app->hasEnded());
+    EXPECT_FALSE(quit());
+    EXPECT_FALSE(app->session().hasEnded());
     ASSERT_EQ(prompter->messages.size(), 1);
     EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("todo.txt")));
-    EXPECT_EQ(app->board().text(1), QStringLiteral("pending"));
+    EXPECT_EQ(board().text(1), QStringLiteral("pending"));
 
     ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("todo.txt")));
-    EXPECT_TRUE(app->quitWithSaving());
+    EXPECT_TRUE(quit());
     EXPECT_EQ(readBytes(path("done.txt")), QByteArray("2026/12/07finished\r\n"));
     EXPECT_EQ(readBytes(path("todo.txt")),
               QByteArray("\r\npending\r\n") + QByteArray("\r\n").repeated(12));

@@ -44,36 +44,36 @@ TEST_F(BoardWindow, doubleClickOpensTypingAndEnterCommits)
     open(2);
     ASSERT_TRUE(isOpen(2));
     EXPECT_TRUE(edit(2)->hasFocus());
-    EXPECT_EQ(app->board().inputStatus(), 2);
+    EXPECT_EQ(board().inputStatus(), 2);
     QTest::keyClicks(edit(2), QStringLiteral("buy milk"));
     QTest::keyClick(edit(2), Qt::Key_Return);
     EXPECT_FALSE(isOpen(2));
     EXPECT_EQ(label(2)->text(), QStringLiteral("buy milk"));
-    EXPECT_EQ(app->board().text(2), QStringLiteral("buy milk"));
-    EXPECT_EQ(app->board().inputStatus(), -1);
-    EXPECT_FALSE(app->board().isEditChanged(2)); // the analysis ran once and cleared it
+    EXPECT_EQ(board().text(2), QStringLiteral("buy milk"));
+    EXPECT_EQ(board().inputStatus(), -1);
+    EXPECT_FALSE(board().isEditChanged(2)); // the analysis ran once and cleared it
 
     open(5); // an empty slot: Enter leaves it empty
     EXPECT_EQ(edit(5)->text(), QString());
     QTest::keyClick(edit(5), Qt::Key_Enter);
-    EXPECT_EQ(app->board().text(5), QString());
+    EXPECT_EQ(board().text(5), QString());
     EXPECT_FALSE(isOpen(5));
 }
 
 TEST_F(BoardWindow, tabCommitsAndWalksDownWrappingToTheFirstSlot)
 {
-    app->board().setText(0, QStringLiteral("first"));
+    board().setText(0, QStringLiteral("first"));
     open(12);
     QTest::keyClicks(edit(12), QStringLiteral("x"));
     QTest::keyClick(edit(12), Qt::Key_Tab);
-    EXPECT_EQ(app->board().text(12), QStringLiteral("x"));
+    EXPECT_EQ(board().text(12), QStringLiteral("x"));
     ASSERT_TRUE(isOpen(13));
     QTest::keyClick(edit(13), Qt::Key_Tab);
     EXPECT_FALSE(isOpen(13));
     ASSERT_TRUE(isOpen(0));
     EXPECT_TRUE(edit(0)->hasFocus());
     EXPECT_EQ(edit(0)->text(), QStringLiteral("first"));
-    EXPECT_EQ(app->board().inputStatus(), 0);
+    EXPECT_EQ(board().inputStatus(), 0);
 }
 
 TEST_F(BoardWindow, focusToAnotherControlClosesButWindowDeactivationDoesNot)
@@ -88,13 +88,13 @@ TEST_F(BoardWindow, focusToAnotherControlClosesButWindowDeactivationDoesNot)
 
     open(4); // double click on another slot while one is open
     EXPECT_FALSE(isOpen(1));
-    EXPECT_EQ(app->board().text(1), QStringLiteral("abc"));
+    EXPECT_EQ(board().text(1), QStringLiteral("abc"));
     ASSERT_TRUE(isOpen(4));
-    EXPECT_EQ(app->board().inputStatus(), 4);
+    EXPECT_EQ(board().inputStatus(), 4);
 
     check(7)->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(isOpen(4));
-    EXPECT_EQ(app->board().inputStatus(), -1);
+    EXPECT_EQ(board().inputStatus(), -1);
 }
 
 TEST_F(BoardWindow, enterThatConfirmsAConversionStaysWithTheInputMethod)
@@ -109,19 +109,20 @@ TEST_F(BoardWindow, enterThatConfirmsAConversionStaysWithTheInputMethod)
     QApplication::sendEvent(edit(3), &commit);
     QTest::keyClick(edit(3), Qt::Key_Return);
     EXPECT_FALSE(isOpen(3));
-    EXPECT_EQ(app->board().text(3), QString::fromUtf8("会議"));
+    EXPECT_EQ(board().text(3), QString::fromUtf8("会議"));
 }
 
 TEST_F(BoardWindow, closingTheWindowSavesTickedSlotsAndEnds)
 {
-    app->board().setText(0, QStringLiteral("done item"));
-    app->board().setText(1, QStringLiteral("open item"));
+    board().setText(0, QStringLiteral("done item"));
+    board().setText(1, QStringLiteral("open item"));
     QTest::mouseClick(check(0), Qt::LeftButton);
-    EXPECT_TRUE(app->board().isDone(0));
+    EXPECT_TRUE(board().isDone(0));
     open(1);
     QTest::keyClicks(edit(1), QStringLiteral("!"));
-    EXPECT_TRUE(w->close());
-    EXPECT_TRUE(app->hasEnded());
+    w->close();
+    EXPECT_TRUE(app->session().hasEnded());
+    EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(readBytes(path("done.txt")), QByteArray("2026/12/07done item\r\n"));
     EXPECT_EQ(readBytes(path("todo.txt")),
               QByteArray("\r\nopen item!\r\n") + QByteArray("\r\n").repeated(12));

@@ -1,4 +1,4 @@
-#include "board/shelflist.h"
+#include "lists/shelflist.h"
 #include "board/todoboard.h"
 #include "common/testfiles.h"
 

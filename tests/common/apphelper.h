@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/kibanuapp.h"
+#include "app/session.h"
 #include "board/frmtodo.h"
 #include "common/fakes.h"
 
@@ -33,6 +34,18 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(w));
         return w;
     }
+
+    // Quits with saving; true when the program ended.
+    bool quit()
+    {
+        app->quitWithSaving();
+        return app->session().hasEnded();
+    }
+
+    TodoBoard &board() { return app->session().board(); }
+    ShelfList &shelf() { return app->session().shelf(); }
+    ScheduleTable &schedule() { return app->session().schedule(); }
+    PhoneBook &phoneBook() { return app->session().phoneBook(); }
 
     QTemporaryDir dir;
     FakeClock *clock = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/clock.h"
-#include "app/prompter.h"
+#include "text/clock.h"
+#include "ui/prompter.h"
 
 #include <QList>
 #include <QStringList>

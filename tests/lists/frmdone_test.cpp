@@ -51,7 +51,7 @@ TEST_F(DoneWindow, deleteRemovesFromTheListOnlyForThisRun)
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(items(), QStringList({"2026/12/01a"}));
     EXPECT_EQ(readBytes(path("done.txt")), done);
-    EXPECT_TRUE(app->quitWithSaving());
+    EXPECT_TRUE(quit());
     EXPECT_EQ(readBytes(path("done.txt")), done);
 }
 

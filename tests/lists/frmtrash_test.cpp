@@ -1,4 +1,4 @@
-#include "board/shelflist.h"
+#include "lists/shelflist.h"
 #include "board/todoboard.h"
 #include "common/apphelper.h"
 #include "common/testfiles.h"
@@ -20,7 +20,7 @@ protected:
         list = w->findChild<QListView *>("lstTrash");
         hint = w->findChild<QLabel *>("lblHint");
     }
-    QStringList items() { return app->shelf().stringList(); }
+    QStringList items() { return shelf().stringList(); }
     void select(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
 
     frmTrash *w = nullptr;
@@ -59,33 +59,33 @@ TEST_F(TrashWindow, trashBoxDiscardsTheSelectedItemOrAToDo)
     EXPECT_EQ(items().size(), 3);
     EXPECT_EQ(w->selectedIndex(), -1);
 
-    app->board().setText(0, QStringLiteral("discard me"));
-    app->board().setDone(0, true);
+    board().setText(0, QStringLiteral("discard me"));
+    board().setDone(0, true);
     w->cmdTrashBox_DragEnter(QStringLiteral("TodoLabel"));
     w->cmdTrashBox_DragDrop(QStringLiteral("TodoLabel"), 0);
-    EXPECT_EQ(app->board().text(0), QString());
-    EXPECT_TRUE(app->board().isDone(0)); // the mark stays with its slot
+    EXPECT_EQ(board().text(0), QString());
+    EXPECT_TRUE(board().isDone(0)); // the mark stays with its slot
     EXPECT_EQ(items().size(), 3);
 }
 
 TEST_F(TrashWindow, aToDoDroppedOnTheListIsShelvedAtTheEnd)
 {
-    app->board().setText(0, QStringLiteral("later"));
+    board().setText(0, QStringLiteral("later"));
     w->lstTrash_DragEnter(QStringLiteral("TodoLabel")); // slot 0 gets the feedback too
     EXPECT_EQ(hint->text(), QString::fromUtf8("用件を棚上げします"));
     w->lstTrash_DragDrop(QStringLiteral("TodoLabel"), 0);
     EXPECT_EQ(items().last(), QStringLiteral("later"));
-    EXPECT_EQ(app->board().text(0), QString());
+    EXPECT_EQ(board().text(0), QString());
     EXPECT_TRUE(hint->text().isEmpty());
 }
 
 TEST_F(TrashWindow, closeBoxWritesTheShelfAndTheNextOpeningReadsItAgain)
 {
-    app->shelf().append(QStringLiteral("added"));
+    shelf().append(QStringLiteral("added"));
     w->close();
     EXPECT_EQ(readBytes(path("closet.txt")),
               sjis(QString::fromUtf8("ＡＢＣ全角\r\nsecond\r\n\r\nfourth\r\nadded\r\n")));
-    app->shelf().removeAt(0); // gone from memory, still in the file
+    shelf().removeAt(0); // gone from memory, still in the file
     w->show();
     EXPECT_EQ(items().size(), 5);
 }
@@ -94,7 +94,7 @@ TEST_F(TrashWindow, failedCloseBoxWriteIsToldAndMemoryWins)
 {
     ASSERT_TRUE(QFile::remove(path("closet.txt")));
     ASSERT_TRUE(QDir(dir.path()).mkdir("closet.txt"));
-    app->shelf().append(QStringLiteral("kept"));
+    shelf().append(QStringLiteral("kept"));
     w->close();
     ASSERT_EQ(prompter->messages.size(), 1);
     EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("closet.txt")));

@@ -90,10 +90,10 @@ TEST_F(TelWindow, deleteByButtonAndKeyAsksFirst)
     prompter->answers = {false, true};
     w->findChild<QPushButton *>("cmdDelete")->click();
     EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("sato を削除します"));
-    EXPECT_EQ(app->phoneBook().ntphone(), 4);
+    EXPECT_EQ(phoneBook().ntphone(), 4);
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(app->phoneBook().ntphone(), 3);
-    EXPECT_EQ(app->phoneBook().list().items(), QStringList({"aoki", "baba", "bando"}));
+    EXPECT_EQ(phoneBook().ntphone(), 3);
+    EXPECT_EQ(phoneBook().list().items(), QStringList({"aoki", "baba", "bando"}));
 }
 
 TEST_F(TelWindow, nameEditedInPlaceIsStoredIntoTheEntryItStartedOn)
@@ -109,8 +109,8 @@ TEST_F(TelWindow, nameEditedInPlaceIsStoredIntoTheEntryItStartedOn)
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_FALSE(box->isVisible());
     EXPECT_TRUE(list->isEnabled());
-    EXPECT_EQ(app->phoneBook().at(1).name, QString::fromUtf8("馬場 花子"));
-    EXPECT_EQ(app->phoneBook().at(3).name, QString::fromUtf8("佐藤"));
+    EXPECT_EQ(phoneBook().at(1).name, QString::fromUtf8("馬場 花子"));
+    EXPECT_EQ(phoneBook().at(3).name, QString::fromUtf8("佐藤"));
 }
 
 TEST_F(TelWindow, keywordIsNarrowedWhenItsBoxLosesTheFocus)
@@ -122,7 +122,7 @@ TEST_F(TelWindow, keywordIsNarrowedWhenItsBoxLosesTheFocus)
     auto *close = w->findChild<QPushButton *>("cmdClose"); // stays usable while editing
     close->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(box->isVisible());
-    EXPECT_EQ(app->phoneBook().at(0).keys, QString::fromUtf8("ABC､社")); // the touten is narrowed too
+    EXPECT_EQ(phoneBook().at(0).keys, QString::fromUtf8("ABC､社")); // the touten is narrowed too
     EXPECT_TRUE(list->isEnabled());
 
     // Leaving the name box by a click unlocks the window too.
@@ -144,6 +144,6 @@ TEST_F(AppTest, phoneBookIsSavedAtQuitAndElevenPairsAreShown)
     auto *grid = tel.findChild<QTableWidget *>("gridTel");
     EXPECT_EQ(grid->rowCount(), 11);
     EXPECT_EQ(grid->item(10, 1)->text(), QStringLiteral("10"));
-    EXPECT_TRUE(app->quitWithSaving());
+    EXPECT_TRUE(quit());
     EXPECT_EQ(readBytes(path("tel.txt")), fields.join(',').toUtf8() + "\r\n");
 }

@@ -27,7 +27,7 @@ protected:
     dlgSchedule *dialog() { return w->findChild<dlgSchedule *>("dlgSchedule"); }
     QLineEdit *box(const char *name) { return dialog()->findChild<QLineEdit *>(name); }
     void select(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
-    QStringList lines() { return app->schedule().list().items(); }
+    QStringList lines() { return schedule().list().items(); }
 
     frmSchedule *w = nullptr;
     QListView *list = nullptr;
@@ -68,7 +68,7 @@ TEST_F(ScheduleWindow, newEntryIsCheckedThenAdded)
     QTest::keyClick(box("txtTime"), Qt::Key_Return);
     EXPECT_FALSE(dialog()->isVisible());
     EXPECT_EQ(lines().at(1), QStringLiteral("26/12/08  10:00  lunch"));
-    EXPECT_EQ(app->schedule().at(1).eventdate, QStringLiteral("12/8"));
+    EXPECT_EQ(schedule().at(1).eventdate, QStringLiteral("12/8"));
 }
 
 TEST_F(ScheduleWindow, changingATimeMovesTheEntryWithinItsDay)
@@ -82,7 +82,7 @@ TEST_F(ScheduleWindow, changingATimeMovesTheEntryWithinItsDay)
     EXPECT_EQ(lines(), QStringList({QStringLiteral("26/12/08  11:00  b"),
                                     QStringLiteral("26/12/08  12:00  a"),
                                     QStringLiteral("26/12/09         c")}));
-    EXPECT_EQ(app->schedule().at(1).eventinfo, QStringLiteral("a"));
+    EXPECT_EQ(schedule().at(1).eventinfo, QStringLiteral("a"));
 }
 
 TEST_F(ScheduleWindow, escapeCancelsAndDoubleClickWithoutSelectionOpensNothing)
@@ -92,7 +92,7 @@ TEST_F(ScheduleWindow, escapeCancelsAndDoubleClickWithoutSelectionOpensNothing)
     w->cmdNew_Click();
     QTest::keyClick(box("txtEvent"), Qt::Key_Escape);
     EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_EQ(app->schedule().ntschedule(), 3);
+    EXPECT_EQ(schedule().ntschedule(), 3);
 }
 
 TEST_F(ScheduleWindow, deleteKeyAsksFirst)
@@ -101,11 +101,11 @@ TEST_F(ScheduleWindow, deleteKeyAsksFirst)
     prompter->answers = {false};
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("bを削除します。よろしいですか？"));
-    EXPECT_EQ(app->schedule().ntschedule(), 3);
+    EXPECT_EQ(schedule().ntschedule(), 3);
     prompter->answers = {true};
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(app->schedule().ntschedule(), 2);
-    EXPECT_EQ(app->schedule().at(1).eventinfo, QStringLiteral("c"));
+    EXPECT_EQ(schedule().ntschedule(), 2);
+    EXPECT_EQ(schedule().at(1).eventinfo, QStringLiteral("c"));
 }
 
 TEST_F(ScheduleWindow, trashBoxTakesTheSelectedEntryOnly)
@@ -116,14 +116,14 @@ TEST_F(ScheduleWindow, trashBoxTakesTheSelectedEntryOnly)
     w->cmdTrashBox_DragDrop(QStringLiteral("ScheduleBox"));
     EXPECT_EQ(prompter->messages,
               QStringList({QString::fromUtf8("予定を削除するには、まず左ボタンで削除予定を選択して下さい")}));
-    EXPECT_EQ(app->schedule().ntschedule(), 3);
+    EXPECT_EQ(schedule().ntschedule(), 3);
     EXPECT_TRUE(hint->text().isEmpty());
 
     select(2);
     w->cmdTrashBox_DragDrop(QStringLiteral("TodoLabel")); // another window's control
-    EXPECT_EQ(app->schedule().ntschedule(), 3);
+    EXPECT_EQ(schedule().ntschedule(), 3);
     w->cmdTrashBox_DragDrop(QStringLiteral("ScheduleBox"));
-    EXPECT_EQ(app->schedule().ntschedule(), 2);
+    EXPECT_EQ(schedule().ntschedule(), 2);
     EXPECT_EQ(prompter->messages.size(), 1);
     EXPECT_EQ(w->selectedIndex(), -1); // a second drop asks for a selection again
 }
@@ -146,7 +146,7 @@ TEST_F(AppTest, scheduleThatCouldNotBeReadIsNeverWritten)
     writeBytes(path("schedule.txt"), damaged);
     startBoard();
     app->scheduleWindow().close();
-    EXPECT_TRUE(app->quitWithSaving());
+    EXPECT_TRUE(quit());
     EXPECT_EQ(readBytes(path("schedule.txt")), damaged);
 }
 
@@ -159,5 +159,5 @@ TEST_F(AppTest, fullScheduleRefusesThroughTheWindow)
     startBoard();
     EXPECT_FALSE(app->scheduleWindow().additemdate("1/9", "more"));
     EXPECT_EQ(prompter->messages.size(), 1);
-    EXPECT_EQ(app->schedule().ntschedule(), 1001);
+    EXPECT_EQ(schedule().ntschedule(), 1001);
 }

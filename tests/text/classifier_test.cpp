@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "text/clock.h"
 #include "common/fakes.h"
 #include "text/classifier.h"
 

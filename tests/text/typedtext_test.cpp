@@ -1,5 +1,5 @@
 #include "text/typedtext.h"
-#include "text/typedtextvalidator.h"
+#include "ui/typedtextvalidator.h"
 
 #include <QLineEdit>
 

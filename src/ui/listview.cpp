@@ -1,7 +1,8 @@
 #include "listview.h"
 
-#include "board/pictures.h"
-#include "board/twips.h"
+#include "fonts.h"
+#include "pictures.h"
+#include "twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

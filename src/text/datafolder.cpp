@@ -1,12 +1,8 @@
-#pragma once
+#include "datafolder.h"
 
 #include <QDir>
-#include <QString>
 
-// The data files, all in the program folder.
-enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type };
-
-[[nodiscard]] inline QString dataFileName(DataFile file)
+QString dataFileName(DataFile file)
 {
     switch (file) {
     case DataFile::Todo: return QStringLiteral("todo.txt");
@@ -18,4 +14,17 @@ enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type };
     case DataFile::Type: return QStringLiteral("type.txt");
     }
     return {};
+}
+
+QString DataFolder::path(DataFile file) const
+{
+    return QDir(m_folder).filePath(dataFileName(file));
+}
+
+void DataFolder::noteRead(DataFile file, const TextFileRead &read)
+{
+    if (read.status != TextFileRead::Unreadable || m_unreadable.contains(file))
+        return;
+    m_unreadable.append(file);
+    m_reasons.append(QStringLiteral("%1：%2").arg(dataFileName(file), read.error));
 }

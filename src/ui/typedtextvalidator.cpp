@@ -1,8 +1,10 @@
 #include "typedtextvalidator.h"
 
-#include "typedtext.h"
+#include "text/typedtext.h"
 
 #include <QLineEdit>
+
+#include <limits>
 
 TypedTextValidator::TypedTextValidator(Kind kind, QObject *parent)
     : QValidator(parent), m_kind(kind)
@@ -25,4 +27,5 @@ QValidator::State TypedTextValidator::validate(QString &input, int &pos) const
 void TypedTextValidator::install(QLineEdit *edit, Kind kind)
 {
     edit->setValidator(new TypedTextValidator(kind, edit));
+    edit->setMaxLength(std::numeric_limits<int>::max());
 }

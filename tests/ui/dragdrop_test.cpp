@@ -1,4 +1,4 @@
-#include "board/dragdrop.h"
+#include "ui/dragdrop.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

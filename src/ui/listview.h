@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/dragdrop.h"
+#include "dragdrop.h"
 
 #include <functional>
 

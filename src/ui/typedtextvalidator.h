@@ -13,7 +13,8 @@ public:
 
     State validate(QString &input, int &pos) const override;
 
-    // Installs a validator of that kind on the box.
+    // Makes the box one whose text is stored: the typed-text rules of that kind, and no
+    // length limit, so a long stored text is never cut when it is opened for editing.
     static void install(QLineEdit *edit, Kind kind);
 
 private:

@@ -32,7 +32,6 @@ void installSource(QWidget *source, std::function<std::optional<Payload>()> make
 
 // Makes the widget take drags whose tag it knows, calling enter, leave and drop.
 class Target : public QObject {
-    Q_OBJECT
 public:
     using Handler = std::function<void(const Payload &)>;
     Target(QWidget *widget, QStringList tags, Handler enter, std::function<void()> leave,

@@ -1,6 +1,6 @@
 #include "pictures.h"
 
-#include "twips.h"
+#include "fonts.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -6,13 +6,13 @@
 
 // The shelf: postponed to-do texts in the order they were shelved.
 class ShelfList : public QStringListModel {
-    Q_OBJECT
 public:
     using QStringListModel::QStringListModel;
 
     void append(const QString &text);
     void removeAt(int row);
     [[nodiscard]] int count() const { return rowCount(); }
+    [[nodiscard]] QString at(int row) const { return index(row).data().toString(); }
 
     // closet.txt: one item a line, empty lines included.
     TextFileRead loadCloset(const QString &path);

@@ -1,0 +1,48 @@
+#include "session.h"
+
+#include "text/clock.h"
+#include "text/jdate.h"
+
+#include <functional>
+
+Session::Session(const QString &programFolder, const Clock &clock)
+    : m_files(programFolder), m_clock(clock)
+{
+}
+
+void Session::loadAll()
+{
+    m_files.noteRead(DataFile::Todo, m_board.loadTodoList(m_files.path(DataFile::Todo)));
+    m_files.noteRead(DataFile::Closet, m_shelf.loadCloset(m_files.path(DataFile::Closet)));
+    m_files.noteRead(DataFile::Schedule,
+                     m_schedule.loadSchedule(m_files.path(DataFile::Schedule), m_clock.today()));
+    m_files.noteRead(DataFile::Tel, m_phoneBook.loadPhoneBook(m_files.path(DataFile::Tel)));
+}
+
+Session::QuitResult Session::quitWithSaving()
+{
+    if (m_ended)
+        return {};
+    const QDate today = m_clock.today();
+    const QString donePath = m_files.path(DataFile::Done);
+    // Appending never harms what done.txt already holds, so the commit always runs.
+    if (const WriteResult done = m_board.commitForQuit(jdate::shortDate(today), donePath); !done.ok)
+        return {false, DataFile::Done, done.error};
+    using Writer = std::function<WriteResult(const QString &path)>;
+    const std::pair<DataFile, Writer> writers[] = {
+        {DataFile::Todo, [&](const QString &path) { return m_board.writeTodoList(path); }},
+        {DataFile::Closet, [&](const QString &path) { return m_shelf.writeCloset(path); }},
+        {DataFile::Schedule,
+         [&](const QString &path) { return m_schedule.writeForQuit(path, donePath, today); }},
+        {DataFile::Tel, [&](const QString &path) { return m_phoneBook.writePhoneBook(path); }},
+    };
+    for (const auto &[file, write] : writers) {
+        if (!m_files.mayWrite(file))
+            continue;
+        const WriteResult written = write(m_files.path(file));
+        if (!written.ok)
+            return {false, file, written.error};
+    }
+    m_ended = true;
+    return {};
+}

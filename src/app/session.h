@@ -1,0 +1,51 @@
+#pragma once
+
+#include "board/todoboard.h"
+#include "lists/donelist.h"
+#include "lists/shelflist.h"
+#include "phonebook/phonebook.h"
+#include "schedule/scheduletable.h"
+#include "text/datafolder.h"
+
+class Clock;
+
+// One run of the program without its windows: the program folder, every store, the
+// loaders of the start and the writers of the quit, in their order.
+class Session {
+public:
+    Session(const QString &programFolder, const Clock &clock);
+
+    // Runs every loader in order. A file that exists but cannot be read is remembered
+    // and never written this run.
+    void loadAll();
+
+    struct QuitResult {
+        bool ok = true;
+        DataFile failed = DataFile::Done; // the file that could not be written
+        QString error;
+    };
+    // Commits open slots, moves marked ones to done.txt and writes every data file. On
+    // a failure it stops there with everything still in memory, and a later call goes
+    // on without appending anything twice. After success the session has ended and
+    // further calls write nothing.
+    QuitResult quitWithSaving();
+    [[nodiscard]] bool hasEnded() const { return m_ended; }
+
+    [[nodiscard]] DataFolder &files() { return m_files; }
+    [[nodiscard]] const Clock &clock() const { return m_clock; }
+    [[nodiscard]] TodoBoard &board() { return m_board; }
+    [[nodiscard]] ShelfList &shelf() { return m_shelf; }
+    [[nodiscard]] DoneList &doneList() { return m_doneList; }
+    [[nodiscard]] ScheduleTable &schedule() { return m_schedule; }
+    [[nodiscard]] PhoneBook &phoneBook() { return m_phoneBook; }
+
+private:
+    DataFolder m_files;
+    const Clock &m_clock;
+    TodoBoard m_board;
+    ShelfList m_shelf;
+    DoneList m_doneList;
+    ScheduleTable m_schedule;
+    PhoneBook m_phoneBook;
+    bool m_ended = false;
+};

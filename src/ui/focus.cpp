@@ -1,0 +1,32 @@
+#include "focus.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QWidget>
+
+namespace focus {
+
+bool isLostFocus(const QFocusEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    switch (event->reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    case Qt::ActiveWindowFocusReason:
+        // Another window of ours is active by now; none is when another program is.
+        return QApplication::activeWindow() != nullptr;
+    default:
+        return true;
+    }
+}
+
+void QuietHider::setVisible(QWidget *widget, bool visible)
+{
+    m_hiding = true;
+    widget->setVisible(visible);
+    m_hiding = false;
+}
+
+} // namespace focus

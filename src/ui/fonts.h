@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QFont>
+
+// The proportional Gothic of labels and edit boxes, and the fixed-pitch one of buttons,
+// with the free Japanese faces where the Windows ones are missing.
+[[nodiscard]] QFont pGothicFont();
+[[nodiscard]] QFont gothicFont();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "text/datafolder.h"
+
+#include <functional>
+
+class Prompter;
+class QWidget;
+
+namespace windows {
+
+// Shows a window that is not modal and brings it to the front.
+void showModeless(QWidget &window);
+
+// A window's own save (its close box): nothing for a file that could not be read at
+// start; a failure is told. True when the file was written.
+bool saveFromWindow(const DataFolder &files, DataFile file, Prompter &prompter,
+                    const std::function<WriteResult(const QString &path)> &write);
+
+} // namespace windows
