@@ -15,6 +15,17 @@ QString encodingError(const QString &failedChar)
     return QStringLiteral("文字「%1」は保存できません").arg(failedChar);
 }
 
+// A hand-edited file may end in the middle of a line: a line appended to it would join
+// that last line.
+bool endsInsideALine(const QString &path)
+{
+    QFile file(path);
+    char last = '\n';
+    if (file.open(QIODevice::ReadOnly) && file.size() > 0 && file.seek(file.size() - 1))
+        file.getChar(&last);
+    return last != '\n' && last != '\r';
+}
+
 } // namespace
 
 TextFileRead readTextFile(const QString &path)
@@ -70,7 +81,8 @@ WriteResult writeTextLines(const QString &path, const QStringList &lines)
 
 WriteResult appendTextLine(const QString &path, const QString &line)
 {
-    const cp932::Encoded encoded = cp932::encode(QString(line + crlf));
+    const QString lineBreak = endsInsideALine(path) ? crlf : QString();
+    const cp932::Encoded encoded = cp932::encode(QString(lineBreak + line + crlf));
     if (!encoded.ok)
         return {false, encodingError(encoded.failedChar)};
     QFile file(path);

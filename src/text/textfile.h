@@ -23,7 +23,8 @@ struct WriteResult {
 // anything fails (temporary file, then rename).
 [[nodiscard]] WriteResult writeTextLines(const QString &path, const QStringList &lines);
 
-// Appends one line and its CR LF in a single write.
+// Appends one line and its CR LF in a single write; after a last line that lacks its
+// CR LF, the CR LF comes first, so the two lines stay two.
 [[nodiscard]] WriteResult appendTextLine(const QString &path, const QString &line);
 
 // Reads lines the way every loader does: a CR ends a line and a LF right after it is

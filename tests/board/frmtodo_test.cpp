@@ -76,15 +76,19 @@ TEST_F(BoardWindow, tabCommitsAndWalksDownWrappingToTheFirstSlot)
     EXPECT_EQ(board().inputStatus(), 0);
 }
 
-TEST_F(BoardWindow, focusToAnotherControlClosesButWindowDeactivationDoesNot)
+TEST_F(BoardWindow, focusToAnotherControlClosesButPopupsAndOtherProgramsDoNot)
 {
     open(1);
     QTest::keyClicks(edit(1), QStringLiteral("abc"));
-    QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(edit(1), &deactivated);
     QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
     QApplication::sendEvent(edit(1), &popup);
+    QFocusEvent menuBar(QEvent::FocusOut, Qt::MenuBarFocusReason);
+    QApplication::sendEvent(edit(1), &menuBar);
+    // Another program becomes active: the program has no active window any more.
+    QApplication::setActiveWindow(nullptr);
     EXPECT_TRUE(isOpen(1));
+    QApplication::setActiveWindow(w); // and back
+    EXPECT_TRUE(edit(1)->hasFocus());
 
     open(4); // double click on another slot while one is open
     EXPECT_FALSE(isOpen(1));
@@ -94,6 +98,32 @@ TEST_F(BoardWindow, focusToAnotherControlClosesButWindowDeactivationDoesNot)
 
     check(7)->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(isOpen(4));
+    EXPECT_EQ(board().inputStatus(), -1);
+}
+
+TEST_F(BoardWindow, activatingAnotherWindowOfTheProgramClosesTheSlot)
+{
+    open(2);
+    QTest::keyClicks(edit(2), QStringLiteral("call back"));
+    w->findChild<QToolButton *>("cmdTrash")->click(); // the click itself keeps the focus
+    ASSERT_TRUE(isOpen(2));
+    QWidget *shelfWindow = QApplication::topLevelWidgets().value(0);
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("frmTrash"))
+            shelfWindow = top;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shelfWindow));
+    EXPECT_FALSE(isOpen(2));
+    EXPECT_EQ(board().text(2), QStringLiteral("call back"));
+}
+
+TEST_F(BoardWindow, shiftTabClosesTheSlotWithoutOpeningTheNext)
+{
+    open(5);
+    QTest::keyClicks(edit(5), QStringLiteral("back"));
+    QTest::keyClick(edit(5), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_FALSE(isOpen(5));
+    EXPECT_FALSE(isOpen(6));
+    EXPECT_EQ(board().text(5), QStringLiteral("back"));
     EXPECT_EQ(board().inputStatus(), -1);
 }
 
@@ -123,6 +153,9 @@ TEST_F(BoardWindow, closingTheWindowSavesTickedSlotsAndEnds)
     w->close();
     EXPECT_TRUE(app->session().hasEnded());
     EXPECT_FALSE(w->isVisible());
+    // The quit copies an open edit into its slot; hiding the focused box is no focus
+    // loss, so no commit analysis runs during the quit.
+    EXPECT_TRUE(board().isEditChanged(1));
     EXPECT_EQ(readBytes(path("done.txt")), QByteArray("2026/12/07done item\r\n"));
     EXPECT_EQ(readBytes(path("todo.txt")),
               QByteArray("\r\nopen item!\r\n") + QByteArray("\r\n").repeated(12));

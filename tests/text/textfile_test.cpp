@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 QStringList allLines(const QString &text)
@@ -16,6 +19,23 @@ QStringList allLines(const QString &text)
         lines.append(reader.readTextLine());
     return lines;
 }
+
+// Files of this process cannot grow beyond the limit while it lives: a disk that fills up
+// in the middle of a write.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of the end of the process
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
 
 class TextFileTest : public ::testing::Test {
 protected:
@@ -85,4 +105,29 @@ TEST_F(TextFileTest, appendsOneLineAtATime)
               QByteArray("2026/12/07\x8D\xCF\r\n2026/12/07\r\n"));
     EXPECT_FALSE(appendTextLine(path("done.txt"), QString::fromUtf8("😀")).ok);
     EXPECT_EQ(readBytes(path("done.txt")).size(), 26);
+}
+
+TEST_F(TextFileTest, writeThatRunsOutOfSpaceLeavesTheOldFileWholeAndSaysSo)
+{
+    writeBytes(path("todo.txt"), "old\r\n");
+    const QStringList lines(20, QStringLiteral("a line that is long enough to fill the space"));
+    WriteResult written;
+    {
+        FileSizeLimit full(256);
+        written = writeTextLines(path("todo.txt"), lines);
+    }
+    EXPECT_FALSE(written.ok);
+    EXPECT_FALSE(written.error.isEmpty());
+    EXPECT_EQ(readBytes(path("todo.txt")), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"todo.txt"})); // no leftovers
+}
+
+TEST_F(TextFileTest, appendAfterALastLineWithoutLineEndKeepsTwoLines)
+{
+    writeBytes(path("done.txt"), "2026/12/01hand-edited");
+    ASSERT_TRUE(appendTextLine(path("done.txt"), QStringLiteral("2026/12/07new")).ok);
+    EXPECT_EQ(readBytes(path("done.txt")), QByteArray("2026/12/01hand-edited\r\n2026/12/07new\r\n"));
+    writeBytes(path("cr.txt"), "ends in cr\r");
+    ASSERT_TRUE(appendTextLine(path("cr.txt"), QStringLiteral("x")).ok);
+    EXPECT_EQ(readBytes(path("cr.txt")), QByteArray("ends in cr\rx\r\n"));
 }
