@@ -1,7 +1,52 @@
-#include "lists/shelflist.h"
-#include "board/todoboard.h"
 #include "common/apphelper.h"
 #include "common/testfiles.h"
+#include "lists/shelflist.h"
+
+#include <QToolButton>
+
+namespace {
+
+// The four files the start reads and the quit writes, in the order of the quit.
+struct StoredFile {
+    const char *name;
+    QByteArray old;     // what the folder holds at start
+    QByteArray written; // what the quit writes after changeEverything()
+};
+
+const QList<StoredFile> &storedFiles()
+{
+    static const QList<StoredFile> files{
+        {"todo.txt", "old todo\r\n", "new todo\r\n" + QByteArray("\r\n").repeated(13)},
+        {"closet.txt", "old shelf\r\n", "old shelf\r\nnew shelf\r\n"},
+        {"schedule.txt", "old,2027/1/1,\r\n", "new,2027/1/1,,,,\r\nold,2027/1/1,,,,\r\n"},
+        {"tel.txt", "old,o,\r\n", "new,n,\r\nold,o,\r\n"},
+    };
+    return files;
+}
+
+class QuitOrder : public AppTest, public ::testing::WithParamInterface<int> {
+protected:
+    void writeOldFiles()
+    {
+        for (const StoredFile &f : storedFiles())
+            writeBytes(path(f.name), f.old);
+    }
+    void changeEverything()
+    {
+        board().setText(0, QStringLiteral("new todo"));
+        shelf().append(QStringLiteral("new shelf"));
+        ASSERT_TRUE(schedule().add("2027/1/1", "", "new", scheduleListLine("2027/1/1", "", "new", QDate(2026, 12, 7))));
+        phoneEntry().index = QStringLiteral("new");
+        phoneEntry().name = QStringLiteral("n");
+        ASSERT_TRUE(phoneBook().add(phoneEntry()).has_value());
+    }
+    phoneentry &phoneEntry() { return m_entry; }
+
+private:
+    phoneentry m_entry;
+};
+
+} // namespace
 
 TEST_F(AppTest, startsOnAnEmptyFolderAndQuitsThroughTheSavingPath)
 {
@@ -9,46 +54,97 @@ TEST_F(AppTest, startsOnAnEmptyFolderAndQuitsThroughTheSavingPath)
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(prompter->messages.isEmpty());
     EXPECT_TRUE(quit());
-    EXPECT_TRUE(app->session().hasEnded());
+    EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(readBytes(path("todo.txt")), QByteArray("\r\n").repeated(14));
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray());
+    EXPECT_EQ(readBytes(path("schedule.txt")), QByteArray());
+    EXPECT_EQ(readBytes(path("tel.txt")), QByteArray());
     EXPECT_FALSE(QFile::exists(path("done.txt")));
 }
 
-TEST_F(AppTest, fileThatCannotBeReadIsReportedOnceAndNeverWritten)
+// Each file in turn cannot be replaced: the quit stops there and says which, every file
+// before it is written and every file after it is as it was.
+TEST_P(QuitOrder, writesTheFilesInTheirOrderAndStopsAtTheOneThatFails)
 {
-    const QByteArray damaged("first\r\nbad \x82");
-    writeBytes(path("todo.txt"), damaged);
-    writeBytes(path("closet.txt"), "shelved\r\n");
+    const int failing = GetParam();
+    writeOldFiles();
     startBoard();
+    changeEverything();
+    const char *name = storedFiles().at(failing).name;
+    ASSERT_TRUE(QFile::remove(path(name)));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(name)); // a folder cannot be replaced by a file
+    EXPECT_FALSE(quit());
     ASSERT_EQ(prompter->messages.size(), 1);
-    EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("todo.txt")));
-    EXPECT_FALSE(prompter->messages[0].contains(QStringLiteral("closet.txt")));
-    EXPECT_EQ(board().text(0), QStringLiteral("first"));
-    shelf().append(QStringLiteral("more"));
-    EXPECT_TRUE(quit());
-    EXPECT_EQ(readBytes(path("todo.txt")), damaged);
-    EXPECT_EQ(readBytes(path("closet.txt")), QByteArray("shelved\r\nmore\r\n"));
-    EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(prompter->messages[0].startsWith(QString::fromLatin1(name))) << name;
+    for (int i = 0; i < storedFiles().size(); ++i) {
+        const StoredFile &f = storedFiles().at(i);
+        if (i != failing) {
+            EXPECT_EQ(readBytes(path(f.name)), i < failing ? f.written : f.old) << f.name;
+        }
+    }
+
+    ASSERT_TRUE(QDir(dir.path()).rmdir(name));
+    EXPECT_TRUE(quit()); // the second attempt finishes the job
+    for (const StoredFile &f : storedFiles())
+        EXPECT_EQ(readBytes(path(f.name)), f.written) << f.name;
 }
 
-TEST_F(AppTest, failedSaveKeepsTheProgramOpenAndARetryAppendsNothingTwice)
+// A file that exists but cannot be read is named at start and never written.
+TEST_P(QuitOrder, fileThatCannotBeReadIsReportedOnceAndNeverWritten)
 {
+    const StoredFile &damaged = storedFiles().at(GetParam());
+    writeOldFiles();
+    const QByteArray bytes = damaged.old + "cut \x82"; // a double-byte character cut off
+    writeBytes(path(damaged.name), bytes);
     startBoard();
+    ASSERT_EQ(prompter->messages.size(), 1);
+    for (const StoredFile &f : storedFiles())
+        EXPECT_EQ(prompter->messages[0].contains(QString::fromLatin1(f.name)), &f == &damaged) << f.name;
+    changeEverything();
+    EXPECT_TRUE(quit());
+    EXPECT_EQ(prompter->messages.size(), 1);
+    for (const StoredFile &f : storedFiles())
+        EXPECT_EQ(readBytes(path(f.name)), &f == &damaged ? bytes : f.written) << f.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFile, QuitOrder, ::testing::Range(0, 4));
+
+TEST_F(AppTest, failedSaveKeepsTheBoardOpenThroughItsCloseBoxAndARetryAppendsNothingTwice)
+{
+    frmTodo *w = startBoard();
     board().setText(0, QStringLiteral("finished"));
     board().setDone(0, true);
     board().setText(1, QStringLiteral("pending"));
     // todo.txt turns into a folder after the start: it cannot be replaced.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("todo.txt")));
-    EXPECT_FALSE(quit());
+    w->close();
+    EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(app->session().hasEnded());
     ASSERT_EQ(prompter->messages.size(), 1);
     EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("todo.txt")));
     EXPECT_EQ(board().text(1), QStringLiteral("pending"));
 
     ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("todo.txt")));
-    EXPECT_TRUE(quit());
+    w->findChild<QToolButton *>("cmdClose")->click();
+    EXPECT_TRUE(app->session().hasEnded());
+    EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(readBytes(path("done.txt")), QByteArray("2026/12/07finished\r\n"));
     EXPECT_EQ(readBytes(path("todo.txt")),
               QByteArray("\r\npending\r\n") + QByteArray("\r\n").repeated(12));
+}
+
+TEST_F(AppTest, nothingIsWrittenAfterTheQuitHasEnded)
+{
+    frmTodo *w = startBoard();
+    EXPECT_TRUE(quit());
+    const QByteArray todo = readBytes(path("todo.txt"));
+    board().setText(0, QStringLiteral("too late"));
+    board().setDone(0, true);
+    shelf().append(QStringLiteral("too late"));
+    app->quitWithSaving();
+    w->close();
+    EXPECT_EQ(readBytes(path("todo.txt")), todo);
+    EXPECT_EQ(readBytes(path("closet.txt")), QByteArray());
+    EXPECT_FALSE(QFile::exists(path("done.txt")));
+    EXPECT_TRUE(prompter->messages.isEmpty());
 }
