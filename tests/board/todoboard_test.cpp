@@ -123,3 +123,23 @@ TEST(TodoBoard, anyChangeOfAnEditBoxSetsItsChangedFlag)
     board.beginEdit(1); // empty into empty
     EXPECT_FALSE(board.isEditChanged(1));
 }
+
+TEST(TodoBoard, shelvingAndDiscardingEmptyTheSlotKeepItsMarkAndIgnoreOtherNumbers)
+{
+    TodoBoard board;
+    ShelfList shelf;
+    board.setText(2, QStringLiteral("later"));
+    board.setDone(2, true);
+    board.shelve(2, shelf);
+    EXPECT_EQ(shelf.stringList(), QStringList({"later"}));
+    EXPECT_EQ(board.text(2), QString());
+    EXPECT_TRUE(board.isDone(2));
+    board.setText(13, QStringLiteral("gone"));
+    board.discard(13);
+    EXPECT_EQ(board.text(13), QString());
+    // A drag from another program's window may carry any number.
+    board.shelve(14, shelf);
+    board.shelve(-1, shelf);
+    board.discard(99);
+    EXPECT_EQ(shelf.count(), 1);
+}

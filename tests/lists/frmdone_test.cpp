@@ -73,3 +73,24 @@ TEST(DoneList, showsLinesWithBytesThatAreNotCp932)
     EXPECT_EQ(list.stringList(),
               QStringList({"2026/12/01ok", QString::fromUtf8("bad\uFFFDhere"), QString::fromUtf8("cut\uFFFD")}));
 }
+
+TEST(DoneWindowAlone, doneFileThatCannotBeReadIsToldWhenTheWindowOpens)
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("done.txt");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("done.txt")); // exists, but no file can be read there
+    DoneList lines;
+    ScriptedPrompter prompter;
+    frmDone w(lines, file, prompter);
+    w.show();
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].startsWith(QStringLiteral("done.txt")));
+    w.hide();
+    w.show(); // read once per run, told once
+    EXPECT_EQ(prompter.messages.size(), 1);
+
+    DoneList missing;
+    frmDone quiet(missing, QDir(dir.path()).filePath("none.txt"), prompter);
+    quiet.show();
+    EXPECT_EQ(prompter.messages.size(), 1); // a missing file is no fault
+}

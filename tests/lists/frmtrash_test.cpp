@@ -4,7 +4,10 @@
 #include "common/testfiles.h"
 #include "lists/frmtrash.h"
 
+#include "text/datafolder.h"
+
 #include <QLabel>
+#include <QSignalSpy>
 #include <QListView>
 
 namespace {
@@ -112,4 +115,24 @@ TEST_F(AppTest, closetThatCouldNotBeReadIsNotWrittenByTheCloseBox)
     app->trashWindow().close();
     EXPECT_EQ(readBytes(path("closet.txt")), damaged);
     EXPECT_EQ(prompter->messages.size(), 1); // only the start's report
+}
+
+TEST(TrashWindowAlone, toDoDropsLeaveAsRequestsForTheBoard)
+{
+    QTemporaryDir dir;
+    DataFolder files(dir.path());
+    ShelfList shelf;
+    ScriptedPrompter prompter;
+    frmTrash w(shelf, files, prompter);
+    QSignalSpy shelved(&w, &frmTrash::shelveTodoRequested);
+    QSignalSpy discarded(&w, &frmTrash::discardTodoRequested);
+    w.lstTrash_DragDrop(QStringLiteral("TodoLabel"), 3);
+    w.cmdTrashBox_DragDrop(QStringLiteral("TodoLabel"), 5);
+    w.lstTrash_DragDrop(QStringLiteral("TrashBox"), -1); // the shelf onto itself: nothing
+    ASSERT_EQ(shelved.count(), 1);
+    EXPECT_EQ(shelved.at(0).at(0).toInt(), 3);
+    ASSERT_EQ(discarded.count(), 1);
+    EXPECT_EQ(discarded.at(0).at(0).toInt(), 5);
+    EXPECT_EQ(shelf.count(), 0); // the board's text comes through the board
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }

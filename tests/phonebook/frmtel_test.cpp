@@ -147,3 +147,68 @@ TEST_F(AppTest, phoneBookIsSavedAtQuitAndElevenPairsAreShown)
     EXPECT_TRUE(quit());
     EXPECT_EQ(readBytes(path("tel.txt")), fields.join(',').toUtf8() + "\r\n");
 }
+
+TEST_F(TelWindow, tabInTheSearchBoxGoesToTheIndexList)
+{
+    search->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(search, Qt::Key_Tab);
+    EXPECT_TRUE(list->hasFocus());
+    EXPECT_EQ(search->text(), QString()); // no tab typed into it
+}
+
+TEST_F(TelWindow, tabInTheNameBoxStoresItAndOpensTheKeywordBox)
+{
+    search->setText(QStringLiteral("baba"));
+    QTest::mouseDClick(w->findChild<QLabel *>("lblName"), Qt::LeftButton);
+    auto *name = w->findChild<QLineEdit *>("txtName");
+    auto *keyword = w->findChild<QLineEdit *>("txtKeyword");
+    name->setText(QString::fromUtf8("馬場 一郎"));
+    QTest::keyClick(name, Qt::Key_Tab);
+    EXPECT_FALSE(name->isVisible());
+    EXPECT_EQ(phoneBook().at(1).name, QString::fromUtf8("馬場 一郎"));
+    ASSERT_TRUE(keyword->isVisible());
+    EXPECT_TRUE(keyword->hasFocus());
+    EXPECT_EQ(keyword->text(), QString::fromUtf8("東京"));
+    EXPECT_FALSE(list->isEnabled()); // the keyword edit holds the lock now
+}
+
+TEST_F(TelWindow, enterAndTabInTheKeywordBoxStoreItAndTabGoesToTheSearchBox)
+{
+    search->setText(QStringLiteral("bando"));
+    auto *label = w->findChild<QLabel *>("lblKeyword");
+    auto *keyword = w->findChild<QLineEdit *>("txtKeyword");
+    QTest::mouseDClick(label, Qt::LeftButton);
+    keyword->setText(QString::fromUtf8("大阪 本社"));
+    QTest::keyClick(keyword, Qt::Key_Return);
+    EXPECT_FALSE(keyword->isVisible());
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(phoneBook().at(2).keys, QString::fromUtf8("大阪 本社"));
+    EXPECT_TRUE(list->isEnabled());
+
+    QTest::mouseDClick(label, Qt::LeftButton);
+    keyword->setText(QStringLiteral("osaka"));
+    QTest::keyClick(keyword, Qt::Key_Tab);
+    EXPECT_FALSE(keyword->isVisible());
+    EXPECT_EQ(phoneBook().at(2).keys, QStringLiteral("osaka"));
+    EXPECT_TRUE(search->hasFocus());
+    EXPECT_TRUE(list->isEnabled());
+}
+
+TEST_F(AppTest, searchBoxComparesByCodeUnitsNotByTheListOrder)
+{
+    writeBytes(path("tel.txt"), "abc,1,\r\nAbe,2,\r\nbaba,3,\r\nBando,4,\r\n");
+    startBoard();
+    frmTel &tel = app->telWindow();
+    tel.show();
+    auto *list = tel.findChild<QListView *>("lstIndex");
+    EXPECT_EQ(phoneBook().list().items(), QStringList({"abc", "Abe", "baba", "Bando"}));
+    // By code units "abc" does not come before "B", so it stays; the collator would
+    // have stepped on to "baba".
+    tel.findChild<QLineEdit *>("txtTel")->setText(QStringLiteral("B"));
+    EXPECT_EQ(list->currentIndex().data().toString(), QStringLiteral("abc"));
+    tel.findChild<QLineEdit *>("txtTel")->setText(QStringLiteral("a"));
+    tel.findChild<QLineEdit *>("txtTel")->setText(QStringLiteral("ab"));
+    EXPECT_EQ(list->currentIndex().data().toString(), QStringLiteral("abc"));
+    tel.findChild<QLineEdit *>("txtTel")->setText(QStringLiteral("abd"));
+    EXPECT_EQ(list->currentIndex().data().toString(), QStringLiteral("baba")); // "Abe" < "abd"
+}
