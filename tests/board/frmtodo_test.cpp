@@ -2,6 +2,7 @@
 #include "board/todoboard.h"
 #include "common/apphelper.h"
 #include "common/testfiles.h"
+#include "common/typing.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -160,4 +161,21 @@ TEST_F(BoardWindow, closingTheWindowSavesTickedSlotsAndEnds)
     EXPECT_EQ(readBytes(path("todo.txt")),
               QByteArray("\r\nopen item!\r\n") + QByteArray("\r\n").repeated(12));
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray());
+}
+
+TEST_F(BoardWindow, everySlotTakesOnlyWhatTodoTxtCanHoldAndNeverCutsALongText)
+{
+    for (int i = 0; i < 14; ++i) {
+        open(i);
+        typeText(edit(i), QString::fromUtf8("a,b😀〜"));
+        EXPECT_EQ(edit(i)->text(), QString::fromUtf8("a,b～")) << i; // commas may stay here
+        QTest::keyClick(edit(i), Qt::Key_Return);
+    }
+    const QString longText(40000, QChar(u'長'));
+    board().setText(3, longText);
+    open(3);
+    QTest::keyClick(edit(3), Qt::Key_End);
+    typeText(edit(3), QStringLiteral("!"));
+    QTest::keyClick(edit(3), Qt::Key_Return);
+    EXPECT_EQ(board().text(3), longText + QLatin1Char('!'));
 }

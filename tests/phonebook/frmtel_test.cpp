@@ -1,6 +1,7 @@
 #include "board/frmtodo.h"
 #include "common/apphelper.h"
 #include "common/testfiles.h"
+#include "common/typing.h"
 #include "phonebook/frmtel.h"
 
 #include <QApplication>
@@ -211,4 +212,24 @@ TEST_F(AppTest, searchBoxComparesByCodeUnitsNotByTheListOrder)
     EXPECT_EQ(list->currentIndex().data().toString(), QStringLiteral("abc"));
     tel.findChild<QLineEdit *>("txtTel")->setText(QStringLiteral("abd"));
     EXPECT_EQ(list->currentIndex().data().toString(), QStringLiteral("baba")); // "Abe" < "abd"
+}
+
+TEST_F(TelWindow, nameAndKeywordBoxesTakeOnlyWhatTelTxtCanHoldAndNeverCutALongText)
+{
+    search->setText(QStringLiteral("sato"));
+    for (const char *name : {"Name", "Keyword"}) {
+        QTest::mouseDClick(w->findChild<QLabel *>(QStringLiteral("lbl%1").arg(name)), Qt::LeftButton);
+        auto *box = w->findChild<QLineEdit *>(QStringLiteral("txt%1").arg(name));
+        box->clear();
+        typeText(box, QString::fromUtf8("a,b😀"));
+        EXPECT_EQ(box->text(), QString::fromUtf8("a、b")) << name;
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    const QString longName(33000, QChar(u'名'));
+    phoneBook().setName(3, longName);
+    search->setText(QString());
+    search->setText(QStringLiteral("sato"));
+    QTest::mouseDClick(w->findChild<QLabel *>("lblName"), Qt::LeftButton);
+    QTest::keyClick(w->findChild<QLineEdit *>("txtName"), Qt::Key_Return);
+    EXPECT_EQ(phoneBook().at(3).name, longName);
 }

@@ -1,6 +1,7 @@
 #include "board/frmtodo.h"
 #include "common/apphelper.h"
 #include "common/testfiles.h"
+#include "common/typing.h"
 #include "schedule/dlgschedule.h"
 #include "schedule/frmschedule.h"
 #include "schedule/scheduletable.h"
@@ -160,4 +161,48 @@ TEST_F(AppTest, fullScheduleRefusesThroughTheWindow)
     EXPECT_FALSE(app->scheduleWindow().additemdate("1/9", "more"));
     EXPECT_EQ(prompter->messages.size(), 1);
     EXPECT_EQ(schedule().ntschedule(), 1001);
+}
+
+TEST_F(ScheduleWindow, enterStoresNothingBeforeTheEventTextIsTyped)
+{
+    w->cmdNew_Click();
+    ASSERT_TRUE(dialog()->isVisible());
+    QTest::keyClick(box("txtDate"), Qt::Key_Return);
+    QTest::keyClick(box("txtTime"), Qt::Key_Enter);
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(schedule().ntschedule(), 3);
+    EXPECT_TRUE(prompter->messages.isEmpty());
+}
+
+TEST_F(ScheduleWindow, dateLineIsTodayWheneverTheWindowIsShown)
+{
+    auto *date = w->findChild<QLabel *>("lblDate");
+    EXPECT_EQ(date->text(), QStringLiteral("2026/12/07"));
+    w->cmdClose_Click();
+    clock->set(QDateTime(QDate(2026, 12, 8), QTime(0, 1)));
+    app->todoWindow()->cmdSchedule_Click();
+    EXPECT_EQ(date->text(), QStringLiteral("2026/12/08"));
+}
+
+TEST_F(ScheduleWindow, doubleClickAnywhereOnTheListOpensTheSelectedEntry)
+{
+    select(1);
+    const QPoint belowTheItems(10, list->viewport()->height() - 5);
+    ASSERT_FALSE(list->indexAt(belowTheItems).isValid());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, belowTheItems);
+    ASSERT_NE(dialog(), nullptr);
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(box("txtEvent")->text(), QStringLiteral("b"));
+    EXPECT_EQ(dialog()->mode, 10);
+}
+
+TEST_F(ScheduleWindow, storedBoxesOfTheDialogTakeOnlyWhatTheFileCanHold)
+{
+    w->cmdNew_Click();
+    for (const char *name : {"txtDate", "txtTime", "txtEvent"}) {
+        QLineEdit *b = box(name);
+        b->clear();
+        typeText(b, QString::fromUtf8("a,b😀"));
+        EXPECT_EQ(b->text(), QString::fromUtf8("a、b")) << name;
+    }
 }
