@@ -1,7 +1,4 @@
 #include "text/typedtext.h"
-#include "ui/typedtextvalidator.h"
-
-#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -22,17 +19,4 @@ TEST(TypedText, fieldTextsLoseTheirCommas)
     EXPECT_EQ(typedtext::cleanField(QString::fromUtf8("山田,太郎，様")),
               QString::fromUtf8("山田、太郎、様"));
     EXPECT_EQ(typedtext::clean(QStringLiteral("a,b")), QStringLiteral("a,b"));
-}
-
-TEST(TypedTextValidator, cleansWhatIsTypedOrPastedAndKeepsTheCursor)
-{
-    QLineEdit edit;
-    TypedTextValidator::install(&edit, TypedTextValidator::Field);
-    edit.insert(QString::fromUtf8("ab😀c,d"));
-    EXPECT_EQ(edit.text(), QString::fromUtf8("abc、d"));
-    EXPECT_EQ(edit.cursorPosition(), 5);
-    edit.setCursorPosition(1);
-    edit.insert(QStringLiteral("x\ny"));
-    EXPECT_EQ(edit.text(), QString::fromUtf8("ax ybc、d"));
-    EXPECT_EQ(edit.cursorPosition(), 4);
 }
