@@ -16,7 +16,6 @@ class frmTrash;
 // The composition root: the session, the clock and the prompter, and the windows, each
 // created on first use with what it shows and uses, and connected here.
 class KibanuApp : public QObject {
-    Q_OBJECT
 public:
     KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
               std::unique_ptr<Prompter> prompter);

@@ -6,7 +6,6 @@ class QLineEdit;
 
 // Applies the typed-text rules to a line edit as the user types or pastes.
 class TypedTextValidator : public QValidator {
-    Q_OBJECT
 public:
     enum Kind { Plain, Field };
     explicit TypedTextValidator(Kind kind, QObject *parent = nullptr);
