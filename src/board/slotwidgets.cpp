@@ -1,6 +1,7 @@
 #include "slotwidgets.h"
 
 #include "ui/focus.h"
+#include "ui/keys.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -32,19 +33,17 @@ SlotEdit::SlotEdit(int index, QWidget *parent) : QLineEdit(parent), m_index(inde
 bool SlotEdit::event(QEvent *event)
 {
     // Tab never reaches keyPressEvent: QWidget::event moves the focus first.
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
-            emit tabPressed(m_index);
-            return true;
-        }
+    if (event->type() == QEvent::KeyPress
+        && keys::asciiOf(static_cast<QKeyEvent *>(event)) == keys::Tab) {
+        emit tabPressed(m_index);
+        return true;
     }
     return QLineEdit::event(event);
 }
 
 void SlotEdit::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool enter = keys::asciiOf(event) == keys::Enter;
     // While an input method composes, Enter confirms the conversion and stays with it.
     if (enter && !m_composing) {
         emit enterPressed(m_index);

@@ -11,19 +11,6 @@
 #include <QLineEdit>
 #include <QListView>
 
-namespace {
-
-int keyAsciiOf(const QKeyEvent *key)
-{
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-        return keys::Enter;
-    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier)
-        return keys::Tab;
-    return 0;
-}
-
-} // namespace
-
 bool frmTel::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
@@ -44,7 +31,7 @@ bool frmTel::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        const int ascii = keyAsciiOf(key);
+        const int ascii = keys::asciiOf(key);
         if (watched == txtTel && ascii == keys::Tab) {
             lstIndex->setFocus(Qt::TabFocusReason);
             return true;

@@ -1,0 +1,16 @@
+#include "keys.h"
+
+#include <QKeyEvent>
+
+namespace keys {
+
+int asciiOf(const QKeyEvent *key)
+{
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return Enter;
+    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier)
+        return Tab;
+    return 0;
+}
+
+} // namespace keys
