@@ -3,7 +3,9 @@
 #include "board/frmtodo.h"
 #include "lists/frmdone.h"
 #include "lists/frmtrash.h"
+#include "phonebook/frmaddphone.h"
 #include "phonebook/frmtel.h"
+#include "phonebook/frmtypeedit.h"
 #include "schedule/frmschedule.h"
 #include "session.h"
 #include "text/clock.h"
@@ -58,9 +60,26 @@ frmSchedule &KibanuApp::scheduleWindow()
 
 frmTel &KibanuApp::telWindow()
 {
-    if (!m_telWindow)
-        m_telWindow = std::make_unique<frmTel>(m_session->phoneBook(), *m_prompter);
+    if (m_telWindow)
+        return *m_telWindow;
+    m_telWindow = std::make_unique<frmTel>(m_session->phoneBook(), m_session->phoneTypes(),
+                                           *m_prompter);
+    TodoBoard &board = m_session->board();
+    connect(&m_telWindow->addDialog(), &frmADDphone::todoFiled, this,
+            [&board](int slot, const QString &text) { board.takeText(slot, text); });
     return *m_telWindow;
+}
+
+frmADDphone &KibanuApp::addPhoneDialog()
+{
+    return telWindow().addDialog();
+}
+
+frmTypeEdit &KibanuApp::typeEditWindow()
+{
+    if (!m_typeEditWindow)
+        m_typeEditWindow = std::make_unique<frmTypeEdit>(m_session->phoneTypes(), *m_prompter);
+    return *m_typeEditWindow;
 }
 
 frmDone &KibanuApp::doneWindow()

@@ -12,6 +12,8 @@ class frmSchedule;
 class frmTel;
 class frmTodo;
 class frmTrash;
+class frmTypeEdit;
+class frmADDphone;
 
 // The composition root: the session, the clock and the prompter, and the windows, each
 // created on first use with what it shows and uses, and connected here.
@@ -35,6 +37,9 @@ public:
     [[nodiscard]] frmTel &telWindow();
     [[nodiscard]] frmDone &doneWindow();
     [[nodiscard]] frmTrash &trashWindow();
+    [[nodiscard]] frmTypeEdit &typeEditWindow();
+    // The add-to-phone-book dialog, which lives with the phone book window.
+    [[nodiscard]] frmADDphone &addPhoneDialog();
 
 private:
     void connectBoard();
@@ -48,4 +53,5 @@ private:
     std::unique_ptr<frmTel> m_telWindow;
     std::unique_ptr<frmDone> m_doneWindow;
     std::unique_ptr<frmTrash> m_trashWindow;
+    std::unique_ptr<frmTypeEdit> m_typeEditWindow;
 };

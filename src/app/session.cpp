@@ -16,6 +16,7 @@ void Session::loadAll()
     m_files.noteRead(DataFile::Closet, m_shelf.loadCloset(m_files.path(DataFile::Closet)));
     m_files.noteRead(DataFile::Schedule,
                      m_schedule.loadSchedule(m_files.path(DataFile::Schedule), m_clock.today()));
+    m_files.noteRead(DataFile::Type, m_phoneTypes.loadPhoneTypes(m_files.path(DataFile::Type)));
     m_files.noteRead(DataFile::Tel, m_phoneBook.loadPhoneBook(m_files.path(DataFile::Tel)));
 }
 
@@ -35,6 +36,7 @@ Session::QuitResult Session::quitWithSaving()
         {DataFile::Schedule,
          [&](const QString &path) { return m_schedule.writeForQuit(path, donePath, today); }},
         {DataFile::Tel, [&](const QString &path) { return m_phoneBook.writePhoneBook(path); }},
+        {DataFile::Type, [&](const QString &path) { return m_phoneTypes.writePhoneTypes(path); }},
     };
     for (const auto &[file, write] : writers) {
         if (!m_files.mayWrite(file))

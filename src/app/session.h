@@ -4,6 +4,7 @@
 #include "lists/donelist.h"
 #include "lists/shelflist.h"
 #include "phonebook/phonebook.h"
+#include "phonebook/phonetypes.h"
 #include "schedule/scheduletable.h"
 #include "text/datafolder.h"
 
@@ -38,6 +39,7 @@ public:
     [[nodiscard]] DoneList &doneList() { return m_doneList; }
     [[nodiscard]] ScheduleTable &schedule() { return m_schedule; }
     [[nodiscard]] PhoneBook &phoneBook() { return m_phoneBook; }
+    [[nodiscard]] PhoneTypes &phoneTypes() { return m_phoneTypes; }
 
 private:
     DataFolder m_files;
@@ -47,5 +49,6 @@ private:
     DoneList m_doneList;
     ScheduleTable m_schedule;
     PhoneBook m_phoneBook;
+    PhoneTypes m_phoneTypes;
     bool m_ended = false;
 };

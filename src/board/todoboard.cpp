@@ -88,6 +88,17 @@ void TodoBoard::shelve(int slot, ShelfList &shelf)
     setText(slot, QString());
 }
 
+bool TodoBoard::takeText(int slot, const QString &expected)
+{
+    if (!isSlot(slot) || text(slot) != expected)
+        return false;
+    setText(slot, QString());
+    setEditText(slot, QString());
+    // Not an edit of the user's: nothing to analyse when the slot closes next.
+    clearEditChanged(slot);
+    return true;
+}
+
 void TodoBoard::discard(int slot)
 {
     if (isSlot(slot))

@@ -57,6 +57,11 @@ public:
     void discard(int slot);
     [[nodiscard]] static bool isSlot(int slot) { return slot >= 0 && slot < SlotCount; }
 
+    // Empties the slot and its edit box once its to-do has gone elsewhere (the phone
+    // book, the schedule), but only while the slot still holds that text: the board may
+    // have been used meanwhile. False when the slot was left alone.
+    bool takeText(int slot, const QString &text);
+
 signals:
     void textChanged(int slot);
     void doneChanged(int slot);

@@ -15,11 +15,7 @@ void ShelfList::removeAt(int row)
 TextFileRead ShelfList::loadCloset(const QString &path)
 {
     TextFileRead read = readTextFile(path);
-    QStringList items;
-    LineReader reader(read.text);
-    while (!reader.atEnd())
-        items.append(reader.readTextLine());
-    setStringList(items);
+    setStringList(LineReader(read.text).readAll());
     return read;
 }
 

@@ -1,5 +1,7 @@
 #include "frmtel.h"
 
+#include "frmaddphone.h"
+
 #include "text/narrow.h"
 #include "ui/keys.h"
 #include "ui/listview.h"
@@ -37,7 +39,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, int 
 
 } // namespace
 
-frmTel::frmTel(PhoneBook &book, Prompter &prompter) : m_book(book), m_prompter(prompter)
+frmTel::frmTel(PhoneBook &book, PhoneTypes &types, Prompter &prompter)
+    : m_book(book), m_types(types), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmTel"));
     setWindowTitle(QStringLiteral("電話帳"));
@@ -111,6 +114,13 @@ void frmTel::connectControls()
     connect(cmdClose, &QPushButton::clicked, this, &frmTel::cmdClose_Click);
     txtTel->installEventFilter(this);
     listview::onDeleteKey(lstIndex, [this] { lstIndex_KeyDown(keys::Delete); });
+}
+
+frmADDphone &frmTel::addDialog()
+{
+    if (!m_addDialog)
+        m_addDialog = new frmADDphone(*this, m_types, m_prompter);
+    return *m_addDialog;
 }
 
 void frmTel::disablechange()
@@ -201,6 +211,17 @@ void frmTel::txtTel_Change()
     m_previousLength = int(text.size());
 }
 
+void frmTel::setSearchText(const QString &text)
+{
+    // A whole new text, not one typed on from the last: the stepping starts at the top,
+    // or an earlier search past this index would leave another entry selected.
+    m_searchPos = 0;
+    if (txtTel->text() == text)
+        txtTel_Change(); // no change to run it, but the selection may have moved meanwhile
+    else
+        txtTel->setText(text);
+}
+
 void frmTel::lstIndex_Click()
 {
     gridTel->clearContents();
@@ -284,8 +305,13 @@ void frmTel::Form_Paint()
     txtTel_Change();
 }
 
+void frmTel::cmdAdd_Click()
+{
+    disablechange();
+    addDialog().newadd2phonebook();
+}
+
 // The dialogs behind these come later.
-void frmTel::cmdAdd_Click() {}
 void frmTel::lstIndex_DblClick() {}
 void frmTel::gridTel_DblClick() {}
 

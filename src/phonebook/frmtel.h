@@ -5,18 +5,23 @@
 
 #include <QWidget>
 
+class PhoneTypes;
 class Prompter;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
 class QTableWidget;
+class frmADDphone;
 
 // The phone book window: indexes on the left, the selected entry on the right.
 class frmTel : public QWidget {
     Q_OBJECT
 public:
-    frmTel(PhoneBook &book, Prompter &prompter);
+    frmTel(PhoneBook &book, PhoneTypes &types, Prompter &prompter);
+
+    // The add dialog, created on first use; its type box holds the phone types.
+    frmADDphone &addDialog();
 
     // Where the next name and keyword search starts.
     qint16 nfind = 0;
@@ -35,6 +40,8 @@ public:
 
     // Selects by the search box's text; runs on every change of it and every repaint.
     void txtTel_Change();
+    // Puts a text into the search box, which selects by it.
+    void setSearchText(const QString &text);
 
     [[nodiscard]] int selectedIndex() const;
 
@@ -74,7 +81,9 @@ private:
     void storeKeyword();
 
     PhoneBook &m_book;
+    PhoneTypes &m_types;
     Prompter &m_prompter;
+    frmADDphone *m_addDialog = nullptr;
     QListView *lstIndex = nullptr;
     QLineEdit *txtTel = nullptr;
     QTableWidget *gridTel = nullptr;

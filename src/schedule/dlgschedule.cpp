@@ -6,6 +6,7 @@
 #include "ui/prompter.h"
 #include "ui/twips.h"
 #include "ui/typedtextvalidator.h"
+#include "ui/windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +43,6 @@ dlgSchedule::dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QW
 {
     setObjectName(QStringLiteral("dlgSchedule"));
     setWindowTitle(QStringLiteral("予定の編集"));
-    setWindowModality(Qt::ApplicationModal);
     setFixedSize(twips(4920), twips(2310));
     txtDate = addField(this, "txtDate", QStringLiteral("日付"), "lblDate", 120);
     txtTime = addField(this, "txtTime", QStringLiteral("時間"), "lblTime", 540);
@@ -67,9 +67,7 @@ void dlgSchedule::showWith(qint16 newMode, const QString &date, const QString &t
     txtTime->setText(time);
     txtEvent->setText(event);
     mode = newMode;
-    show();
-    raise();
-    activateWindow();
+    windows::showModal(*this);
     txtDate->setFocus();
 }
 

@@ -106,3 +106,11 @@ QString LineReader::readTextLine()
         ++m_pos;
     return m_text.mid(start, cr - start);
 }
+
+QStringList LineReader::readAll()
+{
+    QStringList lines;
+    while (!atEnd())
+        lines.append(readTextLine());
+    return lines;
+}

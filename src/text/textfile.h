@@ -35,6 +35,8 @@ public:
     [[nodiscard]] bool atEnd() const { return m_pos >= m_text.size(); }
     // At the end it returns the empty text.
     QString readTextLine();
+    // Every line left, empty ones included.
+    [[nodiscard]] QStringList readAll();
 
 private:
     QString m_text;

@@ -6,11 +6,30 @@
 
 namespace windows {
 
-void showModeless(QWidget &window)
+namespace {
+
+void showWith(QWidget &window, Qt::WindowModality modality)
 {
+    if (window.windowModality() != modality) {
+        // A window takes a new modality only while it is hidden.
+        window.hide();
+        window.setWindowModality(modality);
+    }
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+} // namespace
+
+void showModeless(QWidget &window)
+{
+    showWith(window, Qt::NonModal);
+}
+
+void showModal(QWidget &window)
+{
+    showWith(window, Qt::ApplicationModal);
 }
 
 bool saveFromWindow(const DataFolder &files, DataFile file, Prompter &prompter,

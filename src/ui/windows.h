@@ -9,8 +9,10 @@ class QWidget;
 
 namespace windows {
 
-// Shows a window that is not modal and brings it to the front.
+// Shows a window and brings it to the front: not modal, or modal (the rest of the
+// program waits until it is hidden). The call returns at once either way.
 void showModeless(QWidget &window);
+void showModal(QWidget &window);
 
 // A window's own save (its close box): nothing for a file that could not be read at
 // start; a failure is told. True when the file was written.

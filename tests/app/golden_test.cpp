@@ -3,7 +3,8 @@
 
 namespace {
 
-const QStringList dataFiles{"todo.txt", "closet.txt", "done.txt", "schedule.txt", "tel.txt"};
+const QStringList dataFiles{"todo.txt", "closet.txt", "done.txt", "schedule.txt", "tel.txt",
+                            "type.txt"};
 
 QByteArray golden(const QString &kind, const QString &name)
 {

@@ -6,7 +6,7 @@
 
 namespace {
 
-// The four files the start reads and the quit writes, in the order of the quit.
+// The five files the start reads and the quit writes, in the order of the quit.
 struct StoredFile {
     const char *name;
     QByteArray old;     // what the folder holds at start
@@ -20,6 +20,7 @@ const QList<StoredFile> &storedFiles()
         {"closet.txt", "old shelf\r\n", "old shelf\r\nnew shelf\r\n"},
         {"schedule.txt", "old,2027/1/1,\r\n", "new,2027/1/1,,,,\r\nold,2027/1/1,,,,\r\n"},
         {"tel.txt", "old,o,\r\n", "new,n,\r\nold,o,\r\n"},
+        {"type.txt", "old\r\n", "new\r\nold\r\n"},
     };
     return files;
 }
@@ -39,6 +40,7 @@ protected:
         phoneEntry().index = QStringLiteral("new");
         phoneEntry().name = QStringLiteral("n");
         ASSERT_TRUE(phoneBook().add(phoneEntry()).has_value());
+        app->session().phoneTypes().setStringList({QStringLiteral("new"), QStringLiteral("old")});
     }
     phoneentry &phoneEntry() { return m_entry; }
 
@@ -59,6 +61,7 @@ TEST_F(AppTest, startsOnAnEmptyFolderAndQuitsThroughTheSavingPath)
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray());
     EXPECT_EQ(readBytes(path("schedule.txt")), QByteArray());
     EXPECT_EQ(readBytes(path("tel.txt")), QByteArray());
+    EXPECT_EQ(readBytes(path("type.txt")), QByteArray());
     EXPECT_FALSE(QFile::exists(path("done.txt")));
 }
 
@@ -107,7 +110,7 @@ TEST_P(QuitOrder, fileThatCannotBeReadIsReportedOnceAndNeverWritten)
         EXPECT_EQ(readBytes(path(f.name)), &f == &damaged ? bytes : f.written) << f.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFile, QuitOrder, ::testing::Range(0, 4));
+INSTANTIATE_TEST_SUITE_P(EveryFile, QuitOrder, ::testing::Range(0, 5));
 
 TEST_F(AppTest, failedSaveKeepsTheBoardOpenThroughItsCloseBoxAndARetryAppendsNothingTwice)
 {

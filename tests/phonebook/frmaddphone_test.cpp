@@ -1,0 +1,269 @@
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "phonebook/frmaddphone.h"
+#include "phonebook/frmtel.h"
+#include "phonebook/frmtypeedit.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+namespace {
+
+class AddPhone : public AppTest {
+protected:
+    void SetUp() override
+    {
+        QStringList full{"full", "f", ""};
+        for (int j = 0; j < 11; ++j)
+            full << "t" << QString::number(j);
+        writeBytes(path("tel.txt"), sjis(QString::fromUtf8("aoki,青木,営業,電話,03-1111\r\n"))
+                                        + full.join(',').toLatin1() + "\r\n");
+        writeBytes(path("type.txt"), sjis(QString::fromUtf8("携帯\r\nFAX\r\n電話\r\n")));
+        startBoard();
+        tel = &app->telWindow();
+        dlg = &app->addPhoneDialog();
+    }
+
+    template <typename T = QLineEdit> T *control(const char *name)
+    {
+        return dlg->findChild<T *>(QLatin1String(name));
+    }
+    QLineEdit *box(const char *name) { return control(name); }
+    QComboBox *types() { return control<QComboBox>("cboType"); }
+    void clickAdd() { control<QPushButton>("cmdAdd")->click(); }
+    bool telLocked() { return !tel->findChild<QListView *>("lstIndex")->isEnabled(); }
+    QString selectedIndex()
+    {
+        return tel->findChild<QListView *>("lstIndex")->currentIndex().data().toString();
+    }
+    // A to-do in slot 5 with two numbers, as the board hands it over.
+    void fromTodo(const QString &index)
+    {
+        board().setText(5, index + " 03-5555 03-6666");
+        dlg->add2phonebook(index, QString::fromUtf8("青木二郎"), {"03-5555", "03-6666"}, {}, 5,
+                           QString::fromUtf8("新宿"), board().text(5));
+    }
+
+    frmTel *tel = nullptr;
+    frmADDphone *dlg = nullptr;
+};
+
+} // namespace
+
+// The three checks run in their order; each refusal keeps the dialog and adds nothing.
+TEST_F(AddPhone, newEntryFromThePhoneBookChecksTheIndexAndStoresItAsTyped)
+{
+    tel->show();
+    tel->findChild<QPushButton *>("cmdAdd")->click();
+    ASSERT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(telLocked());
+    EXPECT_EQ(types()->currentText(), QString::fromUtf8("携帯")); // the first type
+
+    const auto refused = [&](const QString &index) {
+        prompter->messages.clear();
+        box("txtIndex")->setText(index);
+        clickAdd();
+        EXPECT_TRUE(dlg->isVisible()) << index.toStdString();
+        EXPECT_EQ(phoneBook().ntphone(), 2) << index.toStdString();
+        return prompter->messages.value(0);
+    };
+    EXPECT_EQ(refused("  "), QString::fromUtf8("indexを入力して下さい。"));
+    for (const char *bad : {"ab c", "a-b", "ｱｲ", "アイ", "ab "}) {
+        const QString index = QString::fromUtf8(bad);
+        EXPECT_EQ(refused(index), QString::fromUtf8("indexはalphabetと数字のみで構成して下さい。"));
+        EXPECT_EQ(box("txtIndex")->selectedText(), index);
+    }
+    EXPECT_EQ(refused("aoki"),
+              QString::fromUtf8("そのindexはすでに使用されています。新規のindexを入力して下さい。"));
+    EXPECT_TRUE(telLocked());
+
+    box("txtIndex")->setText(QString::fromUtf8("ＡＢＣ"));
+    box("txtName")->setText(QString::fromUtf8("エー"));
+    box("txtTel")->setText("06-1");
+    box("txtKeyword")->setText(QString::fromUtf8("大阪"));
+    clickAdd();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(telLocked());
+    const auto pos = phoneBook().find(QString::fromUtf8("ＡＢＣ"));
+    ASSERT_TRUE(pos.has_value());
+    const phoneentry &e = phoneBook().at(*pos);
+    EXPECT_EQ(e.name, QString::fromUtf8("エー"));
+    EXPECT_EQ(e.keys, QString::fromUtf8("大阪"));
+    ASSERT_EQ(e.numphone, 1);
+    EXPECT_EQ(e.phonetype[0], QString::fromUtf8("携帯"));
+    EXPECT_EQ(e.phonenumber[0], QStringLiteral("06-1"));
+
+    // Case counts: Aoki is not aoki.
+    tel->findChild<QPushButton *>("cmdAdd")->click();
+    box("txtIndex")->setText("Aoki");
+    clickAdd();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(phoneBook().ntphone(), 4);
+
+    // Stored full-width, read back narrowed.
+    ASSERT_TRUE(quit());
+    PhoneBook again;
+    (void)again.loadPhoneBook(path("tel.txt"));
+    EXPECT_TRUE(again.find("ABC").has_value());
+}
+
+TEST_F(AddPhone, fromATodoWhoseIndexExistsAppendsOnePairAfterTheEntrysOwn)
+{
+    tel->show();
+    tel->setSearchText("zzz"); // the last entry selected
+    fromTodo("aoki");
+    EXPECT_TRUE(tel->isVisible());
+    ASSERT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->windowModality(), Qt::NonModal);
+    EXPECT_EQ(selectedIndex(), QStringLiteral("aoki"));
+    EXPECT_EQ(control<QLabel>("lblHint")->text(),
+              QString::fromUtf8("既存の aoki にこの項目を追加します。それでよい場合は、追加を押して下さい"));
+    EXPECT_EQ(box("txtTel")->text(), QStringLiteral("03-5555")); // the first number only
+    EXPECT_EQ(box("txtKeyword")->text(), QString::fromUtf8("新宿"));
+    EXPECT_EQ(dlg->existflag, -1);
+
+    types()->setEditText(QString::fromUtf8("会社"));
+    tel->disablechange();
+    clickAdd();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(telLocked());
+    const phoneentry &e = phoneBook().at(*phoneBook().find("aoki"));
+    EXPECT_EQ(e.name, QString::fromUtf8("青木二郎"));
+    EXPECT_EQ(e.keys, QString::fromUtf8("新宿"));
+    ASSERT_EQ(e.numphone, 2);
+    EXPECT_EQ(e.phonenumber[0], QStringLiteral("03-1111"));
+    EXPECT_EQ(e.phonetype[1], QString::fromUtf8("会社"));
+    EXPECT_EQ(e.phonenumber[1], QStringLiteral("03-5555"));
+    EXPECT_EQ(board().text(5), QString());
+    EXPECT_EQ(board().editText(5), QString());
+}
+
+TEST_F(AddPhone, fromATodoWithANewIndexEveryWayOutUnlocksAndOnlyAddEmptiesTheSlot)
+{
+    const QString todo = QStringLiteral("kato 03-5555 03-6666");
+    const auto reopen = [&] {
+        fromTodo("kato");
+        tel->disablechange();
+        ASSERT_TRUE(dlg->isVisible());
+    };
+    reopen();
+    EXPECT_EQ(control<QLabel>("lblHint")->text(),
+              QString::fromUtf8("新規のkatoを電話帳に追加します。よければ、追加を押して下さい。"));
+    EXPECT_EQ(dlg->existflag, 1);
+    control<QPushButton>("cmdCancel")->click();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(telLocked());
+
+    reopen();
+    dlg->close(); // the close box
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(telLocked());
+
+    reopen();
+    QTest::keyClick(box("txtName"), Qt::Key_Escape);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(telLocked());
+    EXPECT_EQ(board().text(5), todo);
+    EXPECT_FALSE(phoneBook().find("kato").has_value());
+
+    reopen();
+    clickAdd();
+    const phoneentry &e = phoneBook().at(*phoneBook().find("kato"));
+    EXPECT_EQ(e.numphone, 1); // one pair, though the to-do held two numbers
+    EXPECT_EQ(board().text(5), QString());
+    EXPECT_FALSE(telLocked());
+}
+
+TEST_F(AddPhone, enterAddsOnlyOnceTheIndexBoxHasHeldText)
+{
+    tel->findChild<QPushButton *>("cmdAdd")->click();
+    QTest::keyClick(box("txtName"), Qt::Key_Return);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(prompter->messages.isEmpty());
+    QTest::keyClicks(box("txtIndex"), "x1");
+    QTest::keyClick(box("txtTel"), Qt::Key_Return);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(phoneBook().find("x1").has_value());
+}
+
+// Sound behaviour: nothing is lost when the dialog meets a full entry or a full book, the
+// index box was changed, or the board was used while the dialog stood open.
+TEST_F(AddPhone, twelfthPairAndFullBookAreRefusedAndTheTodoStays)
+{
+    fromTodo("full");
+    clickAdd();
+    ASSERT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(prompter->messages[0].contains("11"));
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(phoneBook().at(*phoneBook().find("full")).numphone, 11);
+    EXPECT_EQ(phoneBook().at(*phoneBook().find("full")).phonenumber[10], QStringLiteral("10"));
+    EXPECT_FALSE(board().text(5).isEmpty());
+
+    for (int i = phoneBook().ntphone(); i < PhoneBook::Capacity; ++i) {
+        phoneentry filler;
+        filler.index = QStringLiteral("z%1").arg(i, 4, 10, QLatin1Char('0'));
+        ASSERT_TRUE(phoneBook().add(filler).has_value());
+    }
+    prompter->messages.clear();
+    fromTodo("kato");
+    clickAdd();
+    EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(phoneBook().ntphone(), PhoneBook::Capacity);
+    EXPECT_FALSE(board().text(5).isEmpty());
+}
+
+TEST_F(AddPhone, indexChangedToAnExistingOneAppendsInsteadOfOverwritingItsPairs)
+{
+    fromTodo("kato");
+    box("txtIndex")->setText("aoki");
+    clickAdd();
+    const phoneentry &e = phoneBook().at(*phoneBook().find("aoki"));
+    ASSERT_EQ(e.numphone, 2);
+    EXPECT_EQ(e.phonenumber[0], QStringLiteral("03-1111"));
+    EXPECT_EQ(e.phonenumber[1], QStringLiteral("03-5555"));
+    EXPECT_FALSE(phoneBook().find("kato").has_value());
+}
+
+TEST_F(AddPhone, slotThatChangedMeanwhileKeepsItsNewText)
+{
+    fromTodo("kato");
+    board().setText(5, QString::fromUtf8("別の用件"));
+    clickAdd();
+    EXPECT_TRUE(phoneBook().find("kato").has_value());
+    EXPECT_EQ(board().text(5), QString::fromUtf8("別の用件"));
+}
+
+TEST_F(AddPhone, typeBoxShowsTheEditedListAndKeepsItsOwnText)
+{
+    EXPECT_EQ(types()->currentText(), QString::fromUtf8("電話")); // the design text
+    EXPECT_EQ(types()->count(), 3);
+    EXPECT_EQ(dlg->whichtype("FAX"), 1);
+    EXPECT_EQ(dlg->whichtype("fax"), -1);
+
+    frmTypeEdit &editor = app->typeEditWindow();
+    editor.open();
+    auto *list = editor.findChild<QListView *>("lstType");
+    list->setCurrentIndex(list->model()->index(1, 0));
+    editor.findChild<QPushButton *>("cmdUp")->click();
+    editor.findChild<QPushButton *>("cmdClose")->click();
+    EXPECT_EQ(types()->currentText(), QString::fromUtf8("電話"));
+    EXPECT_EQ(dlg->whichtype("FAX"), 0);
+
+    tel->findChild<QPushButton *>("cmdAdd")->click();
+    EXPECT_EQ(types()->currentText(), QStringLiteral("FAX"));
+}
+
+TEST_F(AppTest, withoutTypesTheAddDialogKeepsItsDesignText)
+{
+    startBoard();
+    app->telWindow().findChild<QPushButton *>("cmdAdd")->click();
+    auto *types = app->addPhoneDialog().findChild<QComboBox *>("cboType");
+    EXPECT_TRUE(app->addPhoneDialog().isVisible());
+    EXPECT_EQ(types->count(), 0);
+    EXPECT_EQ(types->currentText(), QString::fromUtf8("電話"));
+}
