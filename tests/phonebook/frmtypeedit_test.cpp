@@ -1,0 +1,199 @@
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "phonebook/dlgtypeedit.h"
+#include "phonebook/frmtypeedit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+namespace {
+
+class TypeEditor : public AppTest {
+protected:
+    void SetUp() override
+    {
+        writeBytes(path("type.txt"), "A\r\nB\r\nC\r\nD\r\n");
+        startBoard();
+        editor = &app->typeEditWindow();
+        editor->open();
+        list = editor->findChild<QListView *>("lstType");
+    }
+    QStringList rows() const
+    {
+        QStringList r;
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            r << list->model()->index(i, 0).data().toString();
+        return r;
+    }
+    QStringList master() { return app->session().phoneTypes().stringList(); }
+    void select(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
+    void click(const char *name) { editor->findChild<QPushButton *>(name)->click(); }
+    dlgTypeEdit &dialog() { return editor->typeDialog(); }
+    QLineEdit *typeBox() { return dialog().findChild<QLineEdit *>("txtType"); }
+    QString help() { return dialog().findChild<QLabel *>("lblHelp")->text(); }
+
+    frmTypeEdit *editor = nullptr;
+    QListView *list = nullptr;
+};
+
+} // namespace
+
+TEST_F(TypeEditor, upAndDownMoveTheSelectionAndStopAtTheEnds)
+{
+    list->clearSelection();
+    click("cmdUp");
+    click("cmdDown");
+    EXPECT_EQ(rows(), QStringList({"A", "B", "C", "D"}));
+    select(0);
+    click("cmdUp");
+    EXPECT_EQ(rows(), QStringList({"A", "B", "C", "D"}));
+    click("cmdDown");
+    click("cmdDown");
+    EXPECT_EQ(rows(), QStringList({"B", "C", "A", "D"}));
+    EXPECT_EQ(editor->selectedIndex(), 2);
+    click("cmdDown");
+    click("cmdDown"); // the last row stays
+    EXPECT_EQ(rows(), QStringList({"B", "C", "D", "A"}));
+    click("cmdUp");
+    EXPECT_EQ(rows(), QStringList({"B", "C", "A", "D"}));
+    EXPECT_EQ(editor->selectedIndex(), 2);
+    EXPECT_EQ(master(), QStringList({"A", "B", "C", "D"})); // until OK
+    click("cmdClose");
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(master(), QStringList({"B", "C", "A", "D"}));
+}
+
+TEST_F(TypeEditor, deleteAsksForAnyRowButTheFirst)
+{
+    select(0);
+    click("cmdTrash");
+    EXPECT_TRUE(prompter->messages.isEmpty());
+    list->clearSelection();
+    click("cmdTrash");
+    EXPECT_TRUE(prompter->messages.isEmpty());
+    select(2);
+    prompter->answers = {false, true};
+    click("cmdTrash");
+    EXPECT_EQ(prompter->messages.value(0), QString::fromUtf8("Cを削除して良いですか？"));
+    EXPECT_EQ(rows(), QStringList({"A", "B", "C", "D"}));
+    click("cmdTrash");
+    EXPECT_EQ(rows(), QStringList({"A", "B", "D"}));
+    EXPECT_EQ(editor->selectedIndex(), -1);
+}
+
+TEST_F(TypeEditor, newTypeGoesInFrontOfTheSelectionOrAtTheEnd)
+{
+    select(2);
+    typeBox()->setText("left over");
+    click("cmdNew");
+    ASSERT_TRUE(dialog().isVisible());
+    EXPECT_EQ(dialog().windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(typeBox()->text(), QString()); // a new type starts empty
+    EXPECT_EQ(help(), QString::fromUtf8("新しい種類を入力し、OKボタンを押して下さい"));
+    typeBox()->setText(QStringLiteral("X,Y"));
+    dialog().findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(rows(), QStringList({"A", "B", "X,Y", "C", "D"}));
+
+    list->clearSelection();
+    click("cmdNew");
+    dialog().findChild<QPushButton *>("cmdOK")->click(); // an empty type is a type
+    EXPECT_EQ(rows(), QStringList({"A", "B", "X,Y", "C", "D", ""}));
+
+    click("cmdNew");
+    typeBox()->setText("Z");
+    QTest::keyClick(typeBox(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(rows().size(), 6);
+}
+
+TEST_F(TypeEditor, doubleClickChangesTheTypeInPlaceAndEntriesKeepTheOldText)
+{
+    phoneentry e;
+    e.index = "aoki";
+    e.numphone = 1;
+    e.phonetype[0] = "B";
+    ASSERT_TRUE(phoneBook().add(e).has_value());
+
+    list->clearSelection();
+    editor->lstType_DblClick();
+    EXPECT_FALSE(dialog().isVisible());
+    select(1);
+    editor->lstType_DblClick();
+    ASSERT_TRUE(dialog().isVisible());
+    EXPECT_EQ(typeBox()->text(), QStringLiteral("B"));
+    EXPECT_EQ(help(), QString::fromUtf8(" 種類を変更し、OKボタンを押して下さい"));
+    typeBox()->setText(QString::fromUtf8("携帯"));
+    dialog().findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_EQ(rows(), QStringList({"A", QString::fromUtf8("携帯"), "C", "D"}));
+    EXPECT_EQ(editor->selectedIndex(), -1);
+
+    select(2);
+    editor->lstType_DblClick();
+    dialog().findChild<QPushButton *>("cmdCancel")->click();
+    EXPECT_EQ(rows(), QStringList({"A", QString::fromUtf8("携帯"), "C", "D"}));
+
+    click("cmdClose");
+    EXPECT_EQ(phoneBook().at(0).phonetype[0], QStringLiteral("B"));
+}
+
+// The editor always opens on the list as it stands; what its close box leaves is dropped.
+TEST_F(TypeEditor, reopeningShowsTheListOnceAndTheCloseBoxDiscards)
+{
+    click("cmdClose");
+    editor->open();
+    EXPECT_EQ(rows(), QStringList({"A", "B", "C", "D"}));
+
+    select(3);
+    click("cmdTrash");
+    editor->open(); // chosen again while open: the unconfirmed delete goes
+    EXPECT_EQ(rows(), QStringList({"A", "B", "C", "D"}));
+
+    select(3);
+    click("cmdTrash");
+    editor->close();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(master(), QStringList({"A", "B", "C", "D"}));
+}
+
+TEST_F(AppTest, editedTypesSurviveAQuitAndTheNextStart)
+{
+    writeBytes(path("type.txt"), sjis(QString::fromUtf8("電話\r\n")));
+    startBoard();
+    frmTypeEdit &editor = app->typeEditWindow();
+    editor.open();
+    editor.cmdNew_Click();
+    editor.typeDialog().findChild<QLineEdit *>("txtType")->setText("FAX");
+    editor.typeDialog().cmdOK_Click();
+    editor.cmdClose_Click();
+    ASSERT_TRUE(quit());
+    EXPECT_EQ(readBytes(path("type.txt")), sjis(QString::fromUtf8("電話\r\nFAX\r\n")));
+
+    KibanuApp next(dir.path(), std::make_unique<FakeClock>(clock->now()),
+                   std::make_unique<ScriptedPrompter>());
+    next.start();
+    EXPECT_EQ(next.session().phoneTypes().stringList(),
+              QStringList({QString::fromUtf8("電話"), "FAX"}));
+}
+
+TEST(PhoneTypeFile, everyLineIsATypeAndOnlyAFinalLineEndAddsNone)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("type.txt");
+    PhoneTypes types;
+    const auto load = [&](const QByteArray &bytes) {
+        writeBytes(file, bytes);
+        (void)types.loadPhoneTypes(file);
+        return types.stringList();
+    };
+    EXPECT_EQ(load("A\r\n\r\nB"), QStringList({"A", "", "B"}));
+    EXPECT_EQ(load("A\r\n\r\n"), QStringList({"A", ""}));
+    EXPECT_EQ(load(""), QStringList());
+    QFile::remove(file);
+    (void)types.loadPhoneTypes(file);
+    EXPECT_EQ(types.stringList(), QStringList()); // a missing file empties the list
+    ASSERT_TRUE(types.writePhoneTypes(file).ok);
+    EXPECT_EQ(readBytes(file), QByteArray()); // and writes an empty one
+}
