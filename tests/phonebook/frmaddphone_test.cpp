@@ -1,5 +1,6 @@
 #include "common/apphelper.h"
 #include "common/testfiles.h"
+#include "common/typing.h"
 #include "phonebook/frmaddphone.h"
 #include "phonebook/frmtel.h"
 #include "phonebook/frmtypeedit.h"
@@ -185,9 +186,17 @@ TEST_F(AddPhone, enterAddsOnlyOnceTheIndexBoxHasHeldText)
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_TRUE(prompter->messages.isEmpty());
     QTest::keyClicks(box("txtIndex"), "x1");
+    // The boxes follow the rule for typed text: no character CP932 lacks, no comma.
+    typeText(box("txtName"), QString::fromUtf8("a,😀b"));
+    typeText(types()->lineEdit(), QStringLiteral("T,"));
+    EXPECT_EQ(box("txtName")->text(), QString::fromUtf8("a、b")); // as the user sees it
+    EXPECT_EQ(types()->currentText(), QString::fromUtf8("携帯T、"));
     QTest::keyClick(box("txtTel"), Qt::Key_Return);
     EXPECT_FALSE(dlg->isVisible());
-    EXPECT_TRUE(phoneBook().find("x1").has_value());
+    ASSERT_TRUE(phoneBook().find("x1").has_value());
+    const phoneentry &e = phoneBook().at(*phoneBook().find("x1"));
+    EXPECT_EQ(e.name, QString::fromUtf8("a、b"));
+    EXPECT_EQ(e.phonetype[0], QString::fromUtf8("携帯T、"));
 }
 
 // Sound behaviour: nothing is lost when the dialog meets a full entry or a full book, the
