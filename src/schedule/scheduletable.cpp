@@ -88,6 +88,15 @@ bool ScheduleTable::isPast(const scheduleitem &item, QDate today) const
     return date && *date < today;
 }
 
+QStringList ScheduleTable::reminderLines(QDate day, QDate today) const
+{
+    QStringList lines;
+    for (const scheduleitem &item : m_items)
+        if (jdate::parseDate(item.eventdate, today) == day)
+            lines.append(item.eventtime + QStringLiteral("  ") + item.eventinfo);
+    return lines;
+}
+
 WriteResult ScheduleTable::writeForQuit(const QString &path, const QString &donePath, QDate today)
 {
     QStringList lines;

@@ -51,6 +51,11 @@ public:
     // so a second attempt after a failure does not repeat it.
     WriteResult writeForQuit(const QString &path, const QString &donePath, QDate today);
 
+    // The reminder lines of the entries on that day, in table order: the time as stored,
+    // two blanks, the text. A date that cannot be read matches no day; a date without a
+    // year is in today's year.
+    [[nodiscard]] QStringList reminderLines(QDate day, QDate today) const;
+
 private:
     [[nodiscard]] bool isPast(const scheduleitem &item, QDate today) const;
 

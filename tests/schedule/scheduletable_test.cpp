@@ -156,3 +156,20 @@ TEST_F(ScheduleFiles, fullTableRefusesNewEntriesButLoadingKeepsEveryLine)
     EXPECT_TRUE(table.add("1/1", "", "fits", "x").has_value());
     EXPECT_FALSE(table.add("1/1", "", "full", "x").has_value());
 }
+
+TEST_F(ScheduleFiles, reminderLinesTakeTheDaysEntriesAsStoredAndSkipUnreadableDates)
+{
+    load(QString::fromUtf8("会議,12/8,10:00\r\n"
+                           "歯医者,2026/12/8,9:5\r\n"
+                           "終日,26/12/8,\r\n"
+                           "来年,2027/12/8,10:00\r\n"
+                           "壊れた,12/32,10:00\r\n"
+                           "今日,12/7,8:00\r\n"));
+    const QDate tomorrow = today.addDays(1);
+    // Table order is the list's: 9:5 sorts before 10:00 once formatted.
+    EXPECT_EQ(table.reminderLines(tomorrow, today),
+              QStringList({QString::fromUtf8("  終日"), QString::fromUtf8("9:5  歯医者"),
+                           QString::fromUtf8("10:00  会議")}));
+    EXPECT_EQ(table.reminderLines(today, today), QStringList({QString::fromUtf8("8:00  今日")}));
+    EXPECT_TRUE(table.reminderLines(today.addDays(2), today).isEmpty());
+}
