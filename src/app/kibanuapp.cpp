@@ -6,6 +6,7 @@
 #include "phonebook/frmaddphone.h"
 #include "phonebook/frmtel.h"
 #include "phonebook/frmtypeedit.h"
+#include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
 #include "session.h"
 #include "text/clock.h"
@@ -30,9 +31,35 @@ void KibanuApp::start()
     connectBoard();
     m_todo->Form_Load();
     m_session->loadAll();
+    // Today's appointments first; the board waits until their window is closed.
+    const QDate today = m_clock->today();
+    if (!todayWindow().showLines(m_session->schedule().reminderLines(today, today)))
+        showBoard();
+}
+
+void KibanuApp::showBoard()
+{
     m_todo->showLoaded();
     m_todo->show();
     reportUnreadable();
+}
+
+frmToday &KibanuApp::todayWindow()
+{
+    if (!m_todayWindow) {
+        m_todayWindow = std::make_unique<frmToday>();
+        connect(m_todayWindow.get(), &frmDay::closed, this, &KibanuApp::showBoard);
+    }
+    return *m_todayWindow;
+}
+
+frmTomorrow &KibanuApp::tomorrowWindow()
+{
+    if (!m_tomorrowWindow) {
+        m_tomorrowWindow = std::make_unique<frmTomorrow>();
+        connect(m_tomorrowWindow.get(), &frmDay::closed, this, &KibanuApp::end);
+    }
+    return *m_tomorrowWindow;
 }
 
 void KibanuApp::connectBoard()
@@ -116,6 +143,8 @@ void KibanuApp::reportUnreadable()
 
 void KibanuApp::quitWithSaving()
 {
+    if (m_session->hasEnded())
+        return; // already saved; the tomorrow window may still be open
     const Session::QuitResult result = m_session->quitWithSaving();
     if (!result.ok) {
         m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2\n\n"
@@ -125,5 +154,13 @@ void KibanuApp::quitWithSaving()
     }
     if (m_todo)
         m_todo->hide();
+    // Tomorrow's appointments last; the program ends when their window is closed.
+    const QDate today = m_clock->today();
+    if (!tomorrowWindow().showLines(m_session->schedule().reminderLines(today.addDays(1), today)))
+        end();
+}
+
+void KibanuApp::end()
+{
     QCoreApplication::exit(0);
 }

@@ -8,6 +8,8 @@ class Clock;
 class Prompter;
 class Session;
 class frmDone;
+class frmToday;
+class frmTomorrow;
 class frmSchedule;
 class frmTel;
 class frmTodo;
@@ -38,12 +40,17 @@ public:
     [[nodiscard]] frmDone &doneWindow();
     [[nodiscard]] frmTrash &trashWindow();
     [[nodiscard]] frmTypeEdit &typeEditWindow();
+    [[nodiscard]] frmToday &todayWindow();
+    [[nodiscard]] frmTomorrow &tomorrowWindow();
     // The add-to-phone-book dialog, which lives with the phone book window.
     [[nodiscard]] frmADDphone &addPhoneDialog();
 
 private:
     void connectBoard();
     void reportUnreadable();
+    // The start after the today window: the board, then the report.
+    void showBoard();
+    void end();
 
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Prompter> m_prompter;
@@ -54,4 +61,6 @@ private:
     std::unique_ptr<frmDone> m_doneWindow;
     std::unique_ptr<frmTrash> m_trashWindow;
     std::unique_ptr<frmTypeEdit> m_typeEditWindow;
+    std::unique_ptr<frmToday> m_todayWindow;
+    std::unique_ptr<frmTomorrow> m_tomorrowWindow;
 };
