@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 #include "ui/twips.h"
 #include "ui/typedtextvalidator.h"
+#include "ui/windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,11 +13,7 @@ namespace {
 
 QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption, int left)
 {
-    auto *button = new QPushButton(caption, dialog);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(twipsRect(left, 900, 1095, 375));
-    button->setAutoDefault(false);
-    return button;
+    return windows::button(dialog, name, caption, twipsRect(left, 900, 1095, 375));
 }
 
 } // namespace

@@ -33,11 +33,7 @@ Box *addRow(QDialog *dialog, const char *name, const QString &caption, int top)
 
 QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption, int left)
 {
-    auto *button = new QPushButton(caption, dialog);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(twipsRect(left, 3000, 1095, 375));
-    button->setAutoDefault(false);
-    return button;
+    return windows::button(dialog, name, caption, twipsRect(left, 3000, 1095, 375));
 }
 
 // Blanks only, as the index is typed.

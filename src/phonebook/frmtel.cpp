@@ -8,6 +8,7 @@
 #include "ui/prompter.h"
 #include "ui/twips.h"
 #include "ui/typedtextvalidator.h"
+#include "ui/windows.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -30,11 +31,7 @@ QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int left)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(twipsRect(left, 4800, 1095, 405));
-    b->setAutoDefault(false);
-    return b;
+    return windows::button(parent, name, text, twipsRect(left, 4800, 1095, 405));
 }
 
 } // namespace

@@ -13,11 +13,7 @@ namespace {
 
 QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, int top)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(twipsRect(2940, top, 1095, 375));
-    button->setAutoDefault(false);
-    return button;
+    return windows::button(parent, name, caption, twipsRect(2940, top, 1095, 375));
 }
 
 } // namespace

@@ -29,11 +29,7 @@ QLineEdit *addField(QDialog *dialog, const char *name, const QString &caption, c
 
 QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption, int left)
 {
-    auto *button = new QPushButton(caption, dialog);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(twipsRect(left, 1740, 1095, 375));
-    button->setAutoDefault(false);
-    return button;
+    return windows::button(dialog, name, caption, twipsRect(left, 1740, 1095, 375));
 }
 
 } // namespace

@@ -32,10 +32,8 @@ frmDay::frmDay(const char *name, const QString &title, const QString &heading)
     lstSchedule->setGeometry(twipsRect(120, 780, 5160, 2100));
     lstSchedule->setFont(pGothicFont());
     lstSchedule->setSortingEnabled(false);
-    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(twipsRect(4185, 3060, 1095, 375));
-    cmdClose->setAutoDefault(false);
+    cmdClose = windows::button(this, "cmdClose", QStringLiteral("閉じる"),
+                               twipsRect(4185, 3060, 1095, 375));
     connect(cmdClose, &QPushButton::clicked, this, &frmDay::cmdClose_Click);
 }
 

@@ -2,6 +2,7 @@
 
 #include "prompter.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 namespace windows {
@@ -30,6 +31,16 @@ void showModeless(QWidget &window)
 void showModal(QWidget &window)
 {
     showWith(window, Qt::ApplicationModal);
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption,
+                    const QRect &geometry)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
 }
 
 bool saveFromWindow(const DataFolder &files, DataFile file, Prompter &prompter,

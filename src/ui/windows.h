@@ -5,6 +5,9 @@
 #include <functional>
 
 class Prompter;
+class QPushButton;
+class QRect;
+class QString;
 class QWidget;
 
 namespace windows {
@@ -13,6 +16,10 @@ namespace windows {
 // program waits until it is hidden). The call returns at once either way.
 void showModeless(QWidget &window);
 void showModal(QWidget &window);
+
+// A push button at that place that Enter never presses unless it is made the default.
+QPushButton *button(QWidget *parent, const char *name, const QString &caption,
+                    const QRect &geometry);
 
 // A window's own save (its close box): nothing for a file that could not be read at
 // start; a failure is told. True when the file was written.
