@@ -2,6 +2,7 @@
 
 #include "frmtel.h"
 #include "phonetypes.h"
+#include "typebox.h"
 #include "text/narrow.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
@@ -20,15 +21,20 @@ constexpr int BoxLeft = 2640;
 constexpr int BoxWidth = 3240;
 
 template <typename Box>
-Box *addRow(QDialog *dialog, const char *name, const QString &caption, int top)
+Box *placeRow(QDialog *dialog, Box *box, const QString &caption, int top)
 {
     auto *label = new QLabel(caption, dialog);
     label->setGeometry(twipsRect(120, top + 30, BoxLeft - 240, 255));
-    auto *box = new Box(dialog);
-    box->setObjectName(QLatin1String(name));
     box->setGeometry(twipsRect(BoxLeft, top, BoxWidth, 315));
     box->setFont(pGothicFont());
     return box;
+}
+
+QLineEdit *addRow(QDialog *dialog, const char *name, const QString &caption, int top)
+{
+    auto *box = new QLineEdit(dialog);
+    box->setObjectName(QLatin1String(name));
+    return placeRow(dialog, box, caption, top);
 }
 
 QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption, int left)
@@ -40,14 +46,6 @@ QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption
 bool isBlank(const QString &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char(' '); });
-}
-
-bool isIndexText(const QString &narrowed)
-{
-    return std::all_of(narrowed.cbegin(), narrowed.cend(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9');
-    });
 }
 
 } // namespace
@@ -67,21 +65,16 @@ frmADDphone::frmADDphone(frmTel &tel, PhoneTypes &types, Prompter &prompter)
 
 void frmADDphone::createControls()
 {
-    txtIndex = addRow<QLineEdit>(this, "txtIndex", QStringLiteral("index(ローマ字)"), 120);
-    txtName = addRow<QLineEdit>(this, "txtName", QStringLiteral("名前"), 540);
-    cboType = addRow<QComboBox>(this, "cboType", QStringLiteral("種類"), 960);
-    txtTel = addRow<QLineEdit>(this, "txtTel", QStringLiteral("電話番号、アドレス、その他"), 1380);
-    txtKeyword = addRow<QLineEdit>(this, "txtKeyword", QStringLiteral("キーワード"), 1800);
+    txtIndex = addRow(this, "txtIndex", QStringLiteral("index(ローマ字)"), 120);
+    txtName = addRow(this, "txtName", QStringLiteral("名前"), 540);
+    cboType = placeRow(this, typebox::create(this, m_types), QStringLiteral("種類"), 960);
+    txtTel = addRow(this, "txtTel", QStringLiteral("電話番号、アドレス、その他"), 1380);
+    txtKeyword = addRow(this, "txtKeyword", QStringLiteral("キーワード"), 1800);
 
-    cboType->setEditable(true);
-    // Typed text stays as typed: never completed from the list, never added to it.
-    cboType->setInsertPolicy(QComboBox::NoInsert);
-    cboType->setCompleter(nullptr);
-    cboType->setModel(&m_types);
     cboType->setCurrentIndex(-1);
     cboType->setEditText(QStringLiteral("電話")); // not one of the types
 
-    for (QLineEdit *box : {txtIndex, txtName, txtTel, txtKeyword, cboType->lineEdit()})
+    for (QLineEdit *box : {txtIndex, txtName, txtTel, txtKeyword})
         TypedTextValidator::install(box, TypedTextValidator::Field);
 
     lblHint = new QLabel(this);

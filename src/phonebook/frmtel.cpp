@@ -1,6 +1,8 @@
 #include "frmtel.h"
 
 #include "frmaddphone.h"
+#include "frmindexchange.h"
+#include "frmphonechange.h"
 
 #include "text/narrow.h"
 #include "ui/keys.h"
@@ -120,6 +122,20 @@ frmADDphone &frmTel::addDialog()
     return *m_addDialog;
 }
 
+frmPhoneChange &frmTel::phoneChangeDialog()
+{
+    if (!m_phoneChangeDialog)
+        m_phoneChangeDialog = new frmPhoneChange(*this, m_book, m_types, m_prompter);
+    return *m_phoneChangeDialog;
+}
+
+frmIndexChange &frmTel::indexChangeDialog()
+{
+    if (!m_indexChangeDialog)
+        m_indexChangeDialog = new frmIndexChange(*this, m_book, m_prompter);
+    return *m_indexChangeDialog;
+}
+
 void frmTel::disablechange()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{txtTel, lstIndex, cmdAdd, cmdFind, cmdDelete, gridTel})
@@ -165,8 +181,12 @@ bool frmTel::add(const QString &newindex, const QString &name, const QString &ke
 void frmTel::changethis(const QString &newindex)
 {
     const int pos = selectedIndex();
-    if (pos >= 0)
-        m_book.changethis(pos, newindex);
+    if (pos < 0)
+        return;
+    // The renamed entry stays the one shown, at its new place.
+    const int moved = m_book.changethis(pos, newindex);
+    select(moved);
+    m_keptSelection = moved;
 }
 
 int frmTel::selectedIndex() const
@@ -181,6 +201,7 @@ void frmTel::select(int pos)
 
 void frmTel::txtTel_Change()
 {
+    m_keptSelection.reset();
     const int count = m_book.ntphone();
     if (count == 0)
         return;
@@ -232,6 +253,12 @@ void frmTel::lstIndex_Click()
     showPairs(e);
 }
 
+void frmTel::showSelected(int pair)
+{
+    lstIndex_Click();
+    gridTel->setCurrentCell(pair, gridTel->currentColumn() < 0 ? 0 : gridTel->currentColumn());
+}
+
 void frmTel::showPairs(const phoneentry &e)
 {
     // Entries of ten or eleven pairs get rows of their own beyond the usual nine.
@@ -253,6 +280,7 @@ void frmTel::cmdFind_Click()
             const phoneentry &e = m_book.at(p);
             if (e.name.contains(text) || e.keys.contains(text)) {
                 select(p);
+                m_keptSelection = p;
                 nfind = qint16(p + 1);
                 return;
             }
@@ -299,7 +327,10 @@ void frmTel::deleteIndex()
 
 void frmTel::Form_Paint()
 {
-    txtTel_Change();
+    if (m_keptSelection && *m_keptSelection == selectedIndex())
+        lstIndex_Click();
+    else
+        txtTel_Change();
 }
 
 void frmTel::cmdAdd_Click()
@@ -308,9 +339,33 @@ void frmTel::cmdAdd_Click()
     addDialog().newadd2phonebook();
 }
 
-// The dialogs behind these come later.
-void frmTel::lstIndex_DblClick() {}
-void frmTel::gridTel_DblClick() {}
+// Without a selected entry there is nothing to change: the dialogs stay closed.
+void frmTel::lstIndex_DblClick()
+{
+    const int pos = selectedIndex();
+    if (pos < 0)
+        return;
+    disablechange();
+    indexChangeDialog().changeIndex(m_book.at(pos).index);
+}
+
+void frmTel::gridTel_DblClick()
+{
+    const int pos = selectedIndex();
+    const int pair = gridTel->currentRow();
+    if (pos < 0 || pair < 0)
+        return;
+    const auto cell = [this, pair](int column) {
+        const QTableWidgetItem *item = gridTel->item(pair, column);
+        return item ? item->text() : QString();
+    };
+    const QString type = cell(0);
+    const QString number = cell(1);
+    // The same entry is selected again by the search box after the change.
+    setSearchText(m_book.at(pos).index);
+    disablechange();
+    phoneChangeDialog().changePair(pair, type, number);
+}
 
 void frmTel::cmdClose_Click()
 {

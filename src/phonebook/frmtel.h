@@ -13,6 +13,8 @@ class QListView;
 class QPushButton;
 class QTableWidget;
 class frmADDphone;
+class frmIndexChange;
+class frmPhoneChange;
 
 // The phone book window: indexes on the left, the selected entry on the right.
 class frmTel : public QWidget {
@@ -22,6 +24,9 @@ public:
 
     // The add dialog, created on first use; its type box holds the phone types.
     frmADDphone &addDialog();
+    // The pair and index change dialogs, created on first use.
+    frmPhoneChange &phoneChangeDialog();
+    frmIndexChange &indexChangeDialog();
 
     // Where the next name and keyword search starts.
     qint16 nfind = 0;
@@ -44,6 +49,8 @@ public:
     void setSearchText(const QString &text);
 
     [[nodiscard]] int selectedIndex() const;
+    // Shows the selected entry afresh, with that pair's row current.
+    void showSelected(int pair);
 
     void lstIndex_Click();
     void lstIndex_KeyDown(int keyCode);
@@ -84,6 +91,8 @@ private:
     PhoneTypes &m_types;
     Prompter &m_prompter;
     frmADDphone *m_addDialog = nullptr;
+    frmPhoneChange *m_phoneChangeDialog = nullptr;
+    frmIndexChange *m_indexChangeDialog = nullptr;
     QListView *lstIndex = nullptr;
     QLineEdit *txtTel = nullptr;
     QTableWidget *gridTel = nullptr;
@@ -97,6 +106,9 @@ private:
     QPushButton *cmdClose = nullptr;
 
     int m_searchPos = 0;
+    // An entry that 検索 or a rename selected: a repaint shows it rather than selecting
+    // by the search text again, as long as it stays selected.
+    std::optional<int> m_keptSelection;
     int m_previousLength = 0;
     // The index of the entry an in-place edit started on: it gets the text, whatever
     // is selected when the edit ends.

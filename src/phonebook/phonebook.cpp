@@ -1,6 +1,7 @@
 #include "phonebook.h"
 
 #include "text/fields.h"
+#include "text/narrow.h"
 #include "text/typedtext.h"
 
 #include <algorithm>
@@ -53,6 +54,14 @@ phoneentry cleaned(phoneentry e)
 }
 
 } // namespace
+
+bool isIndexText(const QString &narrowed)
+{
+    return std::all_of(narrowed.cbegin(), narrowed.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9');
+    });
+}
 
 int PhoneBook::pairCount(int fieldCount)
 {
@@ -109,6 +118,43 @@ void PhoneBook::setName(int pos, const QString &name)
 void PhoneBook::setKeys(int pos, const QString &keys)
 {
     m_entries[pos].keys = typedtext::cleanField(keys);
+}
+
+std::optional<int> PhoneBook::setPair(int pos, int pair, const QString &type,
+                                      const QString &number)
+{
+    phoneentry &e = m_entries[pos];
+    if (pair >= e.numphone) {
+        if (e.numphone >= phoneentry::MaxPairs)
+            return std::nullopt;
+        pair = e.numphone++;
+    }
+    e.phonetype[pair] = typedtext::cleanField(type);
+    e.phonenumber[pair] = typedtext::cleanField(number);
+    return pair;
+}
+
+void PhoneBook::deletePair(int pos, int pair)
+{
+    phoneentry &e = m_entries[pos];
+    if (pair < 0 || pair >= e.numphone)
+        return;
+    --e.numphone;
+    for (int k = pair; k < e.numphone; ++k) {
+        e.phonetype[k] = e.phonetype[k + 1];
+        e.phonenumber[k] = e.phonenumber[k + 1];
+    }
+    e.phonetype[e.numphone].clear();
+    e.phonenumber[e.numphone].clear();
+}
+
+bool PhoneBook::isIndexOfAnother(const QString &index, int pos) const
+{
+    const QString wanted = narrow(index);
+    for (int i = 0; i < ntphone(); ++i)
+        if (i != pos && narrow(m_entries.at(i).index) == wanted)
+            return true;
+    return false;
 }
 
 TextFileRead PhoneBook::loadPhoneBook(const QString &path)

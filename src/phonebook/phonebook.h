@@ -20,6 +20,9 @@ struct phoneentry {
     Pairs phonenumber;
 };
 
+// ASCII letters and digits only, as an index must be once narrowed; an empty text passes.
+[[nodiscard]] bool isIndexText(const QString &narrowed);
+
 // The phone book: a table kept in the order of its sorted index list.
 class PhoneBook {
 public:
@@ -41,6 +44,14 @@ public:
     void deleteIndex(int pos);
     void setName(int pos, const QString &name);
     void setKeys(int pos, const QString &keys);
+    // Stores pair `pair` of the entry; a pair beyond the last becomes the one right after
+    // it. Returns the pair stored, or nothing when the entry already has every pair.
+    std::optional<int> setPair(int pos, int pair, const QString &type, const QString &number);
+    // Removes a pair; the later ones move up. A pair beyond the last removes nothing.
+    void deletePair(int pos, int pair);
+    // Whether an entry other than the one at pos has this index once both are narrowed,
+    // as the loader will read them.
+    [[nodiscard]] bool isIndexOfAnother(const QString &index, int pos) const;
 
     // Every line of tel.txt, even beyond the capacity and with too many pairs, so that a
     // save gives the lines back as they were read.

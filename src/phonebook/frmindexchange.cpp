@@ -1,0 +1,87 @@
+#include "frmindexchange.h"
+
+#include "frmtel.h"
+#include "phonebook.h"
+#include "text/narrow.h"
+#include "ui/fonts.h"
+#include "ui/prompter.h"
+#include "ui/twips.h"
+#include "ui/typedtextvalidator.h"
+#include "ui/windows.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmIndexChange::frmIndexChange(frmTel &tel, const PhoneBook &book, Prompter &prompter)
+    : QDialog(&tel), m_tel(tel), m_book(book), m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("frmIndexChange"));
+    setWindowTitle(QStringLiteral("indexの変更"));
+    setFixedSize(twips(4575), twips(1455));
+
+    auto *label = new QLabel(QStringLiteral("indexを変更し、OKボタンを押して下さい"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(twipsRect(120, 120, 4335, 255));
+    txtIndex = new QLineEdit(this);
+    txtIndex->setObjectName(QStringLiteral("txtIndex"));
+    txtIndex->setGeometry(twipsRect(120, 420, 4335, 315));
+    txtIndex->setFont(pGothicFont());
+    TypedTextValidator::install(txtIndex, TypedTextValidator::Field);
+
+    cmdOK = windows::button(this, "cmdOK", QStringLiteral("OK"), twipsRect(2160, 900, 1095, 375));
+    cmdCancel = windows::button(this, "cmdCancel", QStringLiteral("キャンセル"),
+                                twipsRect(3360, 900, 1095, 375));
+    cmdOK->setDefault(true); // Enter; Escape reaches reject(), which cancels
+    connect(cmdOK, &QPushButton::clicked, this, &frmIndexChange::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmIndexChange::cmdCancel_Click);
+}
+
+void frmIndexChange::changeIndex(const QString &index)
+{
+    txtIndex->setText(index);
+    windows::showModal(*this);
+}
+
+void frmIndexChange::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Typing replaces the old index.
+    txtIndex->setFocus();
+    txtIndex->selectAll();
+}
+
+void frmIndexChange::refuse(const QString &message)
+{
+    m_prompter.inform(message);
+    txtIndex->setFocus();
+    txtIndex->selectAll();
+}
+
+void frmIndexChange::cmdOK_Click()
+{
+    const QString typed = txtIndex->text();
+    if (!isIndexText(narrow(typed)))
+        return refuse(QStringLiteral("indexはalphabetと数字のみで構成して下さい。"));
+    // Lookups by index find only the first of two equal ones: an index must stay unique.
+    if (typed.isEmpty())
+        return refuse(QStringLiteral("indexを入力して下さい。"));
+    const int pos = m_tel.selectedIndex();
+    if (pos >= 0 && m_book.isIndexOfAnother(typed, pos))
+        return refuse(
+            QStringLiteral("そのindexはすでに使用されています。新規のindexを入力して下さい。"));
+    hide();
+    m_tel.changethis(typed); // the entry as typed; the loader narrows it next time
+    m_tel.enablechange();
+}
+
+void frmIndexChange::cmdCancel_Click()
+{
+    hide();
+    m_tel.enablechange();
+}
+
+void frmIndexChange::reject()
+{
+    cmdCancel_Click();
+}

@@ -1,0 +1,113 @@
+#include "frmphonechange.h"
+
+#include "frmtel.h"
+#include "phonebook.h"
+#include "typebox.h"
+#include "text/classifier.h"
+#include "text/narrow.h"
+#include "ui/fonts.h"
+#include "ui/prompter.h"
+#include "ui/twips.h"
+#include "ui/typedtextvalidator.h"
+#include "ui/windows.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLabel *caption(QWidget *parent, const char *name, const QString &text, int top)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(twipsRect(120, top, 4455, 255));
+    return label;
+}
+
+QPushButton *addButton(QDialog *dialog, const char *name, const QString &text, int left)
+{
+    return windows::button(dialog, name, text, twipsRect(left, 1560, 1095, 375));
+}
+
+} // namespace
+
+frmPhoneChange::frmPhoneChange(frmTel &tel, PhoneBook &book, PhoneTypes &types,
+                               Prompter &prompter)
+    : QDialog(&tel), m_tel(tel), m_book(book), m_types(types), m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("frmPhoneChange"));
+    setWindowTitle(QStringLiteral("電話番号の変更"));
+    setFixedSize(twips(4695), twips(2085));
+
+    caption(this, "Label3", QStringLiteral("種類"), 120);
+    cboType = typebox::create(this, m_types);
+    cboType->setGeometry(twipsRect(120, 375, 2415, 315));
+    cboType->setFont(pGothicFont());
+    caption(this, "Label4", QStringLiteral("電話番号、アドレス、その他"), 810);
+    txtPhonenumber = new QLineEdit(this);
+    txtPhonenumber->setObjectName(QStringLiteral("txtPhonenumber"));
+    txtPhonenumber->setGeometry(twipsRect(120, 1065, 4455, 315));
+    txtPhonenumber->setFont(pGothicFont());
+    TypedTextValidator::install(txtPhonenumber, TypedTextValidator::Field);
+
+    cmdOK = addButton(this, "cmdOK", QStringLiteral("OK"), 1080);
+    cmdDelete = addButton(this, "cmdDelete", QStringLiteral("削除"), 2280);
+    cmdCancel = addButton(this, "cmdCancel", QStringLiteral("キャンセル"), 3480);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmPhoneChange::cmdOK_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmPhoneChange::cmdDelete_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPhoneChange::cmdCancel_Click);
+}
+
+void frmPhoneChange::changePair(int pair, const QString &type, const QString &number)
+{
+    m_pair = pair;
+    txtPhonenumber->setText(number);
+    typebox::showType(cboType, m_types, type);
+    windows::showModal(*this);
+    txtPhonenumber->setFocus();
+}
+
+void frmPhoneChange::cmdOK_Click()
+{
+    // The test reads the narrowed number; the entry gets the number as typed.
+    const QString number = txtPhonenumber->text();
+    if (phoneNumberKind(narrow(number)) == PhoneNone
+        && !m_prompter.askOkCancel(
+            QStringLiteral("よくわからない電話番号ですがこれでよろしいですか？"))) {
+        txtPhonenumber->setFocus();
+        return;
+    }
+    int stored = m_pair;
+    if (const int pos = m_tel.selectedIndex(); pos >= 0)
+        stored = m_book.setPair(pos, m_pair, cboType->currentText(), number).value_or(m_pair);
+    finish(stored);
+}
+
+void frmPhoneChange::cmdDelete_Click()
+{
+    if (!m_prompter.askYesNo(QStringLiteral("この電話番号を削除します。よろしいですか？")))
+        return;
+    if (const int pos = m_tel.selectedIndex(); pos >= 0)
+        m_book.deletePair(pos, m_pair);
+    finish(m_pair);
+}
+
+void frmPhoneChange::cmdCancel_Click()
+{
+    finish(m_pair);
+}
+
+void frmPhoneChange::reject()
+{
+    cmdCancel_Click();
+}
+
+void frmPhoneChange::finish(int currentPair)
+{
+    hide();
+    m_tel.enablechange();
+    m_tel.showSelected(currentPair);
+}
