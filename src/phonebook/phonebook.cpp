@@ -98,16 +98,17 @@ std::optional<int> PhoneBook::add(const phoneentry &entry)
 
 int PhoneBook::changethis(int pos, const QString &newindex)
 {
-    phoneentry entry = m_entries.takeAt(pos);
+    // The list first: views of it react to the removal while the table still matches.
     m_list.removeAt(pos);
+    phoneentry entry = m_entries.takeAt(pos);
     entry.index = typedtext::cleanField(newindex);
     return insertSorted(entry);
 }
 
 void PhoneBook::deleteIndex(int pos)
 {
-    m_entries.removeAt(pos);
     m_list.removeAt(pos);
+    m_entries.removeAt(pos);
 }
 
 void PhoneBook::setName(int pos, const QString &name)

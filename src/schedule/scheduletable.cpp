@@ -44,9 +44,10 @@ int ScheduleTable::insertSorted(const scheduleitem &item, const QString &line)
 
 void ScheduleTable::removeAt(int pos)
 {
+    // The list first: views of it react to the removal while the table still matches.
+    m_list.removeAt(pos);
     m_items.removeAt(pos);
     m_handedToDone.removeAt(pos);
-    m_list.removeAt(pos);
 }
 
 std::optional<int> ScheduleTable::add(const QString &eventdate, const QString &eventtime,

@@ -153,3 +153,24 @@ TEST_F(PhoneBookFiles, emptyBookSavesAnEmptyFile)
 {
     EXPECT_EQ(saved(), QByteArray());
 }
+
+// Pairs stay packed: a new one goes right after the last, a deleted one closes its gap.
+TEST_F(PhoneBookFiles, pairsAreAddedAfterTheLastAndDeletedWithoutGaps)
+{
+    book.add(entry("full", "f", phoneentry::MaxPairs));
+    book.deletePair(0, 0);
+    const phoneentry &e = book.at(0);
+    EXPECT_EQ(e.numphone, 10);
+    EXPECT_EQ(e.phonenumber[9], QStringLiteral("n10"));
+    EXPECT_EQ(e.phonenumber[10], QString());
+    EXPECT_EQ(e.phonetype[10], QString());
+    book.deletePair(0, 10); // beyond the last: nothing
+    EXPECT_EQ(e.numphone, 10);
+
+    EXPECT_EQ(book.setPair(0, 40, "FAX", "1,2"), 10);
+    EXPECT_EQ(e.phonenumber[10], QString::fromUtf8("1、2"));
+    EXPECT_EQ(book.setPair(0, 11, "FAX", "3"), std::nullopt); // every pair in use
+    EXPECT_EQ(book.setPair(0, 0, "", ""), 0);
+    EXPECT_EQ(e.phonenumber[0], QString());
+    EXPECT_EQ(e.numphone, 11);
+}
