@@ -27,7 +27,8 @@ KibanuApp::~KibanuApp() = default;
 
 void KibanuApp::start()
 {
-    m_todo = std::make_unique<frmTodo>(m_session->board(), *m_clock);
+    m_todo = std::make_unique<frmTodo>(m_session->board(), m_session->shelf(),
+                                       m_session->files(), *m_clock, *m_prompter);
     connectBoard();
     m_todo->Form_Load();
     m_session->loadAll();
@@ -75,6 +76,22 @@ void KibanuApp::connectBoard()
     connect(m_todo.get(), &frmTodo::trashWindowRequested, this,
             [this] { windows::showModeless(trashWindow()); });
     connect(m_todo.get(), &frmTodo::quitRequested, this, &KibanuApp::quitWithSaving);
+    connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this,
+            [this](int slot, const QString &text, const QString &date, const QString &time,
+                   const QString &event) {
+                // A full schedule refuses the entry and has told the user: the to-do stays.
+                const bool stored = time.isEmpty()
+                                        ? scheduleWindow().additemdate(date, event)
+                                        : scheduleWindow().additemdatetime(date, time, event);
+                if (stored)
+                    m_session->board().takeText(slot, text);
+            });
+    connect(m_todo.get(), &frmTodo::phoneEntryOffered, this,
+            [this](int slot, const QString &text, const QString &index, const QString &name,
+                   const QStringList &numbers, const QString &keys) {
+                addPhoneDialog().add2phonebook(index, name, numbers, {}, qint16(slot), keys,
+                                               text);
+            });
 }
 
 frmSchedule &KibanuApp::scheduleWindow()

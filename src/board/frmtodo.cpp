@@ -24,7 +24,9 @@ int editTop(int i) { return 135 + 360 * i - (i == 0 ? 15 : 0); }
 
 } // namespace
 
-frmTodo::frmTodo(TodoBoard &board, const Clock &clock) : m_board(board), m_clock(clock)
+frmTodo::frmTodo(TodoBoard &board, ShelfList &shelf, const DataFolder &files,
+                 const Clock &clock, Prompter &prompter)
+    : m_board(board), m_shelf(shelf), m_files(files), m_clock(clock), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmTodo"));
     setWindowTitle(QStringLiteral("Kibanu "));
@@ -34,6 +36,7 @@ frmTodo::frmTodo(TodoBoard &board, const Clock &clock) : m_board(board), m_clock
     createSlots(client);
     createButtons(client);
     connectBoard();
+    connectDrops();
 }
 
 void frmTodo::createSlots(QWidget *client)
@@ -118,6 +121,7 @@ void frmTodo::connectBoard()
         connect(txtTodo[i], &QLineEdit::textChanged, this,
                 [this, i](const QString &text) { m_board.setEditText(i, text); });
         connect(lblTodo[i], &TodoLabel::doubleClicked, this, &frmTodo::lblTodo_DblClick);
+        connect(lblTodo[i], &TodoLabel::pressed, this, &frmTodo::lblTodo_MouseDown);
         connect(txtTodo[i], &SlotEdit::enterPressed, this,
                 [this](int index) { txtTodo_KeyPress(index, keys::Enter); });
         connect(txtTodo[i], &SlotEdit::tabPressed, this,
@@ -179,11 +183,6 @@ void frmTodo::txtTodo_LostFocus(int index)
     m_board.endEdit(index);
     if (m_board.isEditChanged(index))
         analyseCommit(index);
-}
-
-void frmTodo::analyseCommit(int index)
-{
-    m_board.clearEditChanged(index);
 }
 
 void frmTodo::cmdSchedule_Click()

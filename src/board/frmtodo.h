@@ -7,6 +7,9 @@
 #include <array>
 
 class Clock;
+class DataFolder;
+class Prompter;
+class ShelfList;
 class TodoBoard;
 class TodoLabel;
 class SlotEdit;
@@ -21,7 +24,17 @@ class frmTodo : public QMainWindow {
 public:
     static constexpr int SlotCount = 14;
 
-    frmTodo(TodoBoard &board, const Clock &clock);
+    frmTodo(TodoBoard &board, ShelfList &shelf, const DataFolder &files, const Clock &clock,
+            Prompter &prompter);
+
+    // What a drop of one slot on another does; the settings choose it.
+    static constexpr qint16 InsertMode = 1;
+    static constexpr qint16 OverwriteMode = 2;
+    qint16 EditMode = InsertMode;
+    // The slot last pressed with any mouse button.
+    qint16 dragIndex = -1;
+    static constexpr int DragEnter = 0;
+    static constexpr int DragLeave = 1;
 
     // The window's start steps before the loaders run: hidden, today's calendar page.
     void Form_Load();
@@ -31,6 +44,17 @@ public:
     void lblTodo_DblClick(int index);
     void txtTodo_KeyPress(int index, int keyAscii);
     void txtTodo_LostFocus(int index);
+
+    // Right-button drags of a slot's text; tag and source name what is dragged.
+    void lblTodo_MouseDown(int index, Qt::MouseButton button);
+    // Whether a press starts a drag: the right button on a text while no slot is open.
+    [[nodiscard]] bool startsDrag(int index, Qt::MouseButton button) const;
+    void lblTodo_DragOver(int target, const QString &tag, int source, int state);
+    void lblTodo_DragDrop(int target, const QString &tag, int source);
+    void cmdDone_DragOver(const QString &tag, int state);
+    void cmdDone_DragDrop(const QString &tag, int source);
+    void cmdTrash_DragOver(const QString &tag, int state);
+    void cmdTrash_DragDrop(const QString &tag, int source);
 
     void cmdSchedule_Click();
     void cmdTel_Click();
@@ -46,6 +70,14 @@ signals:
     void doneWindowRequested();
     void trashWindowRequested();
     void helpRequested();
+    // A committed to-do the user agreed to move to the schedule, or one with telephone
+    // numbers for the phone book's add dialog. text is the slot's text: the slot lets it
+    // go only once the entry is stored.
+    void scheduleEntryOffered(int slot, const QString &text, const QString &date,
+                              const QString &time, const QString &event);
+    void phoneEntryOffered(int slot, const QString &text, const QString &index,
+                           const QString &name, const QStringList &numbers,
+                           const QString &keys);
     // Save everything and end; the close box asks the same and never closes by itself.
     void quitRequested();
 
@@ -58,12 +90,17 @@ private:
     QToolButton *pictureButton(QWidget *client, const char *name, const QString &caption,
                                int top);
     void connectBoard();
+    void connectDrops();
     void showEditing(int index);
-    // Runs what follows a committed edit; for now only clears the changed flag.
+    // Offers a committed text to the schedule or the phone book.
     void analyseCommit(int index);
+    void setHint(const QString &hint);
 
     TodoBoard &m_board;
+    ShelfList &m_shelf;
+    const DataFolder &m_files;
     const Clock &m_clock;
+    Prompter &m_prompter;
     std::array<QCheckBox *, SlotCount> chkTodo{};
     std::array<TodoLabel *, SlotCount> lblTodo{};
     std::array<SlotEdit *, SlotCount> txtTodo{};

@@ -57,6 +57,19 @@ public:
     void discard(int slot);
     [[nodiscard]] static bool isSlot(int slot) { return slot >= 0 && slot < SlotCount; }
 
+    // Drops of one slot's text on another. Insert: the text lands on the target and the
+    // texts between shift one place towards the source. Overwrite: the target's old text
+    // goes to the end of the shelf and the source is emptied. Marks never move.
+    void moveInsert(int source, int target);
+    void moveOverwrite(int source, int target, ShelfList &shelf);
+    // Brings a shelf item back into the slot; the slot's old text, if any, goes to the end
+    // of the shelf. False for a row that is no item.
+    bool restore(int slot, ShelfList &shelf, int row);
+    // Appends the slot's text to done.txt with that date, then empties the slot and
+    // clears its mark; after a failed append the slot keeps both.
+    WriteResult finish(int slot, const QString &dateText, const QString &donePath);
+    void clearEditTexts();
+
     // Empties the slot and its edit box once its to-do has gone elsewhere (the phone
     // book, the schedule), but only while the slot still holds that text: the board may
     // have been used meanwhile. False when the slot was left alone.

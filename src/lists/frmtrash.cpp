@@ -36,7 +36,9 @@ void frmTrash::createControls()
     lstTrash = listview::createList(this, "lstTrash", twipsRect(120, 120, 5535, 3855),
                                     &m_shelf);
     listview::onDeleteKey(lstTrash, [this] { lstTrash_KeyDown(keys::Delete); });
-    dragdrop::installSource(lstTrash->viewport(), [] { return dragdrop::Payload{trashBox, -1}; });
+    // The selected item travels with the drag: a slot that takes it brings it back.
+    dragdrop::installSource(lstTrash->viewport(),
+                            [this] { return dragdrop::Payload{trashBox, selectedIndex()}; });
     new dragdrop::Target(
         lstTrash->viewport(), {todoLabel},
         [this](const dragdrop::Payload &p) { lstTrash_DragEnter(p.tag); },

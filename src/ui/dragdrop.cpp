@@ -80,6 +80,16 @@ Target::Target(QWidget *widget, QStringList tags, Handler enter, std::function<v
     widget->installEventFilter(this);
 }
 
+void Target::setAcceptance(std::function<bool(const Payload &)> accepts)
+{
+    m_accepts = std::move(accepts);
+}
+
+bool Target::takes(const std::optional<Payload> &payload) const
+{
+    return payload && m_tags.contains(payload->tag) && (!m_accepts || m_accepts(*payload));
+}
+
 bool Target::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
@@ -87,7 +97,7 @@ bool Target::eventFilter(QObject *, QEvent *event)
     case QEvent::DragMove: {
         auto *e = static_cast<QDropEvent *>(event);
         const auto payload = decode(e->mimeData());
-        if (!payload || !m_tags.contains(payload->tag)) {
+        if (!takes(payload)) {
             e->ignore();
             return true;
         }
@@ -103,7 +113,7 @@ bool Target::eventFilter(QObject *, QEvent *event)
     case QEvent::Drop: {
         auto *e = static_cast<QDropEvent *>(event);
         const auto payload = decode(e->mimeData());
-        if (payload && m_tags.contains(payload->tag)) {
+        if (takes(payload)) {
             e->setDropAction(Qt::MoveAction);
             e->accept();
             m_drop(*payload);

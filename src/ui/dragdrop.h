@@ -36,12 +36,17 @@ public:
     using Handler = std::function<void(const Payload &)>;
     Target(QWidget *widget, QStringList tags, Handler enter, std::function<void()> leave,
            Handler drop);
+    // Narrows what it takes among those tags; what it refuses shows the white page.
+    void setAcceptance(std::function<bool(const Payload &)> accepts);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    [[nodiscard]] bool takes(const std::optional<Payload> &payload) const;
+
     QStringList m_tags;
+    std::function<bool(const Payload &)> m_accepts;
     Handler m_enter;
     std::function<void()> m_leave;
     Handler m_drop;

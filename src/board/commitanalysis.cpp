@@ -1,0 +1,69 @@
+#include "commitanalysis.h"
+
+#include "text/classifier.h"
+#include "text/fields.h"
+
+namespace {
+
+// Blanks only: what separates the words.
+QString trimBlanks(const QString &word)
+{
+    qsizetype first = 0;
+    qsizetype last = word.size();
+    while (first < last && word.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && word.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return word.mid(first, last - first);
+}
+
+} // namespace
+
+CommitAnalysis analyseCommit(const QString &text, QDate today)
+{
+    const SplitFields split = splitFields(text, QStringLiteral(" "));
+    QStringList words;
+    QList<qint16> codes;
+    for (const QString &field : split.fields) {
+        words.append(trimBlanks(field));
+        codes.append(classifyText(words.last(), today));
+    }
+    const auto code = [&](int w) { return w < codes.size() ? codes.at(w) : qint16(TextNone); };
+
+    CommitAnalysis a;
+    if (code(0) == TextDate) {
+        a.date = words.at(0);
+        if (code(1) == TextTime) {
+            a.kind = CommitAnalysis::ScheduleDateTime;
+            a.time = words.at(1);
+            a.event = words.mid(2).join(QString()); // no blank between the words
+        } else {
+            a.kind = CommitAnalysis::ScheduleDate;
+            for (const QString &word : words.mid(1))
+                a.event += word + QLatin1Char(' ');
+            if (words.size() == 1)
+                a.event = QStringLiteral(" ");
+        }
+        return a;
+    }
+
+    bool haveIndex = false;
+    int others = 0;
+    for (int w = 0; w < words.size(); ++w) {
+        if (code(w) == TextPhone) {
+            // The add dialog offers the first number only; more than fit are dropped.
+            if (a.numbers.size() < CommitAnalysis::MaxNumbers)
+                a.numbers.append(words.at(w));
+        } else if (code(w) == TextLetters && !haveIndex) {
+            a.index = words.at(w);
+            haveIndex = true;
+        } else if (others++ == 0) {
+            a.name = words.at(w);
+        } else if (others == 2) {
+            a.keys = words.at(w);
+        }
+    }
+    if (!a.numbers.isEmpty())
+        a.kind = CommitAnalysis::PhoneBook;
+    return a;
+}

@@ -1,0 +1,155 @@
+// frmTodo: dragging texts between slots, to the done log and the shelf, and the analysis
+// of a committed text.
+#include "frmtodo.h"
+
+#include "commitanalysis.h"
+#include "lists/shelflist.h"
+#include "slotwidgets.h"
+#include "text/clock.h"
+#include "text/datafolder.h"
+#include "text/jdate.h"
+#include "todoboard.h"
+#include "ui/dragdrop.h"
+#include "ui/prompter.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+const QString todoLabel = QStringLiteral("TodoLabel");
+const QString trashBox = QStringLiteral("TrashBox");
+
+} // namespace
+
+void frmTodo::connectDrops()
+{
+    using dragdrop::Payload;
+    for (int i = 0; i < SlotCount; ++i) {
+        auto *target = new dragdrop::Target(
+            lblTodo[i], {todoLabel, trashBox},
+            [this, i](const Payload &p) { lblTodo_DragOver(i, p.tag, p.index, DragEnter); },
+            [this, i] { lblTodo_DragOver(i, QString(), -1, DragLeave); },
+            [this, i](const Payload &p) { lblTodo_DragDrop(i, p.tag, p.index); });
+        // A slot does not take its own text: the white page stays.
+        target->setAcceptance(
+            [i](const Payload &p) { return !(p.tag == todoLabel && p.index == i); });
+    }
+    new dragdrop::Target(
+        cmdDone, {todoLabel}, [this](const Payload &p) { cmdDone_DragOver(p.tag, DragEnter); },
+        [this] { cmdDone_DragOver(QString(), DragLeave); },
+        [this](const Payload &p) { cmdDone_DragDrop(p.tag, p.index); });
+    new dragdrop::Target(
+        cmdTrash, {todoLabel}, [this](const Payload &p) { cmdTrash_DragOver(p.tag, DragEnter); },
+        [this] { cmdTrash_DragOver(QString(), DragLeave); },
+        [this](const Payload &p) { cmdTrash_DragDrop(p.tag, p.index); });
+}
+
+void frmTodo::setHint(const QString &hint)
+{
+    lblHint->setText(hint);
+}
+
+bool frmTodo::startsDrag(int index, Qt::MouseButton button) const
+{
+    return button == Qt::RightButton && TodoBoard::isSlot(index)
+           && !m_board.text(index).isEmpty() && m_board.inputStatus() == -1;
+}
+
+void frmTodo::lblTodo_MouseDown(int index, Qt::MouseButton button)
+{
+    // Before the drag: a drop reads it, and the drag runs until the drop.
+    dragIndex = qint16(index);
+    if (startsDrag(index, button))
+        dragdrop::start(lblTodo[index], {todoLabel, index});
+}
+
+void frmTodo::lblTodo_DragOver(int target, const QString &tag, int source, int state)
+{
+    if (state == DragLeave) {
+        setHint(QString());
+        return;
+    }
+    if (state != DragEnter)
+        return;
+    if (tag == todoLabel && source != target) {
+        if (EditMode == InsertMode)
+            setHint(QStringLiteral("順番を入れ替えます"));
+        else if (EditMode == OverwriteMode)
+            setHint(QStringLiteral("場所を移動します"));
+    } else if (tag == trashBox) {
+        setHint(QStringLiteral("項目を復活します"));
+    }
+}
+
+void frmTodo::lblTodo_DragDrop(int target, const QString &tag, int source)
+{
+    const int s = dragIndex;
+    if (tag == todoLabel) {
+        if (EditMode == InsertMode)
+            m_board.moveInsert(s, target);
+        else if (EditMode == OverwriteMode)
+            m_board.moveOverwrite(s, target, m_shelf);
+    }
+    m_board.clearEditTexts();
+    // The shelf window puts its selected row into the drag.
+    if (tag == trashBox && !m_board.restore(target, m_shelf, source))
+        m_prompter.inform(
+            QStringLiteral("棚上げ用件を復活するには、まず左ボタンで用件を選択して下さい"));
+    setHint(QString());
+}
+
+void frmTodo::cmdDone_DragOver(const QString &tag, int state)
+{
+    if (state == DragLeave)
+        setHint(QString());
+    else if (state == DragEnter && tag == todoLabel)
+        setHint(QStringLiteral("終わった用件をやったことに移動します"));
+}
+
+void frmTodo::cmdDone_DragDrop(const QString &tag, int source)
+{
+    if (tag == todoLabel) {
+        const WriteResult done = m_board.finish(source, jdate::shortDate(m_clock.today()),
+                                                m_files.path(DataFile::Done));
+        if (!done.ok)
+            m_prompter.inform(QStringLiteral("done.txt に書き込めませんでした。\n%1\n\n"
+                                             "用件はそのまま残してあります。")
+                                  .arg(done.error));
+    }
+    setHint(QString());
+}
+
+void frmTodo::cmdTrash_DragOver(const QString &tag, int state)
+{
+    if (state == DragLeave)
+        setHint(QString());
+    else if (state == DragEnter && tag == todoLabel)
+        setHint(QStringLiteral("用件を棚上げします"));
+}
+
+void frmTodo::cmdTrash_DragDrop(const QString &tag, int source)
+{
+    if (tag == todoLabel)
+        m_board.shelve(source, m_shelf);
+    setHint(QString());
+}
+
+void frmTodo::analyseCommit(int index)
+{
+    const QString text = m_board.editText(index);
+    const CommitAnalysis a = ::analyseCommit(text, m_clock.today());
+    switch (a.kind) {
+    case CommitAnalysis::ScheduleDateTime:
+    case CommitAnalysis::ScheduleDate:
+        if (m_prompter.askYesNo(text + QStringLiteral("\nを予定表に移動してよいですか？")))
+            emit scheduleEntryOffered(index, m_board.text(index), a.date, a.time, a.event);
+        break;
+    case CommitAnalysis::PhoneBook:
+        emit phoneEntryOffered(index, m_board.text(index), a.index, a.name, a.numbers, a.keys);
+        break;
+    case CommitAnalysis::Nothing:
+        break;
+    }
+    m_board.clearEditChanged(index);
+}
