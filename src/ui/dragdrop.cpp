@@ -8,10 +8,18 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include <memory>
+
 namespace dragdrop {
 namespace {
 
 const QString mimeType = QStringLiteral("application/x-kibanu-drag");
+
+Runner &runner()
+{
+    static Runner r;
+    return r;
+}
 
 class SourceFilter : public QObject {
 public:
@@ -57,8 +65,18 @@ std::optional<Payload> decode(const QMimeData *mime)
     return Payload{parts.at(0), parts.at(1).toInt()};
 }
 
+void setRunner(Runner r)
+{
+    runner() = std::move(r);
+}
+
 void start(QWidget *source, const Payload &payload)
 {
+    if (runner()) {
+        const std::unique_ptr<QMimeData> mime(encode(payload));
+        runner()(source, *mime);
+        return;
+    }
     auto *drag = new QDrag(source);
     drag->setMimeData(encode(payload));
     drag->setDragCursor(pictures::whitePage(), Qt::IgnoreAction);

@@ -26,6 +26,11 @@ struct Payload {
 // target that takes it.
 void start(QWidget *source, const Payload &payload);
 
+// What carries a started drag to its drop: the platform's drag unless one is set. Tests
+// set their own, as the platform's needs a real pointer. An empty one restores it.
+using Runner = std::function<void(QWidget *source, const QMimeData &mime)>;
+void setRunner(Runner runner);
+
 // Turns a right-button press on the widget into a drag; the press is swallowed, so it
 // never changes a selection. makePayload may refuse by returning nothing.
 void installSource(QWidget *source, std::function<std::optional<Payload>()> makePayload);
