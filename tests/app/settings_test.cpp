@@ -1,0 +1,99 @@
+#include "app/settings.h"
+#include "common/testfiles.h"
+#include "text/profile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray golden(const QString &name)
+{
+    return readBytes(QStringLiteral(KIBANU_TEST_DATA "/ini/%1").arg(name));
+}
+
+// Reads pim.ini as the start does, lets the run change what it changes, and writes it
+// back as the quit does; returns the bytes written.
+QByteArray roundTrip(const QString &input, Settings &read,
+                     const std::function<void(Settings &)> &run, bool windowNormal)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("pim.ini");
+    if (!input.isEmpty())
+        writeBytes(path, golden(input));
+    ProfileFile ini;
+    ini.load(path);
+    read = readSettings(ini);
+    Settings now = read;
+    run(now);
+    writeSettings(ini, now, windowNormal);
+    EXPECT_TRUE(ini.save(path).ok);
+    return readBytes(path);
+}
+
+} // namespace
+
+TEST(Settings, firstStartUsesTheDefaultsAndWritesEveryKey)
+{
+    Settings s;
+    const QByteArray written = roundTrip({}, s, [](Settings &) {}, true);
+    EXPECT_EQ(s.width, 8000);
+    EXPECT_EQ(s.editMode, Settings::InsertMode);
+    EXPECT_EQ(s.skipstartup, 0);
+    EXPECT_EQ(s.editor, QStringLiteral("c:\\windows\\notepad.exe"));
+    EXPECT_EQ(written, golden("first.expected.ini"));
+}
+
+// Other sections, unknown keys and the case of the keys survive; odd values are read as
+// the program always read them.
+TEST(Settings, handMadeFileKeepsWhatItDoesNotOwn)
+{
+    Settings s;
+    const QByteArray written =
+        roundTrip("handmade.in.ini", s, [](Settings &now) { now.left = 1500; }, true);
+    EXPECT_EQ(s.left, 1200);
+    EXPECT_EQ(s.top, 300);
+    EXPECT_EQ(s.width, 8000);
+    EXPECT_EQ(s.editMode, Settings::InsertMode);
+    EXPECT_EQ(s.skipstartup, -1);
+    EXPECT_EQ(s.editor, QStringLiteral("C:\\Program Files\\Very Long Ed")); // 29 bytes
+    EXPECT_EQ(written, golden("handmade.expected.ini"));
+}
+
+TEST(Settings, aWindowNotInItsNormalStateKeepsItsOldPlace)
+{
+    Settings s;
+    const QByteArray written = roundTrip(
+        "maximized.in.ini", s,
+        [](Settings &now) {
+            now.left = now.top = 0;
+            now.width = 20000;
+            now.skipstartup = -1;
+        },
+        false);
+    EXPECT_EQ(s.editMode, Settings::OverwriteMode);
+    EXPECT_EQ(written, golden("maximized.expected.ini"));
+}
+
+TEST(Profile, readsLikeTheWindowsProfileFunctions)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("x.ini");
+    writeBytes(path, sjis(QString::fromUtf8("[a]\r\nk=  'quoted'  \r\nn=-12x\r\nj=日本語のエディタ\r\n"
+                                            "[b]\r\nk=second\r\n[A]\r\nk=duplicate\r\n")));
+    ProfileFile ini;
+    ASSERT_EQ(ini.load(path).status, TextFileRead::Ok);
+    EXPECT_EQ(ini.readString("A", "K", "d", 30), QStringLiteral("quoted"));
+    EXPECT_EQ(ini.readString("b", "k", "d", 30), QStringLiteral("second"));
+    EXPECT_EQ(ini.readString("b", "none", "d  ", 30), QStringLiteral("d"));
+    EXPECT_EQ(ini.readString("a", "j", "", 8), QString::fromUtf8("日本語")); // 7 bytes, whole characters
+    EXPECT_EQ(ini.readInt("a", "n", 5), -12);
+    EXPECT_EQ(ini.readInt("a", "k", 5), 0);
+    EXPECT_EQ(ini.readInt("c", "n", 5), 5);
+    EXPECT_EQ(leadingNumber(QStringLiteral("  8000  ")), 8000);
+    EXPECT_EQ(leadingNumber(QStringLiteral("abc")), 0);
+    EXPECT_EQ(profileNumber(-1), QStringLiteral("-1"));
+    EXPECT_EQ(profileNumber(0), QStringLiteral(" 0"));
+}
