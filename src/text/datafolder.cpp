@@ -23,6 +23,8 @@ QString DataFolder::path(DataFile file) const
 
 void DataFolder::noteRead(DataFile file, const TextFileRead &read)
 {
+    if (read.status == TextFileRead::Ok && read.utf8 && !m_utf8Files.contains(dataFileName(file)))
+        m_utf8Files.append(dataFileName(file));
     if (read.status != TextFileRead::Unreadable || m_unreadable.contains(file))
         return;
     m_unreadable.append(file);

@@ -24,9 +24,12 @@ public:
     void noteRead(DataFile file, const TextFileRead &read);
     // One line per such file: its name and why.
     [[nodiscard]] const QStringList &unreadableReasons() const { return m_reasons; }
+    // The names of the files that were read as UTF-8: they are saved in CP932.
+    [[nodiscard]] const QStringList &utf8Files() const { return m_utf8Files; }
 
 private:
     QString m_folder;
     QList<DataFile> m_unreadable;
     QStringList m_reasons;
+    QStringList m_utf8Files;
 };

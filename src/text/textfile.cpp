@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -26,7 +30,69 @@ bool endsInsideALine(const QString &path)
     return last != '\n' && last != '\r';
 }
 
+// Kana, kanji, CJK and full-width forms, and the symbols Japanese text uses beside them.
+// All lie above U+2000: UTF-8 gives them three bytes, whereas CP932 half-width katakana
+// pairs can look like two-byte UTF-8.
+bool isJapanese(char32_t c)
+{
+    static constexpr std::pair<char32_t, char32_t> ranges[] = {
+        {0x2010, 0x206F}, {0x2100, 0x22FF}, {0x2460, 0x24FF}, {0x2500, 0x27BF},
+        {0x3000, 0x30FF}, {0x31F0, 0x31FF}, {0x3200, 0x33FF}, {0x3400, 0x4DBF},
+        {0x4E00, 0x9FFF}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFFEF},
+    };
+    return std::any_of(std::begin(ranges), std::end(ranges),
+                       [c](const auto &r) { return c >= r.first && c <= r.second; });
+}
+
+std::optional<QString> asUtf8(const QByteArray &bytes)
+{
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    const QByteArray body = bom ? bytes.mid(3) : bytes;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(body);
+    if (decoder.hasError())
+        return std::nullopt;
+    if (bom)
+        return text;
+    bool anyJapanese = false;
+    for (const char32_t c : text.toUcs4()) {
+        if (c < 0x80)
+            continue;
+        if (!isJapanese(c))
+            return std::nullopt;
+        anyJapanese = true;
+    }
+    return anyJapanese ? std::optional(text) : std::nullopt;
+}
+
 } // namespace
+
+TextFileRead decodeTextFile(const QByteArray &bytes)
+{
+    TextFileRead result;
+    if (const auto utf8 = asUtf8(bytes)) {
+        result.text = *utf8;
+        result.utf8 = true;
+        if (const cp932::Encoded back = cp932::encode(result.text); !back.ok) {
+            result.status = TextFileRead::Unreadable;
+            result.error = QStringLiteral("UTF-8 の文字「%1」は Shift-JIS で保存できません")
+                               .arg(back.failedChar);
+            return result;
+        }
+        result.status = TextFileRead::Ok;
+        return result;
+    }
+    const cp932::Decoded decoded = cp932::decode(bytes);
+    result.text = decoded.text;
+    if (!decoded.complete) {
+        result.status = TextFileRead::Unreadable;
+        result.error = QStringLiteral("%1 バイト目に Shift-JIS でない文字があります")
+                           .arg(decoded.errorOffset + 1);
+        return result;
+    }
+    result.status = TextFileRead::Ok;
+    return result;
+}
 
 TextFileRead readTextFile(const QString &path)
 {
@@ -45,16 +111,7 @@ TextFileRead readTextFile(const QString &path)
         result.error = file.errorString();
         return result;
     }
-    const cp932::Decoded decoded = cp932::decode(bytes);
-    result.text = decoded.text;
-    if (!decoded.complete) {
-        result.status = TextFileRead::Unreadable;
-        result.error = QStringLiteral("%1 バイト目に Shift-JIS でない文字があります")
-                           .arg(decoded.errorOffset + 1);
-        return result;
-    }
-    result.status = TextFileRead::Ok;
-    return result;
+    return decodeTextFile(bytes);
 }
 
 WriteResult writeTextLines(const QString &path, const QStringList &lines)

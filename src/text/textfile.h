@@ -10,9 +10,14 @@ struct TextFileRead {
     Status status = Missing;
     QString text;   // the decoded text; for Unreadable, what could be read before the fault
     QString error;  // why it could not be read, for the user
+    bool utf8 = false; // saved by a desktop editor as UTF-8; written back in CP932
 };
 
+// CP932, or UTF-8 when the bytes start with its byte-order mark, or are UTF-8 whose every
+// other than ASCII character is Japanese (which CP932 bytes almost never are). Either way
+// the text must be one that CP932 can hold, or the file is unreadable.
 [[nodiscard]] TextFileRead readTextFile(const QString &path);
+[[nodiscard]] TextFileRead decodeTextFile(const QByteArray &bytes);
 
 struct WriteResult {
     bool ok = true;

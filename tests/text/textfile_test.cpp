@@ -1,4 +1,5 @@
 #include "common/testfiles.h"
+#include "text/cp932.h"
 #include "text/textfile.h"
 
 #include <QDir>
@@ -75,6 +76,31 @@ TEST_F(TextFileTest, readsCp932AndTellsMissingFromUnreadable)
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.txt"));
     EXPECT_EQ(readTextFile(path("folder.txt")).status, TextFileRead::Unreadable);
+}
+
+// A desktop editor may have saved the file as UTF-8; some UTF-8 is also valid CP932 and
+// some CP932 also valid UTF-8.
+TEST(TextFileEncoding, utf8FromADesktopEditorIsReadAsSuchAndCp932StaysCp932)
+{
+    const QString meeting = QString::fromUtf8("会議,12/31,10:00,,,\r\n");
+    ASSERT_TRUE(cp932::decode(meeting.toUtf8()).complete); // the trap: it decodes either way
+    TextFileRead read = decodeTextFile(meeting.toUtf8());
+    EXPECT_EQ(read.status, TextFileRead::Ok);
+    EXPECT_TRUE(read.utf8);
+    EXPECT_EQ(read.text, meeting);
+
+    read = decodeTextFile(QByteArray("\xC3\xBD")); // half-width ﾃｽ, also UTF-8 for ý
+    EXPECT_FALSE(read.utf8);
+    EXPECT_EQ(read.text, QString::fromUtf8("ﾃｽ"));
+    read = decodeTextFile(sjis(QString::fromUtf8("会議 ﾃｽﾄ\r\n")));
+    EXPECT_FALSE(read.utf8);
+    EXPECT_EQ(read.text, QString::fromUtf8("会議 ﾃｽﾄ\r\n"));
+
+    read = decodeTextFile("\xEF\xBB\xBFplain\r\n");
+    EXPECT_TRUE(read.utf8);
+    EXPECT_EQ(read.text, QStringLiteral("plain\r\n"));
+    read = decodeTextFile("\xEF\xBB\xBF\xF0\x9F\x98\x80"); // U+1F600 has no CP932 form
+    EXPECT_EQ(read.status, TextFileRead::Unreadable);
 }
 
 TEST_F(TextFileTest, writesWholeFilesWithCrLf)
