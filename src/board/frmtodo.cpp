@@ -35,6 +35,7 @@ frmTodo::frmTodo(TodoBoard &board, ShelfList &shelf, const DataFolder &files,
     setCentralWidget(client);
     createSlots(client);
     createButtons(client);
+    createMenus();
     connectBoard();
     connectDrops();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/datafolder.h"
 #include "ui/focus.h"
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@ class ShelfList;
 class TodoBoard;
 class TodoLabel;
 class SlotEdit;
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -31,6 +33,8 @@ public:
     static constexpr qint16 InsertMode = 1;
     static constexpr qint16 OverwriteMode = 2;
     qint16 EditMode = InsertMode;
+    // -1 when the start-up window is skipped.
+    qint16 skipstartup = 0;
     // The slot last pressed with any mouse button.
     qint16 dragIndex = -1;
     static constexpr int DragEnter = 0;
@@ -56,6 +60,21 @@ public:
     void cmdTrash_DragOver(const QString &tag, int state);
     void cmdTrash_DragDrop(const QString &tag, int source);
 
+    // The menu bar.
+    void mnuEditDone_Click() { editFile(DataFile::Done); }
+    void mnuEditTrash_Click() { editFile(DataFile::Closet); }
+    void mnuEditSche_Click() { editFile(DataFile::Schedule); }
+    void mnuEditTel_Click() { editFile(DataFile::Tel); }
+    void mnuTypeEdit_Click();
+    void mnuJustQuit_Click();
+    void mnuQuit_Click();
+    void mnuStartup_Click();
+    void mnuInsert_click();
+    void mnuOVERWRITE_click();
+    void mnuRegEdit_Click();
+    void mnuTodoHelp_Click();
+    void mnuAbout_Click();
+
     void cmdSchedule_Click();
     void cmdTel_Click();
     void cmdDone_Click();
@@ -80,6 +99,11 @@ signals:
                            const QString &keys);
     // Save everything and end; the close box asks the same and never closes by itself.
     void quitRequested();
+    void quitWithoutSavingRequested();
+    // The user agreed to end the program and edit the file in the external editor.
+    void editFileRequested(DataFile file);
+    void typeEditRequested();
+    void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -87,6 +111,8 @@ protected:
 private:
     void createSlots(QWidget *client);
     void createButtons(QWidget *client);
+    void createMenus();
+    void editFile(DataFile file);
     QToolButton *pictureButton(QWidget *client, const char *name, const QString &caption,
                                int top);
     void connectBoard();
@@ -113,6 +139,11 @@ private:
     QGroupBox *Frame1 = nullptr;
     QLabel *lblDate = nullptr;
     QLabel *lblHint = nullptr;
+    QAction *mnuStartup = nullptr;
+    QAction *mnuInsert = nullptr;
+    QAction *mnuOverwrite = nullptr;
+    QAction *mnuRegEdit = nullptr;
+    QWidget *m_regEdit = nullptr;
     // The window's own hiding of an edit box is no focus loss of it.
     focus::QuietHider m_hider;
 };

@@ -55,7 +55,6 @@ frmPhoneChange::frmPhoneChange(frmTel &tel, PhoneBook &book, PhoneTypes &types,
     cmdOK = addButton(this, "cmdOK", QStringLiteral("OK"), 1080);
     cmdDelete = addButton(this, "cmdDelete", QStringLiteral("削除"), 2280);
     cmdCancel = addButton(this, "cmdCancel", QStringLiteral("キャンセル"), 3480);
-    cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmPhoneChange::cmdOK_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmPhoneChange::cmdDelete_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPhoneChange::cmdCancel_Click);

@@ -1,0 +1,134 @@
+// frmTodo: the menu bar and the editor registration dialog.
+#include "frmtodo.h"
+
+#include "frmregedit.h"
+#include "ui/prompter.h"
+
+#include <QMenuBar>
+
+namespace {
+
+QAction *entry(QMenu *menu, const char *name, const QString &caption, frmTodo *receiver,
+               void (frmTodo::*slot)())
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    QObject::connect(action, &QAction::triggered, receiver, slot);
+    return action;
+}
+
+QMenu *submenu(QMenu *parent, const char *name, const QString &caption)
+{
+    QMenu *menu = parent->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QMenu *topMenu(QMenuBar *bar, const char *name, const QString &caption)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+void frmTodo::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    QMenu *file = topMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    QMenu *edit = submenu(file, "mnuEdit", QStringLiteral("ｴﾃﾞｨﾀで編集"));
+    entry(edit, "mnuEditDone", QStringLiteral("やったこと"), this, &frmTodo::mnuEditDone_Click);
+    entry(edit, "mnuEditTrash", QStringLiteral("棚上げ項目"), this, &frmTodo::mnuEditTrash_Click);
+    entry(edit, "mnuEditSche", QStringLiteral("予定表"), this, &frmTodo::mnuEditSche_Click);
+    entry(edit, "mnuEditTel", QStringLiteral("電話帳"), this, &frmTodo::mnuEditTel_Click);
+    entry(file, "mnuTypeEdit", QStringLiteral("電話種類編集"), this, &frmTodo::mnuTypeEdit_Click);
+    entry(file, "mnuJustQuit", QStringLiteral("保存しないで終了"), this, &frmTodo::mnuJustQuit_Click);
+    entry(file, "mnuQuit", QStringLiteral("保存して終了(&Q)"), this, &frmTodo::mnuQuit_Click);
+
+    QMenu *option = topMenu(bar, "mnuOption", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    mnuStartup = entry(option, "mnuStartup", QStringLiteral("ｽﾀｰﾄ画面のｽｷｯﾌﾟ"), this,
+                       &frmTodo::mnuStartup_Click);
+    mnuStartup->setCheckable(true);
+    QMenu *mode = submenu(option, "mnuMode", QStringLiteral("ﾓｰﾄﾞ選択(&M)"));
+    mnuInsert = entry(mode, "mnuInsert", QStringLiteral("挿入ﾓｰﾄﾞ"), this, &frmTodo::mnuInsert_click);
+    mnuOverwrite = entry(mode, "mnuOverwrite", QStringLiteral("上書きﾓｰﾄﾞ"), this,
+                         &frmTodo::mnuOVERWRITE_click);
+    for (QAction *check : {mnuInsert, mnuOverwrite})
+        check->setCheckable(true);
+    mnuInsert->setChecked(true);
+    mnuRegEdit = entry(option, "mnuRegEdit", QStringLiteral("ｴﾃﾞｨﾀ登録"), this,
+                       &frmTodo::mnuRegEdit_Click);
+    mnuRegEdit->setEnabled(false); // the editor comes from pim.ini only
+
+    QMenu *window = topMenu(bar, "mnuWindow", QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
+    entry(window, "mnuTelWindow", QStringLiteral("電話帳"), this, &frmTodo::cmdTel_Click);
+    entry(window, "mnuScheWindow", QStringLiteral("予定表"), this, &frmTodo::cmdSchedule_Click);
+    entry(window, "mnuDoneWindow", QStringLiteral("やったこと"), this, &frmTodo::cmdDone_Click);
+    entry(window, "mnuClosetWindow", QStringLiteral("棚上げ"), this, &frmTodo::cmdTrash_Click);
+
+    QMenu *help = topMenu(bar, "mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    entry(help, "mnuTodoHelp", QStringLiteral("Kibanuﾍﾙﾌﾟ"), this, &frmTodo::mnuTodoHelp_Click);
+    entry(help, "mnuAbout", QStringLiteral("Kibanuについて"), this, &frmTodo::mnuAbout_Click);
+}
+
+void frmTodo::editFile(DataFile file)
+{
+    // The program ends before the editor runs, so a quit can never overwrite its work.
+    if (m_prompter.askOkCancel(
+            QStringLiteral("todoは一旦終了します。編集終了後に再起動して下さい。")))
+        emit editFileRequested(file);
+}
+
+void frmTodo::mnuTypeEdit_Click()
+{
+    emit typeEditRequested();
+}
+
+void frmTodo::mnuJustQuit_Click()
+{
+    if (m_prompter.askOkCancel(QStringLiteral("Todoを保存せずに終了して良いですか？")))
+        emit quitWithoutSavingRequested();
+}
+
+void frmTodo::mnuQuit_Click()
+{
+    cmdClose_Click();
+}
+
+void frmTodo::mnuStartup_Click()
+{
+    mnuStartup->setChecked(!mnuStartup->isChecked());
+    skipstartup = mnuStartup->isChecked() ? -1 : 0;
+}
+
+void frmTodo::mnuInsert_click()
+{
+    mnuInsert->setChecked(true);
+    mnuOverwrite->setChecked(false);
+    EditMode = InsertMode;
+}
+
+void frmTodo::mnuOVERWRITE_click()
+{
+    mnuInsert->setChecked(false);
+    mnuOverwrite->setChecked(true);
+    EditMode = OverwriteMode;
+}
+
+void frmTodo::mnuRegEdit_Click()
+{
+    if (!m_regEdit)
+        m_regEdit = new frmRegEdit(this);
+    m_regEdit->show();
+}
+
+void frmTodo::mnuTodoHelp_Click()
+{
+    cmdHelp_Click();
+}
+
+void frmTodo::mnuAbout_Click()
+{
+    emit aboutRequested();
+}
