@@ -98,8 +98,10 @@ void frmTodo::mnuQuit_Click()
 
 void frmTodo::mnuStartup_Click()
 {
-    mnuStartup->setChecked(!mnuStartup->isChecked());
-    skipstartup = mnuStartup->isChecked() ? -1 : 0;
+    // The value decides, not the tick: a check item has already ticked itself when the
+    // user chose it, and the start calls this without a click.
+    skipstartup = skipstartup == 0 ? -1 : 0;
+    mnuStartup->setChecked(skipstartup != 0);
 }
 
 void frmTodo::mnuInsert_click()

@@ -1,0 +1,64 @@
+#include "board/frmregedit.h"
+#include "common/apphelper.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+
+class BoardMenus : public AppTest {
+protected:
+    void SetUp() override { w = startBoard(); }
+    QAction *action(const char *name) { return w->findChild<QAction *>(QLatin1String(name)); }
+    frmTodo *w = nullptr;
+};
+
+} // namespace
+
+TEST_F(BoardMenus, checkItemsFollowTheOptions)
+{
+    EXPECT_TRUE(action("mnuInsert")->isChecked());
+    action("mnuOverwrite")->trigger();
+    EXPECT_EQ(w->EditMode, frmTodo::OverwriteMode);
+    EXPECT_FALSE(action("mnuInsert")->isChecked());
+    EXPECT_TRUE(action("mnuOverwrite")->isChecked());
+    action("mnuInsert")->trigger();
+    EXPECT_EQ(w->EditMode, frmTodo::InsertMode);
+    EXPECT_FALSE(action("mnuOverwrite")->isChecked());
+
+    action("mnuStartup")->trigger();
+    EXPECT_TRUE(action("mnuStartup")->isChecked());
+    EXPECT_EQ(w->skipstartup, -1);
+    action("mnuStartup")->trigger();
+    EXPECT_EQ(w->skipstartup, 0);
+    EXPECT_FALSE(action("mnuRegEdit")->isEnabled());
+}
+
+TEST_F(BoardMenus, endingEntriesAskFirst)
+{
+    QSignalSpy justQuit(w, &frmTodo::quitWithoutSavingRequested);
+    QSignalSpy edit(w, &frmTodo::editFileRequested);
+    prompter->answers = {false, true, false, true};
+    action("mnuJustQuit")->trigger();
+    action("mnuJustQuit")->trigger();
+    EXPECT_EQ(justQuit.count(), 1);
+    EXPECT_EQ(prompter->messages.value(0), QString::fromUtf8("Todoを保存せずに終了して良いですか？"));
+    action("mnuEditSche")->trigger();
+    action("mnuEditTel")->trigger();
+    ASSERT_EQ(edit.count(), 1);
+    EXPECT_EQ(edit.at(0).at(0).value<DataFile>(), DataFile::Tel);
+    EXPECT_EQ(prompter->messages.value(2),
+              QString::fromUtf8("todoは一旦終了します。編集終了後に再起動して下さい。"));
+}
+
+TEST_F(BoardMenus, registrationDialogOnlyCloses)
+{
+    w->mnuRegEdit_Click();
+    auto *dialog = w->findChild<frmRegEdit *>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->findChild<QPushButton *>("cmdCancel")->isDefault());
+    dialog->findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_FALSE(dialog->isVisible());
+}
