@@ -13,6 +13,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -30,8 +33,9 @@ frmTodo::frmTodo(TodoBoard &board, ShelfList &shelf, const DataFolder &files,
 {
     setObjectName(QStringLiteral("frmTodo"));
     setWindowTitle(QStringLiteral("Kibanu "));
+    // The window can be resized; the controls keep their places.
     auto *client = new QWidget(this);
-    client->setFixedSize(twips(7890), twips(5730));
+    client->setMinimumSize(twips(1500), twips(1500));
     setCentralWidget(client);
     createSlots(client);
     createButtons(client);
@@ -148,6 +152,30 @@ void frmTodo::showEditing(int i)
     const bool editing = m_board.isEditing(i);
     m_hider.setVisible(lblTodo[i], !editing);
     m_hider.setVisible(txtTodo[i], editing);
+}
+
+void frmTodo::placeWindow(int left, int top, int width)
+{
+    const int height = twips(DesignHeight) + menuBar()->sizeHint().height();
+    QRect place(twips(left), twips(top), std::max(twips(width), minimumWidth()), height);
+    const auto screens = QGuiApplication::screens();
+    // A place from another desk's screens could hide the window: then the corner.
+    if (std::none_of(screens.cbegin(), screens.cend(), [&](const QScreen *screen) {
+            return screen->availableGeometry().intersects(place);
+        }))
+        place.moveTopLeft({0, 0});
+    resize(place.size());
+    move(place.topLeft());
+}
+
+frmTodo::Place frmTodo::windowPlace() const
+{
+    return {x() * 15, y() * 15, width() * 15};
+}
+
+bool frmTodo::isNormalState() const
+{
+    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
 void frmTodo::Form_Load()

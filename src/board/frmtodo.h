@@ -40,6 +40,20 @@ public:
     static constexpr int DragEnter = 0;
     static constexpr int DragLeave = 1;
 
+    static constexpr int DesignHeight = 5730; // twips; the height is not stored
+
+    // The window's place in twips, as the settings keep it. A place off every screen
+    // becomes the top left corner.
+    void placeWindow(int left, int top, int width);
+    struct Place {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+    };
+    [[nodiscard]] Place windowPlace() const;
+    // Neither minimized nor maximized: only then is the place worth keeping.
+    [[nodiscard]] bool isNormalState() const;
+
     // The window's start steps before the loaders run: hidden, today's calendar page.
     void Form_Load();
     // Its steps after them: no slot open, today's date.
