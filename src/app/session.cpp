@@ -20,7 +20,13 @@ void Session::loadAll()
     m_files.noteRead(DataFile::Tel, m_phoneBook.loadPhoneBook(m_files.path(DataFile::Tel)));
 }
 
-Session::QuitResult Session::quitWithSaving()
+void Session::loadSettings()
+{
+    m_files.noteRead(DataFile::Ini, m_ini.load(m_files.path(DataFile::Ini)));
+    m_settings = readSettings(m_ini);
+}
+
+Session::QuitResult Session::quitWithSaving(bool windowNormal)
 {
     if (m_ended)
         return {};
@@ -33,6 +39,11 @@ Session::QuitResult Session::quitWithSaving()
     const std::pair<DataFile, Writer> writers[] = {
         {DataFile::Todo, [&](const QString &path) { return m_board.writeTodoList(path); }},
         {DataFile::Closet, [&](const QString &path) { return m_shelf.writeCloset(path); }},
+        {DataFile::Ini,
+         [&](const QString &path) {
+             writeSettings(m_ini, m_settings, windowNormal);
+             return m_ini.save(path);
+         }},
         {DataFile::Schedule,
          [&](const QString &path) { return m_schedule.writeForQuit(path, donePath, today); }},
         {DataFile::Tel, [&](const QString &path) { return m_phoneBook.writePhoneBook(path); }},

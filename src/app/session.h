@@ -6,7 +6,9 @@
 #include "phonebook/phonebook.h"
 #include "phonebook/phonetypes.h"
 #include "schedule/scheduletable.h"
+#include "settings.h"
 #include "text/datafolder.h"
+#include "text/profile.h"
 
 class Clock;
 
@@ -20,6 +22,9 @@ public:
     // and never written this run.
     void loadAll();
 
+    // pim.ini; a missing file or key gives the defaults.
+    void loadSettings();
+
     struct QuitResult {
         bool ok = true;
         DataFile failed = DataFile::Done; // the file that could not be written
@@ -29,7 +34,8 @@ public:
     // a failure it stops there with everything still in memory, and a later call goes
     // on without appending anything twice. After success the session has ended and
     // further calls write nothing.
-    QuitResult quitWithSaving();
+    // The window's place is written only while the window is in its normal state.
+    QuitResult quitWithSaving(bool windowNormal = true);
     [[nodiscard]] bool hasEnded() const { return m_ended; }
 
     [[nodiscard]] DataFolder &files() { return m_files; }
@@ -40,6 +46,7 @@ public:
     [[nodiscard]] ScheduleTable &schedule() { return m_schedule; }
     [[nodiscard]] PhoneBook &phoneBook() { return m_phoneBook; }
     [[nodiscard]] PhoneTypes &phoneTypes() { return m_phoneTypes; }
+    [[nodiscard]] Settings &settings() { return m_settings; }
 
 private:
     DataFolder m_files;
@@ -50,5 +57,7 @@ private:
     ScheduleTable m_schedule;
     PhoneBook m_phoneBook;
     PhoneTypes m_phoneTypes;
+    ProfileFile m_ini;
+    Settings m_settings;
     bool m_ended = false;
 };

@@ -1,0 +1,36 @@
+#include "frmhelp.h"
+
+#include "ui/twips.h"
+#include "ui/windows.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+frmHelp::frmHelp()
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Kibanuﾍﾙﾌﾟ"));
+    resize(twips(9000), twips(9000));
+    txtHelp = new QTextBrowser(this);
+    txtHelp->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp->setOpenExternalLinks(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(txtHelp);
+}
+
+bool frmHelp::showHelp(const QString &path, const QString &anchor)
+{
+    if (m_loaded != path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        txtHelp->setHtml(QString::fromUtf8(file.readAll()));
+        m_loaded = path;
+    }
+    if (!anchor.isEmpty())
+        txtHelp->scrollToAnchor(anchor);
+    windows::showModeless(*this);
+    return true;
+}
