@@ -29,6 +29,7 @@ TEST_F(AppTest, todayWindowComesBeforeTheBoard)
 {
     writeBytes(path("schedule.txt"),
                sjis(QString::fromUtf8("会議,12/7,13:00\r\n歯医者,2026/12/7,9:30\r\n明日,12/8,10:00\r\n")));
+    app->setSkipStartup(true);
     app->start();
     frmToday &today = app->todayWindow();
     ASSERT_TRUE(today.isVisible());
@@ -46,6 +47,7 @@ TEST_F(AppTest, threeAppointmentsTodayAreBusyAndNoneShowsNoWindow)
 {
     writeBytes(path("schedule.txt"),
                sjis(QString::fromUtf8("a,12/7,9:00\r\nb,12/7,\r\nc,12/7,11:00\r\n")));
+    app->setSkipStartup(true);
     app->start();
     frmToday &today = app->todayWindow();
     ASSERT_TRUE(today.isVisible());
