@@ -46,8 +46,6 @@ frmStartup::frmStartup()
 
 void frmStartup::tmrStartup_Timer()
 {
-    if (m_done)
-        return;
     const int n = m_tick;
     if (n <= 11) {
         const QPixmap *cycle[] = {&imgtodo1, &imgtodo2, &imgtodo3, &imgtodo2};
@@ -66,7 +64,8 @@ void frmStartup::tmrStartup_Timer()
 
 void frmStartup::closeEvent(QCloseEvent *event)
 {
-    // The close box ends the animation early; the board must come all the same.
+    // The close box ends the animation early; the board must come all the same, and only
+    // once, even when the window system's close request comes after the last tick.
     event->accept();
     if (m_done)
         return;

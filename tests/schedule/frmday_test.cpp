@@ -83,3 +83,19 @@ TEST_F(AppTest, quitWithoutAppointmentsTomorrowShowsNoWindow)
     EXPECT_TRUE(quit());
     EXPECT_FALSE(app->tomorrowWindow().isVisible());
 }
+
+// A hand-edited date that is no date is passed over; neither the start nor the quit stops.
+TEST_F(AppTest, unreadableDateIsSkippedByTheTodayAndTomorrowChecks)
+{
+    writeBytes(path("schedule.txt"),
+               sjis(QString::fromUtf8("壊れた,12/32,9:00\r\n会議,12/7,10:00\r\n")));
+    app->setSkipStartup(true);
+    app->start();
+    frmToday &today = app->todayWindow();
+    ASSERT_TRUE(today.isVisible());
+    EXPECT_EQ(lines(today), QStringList({QString::fromUtf8("10:00  会議")}));
+    today.cmdClose_Click();
+    EXPECT_TRUE(app->todoWindow()->isVisible());
+    EXPECT_TRUE(quit());
+    EXPECT_FALSE(app->tomorrowWindow().isVisible());
+}
