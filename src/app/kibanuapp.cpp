@@ -77,8 +77,9 @@ void KibanuApp::showAbout()
 {
     if (!m_aboutWindow) {
         m_aboutWindow = std::make_unique<frmAbout>();
+        // Once: a late close request to the old window must not unload a new one.
         connect(m_aboutWindow.get(), &frmAbout::unloaded, this,
-                [this] { m_aboutWindow.release()->deleteLater(); });
+                [this] { m_aboutWindow.release()->deleteLater(); }, Qt::SingleShotConnection);
     }
     windows::showModeless(*m_aboutWindow);
 }

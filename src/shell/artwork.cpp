@@ -23,24 +23,24 @@ void drawTick(QPainter &p, QPoint origin, int strokes)
 void drawPage(QPainter &p)
 {
     QPainterPath page;
-    page.moveTo(14, 8);
-    page.lineTo(60, 8);
-    page.lineTo(72, 20);
-    page.lineTo(72, 86);
-    page.lineTo(14, 86);
+    page.moveTo(8, 28);
+    page.lineTo(50, 28);
+    page.lineTo(62, 40);
+    page.lineTo(62, 92);
+    page.lineTo(8, 92);
     page.closeSubpath();
     p.setPen(QPen(QColor(90, 90, 90), 1));
     p.setBrush(Qt::white);
     p.drawPath(page);
     p.setBrush(QColor(215, 215, 215));
-    p.drawPolygon(QPolygon({QPoint(60, 8), QPoint(60, 20), QPoint(72, 20)}));
+    p.drawPolygon(QPolygon({QPoint(50, 28), QPoint(50, 40), QPoint(62, 40)}));
     for (int row = 0; row < 3; ++row) {
-        const int top = 26 + 20 * row;
+        const int top = 44 + 16 * row;
         p.setPen(QPen(QColor(60, 60, 60), 1));
         p.setBrush(Qt::white);
-        p.drawRect(20, top, 10, 10);
+        p.drawRect(14, top, 10, 10);
         p.setPen(QPen(QColor(150, 170, 210), 2));
-        p.drawLine(36, top + 6, 64, top + 6);
+        p.drawLine(30, top + 6, 56, top + 6);
     }
 }
 
@@ -48,7 +48,7 @@ void drawPencil(QPainter &p, QPointF tip)
 {
     p.save();
     p.translate(tip);
-    p.rotate(-50);
+    p.rotate(-40);
     p.setPen(QPen(QColor(70, 50, 20), 1));
     p.setBrush(QColor(235, 200, 150));
     p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(9, -4), QPointF(9, 4)}));
@@ -99,9 +99,9 @@ QPixmap todoFrame(int frame)
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     drawPage(p);
-    const QPoint box(20, 26);
+    const QPoint box(14, 44);
     // The pencil hovers, draws the first stroke, then the second.
-    const QPointF tips[] = {{24, 20}, {25.5, 34.5}, {31.5, 25.5}};
+    const QPointF tips[] = {{18, 38}, {19.5, 52.5}, {25.5, 43.5}};
     const int index = qBound(1, frame, 3) - 1;
     drawTick(p, box, index);
     drawPencil(p, tips[index]);

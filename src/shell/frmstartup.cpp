@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -27,13 +28,14 @@ frmStartup::frmStartup()
 {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Kibanu"));
-    setFixedSize(twips(4800), twips(2160));
-    imgTodo = pictureLabel(this, "imgTodo", imgtodo1, {twips(360), twips(360)});
+    setFixedSize(twips(5100), twips(2160));
+    move(screen()->availableGeometry().center() - rect().center());
+    imgTodo = pictureLabel(this, "imgTodo", imgtodo1, {twips(360), twips(240)});
     imgLogo = pictureLabel(this, "imgLogo", artwork::logo(), {twips(2160), twips(600)});
     imgLogo->hide();
     lblVersion = new QLabel(QStringLiteral("version 2.0 for Windows95/NT"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setGeometry(twipsRect(2160, 1200, 2520, 255));
+    lblVersion->setGeometry(twipsRect(2160, 1200, 2820, 255));
     lblVersion->setFont(pGothicFont());
     lblVersion->hide();
 

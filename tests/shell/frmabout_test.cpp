@@ -2,6 +2,7 @@
 #include "shell/frmabout.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QPointer>
 #include <QPushButton>
 
@@ -39,8 +40,12 @@ TEST_F(AppTest, aboutBoxIsOneWindowHiddenByItsButtonAndUnloadedByItsCloseBox)
     about->close();
     EXPECT_EQ(app->aboutWindow(), nullptr);
     app->showAbout(); // before the old one is even gone: a new one, never the closing one
-    ASSERT_NE(app->aboutWindow(), nullptr);
-    EXPECT_NE(app->aboutWindow(), about.data());
+    frmAbout *fresh = app->aboutWindow();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_NE(fresh, about.data());
+    QCloseEvent late; // the window system's late request to the old one
+    QCoreApplication::sendEvent(about, &late);
+    EXPECT_EQ(app->aboutWindow(), fresh);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(about.isNull());
     EXPECT_TRUE(app->aboutWindow()->isVisible());
