@@ -9,6 +9,8 @@
 #include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
 #include "session.h"
+#include "shell/frmabout.h"
+#include "shell/frmstartup.h"
 #include "text/clock.h"
 #include "ui/prompter.h"
 #include "ui/windows.h"
@@ -31,27 +33,56 @@ void KibanuApp::start()
                                        m_session->files(), *m_clock, *m_prompter);
     connectBoard();
     m_todo->Form_Load();
-    m_session->loadAll();
-    // Today's appointments first; the board waits until their window is closed.
+    m_session->loadThroughSchedule();
+    // The schedule loader ends with today's appointments; the start waits for their window.
     const QDate today = m_clock->today();
-    if (!todayWindow().showLines(m_session->schedule().reminderLines(today, today)))
+    frmToday &todayList = todayWindow();
+    if (todayList.showLines(m_session->schedule().reminderLines(today, today)))
+        connect(&todayList, &frmDay::closed, this, &KibanuApp::continueStart,
+                Qt::SingleShotConnection);
+    else
+        continueStart();
+}
+
+void KibanuApp::continueStart()
+{
+    m_session->loadPhoneFiles();
+    m_todo->showLoaded();
+    if (m_skipStartup) {
         showBoard();
+        return;
+    }
+    // Shown only now, so it never stands over the modal today window.
+    m_startupWindow = std::make_unique<frmStartup>();
+    connect(m_startupWindow.get(), &frmStartup::boardRequested, this, [this] {
+        showBoard();
+        m_startupWindow.release()->deleteLater(); // it is still in its close event
+    });
+    windows::showModeless(*m_startupWindow);
 }
 
 void KibanuApp::showBoard()
 {
-    m_todo->showLoaded();
-    m_todo->show();
+    windows::showModeless(*m_todo);
     reportUnreadable();
 }
 
 frmToday &KibanuApp::todayWindow()
 {
-    if (!m_todayWindow) {
+    if (!m_todayWindow)
         m_todayWindow = std::make_unique<frmToday>();
-        connect(m_todayWindow.get(), &frmDay::closed, this, &KibanuApp::showBoard);
-    }
     return *m_todayWindow;
+}
+
+void KibanuApp::showAbout()
+{
+    if (!m_aboutWindow) {
+        m_aboutWindow = std::make_unique<frmAbout>();
+        // Once: a late close request to the old window must not unload a new one.
+        connect(m_aboutWindow.get(), &frmAbout::unloaded, this,
+                [this] { m_aboutWindow.release()->deleteLater(); }, Qt::SingleShotConnection);
+    }
+    windows::showModeless(*m_aboutWindow);
 }
 
 frmTomorrow &KibanuApp::tomorrowWindow()

@@ -16,6 +16,8 @@ class frmTodo;
 class frmTrash;
 class frmTypeEdit;
 class frmADDphone;
+class frmAbout;
+class frmStartup;
 
 // The composition root: the session, the clock and the prompter, and the windows, each
 // created on first use with what it shows and uses, and connected here.
@@ -25,8 +27,14 @@ public:
               std::unique_ptr<Prompter> prompter);
     ~KibanuApp() override;
 
-    // The start: the board's first steps, the loaders, the board shown, then one report
-    // of the files that could not be read.
+    // Whether the start skips the start-up window and shows the board at once; it is
+    // shown unless this is set before start().
+    void setSkipStartup(bool skip) { m_skipStartup = skip; }
+
+    // The start: the board's first steps, the loaders of todo.txt, closet.txt and
+    // schedule.txt, today's appointments (the start waits until their window is closed),
+    // the loaders of type.txt and tel.txt, the start-up window or the board at once, and
+    // with the board one report of the files that could not be read.
     void start();
 
     // Saves everything and ends the program; after a failed save the user is told and
@@ -44,11 +52,20 @@ public:
     [[nodiscard]] frmTomorrow &tomorrowWindow();
     // The add-to-phone-book dialog, which lives with the phone book window.
     [[nodiscard]] frmADDphone &addPhoneDialog();
+    // The start-up window while it plays, otherwise null.
+    [[nodiscard]] frmStartup *startupWindow() { return m_startupWindow.get(); }
+
+    // Shows the About box, not modal: the open one brought forward, or a new one.
+    void showAbout();
+    // The About box while it is loaded (shown or hidden by 閉じる), otherwise null.
+    [[nodiscard]] frmAbout *aboutWindow() { return m_aboutWindow.get(); }
 
 private:
     void connectBoard();
     void reportUnreadable();
-    // The start after the today window: the board, then the report.
+    // The start after the today window: the last loaders, then the start-up window or
+    // the board.
+    void continueStart();
     void showBoard();
     void end();
 
@@ -63,4 +80,7 @@ private:
     std::unique_ptr<frmTypeEdit> m_typeEditWindow;
     std::unique_ptr<frmToday> m_todayWindow;
     std::unique_ptr<frmTomorrow> m_tomorrowWindow;
+    std::unique_ptr<frmStartup> m_startupWindow;
+    std::unique_ptr<frmAbout> m_aboutWindow;
+    bool m_skipStartup = false;
 };

@@ -10,12 +10,16 @@ Session::Session(const QString &programFolder, const Clock &clock)
 {
 }
 
-void Session::loadAll()
+void Session::loadThroughSchedule()
 {
     m_files.noteRead(DataFile::Todo, m_board.loadTodoList(m_files.path(DataFile::Todo)));
     m_files.noteRead(DataFile::Closet, m_shelf.loadCloset(m_files.path(DataFile::Closet)));
     m_files.noteRead(DataFile::Schedule,
                      m_schedule.loadSchedule(m_files.path(DataFile::Schedule), m_clock.today()));
+}
+
+void Session::loadPhoneFiles()
+{
     m_files.noteRead(DataFile::Type, m_phoneTypes.loadPhoneTypes(m_files.path(DataFile::Type)));
     m_files.noteRead(DataFile::Tel, m_phoneBook.loadPhoneBook(m_files.path(DataFile::Tel)));
 }

@@ -18,9 +18,11 @@ class Session {
 public:
     Session(const QString &programFolder, const Clock &clock);
 
-    // Runs every loader in order. A file that exists but cannot be read is remembered
-    // and never written this run.
-    void loadAll();
+    // The loaders of the start in two runs, with the today check between them: todo.txt,
+    // closet.txt and schedule.txt, then type.txt and tel.txt. A file that exists but
+    // cannot be read is remembered and never written this run.
+    void loadThroughSchedule();
+    void loadPhoneFiles();
 
     // pim.ini; a missing file or key gives the defaults.
     void loadSettings();

@@ -26,8 +26,10 @@ protected:
 
     QString path(const char *name) const { return QDir(dir.path()).filePath(name); }
 
+    // Starts straight onto the board, without the start-up window.
     frmTodo *startBoard()
     {
+        app->setSkipStartup(true);
         app->start();
         frmTodo *w = app->todoWindow();
         w->activateWindow();

@@ -29,6 +29,7 @@ TEST_F(AppTest, todayWindowComesBeforeTheBoard)
 {
     writeBytes(path("schedule.txt"),
                sjis(QString::fromUtf8("会議,12/7,13:00\r\n歯医者,2026/12/7,9:30\r\n明日,12/8,10:00\r\n")));
+    app->setSkipStartup(true);
     app->start();
     frmToday &today = app->todayWindow();
     ASSERT_TRUE(today.isVisible());
@@ -46,6 +47,7 @@ TEST_F(AppTest, threeAppointmentsTodayAreBusyAndNoneShowsNoWindow)
 {
     writeBytes(path("schedule.txt"),
                sjis(QString::fromUtf8("a,12/7,9:00\r\nb,12/7,\r\nc,12/7,11:00\r\n")));
+    app->setSkipStartup(true);
     app->start();
     frmToday &today = app->todayWindow();
     ASSERT_TRUE(today.isVisible());
@@ -78,6 +80,22 @@ TEST_F(AppTest, quitWithoutAppointmentsTomorrowShowsNoWindow)
 {
     writeBytes(path("schedule.txt"), sjis(QString::fromUtf8("明後日,12/9,10:00\r\n")));
     startBoard();
+    EXPECT_TRUE(quit());
+    EXPECT_FALSE(app->tomorrowWindow().isVisible());
+}
+
+// A hand-edited date that is no date is passed over; neither the start nor the quit stops.
+TEST_F(AppTest, unreadableDateIsSkippedByTheTodayAndTomorrowChecks)
+{
+    writeBytes(path("schedule.txt"),
+               sjis(QString::fromUtf8("壊れた,12/32,9:00\r\n会議,12/7,10:00\r\n")));
+    app->setSkipStartup(true);
+    app->start();
+    frmToday &today = app->todayWindow();
+    ASSERT_TRUE(today.isVisible());
+    EXPECT_EQ(lines(today), QStringList({QString::fromUtf8("10:00  会議")}));
+    today.cmdClose_Click();
+    EXPECT_TRUE(app->todoWindow()->isVisible());
     EXPECT_TRUE(quit());
     EXPECT_FALSE(app->tomorrowWindow().isVisible());
 }
