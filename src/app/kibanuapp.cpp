@@ -8,21 +8,27 @@
 #include "phonebook/frmtypeedit.h"
 #include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
+#include "externaleditor.h"
 #include "session.h"
+#include "shell/frmhelp.h"
 #include "shell/frmabout.h"
 #include "shell/frmstartup.h"
 #include "text/clock.h"
 #include "ui/prompter.h"
+#include "ui/twips.h"
 #include "ui/windows.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
 #include <QIcon>
 
 KibanuApp::KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
                      std::unique_ptr<Prompter> prompter)
-    : m_clock(std::move(clock)), m_prompter(std::move(prompter)),
+    : m_programFolder(programFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
       m_session(std::make_unique<Session>(programFolder, *m_clock))
 {
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 KibanuApp::~KibanuApp() = default;
@@ -48,7 +54,16 @@ void KibanuApp::continueStart()
 {
     m_session->loadPhoneFiles();
     m_todo->showLoaded();
-    if (m_skipStartup) {
+    m_session->loadSettings();
+    const Settings &settings = m_session->settings();
+    m_todo->placeWindow(settings.left, settings.top, settings.width);
+    if (settings.skipstartup != 0)
+        m_todo->mnuStartup_Click();
+    if (settings.editMode == Settings::OverwriteMode)
+        m_todo->mnuOVERWRITE_click();
+    else
+        m_todo->mnuInsert_click();
+    if (m_skipStartup || m_todo->skipstartup == -1) {
         showBoard();
         return;
     }
@@ -107,6 +122,16 @@ void KibanuApp::connectBoard()
     connect(m_todo.get(), &frmTodo::trashWindowRequested, this,
             [this] { windows::showModeless(trashWindow()); });
     connect(m_todo.get(), &frmTodo::quitRequested, this, &KibanuApp::quitWithSaving);
+    connect(m_todo.get(), &frmTodo::quitWithoutSavingRequested, this,
+            &KibanuApp::quitWithoutSaving);
+    connect(m_todo.get(), &frmTodo::editFileRequested, this, &KibanuApp::editInExternalEditor);
+    connect(m_todo.get(), &frmTodo::typeEditRequested, this, [this] {
+        windows::showModeless(typeEditWindow());
+        typeEditWindow().open();
+    });
+    connect(m_todo.get(), &frmTodo::aboutRequested, this, &KibanuApp::showAbout);
+    connect(m_todo.get(), &frmTodo::helpRequested, this,
+            [this] { showHelp(m_todo->objectName()); });
     connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this,
             [this](int slot, const QString &text, const QString &date, const QString &time,
                    const QString &event) {
@@ -181,6 +206,11 @@ frmTrash &KibanuApp::trashWindow()
 
 void KibanuApp::reportUnreadable()
 {
+    const QStringList &utf8 = m_session->files().utf8Files();
+    if (!utf8.isEmpty())
+        m_prompter->inform(QStringLiteral("次のファイルは UTF-8 で保存されていました。\n%1\n\n"
+                                          "終了時に Shift-JIS（CP932）で保存します。")
+                               .arg(utf8.join(QLatin1Char('\n'))));
     const QStringList &reasons = m_session->files().unreadableReasons();
     if (reasons.isEmpty())
         return;
@@ -193,7 +223,25 @@ void KibanuApp::quitWithSaving()
 {
     if (m_session->hasEnded())
         return; // already saved; the tomorrow window may still be open
-    const Session::QuitResult result = m_session->quitWithSaving();
+    Settings &settings = m_session->settings();
+    const bool normal = m_todo && m_todo->isNormalState();
+    if (m_todo) {
+        if (normal) {
+            // Twips to pixels and back would lose the stored value's last digits: a value
+            // that still gives the window's pixel stays as it was.
+            const frmTodo::Place place = m_todo->windowPlace();
+            const auto keep = [](int &stored, int now) {
+                if (twips(stored) != twips(now))
+                    stored = now;
+            };
+            keep(settings.left, place.left);
+            keep(settings.top, place.top);
+            keep(settings.width, place.width);
+        }
+        settings.editMode = m_todo->EditMode;
+        settings.skipstartup = m_todo->skipstartup;
+    }
+    const Session::QuitResult result = m_session->quitWithSaving(normal);
     if (!result.ok) {
         m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2\n\n"
                                           "終了を取り消します。データはまだ失われていません。")
@@ -208,7 +256,49 @@ void KibanuApp::quitWithSaving()
         end();
 }
 
+void KibanuApp::quitWithoutSaving()
+{
+    end();
+}
+
+void KibanuApp::editInExternalEditor(DataFile file)
+{
+    const EditorCommand command =
+        editorCommand(m_session->settings().editor, m_session->files().path(file));
+    QString error;
+    if (!startEditor(command, error)) {
+        // Nothing was written: the program goes on as it was.
+        m_prompter->inform(QStringLiteral("エディタ「%1」を起動できませんでした。\n%2")
+                               .arg(command.program, error));
+        return;
+    }
+    end();
+}
+
+void KibanuApp::showHelp(const QString &anchor)
+{
+    if (!m_helpWindow)
+        m_helpWindow = std::make_unique<frmHelp>();
+    const QString path = QDir(m_programFolder).filePath(QStringLiteral("Kibanu.hlp"));
+    if (!m_helpWindow->showHelp(path, anchor))
+        m_prompter->inform(QStringLiteral("ヘルプファイルを開けませんでした。\n%1")
+                               .arg(QDir::toNativeSeparators(path)));
+}
+
+bool KibanuApp::eventFilter(QObject *watched, QEvent *event)
+{
+    // F1 in any of the program's windows opens the help where that window is described.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1
+        && watched->isWidgetType()) {
+        const QWidget *window = static_cast<QWidget *>(watched)->window();
+        showHelp(window->objectName());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void KibanuApp::end()
 {
+    m_ended = true;
     QCoreApplication::exit(0);
 }

@@ -18,6 +18,8 @@ class frmTypeEdit;
 class frmADDphone;
 class frmAbout;
 class frmStartup;
+class frmHelp;
+enum class DataFile;
 
 // The composition root: the session, the clock and the prompter, and the windows, each
 // created on first use with what it shows and uses, and connected here.
@@ -55,10 +57,25 @@ public:
     // The start-up window while it plays, otherwise null.
     [[nodiscard]] frmStartup *startupWindow() { return m_startupWindow.get(); }
 
+    // Ends the program at once; nothing is written, not even pim.ini.
+    void quitWithoutSaving();
+    // Hands the file to the external editor and ends without saving, so the editor's
+    // changes are never overwritten; when the editor cannot be started, says so and
+    // goes on.
+    void editInExternalEditor(DataFile file);
+    // The help window at the part that describes the window of that name.
+    void showHelp(const QString &anchor);
+    [[nodiscard]] frmHelp *helpWindow() { return m_helpWindow.get(); }
+    // True once the program has been told to end.
+    [[nodiscard]] bool hasEnded() const { return m_ended; }
+
     // Shows the About box, not modal: the open one brought forward, or a new one.
     void showAbout();
     // The About box while it is loaded (shown or hidden by 閉じる), otherwise null.
     [[nodiscard]] frmAbout *aboutWindow() { return m_aboutWindow.get(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectBoard();
@@ -69,6 +86,7 @@ private:
     void showBoard();
     void end();
 
+    QString m_programFolder;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<Session> m_session;
@@ -82,5 +100,7 @@ private:
     std::unique_ptr<frmTomorrow> m_tomorrowWindow;
     std::unique_ptr<frmStartup> m_startupWindow;
     std::unique_ptr<frmAbout> m_aboutWindow;
+    std::unique_ptr<frmHelp> m_helpWindow;
     bool m_skipStartup = false;
+    bool m_ended = false;
 };

@@ -1,0 +1,161 @@
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "schedule/frmday.h"
+#include "phonebook/frmtel.h"
+#include "shell/frmhelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+namespace {
+
+QByteArray golden(const QString &name)
+{
+    return readBytes(QStringLiteral(KIBANU_TEST_DATA "/ini/%1").arg(name));
+}
+
+// The real start: the settings decide about the start-up window.
+class Shell : public AppTest {
+protected:
+    frmTodo *startAsUsers()
+    {
+        app->start();
+        return app->todoWindow();
+    }
+    bool ticked(const char *name)
+    {
+        return app->todoWindow()->findChild<QAction *>(QLatin1String(name))->isChecked();
+    }
+};
+
+} // namespace
+
+TEST_F(Shell, firstStartShowsTheStartupWindowAndWritesEveryKey)
+{
+    frmTodo *w = startAsUsers();
+    EXPECT_NE(app->startupWindow(), nullptr);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->pos(), QPoint(0, 0));
+    EXPECT_EQ(w->width(), 533); // 8000 twips
+    EXPECT_TRUE(ticked("mnuInsert"));
+    EXPECT_TRUE(quit());
+    EXPECT_EQ(readBytes(path("pim.ini")), golden("first.expected.ini"));
+}
+
+TEST_F(Shell, storedOptionsAreAppliedAndWrittenBackAsTheProgramKnowsThem)
+{
+    writeBytes(path("pim.ini"), "[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9000\r\n"
+                                "EditMode=2\r\nskipstartup=5\r\n");
+    frmTodo *w = startAsUsers();
+    EXPECT_EQ(app->startupWindow(), nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(ticked("mnuStartup"));
+    EXPECT_TRUE(ticked("mnuOverwrite"));
+    EXPECT_EQ(w->EditMode, frmTodo::OverwriteMode);
+    EXPECT_EQ(w->width(), 600);
+    w->mnuInsert_click();
+    w->move(200, 100);
+    EXPECT_TRUE(quit());
+    EXPECT_EQ(readBytes(path("pim.ini")),
+              QByteArray("[Pim]\r\nLeft= 3000\r\nTop= 1500\r\nWidth= 9000\r\nEditMode= 1\r\n"
+                         "skipstartup=-1\r\neditor=c:\\windows\\notepad.exe\r\n"));
+}
+
+TEST_F(Shell, aMaximizedWindowKeepsItsStoredPlace)
+{
+    writeBytes(path("pim.ini"), "[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9000\r\n");
+    frmTodo *w = startBoard();
+    w->showMaximized();
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(readBytes(path("pim.ini")).startsWith("[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9000\r\n"));
+}
+
+TEST_F(Shell, quitWithoutSavingWritesNothing)
+{
+    writeBytes(path("todo.txt"), "old\r\n");
+    frmTodo *w = startBoard();
+    board().setText(0, QStringLiteral("moved"));
+    prompter->answers = {true};
+    w->mnuJustQuit_Click();
+    EXPECT_TRUE(app->hasEnded());
+    EXPECT_EQ(readBytes(path("todo.txt")), QByteArray("old\r\n"));
+    EXPECT_FALSE(QFile::exists(path("pim.ini")));
+}
+
+TEST_F(Shell, editorGetsTheFileAndTheProgramEndsUnsavedOrStaysWhenItCannotStart)
+{
+    QTemporaryDir place(QStringLiteral("/tmp/ke-XXXXXX")); // the path must fit the 29 bytes
+    ASSERT_TRUE(QDir(place.path()).mkdir("my ed"));
+    const QString editor = QDir(place.path()).filePath("my ed/e");
+    const QString record = QDir(place.path()).filePath("args");
+    writeBytes(editor, "#!/bin/sh\nprintf '%s|' \"$@\" > \"" + record.toUtf8() + "\"\n");
+    QFile::setPermissions(editor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeBytes(path("pim.ini"), "[Pim]\r\nEditor=" + editor.toUtf8() + "x\r\n");
+    writeBytes(path("todo.txt"), "old\r\n");
+    frmTodo *w = startBoard();
+    board().setText(0, QStringLiteral("changed"));
+
+    prompter->answers = {true};
+    w->mnuEditTel_Click(); // "...ex" does not exist
+    EXPECT_FALSE(app->hasEnded());
+    EXPECT_TRUE(prompter->messages.last().contains(editor + "x"));
+
+    app->session().settings().editor = editor;
+    prompter->answers = {true};
+    w->mnuEditTel_Click();
+    EXPECT_TRUE(app->hasEnded());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(record) && QFile(record).size() > 0; }));
+    EXPECT_EQ(readBytes(record), path("tel.txt").toUtf8() + "|");
+    EXPECT_EQ(readBytes(path("todo.txt")), QByteArray("old\r\n"));
+    EXPECT_FALSE(QFile::exists(path("pim.ini")) && readBytes(path("pim.ini")).contains("Left"));
+}
+
+TEST_F(Shell, f1InAnyWindowOpensTheHelpWhereThatWindowIsDescribed)
+{
+    frmTodo *w = startBoard();
+    QTest::keyClick(w, Qt::Key_F1);
+    EXPECT_TRUE(!app->helpWindow() || !app->helpWindow()->isVisible());
+    EXPECT_TRUE(prompter->messages.value(0).contains("Kibanu.hlp"));
+
+    QByteArray help = "<html><body><a name=\"frmTodo\">board</a>";
+    for (int i = 0; i < 300; ++i)
+        help += "<p>filler</p>";
+    help += "<a name=\"frmTel\">phone book</a><p>電話帳の説明</p></body></html>";
+    writeBytes(path("Kibanu.hlp"), help);
+    QWidget &tel = app->telWindow();
+    tel.show();
+    QTest::keyClick(&tel, Qt::Key_F1);
+    ASSERT_NE(app->helpWindow(), nullptr);
+    EXPECT_TRUE(app->helpWindow()->isVisible());
+    auto *browser = app->helpWindow()->findChild<QTextBrowser *>();
+    EXPECT_TRUE(browser->toPlainText().contains(QString::fromUtf8("電話帳の説明")));
+    EXPECT_GT(browser->verticalScrollBar()->value(), 0); // at the phone book's part
+}
+
+// The traced event: typed on the board, filed in the schedule, shown on its day.
+TEST_F(Shell, aTypedAppointmentReachesTheScheduleAndIsShownOnItsDay)
+{
+    clock->set(QDateTime(QDate(2026, 9, 1), QTime(9, 0)));
+    frmTodo *w = startBoard();
+    QTest::mouseDClick(w->findChild<QWidget *>("lblTodo_0"), Qt::LeftButton);
+    auto *box = w->findChild<QLineEdit *>("txtTodo_0");
+    box->setText(QString::fromUtf8("9/20 10:00 歯医者"));
+    prompter->answers = {true};
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(readBytes(path("schedule.txt")).startsWith(sjis(QString::fromUtf8("歯医者,9/20,10:00"))));
+
+    auto clock2 = std::make_unique<FakeClock>(QDateTime(QDate(2026, 9, 20), QTime(8, 0)));
+    KibanuApp again(dir.path(), std::move(clock2), std::make_unique<ScriptedPrompter>());
+    again.setSkipStartup(true);
+    again.start();
+    auto *today = again.todayWindow().findChild<QListView *>("lstSchedule");
+    ASSERT_TRUE(again.todayWindow().isVisible());
+    EXPECT_EQ(today->model()->index(0, 0).data().toString(), QString::fromUtf8("10:00  歯医者"));
+}
