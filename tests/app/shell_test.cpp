@@ -2,6 +2,8 @@
 #include "common/testfiles.h"
 #include "schedule/frmday.h"
 #include "phonebook/frmtel.h"
+#include "phonebook/frmtypeedit.h"
+#include "shell/frmabout.h"
 #include "shell/frmhelp.h"
 
 #include <QAction>
@@ -158,4 +160,16 @@ TEST_F(Shell, aTypedAppointmentReachesTheScheduleAndIsShownOnItsDay)
     auto *today = again.todayWindow().findChild<QListView *>("lstSchedule");
     ASSERT_TRUE(again.todayWindow().isVisible());
     EXPECT_EQ(today->model()->index(0, 0).data().toString(), QString::fromUtf8("10:00  歯医者"));
+}
+
+TEST_F(Shell, aPlaceOffEveryScreenBecomesTheCornerAndMenusOpenTheirWindows)
+{
+    writeBytes(path("pim.ini"), "[Pim]\r\nLeft= 900000\r\nTop= 900000\r\n");
+    frmTodo *w = startBoard();
+    EXPECT_EQ(w->pos(), QPoint(0, 0));
+    w->findChild<QAction *>("mnuTypeEdit")->trigger();
+    EXPECT_TRUE(app->typeEditWindow().isVisible());
+    w->findChild<QAction *>("mnuAbout")->trigger();
+    ASSERT_NE(app->aboutWindow(), nullptr);
+    EXPECT_TRUE(app->aboutWindow()->isVisible());
 }
