@@ -173,3 +173,14 @@ TEST_F(Shell, aPlaceOffEveryScreenBecomesTheCornerAndMenusOpenTheirWindows)
     ASSERT_NE(app->aboutWindow(), nullptr);
     EXPECT_TRUE(app->aboutWindow()->isVisible());
 }
+
+TEST_F(Shell, aFileSavedAsUtf8IsToldOnceAndSavedInCp932)
+{
+    writeBytes(path("todo.txt"), QString::fromUtf8("会議の準備\r\n").toUtf8());
+    startBoard();
+    EXPECT_EQ(board().text(0), QString::fromUtf8("会議の準備"));
+    ASSERT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(prompter->messages.at(0).contains("todo.txt"));
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(readBytes(path("todo.txt")).startsWith(sjis(QString::fromUtf8("会議の準備\r\n"))));
+}
