@@ -44,9 +44,33 @@ bool isJapanese(char32_t c)
                        [c](const auto &r) { return c >= r.first && c <= r.second; });
 }
 
-std::optional<QString> asUtf8(const QByteArray &bytes)
+// Whether the bytes can be UTF-8 made of ASCII and three- or four-byte characters only.
+// Stops at the first byte that cannot: a CP932 file is told at its first Japanese
+// character, without decoding the rest.
+bool mayBeJapaneseUtf8(const QByteArray &bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char lead = p[i];
+        const int length = lead < 0x80 ? 1 : lead >= 0xE0 && lead <= 0xF4 ? (lead < 0xF0 ? 3 : 4) : 0;
+        if (length == 0 || i + length > n)
+            return false;
+        for (int k = 1; k < length; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<QString> utf8Text(const QByteArray &bytes)
 {
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (!bom && !mayBeJapaneseUtf8(bytes))
+        return std::nullopt;
     const QByteArray body = bom ? bytes.mid(3) : bytes;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(body);
@@ -65,12 +89,10 @@ std::optional<QString> asUtf8(const QByteArray &bytes)
     return anyJapanese ? std::optional(text) : std::nullopt;
 }
 
-} // namespace
-
 TextFileRead decodeTextFile(const QByteArray &bytes)
 {
     TextFileRead result;
-    if (const auto utf8 = asUtf8(bytes)) {
+    if (const auto utf8 = utf8Text(bytes)) {
         result.text = *utf8;
         result.utf8 = true;
         if (const cp932::Encoded back = cp932::encode(result.text); !back.ok) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Data files: CP932 text, CR LF line ends, no header, no quoting.
 
 struct TextFileRead {
@@ -18,6 +20,8 @@ struct TextFileRead {
 // the text must be one that CP932 can hold, or the file is unreadable.
 [[nodiscard]] TextFileRead readTextFile(const QString &path);
 [[nodiscard]] TextFileRead decodeTextFile(const QByteArray &bytes);
+// The text, when the bytes are UTF-8 by that rule.
+[[nodiscard]] std::optional<QString> utf8Text(const QByteArray &bytes);
 
 struct WriteResult {
     bool ok = true;

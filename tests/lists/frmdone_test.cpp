@@ -74,6 +74,25 @@ TEST(DoneList, showsLinesWithBytesThatAreNotCp932)
               QStringList({"2026/12/01ok", QString::fromUtf8("bad\uFFFDhere"), QString::fromUtf8("cut\uFFFD")}));
 }
 
+// A desktop editor may have saved it as UTF-8: shown as such, and made CP932 before a
+// line is appended, so the file never holds two encodings.
+TEST(DoneList, utf8DoneLogIsShownAndBecomesCp932BeforeAnAppend)
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("done.txt");
+    writeBytes(file, QString::fromUtf8("2026/12/01会議\r\n2026/12/02資料").toUtf8());
+    DoneList list;
+    list.loadDone(file);
+    EXPECT_EQ(list.stringList(), QStringList({QString::fromUtf8("2026/12/01会議"),
+                                              QString::fromUtf8("2026/12/02資料")}));
+    ASSERT_TRUE(addToDone(file, QString::fromUtf8("電話"), "2026/12/07").ok);
+    EXPECT_EQ(readBytes(file),
+              sjis(QString::fromUtf8("2026/12/01会議\r\n2026/12/02資料\r\n2026/12/07電話\r\n")));
+
+    ASSERT_TRUE(addToDone(file, "x", "2026/12/08").ok); // CP932 now: only appended
+    EXPECT_TRUE(readBytes(file).endsWith("2026/12/08x\r\n"));
+}
+
 TEST(DoneWindowAlone, doneFileThatCannotBeReadIsToldWhenTheWindowOpens)
 {
     QTemporaryDir dir;
