@@ -135,6 +135,8 @@ private:
     // Offers a committed text to the schedule or the phone book.
     void analyseCommit(int index);
     void setHint(const QString &hint);
+    // The hint of a button that takes a dragged to-do: on while over it, off after.
+    void buttonDragOver(const QString &tag, int state, const QString &hint);
 
     TodoBoard &m_board;
     ShelfList &m_shelf;

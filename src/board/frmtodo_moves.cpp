@@ -99,12 +99,17 @@ void frmTodo::lblTodo_DragDrop(int target, const QString &tag, int source)
     setHint(QString());
 }
 
-void frmTodo::cmdDone_DragOver(const QString &tag, int state)
+void frmTodo::buttonDragOver(const QString &tag, int state, const QString &hint)
 {
     if (state == DragLeave)
         setHint(QString());
     else if (state == DragEnter && tag == todoLabel)
-        setHint(QStringLiteral("終わった用件をやったことに移動します"));
+        setHint(hint);
+}
+
+void frmTodo::cmdDone_DragOver(const QString &tag, int state)
+{
+    buttonDragOver(tag, state, QStringLiteral("終わった用件をやったことに移動します"));
 }
 
 void frmTodo::cmdDone_DragDrop(const QString &tag, int source)
@@ -122,10 +127,7 @@ void frmTodo::cmdDone_DragDrop(const QString &tag, int source)
 
 void frmTodo::cmdTrash_DragOver(const QString &tag, int state)
 {
-    if (state == DragLeave)
-        setHint(QString());
-    else if (state == DragEnter && tag == todoLabel)
-        setHint(QStringLiteral("用件を棚上げします"));
+    buttonDragOver(tag, state, QStringLiteral("用件を棚上げします"));
 }
 
 void frmTodo::cmdTrash_DragDrop(const QString &tag, int source)
