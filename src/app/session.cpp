@@ -39,6 +39,7 @@ Session::QuitResult Session::quitWithSaving(bool windowNormal)
     // Appending never harms what done.txt already holds, so the commit always runs.
     if (const WriteResult done = m_board.commitForQuit(jdate::shortDate(today), donePath); !done.ok)
         return {false, DataFile::Done, done.error};
+    DataFile failing = DataFile::Done;
     using Writer = std::function<WriteResult(const QString &path)>;
     const std::pair<DataFile, Writer> writers[] = {
         {DataFile::Todo, [&](const QString &path) { return m_board.writeTodoList(path); }},
@@ -49,16 +50,25 @@ Session::QuitResult Session::quitWithSaving(bool windowNormal)
              return m_ini.save(path);
          }},
         {DataFile::Schedule,
-         [&](const QString &path) { return m_schedule.writeForQuit(path, donePath, today); }},
+         [&](const QString &path) {
+             // The past entries go to done.txt first: a failure there is done.txt's.
+             if (const WriteResult handed = m_schedule.handPastToDone(donePath, today);
+                 !handed.ok) {
+                 failing = DataFile::Done;
+                 return handed;
+             }
+             return m_schedule.writeForQuit(path, donePath, today);
+         }},
         {DataFile::Tel, [&](const QString &path) { return m_phoneBook.writePhoneBook(path); }},
         {DataFile::Type, [&](const QString &path) { return m_phoneTypes.writePhoneTypes(path); }},
     };
     for (const auto &[file, write] : writers) {
         if (!m_files.mayWrite(file))
             continue;
+        failing = file;
         const WriteResult written = write(m_files.path(file));
         if (!written.ok)
-            return {false, file, written.error};
+            return {false, failing, written.error};
     }
     m_ended = true;
     return {};

@@ -98,22 +98,28 @@ QStringList ScheduleTable::reminderLines(QDate day, QDate today) const
     return lines;
 }
 
-WriteResult ScheduleTable::writeForQuit(const QString &path, const QString &donePath, QDate today)
+WriteResult ScheduleTable::handPastToDone(const QString &donePath, QDate today)
 {
-    QStringList lines;
     for (qsizetype i = 0; i < m_items.size(); ++i) {
         const scheduleitem &item = m_items.at(i);
-        if (!isPast(item, today)) {
-            lines.append(fileLine(item));
+        if (!isPast(item, today) || m_handedToDone.at(i))
             continue;
-        }
-        if (m_handedToDone.at(i))
-            continue;
-        // done.txt first: should schedule.txt then fail, the entry is not lost.
         const WriteResult done = addToDone(donePath, item.eventinfo, item.eventdate);
         if (!done.ok)
             return done;
         m_handedToDone[i] = true;
     }
+    return {};
+}
+
+WriteResult ScheduleTable::writeForQuit(const QString &path, const QString &donePath, QDate today)
+{
+    // done.txt first: should schedule.txt then fail, the entries are not lost.
+    if (const WriteResult done = handPastToDone(donePath, today); !done.ok)
+        return done;
+    QStringList lines;
+    for (const scheduleitem &item : std::as_const(m_items))
+        if (!isPast(item, today))
+            lines.append(fileLine(item));
     return writeTextLines(path, lines);
 }

@@ -50,6 +50,8 @@ public:
     // instead of schedule.txt. An entry handed over once is never handed over again,
     // so a second attempt after a failure does not repeat it.
     WriteResult writeForQuit(const QString &path, const QString &donePath, QDate today);
+    // The first half of that: only the entries for done.txt.
+    WriteResult handPastToDone(const QString &donePath, QDate today);
 
     // The reminder lines of the entries on that day, in table order: the time as stored,
     // two blanks, the text. A date that cannot be read matches no day; a date without a

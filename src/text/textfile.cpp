@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include "cp932.h"
+#include "fileops.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,15 +20,29 @@ QString encodingError(const QString &failedChar)
     return QStringLiteral("文字「%1」は保存できません").arg(failedChar);
 }
 
-// A hand-edited file may end in the middle of a line: a line appended to it would join
-// that last line.
-bool endsInsideALine(const QString &path)
+struct LastByte {
+    std::optional<char> byte; // none for a missing or empty file
+    QString error;
+};
+
+LastByte lastByte(const QString &path)
 {
+    LastByte result;
+    if (!QFileInfo::exists(path))
+        return result;
+    if (const auto fault = fileops::injected(fileops::Op::Read, fileops::Stage::Start, path)) {
+        result.error = fault->error;
+        return result;
+    }
     QFile file(path);
-    char last = '\n';
-    if (file.open(QIODevice::ReadOnly) && file.size() > 0 && file.seek(file.size() - 1))
-        file.getChar(&last);
-    return last != '\n' && last != '\r';
+    char c = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        result.error = file.errorString();
+    else if (file.size() > 0 && (!file.seek(file.size() - 1) || !file.getChar(&c)))
+        result.error = file.errorString();
+    else if (file.size() > 0)
+        result.byte = c;
+    return result;
 }
 
 // Kana, kanji, CJK and full-width forms, and the symbols Japanese text uses beside them.
@@ -116,29 +131,44 @@ TextFileRead decodeTextFile(const QByteArray &bytes)
     return result;
 }
 
+FileBytes readFileBytes(const QString &path)
+{
+    FileBytes result;
+    if (!QFileInfo::exists(path)) {
+        result.exists = false;
+        return result;
+    }
+    if (const auto fault = fileops::injected(fileops::Op::Read, fileops::Stage::Start, path)) {
+        result.ok = false;
+        result.error = fault->error;
+        return result;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        result.bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.ok = false;
+        result.error = file.errorString();
+    }
+    return result;
+}
+
 TextFileRead readTextFile(const QString &path)
 {
-    TextFileRead result;
-    QFile file(path);
-    if (!QFileInfo::exists(path))
-        return result;
-    if (!file.open(QIODevice::ReadOnly)) {
+    const FileBytes read = readFileBytes(path);
+    if (!read.exists)
+        return {};
+    if (!read.ok) {
+        TextFileRead result;
         result.status = TextFileRead::Unreadable;
-        result.error = file.errorString();
+        result.error = read.error;
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = TextFileRead::Unreadable;
-        result.error = file.errorString();
-        return result;
-    }
-    return decodeTextFile(bytes);
+    return decodeTextFile(read.bytes);
 }
 
 WriteResult writeTextLines(const QString &path, const QStringList &lines)
 {
-    WriteResult result;
     const cp932::Encoded encoded = cp932::encode(lines.isEmpty() ? QString()
                                                                  : lines.join(crlf) + crlf);
     if (!encoded.ok)
@@ -147,28 +177,51 @@ WriteResult writeTextLines(const QString &path, const QStringList &lines)
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
+    const auto fault = fileops::injected(fileops::Op::Replace, fileops::Stage::Start, path);
+    const QByteArray bytes = fault ? encoded.bytes.left(fault->bytesWritten) : encoded.bytes;
     // QSaveFile::commit() can report success after a failed flush; check the flush first.
-    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.flush()) {
-        result = {false, file.errorString()};
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const auto late = written && !fault
+                          ? fileops::injected(fileops::Op::Replace, fileops::Stage::Written, path)
+                          : std::nullopt;
+    if (!written || fault || late) {
+        const QString error = fault ? fault->error : late ? late->error : file.errorString();
         file.cancelWriting(); // the old file stays; the temporary one goes with `file`
-        return result;
+        return {false, error};
     }
     if (!file.commit())
         return {false, file.errorString()};
-    return result;
+    return {};
 }
 
 WriteResult appendTextLine(const QString &path, const QString &line)
 {
-    const QString lineBreak = endsInsideALine(path) ? crlf : QString();
-    const cp932::Encoded encoded = cp932::encode(QString(lineBreak + line + crlf));
+    const LastByte last = lastByte(path);
+    if (!last.error.isEmpty())
+        return {false, last.error};
+    // A hand-edited file may end in the middle of a line: a line appended to it would
+    // join that last line.
+    const bool endsInsideALine = last.byte && *last.byte != '\n' && *last.byte != '\r';
+    const cp932::Encoded encoded =
+        cp932::encode(QString((endsInsideALine ? crlf : QString()) + line + crlf));
     if (!encoded.ok)
         return {false, encodingError(encoded.failedChar)};
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return {false, file.errorString()};
-    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.flush())
-        return {false, file.errorString()};
+    const auto fault = fileops::injected(fileops::Op::Append, fileops::Stage::Start, path);
+    const qint64 before = file.size();
+    const QByteArray bytes = fault ? encoded.bytes.left(fault->bytesWritten) : encoded.bytes;
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const auto late = written && !fault
+                          ? fileops::injected(fileops::Op::Append, fileops::Stage::Written, path)
+                          : std::nullopt;
+    if (!written || fault || late) {
+        const QString error = fault ? fault->error : late ? late->error : file.errorString();
+        // A part of the line left behind would run into the line appended next time.
+        file.resize(before);
+        return {false, error};
+    }
     return {};
 }
 

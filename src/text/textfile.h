@@ -19,6 +19,15 @@ struct TextFileRead {
 // other than ASCII character is Japanese (which CP932 bytes almost never are). Either way
 // the text must be one that CP932 can hold, or the file is unreadable.
 [[nodiscard]] TextFileRead readTextFile(const QString &path);
+
+// A file's bytes as they are.
+struct FileBytes {
+    bool exists = true;
+    bool ok = true;     // false: it exists but could not be read completely
+    QByteArray bytes;   // what could be read
+    QString error;
+};
+[[nodiscard]] FileBytes readFileBytes(const QString &path);
 [[nodiscard]] TextFileRead decodeTextFile(const QByteArray &bytes);
 // The text, when the bytes are UTF-8 by that rule.
 [[nodiscard]] std::optional<QString> utf8Text(const QByteArray &bytes);
@@ -33,7 +42,8 @@ struct WriteResult {
 [[nodiscard]] WriteResult writeTextLines(const QString &path, const QStringList &lines);
 
 // Appends one line and its CR LF in a single write; after a last line that lacks its
-// CR LF, the CR LF comes first, so the two lines stay two.
+// CR LF, the CR LF comes first, so the two lines stay two. When the write fails, the file
+// is cut back to what it held.
 [[nodiscard]] WriteResult appendTextLine(const QString &path, const QString &line);
 
 // Reads lines the way every loader does: a CR ends a line and a LF right after it is

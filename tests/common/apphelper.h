@@ -12,9 +12,8 @@
 #include <gtest/gtest.h>
 
 // The whole application on a temporary program folder, on a fixed day.
-class AppTest : public ::testing::Test {
-protected:
-    AppTest()
+struct AppRun {
+    AppRun()
     {
         auto clockOwner = std::make_unique<FakeClock>(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
         auto prompterOwner = std::make_unique<ScriptedPrompter>();
@@ -54,3 +53,5 @@ protected:
     ScriptedPrompter *prompter = nullptr;
     std::unique_ptr<KibanuApp> app;
 };
+
+class AppTest : public ::testing::Test, public AppRun {};

@@ -1,0 +1,22 @@
+#include "fuzzfile.h"
+
+#include "board/commitanalysis.h"
+#include "text/classifier.h"
+
+#include <QDate>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QDate today(2026, 12, 7);
+    (void)classifyText(text, today);
+    (void)phoneNumberKind(text);
+    (void)isLettersOnly(text);
+    const CommitAnalysis analysis = analyseCommit(text, today);
+    if (analysis.numbers.size() > CommitAnalysis::MaxNumbers)
+        fuzzFailure("more numbers than the phone book holds");
+    if (analysis.kind == CommitAnalysis::ScheduleDateTime
+        && (!isDateText(analysis.date, today) || !isTimeText(analysis.time)))
+        fuzzFailure("a schedule entry without a date and a time");
+    return 0;
+}

@@ -1,0 +1,11 @@
+#include "fuzzfile.h"
+
+#include "lists/shelflist.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    checkLoader<ShelfList>(
+        data, size, [](ShelfList &s, const QString &path) { return s.loadCloset(path); },
+        [](const ShelfList &s, const QString &path) { return s.writeCloset(path); });
+    return 0;
+}

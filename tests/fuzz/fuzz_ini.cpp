@@ -1,0 +1,31 @@
+#include "fuzzfile.h"
+
+#include "app/settings.h"
+#include "text/profile.h"
+
+namespace {
+
+// pim.ini as the start reads it and the quit writes it back.
+struct Ini {
+    ProfileFile file;
+    Settings settings;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    checkLoader<Ini>(
+        data, size,
+        [](Ini &ini, const QString &path) {
+            const TextFileRead read = ini.file.load(path);
+            ini.settings = readSettings(ini.file);
+            return read;
+        },
+        [](const Ini &ini, const QString &path) {
+            ProfileFile written = ini.file;
+            writeSettings(written, ini.settings, true);
+            return written.save(path);
+        });
+    return 0;
+}

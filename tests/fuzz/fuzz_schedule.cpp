@@ -1,0 +1,14 @@
+#include "fuzzfile.h"
+
+#include "schedule/scheduletable.h"
+
+#include <QDate>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    checkLoader<ScheduleTable>(
+        data, size,
+        [](ScheduleTable &t, const QString &path) { return t.loadSchedule(path, QDate(2026, 12, 7)); },
+        [](const ScheduleTable &t, const QString &path) { return t.writeAll(path); });
+    return 0;
+}

@@ -1,0 +1,11 @@
+#include "fuzzfile.h"
+
+#include "phonebook/phonebook.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    checkLoader<PhoneBook>(
+        data, size, [](PhoneBook &b, const QString &path) { return b.loadPhoneBook(path); },
+        [](const PhoneBook &b, const QString &path) { return b.writePhoneBook(path); });
+    return 0;
+}

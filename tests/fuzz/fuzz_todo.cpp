@@ -1,0 +1,11 @@
+#include "fuzzfile.h"
+
+#include "board/todoboard.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    checkLoader<TodoBoard>(
+        data, size, [](TodoBoard &b, const QString &path) { return b.loadTodoList(path); },
+        [](const TodoBoard &b, const QString &path) { return b.writeTodoList(path); });
+    return 0;
+}

@@ -1,0 +1,11 @@
+#include "fuzzfile.h"
+
+#include "phonebook/phonetypes.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    checkLoader<PhoneTypes>(
+        data, size, [](PhoneTypes &t, const QString &path) { return t.loadPhoneTypes(path); },
+        [](const PhoneTypes &t, const QString &path) { return t.writePhoneTypes(path); });
+    return 0;
+}

@@ -1,0 +1,19 @@
+#include "fuzzfile.h"
+
+#include "text/cp932.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const TextFileRead read = decodeTextFile(bytes);
+    if (read.utf8 != utf8Text(bytes).has_value())
+        fuzzFailure("the file reader and the UTF-8 rule disagree");
+    // A file read as UTF-8 and saved in CP932 must not be taken for UTF-8 next time, or
+    // its text would change from one start to the next.
+    if (read.status == TextFileRead::Ok && read.utf8) {
+        const TextFileRead again = decodeTextFile(cp932::encode(read.text).bytes);
+        if (again.status != TextFileRead::Ok || again.text != read.text)
+            fuzzFailure("UTF-8 text saved in CP932 reads differently");
+    }
+    return 0;
+}
