@@ -1,5 +1,6 @@
 #include "frmregedit.h"
 
+#include "ui/access.h"
 #include "ui/twips.h"
 #include "ui/windows.h"
 
@@ -13,6 +14,7 @@ frmRegEdit::frmRegEdit(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("エディタ登録"));
     setFixedSize(twips(4575), twips(1455));
     auto *prompt = new QLabel(QStringLiteral("使用するエディタの場所を指定して下さい。"), this);
+    prompt->setObjectName(QStringLiteral("Label1"));
     prompt->setGeometry(twipsRect(120, 120, 4335, 255));
     txtEditor = new QLineEdit(QStringLiteral("c:\\windows\\notepad.exe"), this);
     txtEditor->setObjectName(QStringLiteral("txtEditor"));
@@ -23,4 +25,6 @@ frmRegEdit::frmRegEdit(QWidget *parent) : QDialog(parent)
     cmdCancel->setDefault(true); // Enter; Escape reaches reject(), which hides as well
     connect(cmdOK, &QPushButton::clicked, this, &frmRegEdit::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmRegEdit::cmdCancel_Click);
+    a11y::label(prompt, txtEditor);
+    a11y::orderTabs(*this);
 }

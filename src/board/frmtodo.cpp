@@ -4,6 +4,7 @@
 #include "text/clock.h"
 #include "text/jdate.h"
 #include "todoboard.h"
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/keys.h"
 #include "ui/pictures.h"
@@ -42,6 +43,8 @@ frmTodo::frmTodo(TodoBoard &board, ShelfList &shelf, const DataFolder &files,
     createMenus();
     connectBoard();
     connectDrops();
+    // Tab keeps the order of creation, which is the reading order: the slots row by row,
+    // then the column of buttons.
 }
 
 void frmTodo::createSlots(QWidget *client)
@@ -51,6 +54,7 @@ void frmTodo::createSlots(QWidget *client)
         chkTodo[i]->setObjectName(QStringLiteral("chkTodo_%1").arg(i));
         chkTodo[i]->setGeometry(twipsRect(120, checkTop(i), 255, 255));
         chkTodo[i]->setToolTip(QStringLiteral("用件が終了したらクリックして印をつけましょう"));
+        chkTodo[i]->setAccessibleName(QStringLiteral("用件%1の終了").arg(i + 1));
 
         lblTodo[i] = new TodoLabel(i, client);
         lblTodo[i]->setGeometry(twipsRect(480, labelTop(i), 5175, i == 0 ? 270 : 255));
@@ -60,10 +64,12 @@ void frmTodo::createSlots(QWidget *client)
         lblTodo[i]->setBackgroundRole(QPalette::Base);
         lblTodo[i]->setToolTip(
             QStringLiteral("用件を入力、変更するためには、ダブルクリックして下さい"));
+        a11y::nameWhenEmpty(lblTodo[i], QStringLiteral("用件%1").arg(i + 1));
 
         txtTodo[i] = new SlotEdit(i, client);
         txtTodo[i]->setGeometry(twipsRect(480, editTop(i), 5175, i == 0 ? 285 : 300));
         txtTodo[i]->setFont(pGothicFont());
+        txtTodo[i]->setAccessibleName(QStringLiteral("用件%1").arg(i + 1));
         TypedTextValidator::install(txtTodo[i], TypedTextValidator::Plain);
         txtTodo[i]->hide();
     }
@@ -109,6 +115,7 @@ void frmTodo::createButtons(QWidget *client)
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setGeometry(twipsRect(840, 5280, 4305, 255));
     lblHint->setTextFormat(Qt::PlainText);
+    a11y::nameWhenEmpty(lblHint, QStringLiteral("ヒント"));
 
     connect(cmdHelp, &QToolButton::clicked, this, &frmTodo::cmdHelp_Click);
     connect(cmdSchedule, &QToolButton::clicked, this, &frmTodo::cmdSchedule_Click);

@@ -17,18 +17,23 @@ QAction *entry(QMenu *menu, const char *name, const QString &caption, frmTodo *r
     return action;
 }
 
+// A menu is named by its caption, without the mnemonic's mark.
+QMenu *named(QMenu *menu, const char *name, const QString &caption)
+{
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    menu->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return menu;
+}
+
 QMenu *submenu(QMenu *parent, const char *name, const QString &caption)
 {
-    QMenu *menu = parent->addMenu(caption);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
+    return named(parent->addMenu(caption), name, caption);
 }
 
 QMenu *topMenu(QMenuBar *bar, const char *name, const QString &caption)
 {
-    QMenu *menu = bar->addMenu(caption);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
+    return named(bar->addMenu(caption), name, caption);
 }
 
 } // namespace
@@ -36,6 +41,8 @@ QMenu *topMenu(QMenuBar *bar, const char *name, const QString &caption)
 void frmTodo::createMenus()
 {
     QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("mnuBar"));
+    bar->setAccessibleName(QStringLiteral("メニュー"));
     QMenu *file = topMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
     QMenu *edit = submenu(file, "mnuEdit", QStringLiteral("ｴﾃﾞｨﾀで編集"));
     entry(edit, "mnuEditDone", QStringLiteral("やったこと"), this, &frmTodo::mnuEditDone_Click);

@@ -1,6 +1,7 @@
 #include "frmdone.h"
 
 #include "donelist.h"
+#include "ui/access.h"
 #include "ui/keys.h"
 #include "ui/listview.h"
 #include "ui/prompter.h"
@@ -22,9 +23,11 @@ frmDone::frmDone(DoneList &lines, QString donePath, Prompter &prompter)
     lstDone = listview::createList(this, "lstDone", twipsRect(120, 120, 6480, 3855), &m_lines);
     lstDone->setLayoutMode(QListView::Batched);
     listview::onDeleteKey(lstDone, [this] { lstDone_KeyDown(keys::Delete); });
+    lstDone->setAccessibleName(QStringLiteral("やったこと"));
 
     listview::createFooter(this, cmdClose, lblHint);
     connect(cmdClose, &QPushButton::clicked, this, &frmDone::cmdClose_Click);
+    a11y::orderTabs(*this);
 }
 
 void frmDone::Form_Load()

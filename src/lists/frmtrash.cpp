@@ -2,6 +2,7 @@
 
 #include "shelflist.h"
 #include "text/datafolder.h"
+#include "ui/access.h"
 #include "ui/dragdrop.h"
 #include "ui/keys.h"
 #include "ui/listview.h"
@@ -36,6 +37,7 @@ void frmTrash::createControls()
     lstTrash = listview::createList(this, "lstTrash", twipsRect(120, 120, 5535, 3855),
                                     &m_shelf);
     listview::onDeleteKey(lstTrash, [this] { lstTrash_KeyDown(keys::Delete); });
+    lstTrash->setAccessibleName(QStringLiteral("棚上げ"));
     // The selected item travels with the drag: a slot that takes it brings it back.
     dragdrop::installSource(lstTrash->viewport(),
                             [this] { return dragdrop::Payload{trashBox, selectedIndex()}; });
@@ -53,6 +55,7 @@ void frmTrash::createControls()
 
     listview::createFooter(this, cmdClose, lblHint);
     connect(cmdClose, &QPushButton::clicked, this, &frmTrash::cmdClose_Click);
+    a11y::orderTabs(*this);
 }
 
 int frmTrash::selectedIndex() const

@@ -1,5 +1,6 @@
 #include "dlgtypeedit.h"
 
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 #include "ui/typedtextvalidator.h"
@@ -26,16 +27,19 @@ dlgTypeEdit::dlgTypeEdit(Store store, QWidget *parent) : QDialog(parent), m_stor
     lblHelp = new QLabel(this);
     lblHelp->setObjectName(QStringLiteral("lblHelp"));
     lblHelp->setGeometry(twipsRect(120, 120, 4335, 255));
+    a11y::nameWhenEmpty(lblHelp, QStringLiteral("説明"));
     txtType = new QLineEdit(this);
     txtType->setObjectName(QStringLiteral("txtType"));
     txtType->setGeometry(twipsRect(120, 420, 4335, 315));
     txtType->setFont(pGothicFont());
+    txtType->setAccessibleName(QStringLiteral("種類"));
     // type.txt has no fields: a comma is part of the type.
     TypedTextValidator::install(txtType, TypedTextValidator::Plain);
     cmdOK = addButton(this, "cmdOK", QStringLiteral("OK"), 2160);
     cmdCancel = addButton(this, "cmdCancel", QStringLiteral("キャンセル"), 3360);
     connect(cmdOK, &QPushButton::clicked, this, &dlgTypeEdit::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &dlgTypeEdit::cmdCancel_Click);
+    a11y::orderTabs(*this);
 }
 
 void dlgTypeEdit::setTypeText(const QString &text)

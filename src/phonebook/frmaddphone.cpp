@@ -4,6 +4,7 @@
 #include "phonetypes.h"
 #include "typebox.h"
 #include "text/narrow.h"
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -24,9 +25,11 @@ template <typename Box>
 Box *placeRow(QDialog *dialog, Box *box, const QString &caption, int top)
 {
     auto *label = new QLabel(caption, dialog);
+    label->setObjectName(QStringLiteral("lbl") + box->objectName().mid(3)); // txtName: lblName
     label->setGeometry(twipsRect(120, top + 30, BoxLeft - 240, 255));
     box->setGeometry(twipsRect(BoxLeft, top, BoxWidth, 315));
     box->setFont(pGothicFont());
+    a11y::label(label, box);
     return box;
 }
 
@@ -82,9 +85,11 @@ void frmADDphone::createControls()
     lblHint->setGeometry(twipsRect(120, 2280, 5760, 510));
     lblHint->setWordWrap(true);
     lblHint->setTextFormat(Qt::PlainText);
+    a11y::nameWhenEmpty(lblHint, QStringLiteral("ヒント"));
 
     cmdAdd = addButton(this, "cmdAdd", QStringLiteral("追加"), 3480);
     cmdCancel = addButton(this, "cmdCancel", QStringLiteral("キャンセル"), 4680);
+    a11y::orderTabs(*this);
 }
 
 void frmADDphone::keepTypeTextOverListChanges()

@@ -3,6 +3,7 @@
 #include "frmtel.h"
 #include "phonebook.h"
 #include "text/narrow.h"
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -35,6 +36,8 @@ frmIndexChange::frmIndexChange(frmTel &tel, const PhoneBook &book, Prompter &pro
     cmdOK->setDefault(true); // Enter; Escape reaches reject(), which cancels
     connect(cmdOK, &QPushButton::clicked, this, &frmIndexChange::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmIndexChange::cmdCancel_Click);
+    a11y::label(label, txtIndex);
+    a11y::orderTabs(*this);
 }
 
 void frmIndexChange::changeIndex(const QString &index)

@@ -5,6 +5,7 @@
 #include "typebox.h"
 #include "text/classifier.h"
 #include "text/narrow.h"
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -41,11 +42,11 @@ frmPhoneChange::frmPhoneChange(frmTel &tel, PhoneBook &book, PhoneTypes &types,
     setWindowTitle(QStringLiteral("電話番号の変更"));
     setFixedSize(twips(4695), twips(2085));
 
-    caption(this, "Label3", QStringLiteral("種類"), 120);
+    QLabel *typeCaption = caption(this, "Label3", QStringLiteral("種類"), 120);
     cboType = typebox::create(this, m_types);
     cboType->setGeometry(twipsRect(120, 375, 2415, 315));
     cboType->setFont(pGothicFont());
-    caption(this, "Label4", QStringLiteral("電話番号、アドレス、その他"), 810);
+    QLabel *numberCaption = caption(this, "Label4", QStringLiteral("電話番号、アドレス、その他"), 810);
     txtPhonenumber = new QLineEdit(this);
     txtPhonenumber->setObjectName(QStringLiteral("txtPhonenumber"));
     txtPhonenumber->setGeometry(twipsRect(120, 1065, 4455, 315));
@@ -58,6 +59,9 @@ frmPhoneChange::frmPhoneChange(frmTel &tel, PhoneBook &book, PhoneTypes &types,
     connect(cmdOK, &QPushButton::clicked, this, &frmPhoneChange::cmdOK_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmPhoneChange::cmdDelete_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPhoneChange::cmdCancel_Click);
+    a11y::label(typeCaption, cboType);
+    a11y::label(numberCaption, txtPhonenumber);
+    a11y::orderTabs(*this);
 }
 
 void frmPhoneChange::changePair(int pair, const QString &type, const QString &number)

@@ -5,6 +5,7 @@
 #include "frmphonechange.h"
 
 #include "text/narrow.h"
+#include "ui/access.h"
 #include "ui/keys.h"
 #include "ui/listview.h"
 #include "ui/prompter.h"
@@ -24,9 +25,10 @@ namespace {
 
 constexpr int PairRows = 9;
 
-QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
+QLabel *caption(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     return label;
 }
@@ -51,17 +53,22 @@ frmTel::frmTel(PhoneBook &book, PhoneTypes &types, Prompter &prompter)
 
 void frmTel::createControls()
 {
-    caption(this, QStringLiteral("index"), twipsRect(120, 120, 1935, 255));
+    QLabel *indexCaption =
+        caption(this, "Label1", QStringLiteral("index"), twipsRect(120, 120, 1935, 255));
     lstIndex = listview::createList(this, "lstIndex", twipsRect(120, 360, 1935, 4335),
                                     &m_book.list());
+    a11y::label(indexCaption, lstIndex);
 
-    caption(this, QStringLiteral("検索ボックス"), twipsRect(2280, 120, 2415, 255));
+    QLabel *searchCaption = caption(this, "Label2", QStringLiteral("検索ボックス"),
+                                    twipsRect(2280, 120, 2415, 255));
     txtTel = new QLineEdit(this);
     txtTel->setObjectName(QStringLiteral("txtTel"));
     txtTel->setGeometry(twipsRect(2280, 360, 2415, 315));
+    a11y::label(searchCaption, txtTel);
 
     gridTel = new QTableWidget(PairRows, 2, this);
     gridTel->setObjectName(QStringLiteral("gridTel"));
+    gridTel->setAccessibleName(QStringLiteral("種類と番号"));
     gridTel->setGeometry(twipsRect(2280, 2160, 5415, 2535));
     gridTel->setHorizontalHeaderLabels({QStringLiteral("種類"), QStringLiteral("番号")});
     gridTel->verticalHeader()->hide();
@@ -80,9 +87,12 @@ void frmTel::createControls()
 
 void frmTel::createEditors()
 {
-    const auto frame = [this](const QString &title, int top, const char *labelName,
-                              const char *boxName, QLabel *&label, QLineEdit *&box) {
+    // The label and its box take the frame's title as their name.
+    const auto frame = [this](const QString &title, int top, const char *frameName,
+                              const char *labelName, const char *boxName, QLabel *&label,
+                              QLineEdit *&box) {
         auto *group = new QGroupBox(title, this);
+        group->setObjectName(QLatin1String(frameName));
         group->setGeometry(twipsRect(2280, top, 5415, 615));
         label = new QLabel(group);
         label->setObjectName(QLatin1String(labelName));
@@ -96,8 +106,10 @@ void frmTel::createEditors()
         box->installEventFilter(this);
         TypedTextValidator::install(box, TypedTextValidator::Field);
     };
-    frame(QStringLiteral("名前"), 795, "lblName", "txtName", lblName, txtName);
-    frame(QStringLiteral("キーワード"), 1455, "lblKeyword", "txtKeyword", lblKeyword, txtKeyword);
+    frame(QStringLiteral("名前"), 795, "fraName", "lblName", "txtName", lblName, txtName);
+    frame(QStringLiteral("キーワード"), 1455, "fraKeyword", "lblKeyword", "txtKeyword", lblKeyword,
+          txtKeyword);
+    a11y::orderTabs(*this);
 }
 
 void frmTel::connectControls()

@@ -1,6 +1,7 @@
 #include "frmtypeedit.h"
 
 #include "dlgtypeedit.h"
+#include "ui/access.h"
 #include "ui/listview.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -30,6 +31,7 @@ frmTypeEdit::frmTypeEdit(PhoneTypes &types, Prompter &prompter)
 void frmTypeEdit::createControls()
 {
     lstType = listview::createList(this, "lstType", twipsRect(120, 120, 2655, 3015), &m_draft);
+    lstType->setAccessibleName(QStringLiteral("種類"));
     cmdNew = addButton(this, "cmdNew", QStringLiteral("新規"), 120);
     cmdTrash = addButton(this, "cmdTrash", QStringLiteral("削除"), 600);
     cmdUp = addButton(this, "cmdUp", QStringLiteral("上へ"), 1200);
@@ -41,6 +43,7 @@ void frmTypeEdit::createControls()
     connect(cmdDown, &QPushButton::clicked, this, &frmTypeEdit::cmdDown_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmTypeEdit::cmdClose_Click);
     connect(lstType, &QListView::doubleClicked, this, &frmTypeEdit::lstType_DblClick);
+    a11y::orderTabs(*this);
 }
 
 void frmTypeEdit::open()

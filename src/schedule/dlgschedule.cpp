@@ -2,6 +2,7 @@
 
 #include "text/classifier.h"
 #include "text/clock.h"
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -24,6 +25,7 @@ QLineEdit *addField(QDialog *dialog, const char *name, const QString &caption, c
     box->setObjectName(QLatin1String(name));
     box->setGeometry(twipsRect(840, top, 3855, 315));
     box->setFont(pGothicFont());
+    a11y::label(label, box);
     return box;
 }
 
@@ -49,11 +51,13 @@ dlgSchedule::dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QW
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setGeometry(twipsRect(120, 1380, 4575, 255));
+    a11y::nameWhenEmpty(lblHint, QStringLiteral("ヒント"));
     cmdOK = addButton(this, "cmdOK", QStringLiteral("OK"), 2160);
     cmdCancel = addButton(this, "cmdCancel", QStringLiteral("キャンセル"), 3360);
     connect(cmdOK, &QPushButton::clicked, this, &dlgSchedule::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &dlgSchedule::cmdCancel_Click);
     connect(txtEvent, &QLineEdit::textChanged, this, &dlgSchedule::txtEvent_Change);
+    a11y::orderTabs(*this);
 }
 
 void dlgSchedule::showWith(qint16 newMode, const QString &date, const QString &time,

@@ -1,5 +1,6 @@
 #include "frmday.h"
 
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 #include "ui/windows.h"
@@ -35,6 +36,8 @@ frmDay::frmDay(const char *name, const QString &title, const QString &heading)
     cmdClose = windows::button(this, "cmdClose", QStringLiteral("閉じる"),
                                twipsRect(4185, 3060, 1095, 375));
     connect(cmdClose, &QPushButton::clicked, this, &frmDay::cmdClose_Click);
+    a11y::label(lblSchedule, lstSchedule);
+    a11y::orderTabs(*this);
 }
 
 bool frmDay::showLines(const QStringList &lines)
@@ -67,6 +70,7 @@ frmToday::frmToday()
              QStringLiteral("今日の予定は、以下のようになっています。"))
 {
     lblMessage = addLabel(this, "lblMessage", QString(), twipsRect(120, 120, 5160, 255));
+    a11y::nameWhenEmpty(lblMessage, QStringLiteral("メッセージ"));
 }
 
 void frmToday::prepare(int lineCount)

@@ -5,6 +5,7 @@
 #include "text/clock.h"
 #include "text/datafolder.h"
 #include "text/jdate.h"
+#include "ui/access.h"
 #include "ui/dragdrop.h"
 #include "ui/fonts.h"
 #include "ui/keys.h"
@@ -60,6 +61,7 @@ void frmSchedule::createControls()
     lstSchedule = listview::createList(this, "lstSchedule", twipsRect(120, 720, 5535, 3615),
                                        &m_table.list());
     lstSchedule->setFont(gothicFont()); // fixed pitch: the date and time columns line up
+    lstSchedule->setAccessibleName(QStringLiteral("予定表"));
     listview::onDeleteKey(lstSchedule, [this] { lstSchedule_KeyDown(keys::Delete); });
     dragdrop::installSource(lstSchedule->viewport(),
                             [] { return dragdrop::Payload{scheduleBox, -1}; });
@@ -73,11 +75,13 @@ void frmSchedule::createControls()
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setGeometry(twipsRect(120, 4440, 5535, 255));
+    a11y::nameWhenEmpty(lblHint, QStringLiteral("ヒント"));
 
     connect(cmdNew, &QPushButton::clicked, this, &frmSchedule::cmdNew_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmSchedule::cmdClose_Click);
     // A double click anywhere on the list opens the selected entry, not only on an item.
     lstSchedule->viewport()->installEventFilter(this);
+    a11y::orderTabs(*this);
 }
 
 void frmSchedule::Form_Load()

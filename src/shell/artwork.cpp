@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include "ui/pictures.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -67,8 +69,7 @@ void drawPencil(QPainter &p, QPointF tip)
 
 QPixmap logo()
 {
-    QPixmap pixmap(121, 31);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = pictures::canvas(QSize(121, 31));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient band(0, 0, 121, 31);
@@ -94,8 +95,7 @@ QPixmap logo()
 
 QPixmap todoFrame(int frame)
 {
-    QPixmap pixmap(96, 96);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = pictures::canvas(QSize(96, 96));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     drawPage(p);
@@ -114,7 +114,7 @@ QPixmap deskScene()
     const QColor black(0, 0, 0), navy(0, 0, 128), green(0, 128, 0), teal(0, 128, 128),
         maroon(128, 0, 0), olive(128, 128, 0), silver(192, 192, 192), gray(128, 128, 128),
         red(255, 0, 0), yellow(255, 255, 0), white(255, 255, 255), cyan(0, 255, 255);
-    QPixmap pixmap(213, 93);
+    QPixmap pixmap = pictures::canvas(QSize(213, 93));
     pixmap.fill(cyan);
     QPainter p(&pixmap);
     p.setPen(Qt::NoPen);

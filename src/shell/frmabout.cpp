@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "artwork.h"
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 #include "ui/windows.h"
@@ -18,8 +19,8 @@ QLabel *centredPicture(QWidget *parent, const char *name, const QPixmap &picture
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setPixmap(picture);
-    label->setGeometry(QRect(QPoint((twips(Width) - picture.width()) / 2, twips(top)),
-                             picture.size()));
+    const QSize size = picture.deviceIndependentSize().toSize();
+    label->setGeometry(QRect(QPoint((twips(Width) - size.width()) / 2, twips(top)), size));
     return label;
 }
 
@@ -56,6 +57,8 @@ frmAbout::frmAbout()
     for (const auto &credit : credits)
         line(this, credit.name, QLatin1String(credit.text), credit.top);
     Picture2 = centredPicture(this, "Picture2", artwork::deskScene(), 2760);
+    a11y::nameWhenEmpty(Picture1, QStringLiteral("Kibanu"));
+    a11y::nameWhenEmpty(Picture2, QStringLiteral("机の上の用件、予定表と電話"));
     line(this, "Label6", QStringLiteral("Windows版 Kibanu 2.0 から生まれました"), 4440);
     cmdOK = windows::button(this, "cmdOK", QStringLiteral("閉じる"),
                             twipsRect((Width - 1095) / 2, 5160, 1095, 375));

@@ -14,6 +14,7 @@ frmHelp::frmHelp()
     resize(twips(9000), twips(9000));
     txtHelp = new QTextBrowser(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp->setAccessibleName(QStringLiteral("ヘルプ"));
     txtHelp->setOpenExternalLinks(false);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

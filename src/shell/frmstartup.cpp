@@ -1,6 +1,7 @@
 #include "frmstartup.h"
 
 #include "artwork.h"
+#include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -16,7 +17,7 @@ QLabel *pictureLabel(QWidget *parent, const char *name, const QPixmap &picture, 
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setPixmap(picture);
-    label->setGeometry(QRect(at, picture.size()));
+    label->setGeometry(QRect(at, picture.deviceIndependentSize().toSize()));
     return label;
 }
 
@@ -33,6 +34,8 @@ frmStartup::frmStartup()
     imgTodo = pictureLabel(this, "imgTodo", imgtodo1, {twips(360), twips(240)});
     imgLogo = pictureLabel(this, "imgLogo", artwork::logo(), {twips(2160), twips(600)});
     imgLogo->hide();
+    a11y::nameWhenEmpty(imgTodo, QStringLiteral("用件に印をつける鉛筆"));
+    a11y::nameWhenEmpty(imgLogo, QStringLiteral("Kibanu"));
     lblVersion = new QLabel(QStringLiteral("version 2.0 for Windows95/NT"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(twipsRect(2160, 1200, 2820, 255));

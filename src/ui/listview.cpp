@@ -1,5 +1,6 @@
 #include "listview.h"
 
+#include "access.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "twips.h"
@@ -75,6 +76,7 @@ void createFooter(QWidget *parent, QPushButton *&cmdClose, QLabel *&lblHint)
     lblHint = new QLabel(parent);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setGeometry(twipsRect(120, 4200, 5280, 255));
+    a11y::nameWhenEmpty(lblHint, QStringLiteral("ヒント"));
 }
 
 QToolButton *createTrashBox(QWidget *parent, const QStringList &tags,
@@ -91,6 +93,7 @@ QToolButton *createTrashBox(QWidget *parent, const QStringList &tags,
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(twipsRect(5835, 3660, 735, 255));
     label1->setAlignment(Qt::AlignCenter);
+    a11y::label(label1, box);
     return box;
 }
 

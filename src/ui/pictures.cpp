@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -12,9 +13,7 @@ constexpr int Size = 32;
 
 QPixmap blank()
 {
-    QPixmap pixmap(Size, Size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
+    return canvas(QSize(Size, Size));
 }
 
 QFont boldFont(int pixelSize)
@@ -33,6 +32,15 @@ void drawPage(QPainter &p, const QColor &paper)
 }
 
 } // namespace
+
+QPixmap canvas(QSize size)
+{
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
 
 QPixmap calendar(int day)
 {

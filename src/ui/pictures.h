@@ -5,6 +5,11 @@
 // The program's own pictures, drawn at run time.
 namespace pictures {
 
+// A transparent picture of that size in pixels at 100 %, with as many device pixels as
+// the sharpest screen shows, so what is drawn on it in those pixels stays sharp when
+// scaled.
+[[nodiscard]] QPixmap canvas(QSize size);
+
 // The calendar page of a day of the month (1..31).
 [[nodiscard]] QPixmap calendar(int day);
 

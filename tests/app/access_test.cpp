@@ -1,0 +1,169 @@
+#include "common/apphelper.h"
+#include "lists/frmdone.h"
+#include "lists/frmtrash.h"
+#include "phonebook/dlgtypeedit.h"
+#include "phonebook/frmaddphone.h"
+#include "phonebook/frmindexchange.h"
+#include "phonebook/frmphonechange.h"
+#include "phonebook/frmtel.h"
+#include "phonebook/frmtypeedit.h"
+#include "schedule/frmday.h"
+#include "schedule/frmschedule.h"
+#include "shell/frmabout.h"
+#include "shell/frmhelp.h"
+#include "shell/frmstartup.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+QString accessibleName(QObject *object)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// A window's controls: every widget in it but the plain containers and the inner parts
+// of a compound control (a list's scroll bars, a combo box's line edit).
+void collectControls(QWidget *parent, QList<QWidget *> &controls)
+{
+    for (QWidget *w : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const bool container = w->metaObject() == &QWidget::staticMetaObject;
+        if (!container)
+            controls.append(w);
+        if (container || qobject_cast<QGroupBox *>(w))
+            collectControls(w, controls);
+    }
+}
+
+QList<QWidget *> controlsOf(QWidget *window)
+{
+    QList<QWidget *> controls;
+    collectControls(window, controls);
+    return controls;
+}
+
+QString describe(QWidget *w)
+{
+    return QStringLiteral("%1 %2 (%3)")
+        .arg(w->window()->objectName(), QLatin1String(w->metaObject()->className()),
+             w->objectName());
+}
+
+// Every window of the program, each opened the way the program opens it.
+class Access : public AppTest {
+protected:
+    QList<QWidget *> openEveryWindow()
+    {
+        app->start(); // the start-up window plays; the board is made behind it
+        frmTodo *board = app->todoWindow();
+        board->mnuRegEdit_Click();
+        frmSchedule &schedule = app->scheduleWindow();
+        schedule.show();
+        schedule.findChild<QPushButton *>(QStringLiteral("cmdNew"))->click();
+        frmTel &tel = app->telWindow();
+        frmTypeEdit &types = app->typeEditWindow();
+        app->showAbout();
+        app->showHelp(QStringLiteral("frmTodo"));
+        QList<QWidget *> windows{board,
+                                 board->findChild<QDialog *>(QStringLiteral("frmRegEdit")),
+                                 &app->doneWindow(),
+                                 &app->trashWindow(),
+                                 &schedule,
+                                 schedule.findChild<QDialog *>(QStringLiteral("dlgSchedule")),
+                                 &app->todayWindow(),
+                                 &app->tomorrowWindow(),
+                                 &tel,
+                                 &app->addPhoneDialog(),
+                                 &tel.phoneChangeDialog(),
+                                 &tel.indexChangeDialog(),
+                                 &types,
+                                 &types.typeDialog(),
+                                 app->startupWindow(),
+                                 app->aboutWindow(),
+                                 app->helpWindow()};
+        for (QWidget *w : windows)
+            EXPECT_NE(w, nullptr);
+        windows.removeAll(nullptr);
+        return windows;
+    }
+};
+
+} // namespace
+
+TEST_F(Access, everyControlOfEveryWindowHasAnObjectNameAndAnAccessibleName)
+{
+    const QList<QWidget *> windows = openEveryWindow();
+    EXPECT_EQ(windows.size(), 17);
+    QStringList unnamed;
+    for (QWidget *window : windows) {
+        const QList<QWidget *> controls = controlsOf(window);
+        EXPECT_FALSE(controls.isEmpty()) << window->objectName().toStdString();
+        for (QWidget *w : controls)
+            if (w->objectName().isEmpty() || accessibleName(w).isEmpty())
+                unnamed.append(describe(w));
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Access, everyMenuAndMenuEntryOfTheBoardIsNamed)
+{
+    app->setSkipStartup(true);
+    app->start();
+    QMenuBar *bar = app->todoWindow()->menuBar();
+    QList<QMenu *> menus;
+    for (QAction *top : bar->actions())
+        menus.append(top->menu());
+    for (qsizetype i = 0; i < menus.size(); ++i)
+        for (QAction *entry : menus[i]->actions())
+            if (entry->menu())
+                menus.append(entry->menu());
+    EXPECT_EQ(menus.size(), 6);
+    for (QMenu *menu : menus) {
+        EXPECT_FALSE(menu->objectName().isEmpty());
+        EXPECT_FALSE(accessibleName(menu).isEmpty()) << menu->objectName().toStdString();
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(menu);
+        ASSERT_EQ(face->childCount(), menu->actions().size());
+        for (int i = 0; i < face->childCount(); ++i) {
+            EXPECT_FALSE(menu->actions().at(i)->objectName().isEmpty());
+            EXPECT_FALSE(face->child(i)->text(QAccessible::Name).isEmpty());
+        }
+    }
+}
+
+TEST_F(Access, aLabelThatShowsDataIsNamedByItsDataAndByWhatItIsWhileEmpty)
+{
+    frmTodo *w = startBoard();
+    auto *slot = w->findChild<QLabel *>(QStringLiteral("lblTodo_2"));
+    EXPECT_EQ(accessibleName(slot), QStringLiteral("用件3"));
+    board().setText(2, QStringLiteral("歯医者に電話"));
+    EXPECT_EQ(accessibleName(slot), QStringLiteral("歯医者に電話"));
+}
+
+// Tab goes down the window, row by row from the left, or up only into a column further
+// right (the board's buttons beside its slots).
+TEST_F(Access, tabOrderFollowsTheLayoutInEveryWindow)
+{
+    for (QWidget *window : openEveryWindow()) {
+        const QList<QWidget *> controls = controlsOf(window);
+        QList<QWidget *> chain;
+        for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+            if (controls.contains(w) && (w->focusPolicy() & Qt::TabFocus))
+                chain.append(w);
+        for (qsizetype i = 1; i < chain.size(); ++i) {
+            const QRect a(chain[i - 1]->mapTo(window, QPoint()), chain[i - 1]->size());
+            const QRect b(chain[i]->mapTo(window, QPoint()), chain[i]->size());
+            EXPECT_TRUE(b.top() >= a.top() || b.left() > a.right())
+                << describe(chain[i - 1]).toStdString() << " -> "
+                << describe(chain[i]).toStdString();
+        }
+    }
+}
