@@ -20,14 +20,14 @@ QString encodingError(const QString &failedChar)
     return QStringLiteral("文字「%1」は保存できません").arg(failedChar);
 }
 
-struct LastByte {
-    std::optional<char> byte; // none for a missing or empty file
+struct FileEnd {
+    QByteArray bytes; // the last two bytes, fewer in a shorter file
     QString error;
 };
 
-LastByte lastByte(const QString &path)
+FileEnd fileEnd(const QString &path)
 {
-    LastByte result;
+    FileEnd result;
     if (!QFileInfo::exists(path))
         return result;
     if (const auto fault = fileops::injected(fileops::Op::Read, fileops::Stage::Start, path)) {
@@ -35,13 +35,12 @@ LastByte lastByte(const QString &path)
         return result;
     }
     QFile file(path);
-    char c = 0;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(std::max<qint64>(0, file.size() - 2)))
         result.error = file.errorString();
-    else if (file.size() > 0 && (!file.seek(file.size() - 1) || !file.getChar(&c)))
+    else
+        result.bytes = file.read(2);
+    if (file.error() != QFileDevice::NoError)
         result.error = file.errorString();
-    else if (file.size() > 0)
-        result.byte = c;
     return result;
 }
 
@@ -109,6 +108,9 @@ TextFileRead decodeTextFile(const QByteArray &bytes)
     TextFileRead result;
     if (const auto utf8 = utf8Text(bytes)) {
         result.text = *utf8;
+        // CP932 has no zero-width no-break space, and the encoder drops it without a word:
+        // a stray byte-order mark inside the text goes now, so what is shown is what is saved.
+        result.text.remove(QChar(0xFEFF));
         result.utf8 = true;
         if (const cp932::Encoded back = cp932::encode(result.text); !back.ok) {
             result.status = TextFileRead::Unreadable;
@@ -196,12 +198,13 @@ WriteResult writeTextLines(const QString &path, const QStringList &lines)
 
 WriteResult appendTextLine(const QString &path, const QString &line)
 {
-    const LastByte last = lastByte(path);
-    if (!last.error.isEmpty())
-        return {false, last.error};
-    // A hand-edited file may end in the middle of a line: a line appended to it would
-    // join that last line.
-    const bool endsInsideALine = last.byte && *last.byte != '\n' && *last.byte != '\r';
+    const FileEnd end = fileEnd(path);
+    if (!end.error.isEmpty())
+        return {false, end.error};
+    // A hand-edited file may end in the middle of a line, and only a CR ends one (a lone
+    // LF belongs to the line): a line appended there would join that last line.
+    const bool endsInsideALine =
+        !end.bytes.isEmpty() && !end.bytes.endsWith('\r') && !end.bytes.endsWith("\r\n");
     const cp932::Encoded encoded =
         cp932::encode(QString((endsInsideALine ? crlf : QString()) + line + crlf));
     if (!encoded.ok)
