@@ -44,6 +44,22 @@ FileEnd fileEnd(const QString &path)
     return result;
 }
 
+// Writes and flushes the bytes into the open file, or as many of them as an injected fault
+// lets through; the error when anything failed.
+std::optional<QString> writeAll(QFileDevice &file, fileops::Op op, const QString &path,
+                                const QByteArray &bytes)
+{
+    const auto fault = fileops::injected(op, fileops::Stage::Start, path);
+    const QByteArray part = fault ? bytes.left(fault->bytesWritten) : bytes;
+    if (file.write(part) != part.size() || !file.flush())
+        return file.errorString();
+    if (fault)
+        return fault->error;
+    if (const auto late = fileops::injected(op, fileops::Stage::Written, path))
+        return late->error;
+    return std::nullopt;
+}
+
 // Kana, kanji, CJK and full-width forms, and the symbols Japanese text uses beside them.
 // All lie above U+2000: UTF-8 gives them three bytes, whereas CP932 half-width katakana
 // pairs can look like two-byte UTF-8.
@@ -179,17 +195,10 @@ WriteResult writeTextLines(const QString &path, const QStringList &lines)
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
-    const auto fault = fileops::injected(fileops::Op::Replace, fileops::Stage::Start, path);
-    const QByteArray bytes = fault ? encoded.bytes.left(fault->bytesWritten) : encoded.bytes;
     // QSaveFile::commit() can report success after a failed flush; check the flush first.
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    const auto late = written && !fault
-                          ? fileops::injected(fileops::Op::Replace, fileops::Stage::Written, path)
-                          : std::nullopt;
-    if (!written || fault || late) {
-        const QString error = fault ? fault->error : late ? late->error : file.errorString();
+    if (const auto error = writeAll(file, fileops::Op::Replace, path, encoded.bytes)) {
         file.cancelWriting(); // the old file stays; the temporary one goes with `file`
-        return {false, error};
+        return {false, *error};
     }
     if (!file.commit())
         return {false, file.errorString()};
@@ -212,18 +221,11 @@ WriteResult appendTextLine(const QString &path, const QString &line)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return {false, file.errorString()};
-    const auto fault = fileops::injected(fileops::Op::Append, fileops::Stage::Start, path);
     const qint64 before = file.size();
-    const QByteArray bytes = fault ? encoded.bytes.left(fault->bytesWritten) : encoded.bytes;
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    const auto late = written && !fault
-                          ? fileops::injected(fileops::Op::Append, fileops::Stage::Written, path)
-                          : std::nullopt;
-    if (!written || fault || late) {
-        const QString error = fault ? fault->error : late ? late->error : file.errorString();
+    if (const auto error = writeAll(file, fileops::Op::Append, path, encoded.bytes)) {
         // A part of the line left behind would run into the line appended next time.
         file.resize(before);
-        return {false, error};
+        return {false, *error};
     }
     return {};
 }
