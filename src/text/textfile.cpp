@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -94,6 +95,44 @@ bool mayBeJapaneseUtf8(const QByteArray &bytes)
     return true;
 }
 
+// The CP932 encoder drops invisible format characters (a stray byte-order mark, zero-width
+// spaces, joiners) without a word: they go when the text is read, so that what is shown is
+// what is saved.
+QString withoutSilentCharacters(const QString &text)
+{
+    QHash<char32_t, bool> silent;
+    QString kept;
+    kept.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (c >= 0x80) {
+            auto known = silent.constFind(c);
+            if (known == silent.constEnd()) {
+                const cp932::Encoded encoded = cp932::encode(QString::fromUcs4(&c, 1));
+                known = silent.insert(c, encoded.ok && encoded.bytes.isEmpty());
+            }
+            if (*known)
+                continue;
+        }
+        kept.append(QString::fromUcs4(&c, 1));
+    }
+    return kept;
+}
+
+TextFileRead decodeCp932(const QByteArray &bytes)
+{
+    TextFileRead result;
+    const cp932::Decoded decoded = cp932::decode(bytes);
+    result.text = decoded.text;
+    if (!decoded.complete) {
+        result.status = TextFileRead::Unreadable;
+        result.error = QStringLiteral("%1 バイト目に Shift-JIS でない文字があります")
+                           .arg(decoded.errorOffset + 1);
+        return result;
+    }
+    result.status = TextFileRead::Ok;
+    return result;
+}
+
 } // namespace
 
 std::optional<QString> utf8Text(const QByteArray &bytes)
@@ -124,11 +163,13 @@ TextFileRead decodeTextFile(const QByteArray &bytes)
     TextFileRead result;
     if (const auto utf8 = utf8Text(bytes)) {
         result.text = *utf8;
-        // CP932 has no zero-width no-break space, and the encoder drops it without a word:
-        // a stray byte-order mark inside the text goes now, so what is shown is what is saved.
-        result.text.remove(QChar(0xFEFF));
+        result.text = withoutSilentCharacters(result.text);
         result.utf8 = true;
         if (const cp932::Encoded back = cp932::encode(result.text); !back.ok) {
+            // Text CP932 cannot hold, from bytes that are whole CP932 without a byte-order
+            // mark: CP932 that happens to look like UTF-8, read as such it is the user's.
+            if (!bytes.startsWith("\xEF\xBB\xBF") && cp932::decode(bytes).complete)
+                return decodeCp932(bytes);
             result.status = TextFileRead::Unreadable;
             result.error = QStringLiteral("UTF-8 の文字「%1」は Shift-JIS で保存できません")
                                .arg(back.failedChar);
@@ -137,16 +178,7 @@ TextFileRead decodeTextFile(const QByteArray &bytes)
         result.status = TextFileRead::Ok;
         return result;
     }
-    const cp932::Decoded decoded = cp932::decode(bytes);
-    result.text = decoded.text;
-    if (!decoded.complete) {
-        result.status = TextFileRead::Unreadable;
-        result.error = QStringLiteral("%1 バイト目に Shift-JIS でない文字があります")
-                           .arg(decoded.errorOffset + 1);
-        return result;
-    }
-    result.status = TextFileRead::Ok;
-    return result;
+    return decodeCp932(bytes);
 }
 
 FileBytes readFileBytes(const QString &path)

@@ -26,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             ProfileFile written = ini.file;
             writeSettings(written, ini.settings, true);
             return written.save(path);
-        });
+        },
+        // An Editor value cut at its 29th byte may end in a blank, which the next reading
+        // trims: the file settles on the second save.
+        +[](const Ini &ini) { return ini.settings.editor.endsWith(QLatin1Char(' ')); });
     return 0;
 }

@@ -32,3 +32,8 @@ void fuzzFailure(const char *what)
     std::fprintf(stderr, "fuzz failure: %s\n", what);
     std::abort();
 }
+
+void showBytes(const char *what, const QByteArray &bytes)
+{
+    std::fprintf(stderr, "%s: %s\n", what, bytes.toHex(' ').constData());
+}

@@ -101,6 +101,15 @@ TEST(TextFileEncoding, utf8FromADesktopEditorIsReadAsSuchAndCp932StaysCp932)
     EXPECT_EQ(read.text, QStringLiteral("plain\r\n"));
     read = decodeTextFile("\xEF\xBB\xBF\xF0\x9F\x98\x80"); // U+1F600 has no CP932 form
     EXPECT_EQ(read.status, TextFileRead::Unreadable);
+
+    // UTF-8 for U+5218 (no CP932 form) and "b", but whole CP932: the user's CP932 file.
+    read = decodeTextFile("\xE5\x88\x98\x62\r\n");
+    EXPECT_EQ(read.status, TextFileRead::Ok);
+    EXPECT_FALSE(read.utf8);
+    EXPECT_EQ(read.text, cp932::decode("\xE5\x88\x98\x62\r\n").text);
+    // Invisible characters the encoder would drop at the next save go when read.
+    read = decodeTextFile("\xEF\xBB\xBF" "a\xE2\x80\x8B\xEF\xBB\xBF\xE2\x81\xAE" "b");
+    EXPECT_EQ(read.text, QStringLiteral("ab"));
 }
 
 TEST_F(TextFileTest, writesWholeFilesWithCrLf)
@@ -156,4 +165,8 @@ TEST_F(TextFileTest, appendAfterALastLineWithoutLineEndKeepsTwoLines)
     writeBytes(path("cr.txt"), "ends in cr\r");
     ASSERT_TRUE(appendTextLine(path("cr.txt"), QStringLiteral("x")).ok);
     EXPECT_EQ(readBytes(path("cr.txt")), QByteArray("ends in cr\rx\r\n"));
+    // A lone LF belongs to the line it ends, which is not ended yet.
+    writeBytes(path("lf.txt"), "2026/12/01a\r\n\n");
+    ASSERT_TRUE(appendTextLine(path("lf.txt"), QStringLiteral("x")).ok);
+    EXPECT_EQ(readBytes(path("lf.txt")), QByteArray("2026/12/01a\r\n\n\r\nx\r\n"));
 }
