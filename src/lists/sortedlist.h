@@ -13,6 +13,11 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int insertSorted(const QString &text);
+    // Adds the texts where insertSorted, called for each in turn, would put them, in one
+    // step and without a comparison per pair. Returns where each row came from: a row of
+    // the list before the call (below its count then) or that count plus the text's place
+    // in texts, so that a table beside the list can follow.
+    QList<qsizetype> insertAllSorted(const QStringList &texts);
     void removeAt(int row);
     void clear();
 

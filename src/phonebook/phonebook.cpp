@@ -162,8 +162,19 @@ TextFileRead PhoneBook::loadPhoneBook(const QString &path)
 {
     TextFileRead read = readTextFile(path);
     LineReader reader(read.text);
-    while (!reader.atEnd())
-        insertSorted(entryFromLine(reader.readTextLine()));
+    QList<phoneentry> loaded;
+    QStringList indexes;
+    while (!reader.atEnd()) {
+        loaded.append(entryFromLine(reader.readTextLine()));
+        indexes.append(loaded.constLast().index);
+    }
+    // Sorted once, in the order that inserting line after line gives.
+    const qsizetype before = m_entries.size();
+    QList<phoneentry> entries;
+    entries.reserve(before + loaded.size());
+    for (const qsizetype from : m_list.insertAllSorted(indexes))
+        entries.append(std::move(from < before ? m_entries[from] : loaded[from - before]));
+    m_entries = std::move(entries);
     return read;
 }
 

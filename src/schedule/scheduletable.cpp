@@ -66,11 +66,26 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
 {
     TextFileRead read = readTextFile(path);
     LineReader reader(read.text);
+    QList<scheduleitem> loaded;
+    QStringList lines;
     while (!reader.atEnd()) {
         const SplitFields f = splitFields(reader.readTextLine(), QStringLiteral(","));
-        const scheduleitem item{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)};
-        insertSorted(item, scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+        const scheduleitem &item =
+            loaded.emplaceBack(f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5));
+        lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
     }
+    // Sorted once, in the order that inserting line after line gives.
+    const qsizetype before = m_items.size();
+    QList<scheduleitem> items;
+    QList<bool> handed;
+    items.reserve(before + loaded.size());
+    handed.reserve(before + loaded.size());
+    for (const qsizetype from : m_list.insertAllSorted(lines)) {
+        items.append(std::move(from < before ? m_items[from] : loaded[from - before]));
+        handed.append(from < before && m_handedToDone.at(from));
+    }
+    m_items = std::move(items);
+    m_handedToDone = std::move(handed);
     return read;
 }
 
