@@ -34,3 +34,27 @@ TEST(SortedListModel, placesEachItemAfterItsEqualsAndReportsWhere)
     list.clear();
     EXPECT_EQ(list.count(), 0);
 }
+
+// Loading sorts a whole file at once: the order must be that of inserting its lines one
+// by one, among them texts the collator finds equal, the empty text and one that
+// collation ignores, and after what the list already held.
+TEST(SortedListModel, insertingAllAtOnceGivesTheOrderOfOneByOne)
+{
+    const QStringList held{"suzuki", "Abe"};
+    const QStringList texts{"\x01", "", "SUZUKI", "abe", "あべ", "アベ", "ｱﾍﾞ", "", "ABE",
+                            "鈴木", "suzuki", "\x01", "9", "zz", "Suzuki"};
+    SortedListModel oneByOne;
+    SortedListModel atOnce;
+    for (const QString &text : held) {
+        oneByOne.insertSorted(text);
+        atOnce.insertSorted(text);
+    }
+    for (const QString &text : texts)
+        oneByOne.insertSorted(text);
+    const QList<qsizetype> from = atOnce.insertAllSorted(texts);
+    EXPECT_EQ(atOnce.items(), oneByOne.items());
+    const QStringList before{"Abe", "suzuki"};
+    ASSERT_EQ(from.size(), atOnce.count());
+    for (qsizetype row = 0; row < from.size(); ++row)
+        EXPECT_EQ(atOnce.at(int(row)), from[row] < 2 ? before.at(from[row]) : texts.at(from[row] - 2));
+}
