@@ -7,18 +7,35 @@
 
 #include <cstdlib>
 
-ExitOnFirstPaint::ExitOnFirstPaint(std::function<QWidget *()> window)
-    : m_window(std::move(window))
+AfterFirstPaint::AfterFirstPaint(std::function<QWidget *()> window, std::function<void()> action)
+    : m_window(std::move(window)), m_action(std::move(action))
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-bool ExitOnFirstPaint::eventFilter(QObject *watched, QEvent *event)
+bool AfterFirstPaint::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && watched == m_window()) {
         // After this paint and the others of the same frame have reached the window.
-        QTimer::singleShot(0, [] { std::_Exit(0); });
+        QTimer::singleShot(0, m_action);
         QCoreApplication::instance()->removeEventFilter(this);
     }
+    return false;
+}
+
+ExitOnFirstPaint::ExitOnFirstPaint(std::function<QWidget *()> window, std::function<void()> atExit)
+    : m_window(std::move(window)), m_atExit(std::move(atExit))
+{
+    new AfterFirstPaint(
+        [this] { return m_window(); },
+        [this] {
+            if (m_atExit)
+                m_atExit();
+            std::_Exit(0);
+        });
+}
+
+bool ExitOnFirstPaint::eventFilter(QObject *, QEvent *)
+{
     return false;
 }
