@@ -3,6 +3,8 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
+#include <vector>
+
 // The one order of every sorted list: Japanese collation, case ignored.
 [[nodiscard]] int compareListText(const QString &a, const QString &b);
 
@@ -31,3 +33,23 @@ public:
 private:
     QStringList m_items;
 };
+
+// Reorders a table beside the list after insertAllSorted: row i takes the item that was at
+// from[i]. In place, each item moved once along its cycle: a second table of every entry
+// would be fresh memory, and the start pays for each page of it.
+template <typename T> void followOrder(QList<T> &items, const QList<qsizetype> &from)
+{
+    std::vector<bool> placed(from.size());
+    for (qsizetype start = 0; start < from.size(); ++start) {
+        if (placed[start])
+            continue;
+        T held = std::move(items[start]);
+        qsizetype i = start;
+        for (; from[i] != start; i = from[i]) {
+            items[i] = std::move(items[from[i]]);
+            placed[i] = true;
+        }
+        items[i] = std::move(held);
+        placed[i] = true;
+    }
+}

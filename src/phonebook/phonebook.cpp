@@ -164,17 +164,20 @@ TextFileRead PhoneBook::loadPhoneBook(const QString &path)
     LineReader reader(read.text);
     QList<phoneentry> loaded;
     QStringList indexes;
+    const qsizetype lines = read.text.count(QLatin1Char('\r')) + 1; // at most
+    loaded.reserve(lines);
+    indexes.reserve(lines);
     while (!reader.atEnd()) {
         loaded.append(entryFromLine(reader.readTextLine()));
         indexes.append(loaded.constLast().index);
     }
     // Sorted once, in the order that inserting line after line gives.
-    const qsizetype before = m_entries.size();
-    QList<phoneentry> entries;
-    entries.reserve(before + loaded.size());
-    for (const qsizetype from : m_list.insertAllSorted(indexes))
-        entries.append(std::move(from < before ? m_entries[from] : loaded[from - before]));
-    m_entries = std::move(entries);
+    const QList<qsizetype> from = m_list.insertAllSorted(indexes);
+    if (m_entries.isEmpty())
+        m_entries = std::move(loaded);
+    else
+        m_entries.append(std::move(loaded));
+    followOrder(m_entries, from);
     return read;
 }
 

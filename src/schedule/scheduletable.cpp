@@ -68,6 +68,9 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
     LineReader reader(read.text);
     QList<scheduleitem> loaded;
     QStringList lines;
+    const qsizetype most = read.text.count(QLatin1Char('\r')) + 1;
+    loaded.reserve(most);
+    lines.reserve(most);
     while (!reader.atEnd()) {
         const SplitFields f = splitFields(reader.readTextLine(), QStringLiteral(","));
         const scheduleitem &item =
@@ -75,17 +78,14 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
         lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
     }
     // Sorted once, in the order that inserting line after line gives.
-    const qsizetype before = m_items.size();
-    QList<scheduleitem> items;
-    QList<bool> handed;
-    items.reserve(before + loaded.size());
-    handed.reserve(before + loaded.size());
-    for (const qsizetype from : m_list.insertAllSorted(lines)) {
-        items.append(std::move(from < before ? m_items[from] : loaded[from - before]));
-        handed.append(from < before && m_handedToDone.at(from));
-    }
-    m_items = std::move(items);
-    m_handedToDone = std::move(handed);
+    const QList<qsizetype> from = m_list.insertAllSorted(lines);
+    if (m_items.isEmpty())
+        m_items = std::move(loaded);
+    else
+        m_items.append(std::move(loaded));
+    m_handedToDone.resize(m_items.size(), false);
+    followOrder(m_items, from);
+    followOrder(m_handedToDone, from);
     return read;
 }
 

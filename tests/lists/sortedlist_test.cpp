@@ -53,8 +53,10 @@ TEST(SortedListModel, insertingAllAtOnceGivesTheOrderOfOneByOne)
         oneByOne.insertSorted(text);
     const QList<qsizetype> from = atOnce.insertAllSorted(texts);
     EXPECT_EQ(atOnce.items(), oneByOne.items());
-    const QStringList before{"Abe", "suzuki"};
-    ASSERT_EQ(from.size(), atOnce.count());
-    for (qsizetype row = 0; row < from.size(); ++row)
-        EXPECT_EQ(atOnce.at(int(row)), from[row] < 2 ? before.at(from[row]) : texts.at(from[row] - 2));
+    QStringList table = QStringList{"Abe", "suzuki"} + texts; // a table beside the list
+    followOrder(table, from);
+    EXPECT_EQ(table, atOnce.items());
+    QStringList cycle{"b", "c", "a", "d"}; // three rows that move round in a cycle
+    followOrder(cycle, SortedListModel().insertAllSorted(cycle));
+    EXPECT_EQ(cycle, QStringList({"a", "b", "c", "d"}));
 }
