@@ -41,10 +41,11 @@ void KibanuApp::start()
     m_todo->Form_Load();
     m_session->loadThroughSchedule();
     // The schedule loader ends with today's appointments; the start waits for their window.
+    // The window only exists for a day with appointments: the first window needs no other.
     const QDate today = m_clock->today();
-    frmToday &todayList = todayWindow();
-    if (todayList.showLines(m_session->schedule().reminderLines(today, today)))
-        connect(&todayList, &frmDay::closed, this, &KibanuApp::continueStart,
+    const QStringList lines = m_session->schedule().reminderLines(today, today);
+    if (!lines.isEmpty() && todayWindow().showLines(lines))
+        connect(&todayWindow(), &frmDay::closed, this, &KibanuApp::continueStart,
                 Qt::SingleShotConnection);
     else
         continueStart();

@@ -2,25 +2,95 @@
 
 #include "text/cp932.h"
 
+#include <cstring>
+
+namespace {
+
+// The lines as LineReader cuts the decoded text: CR and LF are single bytes in CP932,
+// never part of a two-byte character.
+QList<DoneSpan> lineSpans(const QByteArray &bytes)
+{
+    QList<DoneSpan> spans;
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    for (qsizetype pos = 0; pos < size;) {
+        const auto *cr = static_cast<const char *>(std::memchr(data + pos, '\r', size - pos));
+        const qsizetype end = cr ? cr - data : size;
+        spans.append({pos, end - pos});
+        pos = end + 1;
+        if (pos < size && data[pos] == '\n')
+            ++pos;
+    }
+    return spans;
+}
+
+} // namespace
+
 TextFileRead DoneList::loadDone(const QString &path)
 {
     TextFileRead read;
     const FileBytes file = readFileBytes(path);
     if (!file.exists) {
-        setStringList({});
+        show({});
         return read;
     }
     read.status = file.ok ? TextFileRead::Ok : TextFileRead::Unreadable;
     read.error = file.error;
-    // A done log a desktop editor saved as UTF-8 shows as such.
-    const auto utf8 = utf8Text(file.bytes);
-    read.text = utf8 ? *utf8 : cp932::decodeForDisplay(file.bytes);
-    QStringList lines;
-    LineReader reader(read.text);
-    while (!reader.atEnd())
-        lines.append(reader.readTextLine());
-    setStringList(lines);
+    show(file.bytes);
     return read;
+}
+
+void DoneList::show(const QByteArray &bytes)
+{
+    beginResetModel();
+    m_lines.clear();
+    // A done log a desktop editor saved as UTF-8 shows as such.
+    const auto utf8 = utf8Text(bytes);
+    m_keepsBytes = !utf8 && cp932::decodesWhole(bytes);
+    m_bytes = m_keepsBytes ? bytes : QByteArray();
+    m_spans = m_keepsBytes ? lineSpans(bytes) : QList<DoneSpan>();
+    if (!m_keepsBytes)
+        m_lines = LineReader(utf8 ? *utf8 : cp932::decodeForDisplay(bytes)).readAll();
+    endResetModel();
+}
+
+QStringList DoneList::stringList() const
+{
+    QStringList lines;
+    for (int row = 0; row < rowCount(); ++row)
+        lines.append(at(row));
+    return lines;
+}
+
+int DoneList::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return int(m_keepsBytes ? m_spans.size() : m_lines.size());
+}
+
+QVariant DoneList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount()
+        || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    if (!m_keepsBytes)
+        return m_lines.at(index.row());
+    const DoneSpan span = m_spans.at(index.row());
+    return cp932::decode(QByteArray::fromRawData(m_bytes.constData() + span.start, span.length)).text;
+}
+
+bool DoneList::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
+        return false;
+    beginRemoveRows({}, row, row + count - 1);
+    if (m_keepsBytes)
+        m_spans.remove(row, count);
+    else
+        m_lines.remove(row, count);
+    endRemoveRows();
+    return true;
 }
 
 WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText)

@@ -2,18 +2,41 @@
 
 #include "text/textfile.h"
 
-#include <QStringListModel>
+#include <QAbstractListModel>
+
+// Where a line lies in the bytes of done.txt.
+struct DoneSpan {
+    qsizetype start;
+    qsizetype length;
+};
 
 // The lines of done.txt as they are shown; removals last for the run only.
-class DoneList : public QStringListModel {
+class DoneList : public QAbstractListModel {
 public:
-    using QStringListModel::QStringListModel;
+    using QAbstractListModel::QAbstractListModel;
 
     // Reads every line, oldest first. Bytes that are not CP932 show as U+FFFD: the list
-    // is only shown, never written back.
+    // is only shown, never written back. The text is not returned.
     TextFileRead loadDone(const QString &path);
     void removeAt(int row) { removeRows(row, 1); }
     [[nodiscard]] QString at(int row) const { return index(row).data().toString(); }
+    // Every line as shown.
+    [[nodiscard]] QStringList stringList() const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
+
+private:
+    void show(const QByteArray &bytes);
+
+    // Years of done lines: a CP932 file without a fault keeps its bytes, and a line is
+    // decoded when it is shown, as the whole text would take far longer and four times
+    // the memory. Otherwise (UTF-8, bytes that are not CP932) the lines are decoded.
+    bool m_keepsBytes = false;
+    QByteArray m_bytes;
+    QList<DoneSpan> m_spans;
+    QStringList m_lines;
 };
 
 // Appends one line to done.txt: the date immediately followed by the text.

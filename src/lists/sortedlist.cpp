@@ -4,8 +4,12 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
-int compareListText(const QString &a, const QString &b)
+namespace {
+
+const QCollator &listCollator()
 {
     static const QCollator collator = [] {
         QCollator c(QLocale(QLocale::Japanese, QLocale::Japan));
@@ -13,7 +17,14 @@ int compareListText(const QString &a, const QString &b)
         c.setNumericMode(false);
         return c;
     }();
-    return collator.compare(a, b);
+    return collator;
+}
+
+} // namespace
+
+int compareListText(const QString &a, const QString &b)
+{
+    return listCollator().compare(a, b);
 }
 
 int SortedListModel::insertSorted(const QString &text)
@@ -27,6 +38,34 @@ int SortedListModel::insertSorted(const QString &text)
     m_items.insert(row, text);
     endInsertRows();
     return row;
+}
+
+QList<qsizetype> SortedListModel::insertAllSorted(const QStringList &texts)
+{
+    QStringList all = m_items + texts;
+    // A collation key compares as the collator does, except that QCollator puts the
+    // empty text before any other, even one made only of characters collation ignores.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(all.size());
+    for (const QString &text : std::as_const(all))
+        keys.push_back(listCollator().sortKey(text));
+    const auto less = [&](qsizetype a, qsizetype b) {
+        if (all.at(a).isEmpty() || all.at(b).isEmpty())
+            return all.at(a).isEmpty() && !all.at(b).isEmpty();
+        return keys[a].compare(keys[b]) < 0;
+    };
+    QList<qsizetype> from(all.size());
+    std::iota(from.begin(), from.end(), 0);
+    // Stable: equal texts keep their order, the list's before the new ones, as one by
+    // one insertion after every equal item leaves them.
+    std::stable_sort(from.begin(), from.end(), less);
+    beginResetModel();
+    m_items.clear();
+    m_items.reserve(all.size());
+    for (const qsizetype i : std::as_const(from))
+        m_items.append(all.at(i));
+    endResetModel();
+    return from;
 }
 
 void SortedListModel::removeAt(int row)

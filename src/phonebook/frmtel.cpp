@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -36,6 +37,30 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text, const QR
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int left)
 {
     return windows::button(parent, name, text, twipsRect(left, 4800, 1095, 405));
+}
+
+// Whether the grid shows just the pairs of that entry (none without one), unscrolled and
+// with nothing current or selected, as refilling it would leave it. Typing on in the
+// search box mostly keeps the same entry, and a grid left alone is not repainted.
+bool showsPairs(const QTableWidget *grid, const phoneentry *e, const QBrush &typeBackground)
+{
+    const int pairs = e ? e->numphone : 0;
+    if (grid->rowCount() != std::max(PairRows, pairs) || grid->currentIndex().isValid()
+        || grid->selectionModel()->hasSelection() || grid->verticalScrollBar()->value() != 0
+        || grid->horizontalScrollBar()->value() != 0)
+        return false;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        const QTableWidgetItem *type = grid->item(row, 0);
+        const QTableWidgetItem *number = grid->item(row, 1);
+        if (row >= pairs) {
+            if (type || number)
+                return false;
+        } else if (!type || !number || type->text() != e->phonetype[row]
+                   || number->text() != e->phonenumber[row] || type->background() != typeBackground) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -225,9 +250,20 @@ void frmTel::txtTel_Change()
     select(m_searchPos);
     // Code units, not the list's collation: an index "before" the text is skipped.
     const auto before = [&] { return m_book.at(m_searchPos).index < text; };
+    // Selecting every row on the way down, each refilling the grid, leaves the list where
+    // selecting the first row after the start and then the last one does: a row below
+    // the view scrolls it only until that row stands at its bottom.
+    const auto stepTo = [&](int from) {
+        if (m_searchPos > from)
+            select(from + 1);
+        if (m_searchPos > from + 1)
+            select(m_searchPos);
+    };
     for (int pass = 0; pass < 2; ++pass) {
+        const int from = m_searchPos;
         while (m_searchPos < last && before())
-            select(++m_searchPos);
+            ++m_searchPos;
+        stepTo(from);
         if (!before()) {
             select(m_searchPos);
             lstIndex_Click();
@@ -254,15 +290,18 @@ void frmTel::setSearchText(const QString &text)
 
 void frmTel::lstIndex_Click()
 {
-    gridTel->clearContents();
-    gridTel->setRowCount(PairRows);
     const int pos = selectedIndex();
-    if (pos < 0)
+    const phoneentry *e = pos < 0 ? nullptr : &m_book.at(pos);
+    if (!showsPairs(gridTel, e, palette().button())) {
+        gridTel->clearContents();
+        gridTel->setRowCount(PairRows);
+        if (e)
+            showPairs(*e);
+    }
+    if (!e)
         return;
-    const phoneentry &e = m_book.at(pos);
-    lblName->setText(e.name);
-    lblKeyword->setText(e.keys);
-    showPairs(e);
+    lblName->setText(e->name);
+    lblKeyword->setText(e->keys);
 }
 
 void frmTel::showSelected(int pair)

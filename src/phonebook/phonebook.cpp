@@ -162,8 +162,22 @@ TextFileRead PhoneBook::loadPhoneBook(const QString &path)
 {
     TextFileRead read = readTextFile(path);
     LineReader reader(read.text);
-    while (!reader.atEnd())
-        insertSorted(entryFromLine(reader.readTextLine()));
+    QList<phoneentry> loaded;
+    QStringList indexes;
+    const qsizetype lines = read.text.count(QLatin1Char('\r')) + 1; // at most
+    loaded.reserve(lines);
+    indexes.reserve(lines);
+    while (!reader.atEnd()) {
+        loaded.append(entryFromLine(reader.readTextLine()));
+        indexes.append(loaded.constLast().index);
+    }
+    // Sorted once, in the order that inserting line after line gives.
+    const QList<qsizetype> from = m_list.insertAllSorted(indexes);
+    if (m_entries.isEmpty())
+        m_entries = std::move(loaded);
+    else
+        m_entries.append(std::move(loaded));
+    followOrder(m_entries, from);
     return read;
 }
 

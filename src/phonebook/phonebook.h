@@ -3,7 +3,6 @@
 #include "lists/sortedlist.h"
 #include "text/textfile.h"
 
-
 #include <array>
 #include <optional>
 
@@ -19,6 +18,9 @@ struct phoneentry {
     Pairs phonetype;
     Pairs phonenumber;
 };
+// Its strings are relocatable: an insertion in the middle of the table moves memory
+// instead of moving each entry.
+Q_DECLARE_TYPEINFO(phoneentry, Q_RELOCATABLE_TYPE);
 
 // ASCII letters and digits only, as an index must be once narrowed; an empty text passes.
 [[nodiscard]] bool isIndexText(const QString &narrowed);

@@ -66,11 +66,26 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
 {
     TextFileRead read = readTextFile(path);
     LineReader reader(read.text);
+    QList<scheduleitem> loaded;
+    QStringList lines;
+    const qsizetype most = read.text.count(QLatin1Char('\r')) + 1;
+    loaded.reserve(most);
+    lines.reserve(most);
     while (!reader.atEnd()) {
         const SplitFields f = splitFields(reader.readTextLine(), QStringLiteral(","));
-        const scheduleitem item{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)};
-        insertSorted(item, scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+        const scheduleitem &item =
+            loaded.emplaceBack(f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5));
+        lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
     }
+    // Sorted once, in the order that inserting line after line gives.
+    const QList<qsizetype> from = m_list.insertAllSorted(lines);
+    if (m_items.isEmpty())
+        m_items = std::move(loaded);
+    else
+        m_items.append(std::move(loaded));
+    m_handedToDone.resize(m_items.size(), false);
+    followOrder(m_items, from);
+    followOrder(m_handedToDone, from);
     return read;
 }
 

@@ -16,6 +16,7 @@ struct scheduleitem {
     QString extra2;
     QString extra3;
 };
+Q_DECLARE_TYPEINFO(scheduleitem, Q_RELOCATABLE_TYPE);
 
 // The list line: "yy/mm/dd", two blanks, "hh:mm" (or five blanks), two blanks, the text.
 // A date or time that cannot be read shows as it is stored.

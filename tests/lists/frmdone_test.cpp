@@ -2,6 +2,7 @@
 #include "common/testfiles.h"
 #include "lists/donelist.h"
 #include "lists/frmdone.h"
+#include "text/cp932.h"
 
 #include <QApplication>
 #include <QListView>
@@ -112,4 +113,24 @@ TEST(DoneWindowAlone, doneFileThatCannotBeReadIsToldWhenTheWindowOpens)
     frmDone quiet(missing, QDir(dir.path()).filePath("none.txt"), prompter);
     quiet.show();
     EXPECT_EQ(prompter.messages.size(), 1); // a missing file is no fault
+}
+
+// A CP932 done log is cut into lines on its bytes and each line decoded on its own: the
+// lines must be those of the whole decoded text, whatever the line ends and trail bytes.
+TEST(DoneList, linesOfACp932FileAreThoseOfItsWholeText)
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("done.txt");
+    const QByteArray bytes =
+        sjis(QString::fromUtf8("2026/12/01表示ソ\r\n\r\nｶﾅ\rlone\nLF\r\r\n\n十能\r\nlast"));
+    ASSERT_TRUE(cp932::decodesWhole(bytes));
+    writeBytes(file, bytes);
+    DoneList list;
+    list.loadDone(file);
+    EXPECT_EQ(list.stringList(), LineReader(cp932::decode(bytes).text).readAll());
+    for (int b = 0; b < 256; ++b) { // only CR and LF themselves end or join lines
+        const cp932::Decoded one = cp932::decode(QByteArray(1, char(b)));
+        const bool endsLines = one.text.contains(u'\r') || one.text.contains(u'\n');
+        EXPECT_EQ(one.complete && endsLines, b == '\r' || b == '\n') << b;
+    }
 }

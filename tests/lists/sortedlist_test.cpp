@@ -34,3 +34,29 @@ TEST(SortedListModel, placesEachItemAfterItsEqualsAndReportsWhere)
     list.clear();
     EXPECT_EQ(list.count(), 0);
 }
+
+// Loading sorts a whole file at once: the order must be that of inserting its lines one
+// by one, among them texts the collator finds equal, the empty text and one that
+// collation ignores, and after what the list already held.
+TEST(SortedListModel, insertingAllAtOnceGivesTheOrderOfOneByOne)
+{
+    const QStringList held{"suzuki", "Abe"};
+    const QStringList texts{"\x01", "", "SUZUKI", "abe", "あべ", "アベ", "ｱﾍﾞ", "", "ABE",
+                            "鈴木", "suzuki", "\x01", "9", "zz", "Suzuki"};
+    SortedListModel oneByOne;
+    SortedListModel atOnce;
+    for (const QString &text : held) {
+        oneByOne.insertSorted(text);
+        atOnce.insertSorted(text);
+    }
+    for (const QString &text : texts)
+        oneByOne.insertSorted(text);
+    const QList<qsizetype> from = atOnce.insertAllSorted(texts);
+    EXPECT_EQ(atOnce.items(), oneByOne.items());
+    QStringList table = QStringList{"Abe", "suzuki"} + texts; // a table beside the list
+    followOrder(table, from);
+    EXPECT_EQ(table, atOnce.items());
+    QStringList cycle{"b", "c", "a", "d"}; // three rows that move round in a cycle
+    followOrder(cycle, SortedListModel().insertAllSorted(cycle));
+    EXPECT_EQ(cycle, QStringList({"a", "b", "c", "d"}));
+}

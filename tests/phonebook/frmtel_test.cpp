@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -57,6 +58,20 @@ TEST_F(TelWindow, searchBoxStepsForwardWhileTypingAndRestartsWhenShortened)
     EXPECT_EQ(selected(), QStringLiteral("baba"));
     search->setText(QStringLiteral("zzz")); // after every index
     EXPECT_EQ(selected(), QStringLiteral("sato"));
+}
+
+// Every keystroke shows the entry afresh, even when it stays the same one.
+TEST_F(TelWindow, typingOnShowsTheSameEntryAfreshWithoutACurrentPair)
+{
+    QTest::keyClicks(search, QStringLiteral("ban"));
+    ASSERT_EQ(selected(), QStringLiteral("bando"));
+    auto *grid = w->findChild<QTableWidget *>("gridTel");
+    grid->setCurrentCell(1, 1);
+    QTest::keyClicks(search, QStringLiteral("d"));
+    EXPECT_EQ(selected(), QStringLiteral("bando"));
+    EXPECT_FALSE(grid->currentIndex().isValid());
+    EXPECT_FALSE(grid->selectionModel()->hasSelection());
+    EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("06-2"));
 }
 
 TEST_F(TelWindow, findWalksNameAndKeywordHitsThenOffersToRestart)
@@ -232,4 +247,40 @@ TEST_F(TelWindow, nameAndKeywordBoxesTakeOnlyWhatTelTxtCanHoldAndNeverCutALongTe
     QTest::mouseDClick(w->findChild<QLabel *>("lblName"), Qt::LeftButton);
     QTest::keyClick(w->findChild<QLineEdit *>("txtName"), Qt::Key_Return);
     EXPECT_EQ(phoneBook().at(3).name, longName);
+}
+
+// The search box steps row by row; however it gets there, the list must end up scrolled
+// as a view stepping through every row does, also when the user had scrolled the
+// selected row out of sight.
+TEST_F(AppTest, searchBoxScrollsTheListAsStepping)
+{
+    QByteArray lines;
+    for (int i = 0; i < 300; ++i)
+        lines += QStringLiteral("a%1,n,\r\n").arg(i, 3, 10, QLatin1Char('0')).toLatin1();
+    writeBytes(path("tel.txt"), lines);
+    startBoard();
+    frmTel &tel = app->telWindow();
+    tel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tel));
+    auto *list = tel.findChild<QListView *>("lstIndex");
+    auto *search = tel.findChild<QLineEdit *>("txtTel");
+    QListView stepping;
+    stepping.setModel(list->model());
+    stepping.setFont(list->font());
+    stepping.setUniformItemSizes(true);
+    stepping.resize(list->size());
+    stepping.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stepping));
+
+    QTest::keyClicks(search, QStringLiteral("a05"));
+    ASSERT_EQ(list->currentIndex().row(), 50);
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    stepping.setCurrentIndex(list->currentIndex());
+    stepping.verticalScrollBar()->setValue(list->verticalScrollBar()->value());
+    QTest::keyClicks(search, QStringLiteral("7"));
+    ASSERT_EQ(list->currentIndex().row(), 57);
+    for (int row = 51; row <= 57; ++row)
+        stepping.setCurrentIndex(list->model()->index(row, 0));
+    EXPECT_EQ(list->verticalScrollBar()->value(), stepping.verticalScrollBar()->value());
+    EXPECT_NE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
 }

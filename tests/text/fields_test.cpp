@@ -1,7 +1,11 @@
 #include "text/fields.h"
 #include "text/narrow.h"
 
+#include <unicode/translit.h>
+
 #include <gtest/gtest.h>
+
+#include <memory>
 
 TEST(SplitFields, cutsAtTheSeparatorKeepingEmptyFields)
 {
@@ -42,4 +46,32 @@ TEST(Narrow, changesOnlyWhatHasAHalfWidthForm)
     EXPECT_EQ(narrow(QString::fromUtf8("ガー、。「」・")), QString::fromUtf8("ｶﾞｰ､｡｢｣･"));
     const QString kept = QString::fromUtf8("漢字ひらがな→■○│￥￠￡￢");
     EXPECT_EQ(narrow(kept), kept);
+}
+
+// The narrowing table against ICU's own transform over the characters it may touch, one
+// by one and as one text, around all the full-width and kana blocks.
+TEST(Narrow, isIcusFullwidthHalfwidthOverTheCharactersCp932HasHalfWidth)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UParseError parseError;
+    const std::unique_ptr<icu::Transliterator> icu(icu::Transliterator::createInstance(
+        u"[\\uFF01-\\uFF5E\\u3000\\u3001\\u3002\\u300C\\u300D\\u30FB\\u30FC\\u309B"
+        u"\\u309C\\u30A1-\\u30F6] Fullwidth-Halfwidth",
+        UTRANS_FORWARD, parseError, status));
+    ASSERT_TRUE(U_SUCCESS(status) && icu);
+    const auto reference = [&](const QString &text) {
+        icu::UnicodeString s(reinterpret_cast<const UChar *>(text.utf16()), int32_t(text.size()));
+        icu->transliterate(s);
+        // Not fromUtf16, which would take a leading U+FEFF for a byte-order mark.
+        return QString(reinterpret_cast<const QChar *>(s.getBuffer()), s.length());
+    };
+    QString all;
+    for (const auto &[first, last] : {std::pair{0x20, 0x7E}, {0x2000, 0x33FF}, {0xFE30, 0xFFEF}}) {
+        for (int c = first; c <= last; ++c) {
+            const QString one{QChar(char16_t(c))};
+            all += one;
+            ASSERT_EQ(narrow(one), reference(one)) << std::hex << c;
+        }
+    }
+    EXPECT_EQ(narrow(all), reference(all));
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+// Ends the process right after the window's first paint: a start-up probe measures the
+// way to a visible window, not the way out.
+class ExitOnFirstPaint : public QObject {
+public:
+    // The window is asked for each time, as it may not exist yet; atExit runs just before
+    // the end.
+    explicit ExitOnFirstPaint(std::function<QWidget *()> window,
+                              std::function<void()> atExit = {});
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::function<QWidget *()> m_window;
+    std::function<void()> m_atExit;
+};
+
+// Runs the action once, after the first paint of the window (and of the rest of its frame).
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(std::function<QWidget *()> window, std::function<void()> action);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::function<QWidget *()> m_window;
+    std::function<void()> m_action;
+};

@@ -1,0 +1,50 @@
+// Starts Kibanu on the program folder given as argument and ends once its main window
+// has been painted. With "done" after the folder it then clicks the done button, ends
+// once the done window has been painted and prints how long that took.
+#include "probe_exit.h"
+
+#include "app/kibanuapp.h"
+#include "board/frmtodo.h"
+#include "lists/frmdone.h"
+#include "text/clock.h"
+#include "ui/messageboxprompter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <optional>
+
+int main(int argc, char *argv[])
+{
+    QApplication qapp(argc, argv);
+    const bool openDone = argc == 3 && qstrcmp(argv[2], "done") == 0;
+    if (argc != 2 && !openDone)
+        qFatal("usage: probe_kibanu PROGRAM_FOLDER [done]");
+    qapp.setApplicationName(QStringLiteral("Kibanu"));
+    qapp.setQuitOnLastWindowClosed(false);
+    KibanuApp app(QString::fromLocal8Bit(argv[1]), std::make_unique<SystemClock>(),
+                  std::make_unique<MessageBoxPrompter>());
+    const auto board = [&app]() -> QWidget * { return app.todoWindow(); };
+    std::optional<ExitOnFirstPaint> exit;
+    std::optional<AfterFirstPaint> click;
+    QElapsedTimer sinceClick;
+    QWidget *doneWindow = nullptr;
+    if (!openDone) {
+        exit.emplace(board);
+    } else {
+        exit.emplace([&doneWindow] { return doneWindow; },
+                     [&sinceClick] {
+                         std::fprintf(stderr, "done window painted %.1f ms after the click\n",
+                                      sinceClick.nsecsElapsed() / 1e6);
+                     });
+        click.emplace(board, [&] {
+            sinceClick.start();
+            app.todoWindow()->findChild<QAbstractButton *>("cmdDone")->click();
+            doneWindow = &app.doneWindow();
+        });
+    }
+    app.start();
+    return qapp.exec();
+}
