@@ -73,8 +73,9 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
     lines.reserve(most);
     while (!reader.atEnd()) {
         const SplitFields f = splitFields(reader.readTextLine(), QStringLiteral(","));
-        const scheduleitem &item =
-            loaded.emplaceBack(f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5));
+        // Braces, not emplaceBack: clang 14 has no parenthesised aggregate initialisation.
+        loaded.append(scheduleitem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)});
+        const scheduleitem &item = loaded.constLast();
         lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
     }
     // Sorted once, in the order that inserting line after line gives.
