@@ -7,7 +7,7 @@
 namespace {
 
 // The lines as LineReader cuts the decoded text: CR and LF are single bytes in CP932,
-// never part of a two-byte character.
+// never part of a two-byte character, and a fault before one never takes it along.
 QList<DoneSpan> lineSpans(const QByteArray &bytes)
 {
     QList<DoneSpan> spans;
@@ -43,14 +43,12 @@ TextFileRead DoneList::loadDone(const QString &path)
 void DoneList::show(const QByteArray &bytes)
 {
     beginResetModel();
-    m_lines.clear();
     // A done log a desktop editor saved as UTF-8 shows as such.
     const auto utf8 = utf8Text(bytes);
-    m_keepsBytes = !utf8 && cp932::decodesWhole(bytes);
+    m_keepsBytes = !utf8;
     m_bytes = m_keepsBytes ? bytes : QByteArray();
     m_spans = m_keepsBytes ? lineSpans(bytes) : QList<DoneSpan>();
-    if (!m_keepsBytes)
-        m_lines = LineReader(utf8 ? *utf8 : cp932::decodeForDisplay(bytes)).readAll();
+    m_lines = utf8 ? LineReader(*utf8).readAll() : QStringList();
     endResetModel();
 }
 
@@ -77,7 +75,8 @@ QVariant DoneList::data(const QModelIndex &index, int role) const
     if (!m_keepsBytes)
         return m_lines.at(index.row());
     const DoneSpan span = m_spans.at(index.row());
-    return cp932::decode(QByteArray::fromRawData(m_bytes.constData() + span.start, span.length)).text;
+    return cp932::decodeForDisplay(
+        QByteArray::fromRawData(m_bytes.constData() + span.start, span.length));
 }
 
 bool DoneList::removeRows(int row, int count, const QModelIndex &parent)

@@ -30,9 +30,9 @@ public:
 private:
     void show(const QByteArray &bytes);
 
-    // Years of done lines: a CP932 file without a fault keeps its bytes, and a line is
-    // decoded when it is shown, as the whole text would take far longer and four times
-    // the memory. Otherwise (UTF-8, bytes that are not CP932) the lines are decoded.
+    // Years of done lines: a CP932 file keeps its bytes, and a line is decoded when it is
+    // shown, as decoding, or only checking, the whole text takes far longer than showing
+    // the window, and the text four times the memory. A UTF-8 file is decoded.
     bool m_keepsBytes = false;
     QByteArray m_bytes;
     QList<DoneSpan> m_spans;

@@ -3,7 +3,6 @@
 #include <unicode/ucnv.h>
 
 #include <algorithm>
-#include <iterator>
 #include <memory>
 
 namespace cp932 {
@@ -63,22 +62,6 @@ Decoded decode(const QByteArray &bytes)
     }
     result.text = out;
     return result;
-}
-
-bool decodesWhole(const QByteArray &bytes)
-{
-    UConverter *conv = converter();
-    UChar buffer[8192];
-    const char *source = bytes.constData();
-    const char *sourceEnd = source + bytes.size();
-    UErrorCode status = U_ZERO_ERROR;
-    do { // the text goes through a small buffer, a part at a time, and is dropped
-        status = U_ZERO_ERROR;
-        UChar *target = buffer;
-        ucnv_toUnicode(conv, &target, buffer + std::size(buffer), &source, sourceEnd, nullptr,
-                       true, &status);
-    } while (status == U_BUFFER_OVERFLOW_ERROR);
-    return U_SUCCESS(status);
 }
 
 QString decodeForDisplay(const QByteArray &bytes)

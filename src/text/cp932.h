@@ -16,10 +16,6 @@ struct Decoded {
 
 [[nodiscard]] Decoded decode(const QByteArray &bytes);
 
-// Whether decode() would find no fault, without holding the text: for a long file whose
-// lines are decoded only when needed.
-[[nodiscard]] bool decodesWhole(const QByteArray &bytes);
-
 // Decodes everything, each fault shown as U+FFFD: for texts that are only shown.
 [[nodiscard]] QString decodeForDisplay(const QByteArray &bytes);
 
