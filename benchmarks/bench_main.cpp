@@ -1,4 +1,4 @@
-// The timings of issue 17, on the largest data set the program is made for. Run a
+// Timings on the largest data set the program is made for. Run a
 // Release build; see README.md.
 #include <QApplication>
 

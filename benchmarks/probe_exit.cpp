@@ -24,18 +24,10 @@ bool AfterFirstPaint::eventFilter(QObject *watched, QEvent *event)
 }
 
 ExitOnFirstPaint::ExitOnFirstPaint(std::function<QWidget *()> window, std::function<void()> atExit)
-    : m_window(std::move(window)), m_atExit(std::move(atExit))
+    : AfterFirstPaint(std::move(window), [atExit = std::move(atExit)] {
+          if (atExit)
+              atExit();
+          std::_Exit(0);
+      })
 {
-    new AfterFirstPaint(
-        [this] { return m_window(); },
-        [this] {
-            if (m_atExit)
-                m_atExit();
-            std::_Exit(0);
-        });
-}
-
-bool ExitOnFirstPaint::eventFilter(QObject *, QEvent *)
-{
-    return false;
 }

@@ -6,26 +6,10 @@
 
 class QWidget;
 
-// Ends the process right after the window's first paint: a start-up probe measures the
-// way to a visible window, not the way out.
-class ExitOnFirstPaint : public QObject {
-public:
-    // The window is asked for each time, as it may not exist yet; atExit runs just before
-    // the end.
-    explicit ExitOnFirstPaint(std::function<QWidget *()> window,
-                              std::function<void()> atExit = {});
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    std::function<QWidget *()> m_window;
-    std::function<void()> m_atExit;
-};
-
 // Runs the action once, after the first paint of the window (and of the rest of its frame).
 class AfterFirstPaint : public QObject {
 public:
+    // The window is asked for each time, as it may not exist yet.
     AfterFirstPaint(std::function<QWidget *()> window, std::function<void()> action);
 
 protected:
@@ -34,4 +18,12 @@ protected:
 private:
     std::function<QWidget *()> m_window;
     std::function<void()> m_action;
+};
+
+// Ends the process right after the window's first paint: a start-up probe measures the
+// way to a visible window, not the way out. atExit runs just before the end.
+class ExitOnFirstPaint : public AfterFirstPaint {
+public:
+    explicit ExitOnFirstPaint(std::function<QWidget *()> window,
+                              std::function<void()> atExit = {});
 };

@@ -57,7 +57,7 @@ Session::QuitResult Session::quitWithSaving(bool windowNormal)
                  failing = DataFile::Done;
                  return handed;
              }
-             return m_schedule.writeForQuit(path, donePath, today);
+             return m_schedule.writeUpcoming(path, today);
          }},
         {DataFile::Tel, [&](const QString &path) { return m_phoneBook.writePhoneBook(path); }},
         {DataFile::Type, [&](const QString &path) { return m_phoneTypes.writePhoneTypes(path); }},

@@ -133,6 +133,11 @@ WriteResult ScheduleTable::writeForQuit(const QString &path, const QString &done
     // done.txt first: should schedule.txt then fail, the entries are not lost.
     if (const WriteResult done = handPastToDone(donePath, today); !done.ok)
         return done;
+    return writeUpcoming(path, today);
+}
+
+WriteResult ScheduleTable::writeUpcoming(const QString &path, QDate today) const
+{
     QStringList lines;
     for (const scheduleitem &item : std::as_const(m_items))
         if (!isPast(item, today))

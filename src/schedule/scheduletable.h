@@ -53,6 +53,8 @@ public:
     WriteResult writeForQuit(const QString &path, const QString &donePath, QDate today);
     // The first half of that: only the entries for done.txt.
     WriteResult handPastToDone(const QString &donePath, QDate today);
+    // The second half: schedule.txt without the entries before today.
+    [[nodiscard]] WriteResult writeUpcoming(const QString &path, QDate today) const;
 
     // The reminder lines of the entries on that day, in table order: the time as stored,
     // two blanks, the text. A date that cannot be read matches no day; a date without a

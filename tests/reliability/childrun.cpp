@@ -7,13 +7,26 @@
 
 #include <gtest/gtest.h>
 
-Folder::Folder()
+void writeQuitInput(const QString &dir)
 {
     for (const QString &name : dataFiles) {
         const QByteArray in = readBytes(QStringLiteral(KIBANU_TEST_DATA "/quit/in/%1").arg(name));
         if (in != "<missing>")
-            writeBytes(path(name), in);
+            writeBytes(QDir(dir).filePath(name), in);
     }
+}
+
+Files filesIn(const QString &dir)
+{
+    Files files;
+    for (const QString &name : dataFiles)
+        files[name] = readBytes(QDir(dir).filePath(name));
+    return files;
+}
+
+Folder::Folder()
+{
+    writeQuitInput(dir.path());
 }
 
 Folder::Folder(const Files &files)
@@ -30,10 +43,7 @@ QString Folder::path(const QString &name) const
 
 Files Folder::files() const
 {
-    Files files;
-    for (const QString &name : dataFiles)
-        files[name] = readBytes(path(name));
-    return files;
+    return filesIn(dir.path());
 }
 
 Child runProgram(const QString &program, const QStringList &args)

@@ -12,6 +12,11 @@ inline const QStringList dataFiles{"todo.txt", "closet.txt", "done.txt", "schedu
 
 using Files = std::map<QString, QByteArray>; // a missing file reads "<missing>"
 
+// Writes the files of real shape into that folder.
+void writeQuitInput(const QString &dir);
+// Every data file of that folder.
+[[nodiscard]] Files filesIn(const QString &dir);
+
 // A temporary program folder holding the files of real shape, or the given ones.
 struct Folder {
     Folder();

@@ -17,21 +17,14 @@ namespace {
 
 Files filesOf(const AppRun &run)
 {
-    Files files;
-    for (const QString &name : dataFiles)
-        files[name] = readBytes(run.path(name.toLatin1()));
-    return files;
+    return filesIn(run.dir.path());
 }
 
 // A day's work on files of real shape: a new to-do, a finished one, something shelved,
 // and appointments whose day has passed (they go to done.txt at quit).
 void startWithWork(AppRun &run)
 {
-    for (const QString &name : dataFiles) {
-        const QByteArray in = readBytes(QStringLiteral(KIBANU_TEST_DATA "/quit/in/%1").arg(name));
-        if (in != "<missing>")
-            writeBytes(run.path(name.toLatin1()), in);
-    }
+    writeQuitInput(run.dir.path());
     run.startBoard();
     run.board().setText(13, QStringLiteral("見積書を送る"));
     run.board().setDone(0, true);
