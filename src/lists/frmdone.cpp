@@ -20,8 +20,9 @@ frmDone::frmDone(DoneList &lines, QString donePath, Prompter &prompter)
     setFixedSize(twips(6720), twips(4800));
 
     // Tens of thousands of lines: one item height for all keeps showing and scrolling instant.
+    // All laid out at once: a batched layout has not reached the newest line when the window
+    // scrolls to it, and the window would open at the oldest.
     lstDone = listview::createList(this, "lstDone", twipsRect(120, 120, 6480, 3855), &m_lines);
-    lstDone->setLayoutMode(QListView::Batched);
     listview::onDeleteKey(lstDone, [this] { lstDone_KeyDown(keys::Delete); });
     lstDone->setAccessibleName(QStringLiteral("やったこと"));
 

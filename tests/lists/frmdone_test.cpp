@@ -40,6 +40,20 @@ TEST_F(DoneWindow, listsTheFileOldestFirstWithTheNewestSelectedAgainOnEveryRepai
     EXPECT_EQ(selectedRow(), 2);
 }
 
+// Years of lines: the window still opens at the newest one, not only with it current.
+TEST_F(DoneWindow, opensScrolledToTheNewestLineOfALongLog)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 3000; ++i)
+        bytes += "2026/12/01 line " + QByteArray::number(i) + "\r\n";
+    writeBytes(path("done.txt"), bytes);
+    open();
+    QApplication::processEvents();
+    const QModelIndex last = list->model()->index(2999, 0);
+    EXPECT_EQ(list->currentIndex(), last);
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(last)));
+}
+
 TEST_F(DoneWindow, deleteRemovesFromTheListOnlyForThisRun)
 {
     const QByteArray done("2026/12/01a\r\n2026/12/02b\r\n");
