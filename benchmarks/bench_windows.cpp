@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -109,7 +109,7 @@ void openDoneWindow(benchmark::State &state, const QString &path, int lines)
     for (auto _ : state) {
         list.emplace();
         w.emplace(*list, path, prompter);
-        auto *view = w->findChild<QListView *>("lstDone");
+        auto *view = w->findChild<QAbstractItemView *>("lstDone");
         PaintWatch watch;
         view->viewport()->installEventFilter(&watch);
         w->show();
@@ -163,7 +163,7 @@ void BM_DoneSelectAndScroll(benchmark::State &state)
     SilentPrompter prompter;
     frmDone w(lines, folder().path("done.txt"), prompter);
     w.show();
-    auto *list = w.findChild<QListView *>("lstDone");
+    auto *list = w.findChild<QAbstractItemView *>("lstDone");
     int row = 0;
     for (auto _ : state) {
         row = (row + 7919) % benchdata::DoneLines;

@@ -9,7 +9,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QListView>
+#include <QTableView>
 #include <QPushButton>
 
 frmDone::frmDone(DoneList &lines, QString donePath, Prompter &prompter)
@@ -19,10 +19,8 @@ frmDone::frmDone(DoneList &lines, QString donePath, Prompter &prompter)
     setWindowTitle(QStringLiteral("何をしたか"));
     setFixedSize(twips(6720), twips(4800));
 
-    // Tens of thousands of lines: one item height for all keeps showing and scrolling instant.
-    // All laid out at once: a batched layout has not reached the newest line when the window
-    // scrolls to it, and the window would open at the oldest.
-    lstDone = listview::createList(this, "lstDone", twipsRect(120, 120, 6480, 3855), &m_lines);
+    // Years of lines.
+    lstDone = listview::createLongList(this, "lstDone", twipsRect(120, 120, 6480, 3855), &m_lines);
     listview::onDeleteKey(lstDone, [this] { lstDone_KeyDown(keys::Delete); });
     lstDone->setAccessibleName(QStringLiteral("やったこと"));
 

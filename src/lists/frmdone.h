@@ -5,7 +5,7 @@
 class DoneList;
 class Prompter;
 class QLabel;
-class QListView;
+class QTableView;
 class QPushButton;
 
 // The record of finished things: done.txt as it was when the window was first shown.
@@ -29,7 +29,7 @@ private:
     DoneList &m_lines;
     QString m_donePath;
     Prompter &m_prompter;
-    QListView *lstDone = nullptr;
+    QTableView *lstDone = nullptr;
     QPushButton *cmdClose = nullptr;
     QLabel *lblHint = nullptr;
     bool m_loaded = false;

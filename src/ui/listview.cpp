@@ -8,7 +8,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QToolButton>
 
 namespace listview {
@@ -34,6 +38,32 @@ protected:
 private:
     std::function<void()> m_handler;
 };
+
+class LongList : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        // In a table Home and End stay in the row; in a list they go to its ends.
+        if (action == MoveHome || action == MoveEnd)
+            modifiers |= Qt::ControlModifier;
+        return QTableView::moveCursor(action, modifiers);
+    }
+};
+
+// The height a list view gives a line in the view's font.
+int lineHeight(const QAbstractItemView *view)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.font = view->font();
+    option.fontMetrics = QFontMetrics(option.font);
+    option.text = QStringLiteral("用");
+    option.features = QStyleOptionViewItem::HasDisplay;
+    return view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, {}, view).height();
+}
 
 } // namespace
 
@@ -65,6 +95,29 @@ QListView *createList(QWidget *parent, const char *name, const QRect &geometry,
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    return list;
+}
+
+QTableView *createLongList(QWidget *parent, const char *name, const QRect &geometry,
+                           QAbstractItemModel *model)
+{
+    auto *list = new LongList(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    list->setFont(pGothicFont());
+    list->setModel(model);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setShowGrid(false);
+    list->setWordWrap(false);
+    list->horizontalHeader()->hide();
+    list->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView *rows = list->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultSectionSize(lineHeight(list));
     return list;
 }
 

@@ -10,6 +10,7 @@ class QPushButton;
 class QAbstractItemView;
 class QListView;
 class QRect;
+class QTableView;
 class QToolButton;
 class QWidget;
 
@@ -28,6 +29,12 @@ void onDeleteKey(QAbstractItemView *view, std::function<void()> handler);
 // A read-only single-selection list of the model at that place.
 [[nodiscard]] QListView *createList(QWidget *parent, const char *name, const QRect &geometry,
                                     QAbstractItemModel *model);
+
+// The same for tens of thousands of lines of one height: a list view lays out every line
+// before it can show the last, this view only those it paints. It keeps a list's keys:
+// Home and End go to the first and the last line.
+[[nodiscard]] QTableView *createLongList(QWidget *parent, const char *name,
+                                         const QRect &geometry, QAbstractItemModel *model);
 
 // The bottom row of the done and shelf windows: "閉じる" and the hint line.
 void createFooter(QWidget *parent, QPushButton *&cmdClose, QLabel *&lblHint);

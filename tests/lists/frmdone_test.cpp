@@ -5,7 +5,8 @@
 #include "text/cp932.h"
 
 #include <QApplication>
-#include <QListView>
+#include <QTest>
+#include <QAbstractItemView>
 
 namespace {
 
@@ -16,12 +17,12 @@ protected:
         startBoard();
         frmDone *w = &app->doneWindow();
         w->show();
-        list = w->findChild<QListView *>("lstDone");
+        list = w->findChild<QAbstractItemView *>("lstDone");
         return w;
     }
     QStringList items() { return static_cast<DoneList *>(list->model())->stringList(); }
     int selectedRow() { return list->selectionModel()->selectedRows().value(0).row(); }
-    QListView *list = nullptr;
+    QAbstractItemView *list = nullptr;
 };
 
 } // namespace
@@ -52,6 +53,17 @@ TEST_F(DoneWindow, opensScrolledToTheNewestLineOfALongLog)
     const QModelIndex last = list->model()->index(2999, 0);
     EXPECT_EQ(list->currentIndex(), last);
     EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(last)));
+
+    // The keys of a list: Home and End go to its ends, Up and Down by a line.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(selectedRow(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(selectedRow(), 1);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(selectedRow(), 2999);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(selectedRow(), 2998);
 }
 
 TEST_F(DoneWindow, deleteRemovesFromTheListOnlyForThisRun)
