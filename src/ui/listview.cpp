@@ -7,8 +7,8 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
 #include <QHeaderView>
+#include <QListView>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -65,6 +65,18 @@ int lineHeight(const QAbstractItemView *view)
     return view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, {}, view).height();
 }
 
+// What every list of the program is: read-only, one line selected at a time.
+void setUpList(QAbstractItemView *list, const char *name, const QRect &geometry,
+               QAbstractItemModel *model)
+{
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    list->setFont(pGothicFont());
+    list->setModel(model);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
 } // namespace
 
 int selectedRow(const QAbstractItemView *view)
@@ -88,12 +100,7 @@ QListView *createList(QWidget *parent, const char *name, const QRect &geometry,
                       QAbstractItemModel *model)
 {
     auto *list = new QListView(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setGeometry(geometry);
-    list->setFont(pGothicFont());
-    list->setModel(model);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    setUpList(list, name, geometry, model);
     list->setUniformItemSizes(true);
     return list;
 }
@@ -102,12 +109,7 @@ QTableView *createLongList(QWidget *parent, const char *name, const QRect &geome
                            QAbstractItemModel *model)
 {
     auto *list = new LongList(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setGeometry(geometry);
-    list->setFont(pGothicFont());
-    list->setModel(model);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    setUpList(list, name, geometry, model);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setShowGrid(false);
     list->setWordWrap(false);
