@@ -2,7 +2,13 @@
 
 #include "text/cp932.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+
 #include <cstring>
+#include <future>
+#include <optional>
+#include <system_error>
 
 namespace {
 
@@ -24,31 +30,104 @@ QList<DoneSpan> lineSpans(const QByteArray &bytes)
     return spans;
 }
 
+// What the file was when it was read: a read ahead is only taken for the same file.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+
+    explicit FileStamp(const QString &path)
+    {
+        const QFileInfo info(path);
+        exists = info.exists();
+        size = info.size();
+        modified = info.lastModified();
+    }
+    bool operator==(const FileStamp &) const = default;
+};
+
 } // namespace
 
-TextFileRead DoneList::loadDone(const QString &path)
+// The file read and cut into lines, ready to be shown.
+struct DoneRead {
+    TextFileRead status;
+    bool keepsBytes = false;
+    QByteArray bytes;
+    QList<DoneSpan> spans;
+    QStringList lines;
+};
+
+struct PendingDoneRead {
+    QString path;
+    std::future<std::pair<DoneRead, FileStamp>> result;
+};
+
+namespace {
+
+DoneRead readDone(const QString &path)
 {
-    TextFileRead read;
+    DoneRead read;
     const FileBytes file = readFileBytes(path);
-    if (!file.exists) {
-        show({});
+    if (!file.exists)
         return read;
+    read.status.status = file.ok ? TextFileRead::Ok : TextFileRead::Unreadable;
+    read.status.error = file.error;
+    // A done log a desktop editor saved as UTF-8 shows as such.
+    const auto utf8 = utf8Text(file.bytes);
+    read.keepsBytes = !utf8;
+    if (read.keepsBytes) {
+        read.bytes = file.bytes;
+        read.spans = lineSpans(file.bytes);
+    } else {
+        read.lines = LineReader(*utf8).readAll();
     }
-    read.status = file.ok ? TextFileRead::Ok : TextFileRead::Unreadable;
-    read.error = file.error;
-    show(file.bytes);
     return read;
 }
 
-void DoneList::show(const QByteArray &bytes)
+} // namespace
+
+DoneList::DoneList(QObject *parent) : QAbstractListModel(parent) {}
+
+DoneList::~DoneList() = default;
+
+void DoneList::readAhead(const QString &path)
+{
+    auto ahead = std::make_unique<PendingDoneRead>();
+    ahead->path = path;
+    try {
+        ahead->result = std::async(std::launch::async, [path] {
+            // Stamped before the read: a change while it runs shows as a change.
+            FileStamp stamp(path);
+            return std::pair(readDone(path), std::move(stamp));
+        });
+    } catch (const std::system_error &) {
+        return; // no thread to spare: loadDone reads it then
+    }
+    m_ahead = std::move(ahead);
+}
+
+TextFileRead DoneList::loadDone(const QString &path)
+{
+    std::optional<DoneRead> read;
+    if (const auto ahead = std::move(m_ahead); ahead && ahead->path == path) {
+        auto [early, stamp] = ahead->result.get();
+        if (stamp == FileStamp(path))
+            read = std::move(early);
+    }
+    if (!read)
+        read = readDone(path);
+    const TextFileRead status = read->status;
+    show(std::move(*read));
+    return status;
+}
+
+void DoneList::show(DoneRead read)
 {
     beginResetModel();
-    // A done log a desktop editor saved as UTF-8 shows as such.
-    const auto utf8 = utf8Text(bytes);
-    m_keepsBytes = !utf8;
-    m_bytes = m_keepsBytes ? bytes : QByteArray();
-    m_spans = m_keepsBytes ? lineSpans(bytes) : QList<DoneSpan>();
-    m_lines = utf8 ? LineReader(*utf8).readAll() : QStringList();
+    m_keepsBytes = read.keepsBytes;
+    m_bytes = std::move(read.bytes);
+    m_spans = std::move(read.spans);
+    m_lines = std::move(read.lines);
     endResetModel();
 }
 

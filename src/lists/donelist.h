@@ -4,19 +4,29 @@
 
 #include <QAbstractListModel>
 
+#include <memory>
+
 // Where a line lies in the bytes of done.txt.
 struct DoneSpan {
     qsizetype start;
     qsizetype length;
 };
 
+struct DoneRead;
+struct PendingDoneRead;
+
 // The lines of done.txt as they are shown; removals last for the run only.
 class DoneList : public QAbstractListModel {
 public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit DoneList(QObject *parent = nullptr);
+    ~DoneList() override;
 
+    // Starts reading the file on another thread for the loadDone of the same path that
+    // follows, so that a window can be built while years of lines are read.
+    void readAhead(const QString &path);
     // Reads every line, oldest first. Bytes that are not CP932 show as U+FFFD: the list
-    // is only shown, never written back. The text is not returned.
+    // is only shown, never written back. The text is not returned. A read ahead is taken
+    // when the file has not changed since.
     TextFileRead loadDone(const QString &path);
     void removeAt(int row) { removeRows(row, 1); }
     [[nodiscard]] QString at(int row) const { return index(row).data().toString(); }
@@ -28,7 +38,7 @@ public:
     bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
 
 private:
-    void show(const QByteArray &bytes);
+    void show(DoneRead read);
 
     // Years of done lines: a CP932 file keeps its bytes, and a line is decoded when it is
     // shown, as decoding, or only checking, the whole text takes far longer than showing
@@ -37,6 +47,7 @@ private:
     QByteArray m_bytes;
     QList<DoneSpan> m_spans;
     QStringList m_lines;
+    std::unique_ptr<PendingDoneRead> m_ahead;
 };
 
 // Appends one line to done.txt: the date immediately followed by the text.

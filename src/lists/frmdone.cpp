@@ -15,6 +15,8 @@
 frmDone::frmDone(DoneList &lines, QString donePath, Prompter &prompter)
     : m_lines(lines), m_donePath(std::move(donePath)), m_prompter(prompter)
 {
+    // The window is built to be shown: its first load reads while the window is made.
+    m_lines.readAhead(m_donePath);
     setObjectName(QStringLiteral("frmDone"));
     setWindowTitle(QStringLiteral("何をしたか"));
     setFixedSize(twips(6720), twips(4800));

@@ -4,9 +4,12 @@
 #include "lists/frmdone.h"
 #include "text/cp932.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTest>
-#include <QAbstractItemView>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -118,6 +121,24 @@ TEST(DoneList, utf8DoneLogIsShownAndBecomesCp932BeforeAnAppend)
 
     ASSERT_TRUE(addToDone(file, "x", "2026/12/08").ok); // CP932 now: only appended
     EXPECT_TRUE(readBytes(file).endsWith("2026/12/08x\r\n"));
+}
+
+// The window reads ahead while it is built; what it shows is the file when it is shown.
+TEST(DoneList, aReadAheadIsOnlyTakenWhileTheFileIsAsItWasRead)
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("done.txt");
+    writeBytes(file, "2026/12/01a\r\n");
+    DoneList list;
+    list.readAhead(file);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the read ahead has run
+    writeBytes(file, "2026/12/01a\r\n2026/12/02b\r\n");
+    EXPECT_EQ(list.loadDone(file).status, TextFileRead::Ok);
+    EXPECT_EQ(list.stringList(), QStringList({"2026/12/01a", "2026/12/02b"}));
+
+    list.readAhead(file); // unchanged: taken as read
+    EXPECT_EQ(list.loadDone(file).status, TextFileRead::Ok);
+    EXPECT_EQ(list.stringList(), QStringList({"2026/12/01a", "2026/12/02b"}));
 }
 
 TEST(DoneWindowAlone, doneFileThatCannotBeReadIsToldWhenTheWindowOpens)
