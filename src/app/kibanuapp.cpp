@@ -35,6 +35,7 @@ KibanuApp::~KibanuApp() = default;
 
 void KibanuApp::start()
 {
+    m_session->readAhead();
     m_todo = std::make_unique<frmTodo>(m_session->board(), m_session->shelf(),
                                        m_session->files(), *m_clock, *m_prompter);
     connectBoard();

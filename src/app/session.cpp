@@ -24,6 +24,12 @@ void Session::loadPhoneFiles()
     m_files.noteRead(DataFile::Tel, m_phoneBook.loadPhoneBook(m_files.path(DataFile::Tel)));
 }
 
+void Session::readAhead()
+{
+    m_schedule.readAhead(m_files.path(DataFile::Schedule), m_clock.today());
+    m_phoneBook.readAhead(m_files.path(DataFile::Tel));
+}
+
 void Session::loadSettings()
 {
     m_files.noteRead(DataFile::Ini, m_ini.load(m_files.path(DataFile::Ini)));

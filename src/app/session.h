@@ -23,6 +23,9 @@ public:
     // cannot be read is remembered and never written this run.
     void loadThroughSchedule();
     void loadPhoneFiles();
+    // Starts reading the two large files of those on another thread, so that the first
+    // window can be built meanwhile; each loader still reads at its turn.
+    void readAhead();
 
     // pim.ini; a missing file or key gives the defaults.
     void loadSettings();

@@ -2,13 +2,7 @@
 
 #include "text/cp932.h"
 
-#include <QDateTime>
-#include <QFileInfo>
-
 #include <cstring>
-#include <future>
-#include <optional>
-#include <system_error>
 
 namespace {
 
@@ -30,44 +24,11 @@ QList<DoneSpan> lineSpans(const QByteArray &bytes)
     return spans;
 }
 
-// What the file was when it was read: a read ahead is only taken for the same file.
-struct FileStamp {
-    bool exists = false;
-    qint64 size = 0;
-    QDateTime modified;
-
-    explicit FileStamp(const QString &path)
-    {
-        const QFileInfo info(path);
-        exists = info.exists();
-        size = info.size();
-        modified = info.lastModified();
-    }
-    bool operator==(const FileStamp &) const = default;
-};
-
 } // namespace
 
-// The file read and cut into lines, ready to be shown.
-struct DoneRead {
-    TextFileRead status;
-    bool keepsBytes = false;
-    QByteArray bytes;
-    QList<DoneSpan> spans;
-    QStringList lines;
-};
-
-struct PendingDoneRead {
-    QString path;
-    std::future<std::pair<DoneRead, FileStamp>> result;
-};
-
-namespace {
-
-DoneRead readDone(const QString &path)
+DoneList::Read DoneList::cut(const FileBytes &file)
 {
-    DoneRead read;
-    const FileBytes file = readFileBytes(path);
+    Read read;
     if (!file.exists)
         return read;
     read.status.status = file.ok ? TextFileRead::Ok : TextFileRead::Unreadable;
@@ -84,44 +45,22 @@ DoneRead readDone(const QString &path)
     return read;
 }
 
-} // namespace
-
-DoneList::DoneList(QObject *parent) : QAbstractListModel(parent) {}
-
-DoneList::~DoneList() = default;
-
 void DoneList::readAhead(const QString &path)
 {
-    auto ahead = std::make_unique<PendingDoneRead>();
-    ahead->path = path;
-    try {
-        ahead->result = std::async(std::launch::async, [path] {
-            // Stamped before the read: a change while it runs shows as a change.
-            FileStamp stamp(path);
-            return std::pair(readDone(path), std::move(stamp));
-        });
-    } catch (const std::system_error &) {
-        return; // no thread to spare: loadDone reads it then
-    }
-    m_ahead = std::move(ahead);
+    m_ahead.start(path, &DoneList::cut);
 }
 
 TextFileRead DoneList::loadDone(const QString &path)
 {
-    std::optional<DoneRead> read;
-    if (const auto ahead = std::move(m_ahead); ahead && ahead->path == path) {
-        auto [early, stamp] = ahead->result.get();
-        if (stamp == FileStamp(path))
-            read = std::move(early);
-    }
+    auto [file, read] = m_ahead.take(path);
     if (!read)
-        read = readDone(path);
+        read = cut(file);
     const TextFileRead status = read->status;
     show(std::move(*read));
     return status;
 }
 
-void DoneList::show(DoneRead read)
+void DoneList::show(Read read)
 {
     beginResetModel();
     m_keepsBytes = read.keepsBytes;

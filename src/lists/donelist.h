@@ -1,10 +1,9 @@
 #pragma once
 
+#include "text/readahead.h"
 #include "text/textfile.h"
 
 #include <QAbstractListModel>
-
-#include <memory>
 
 // Where a line lies in the bytes of done.txt.
 struct DoneSpan {
@@ -12,14 +11,10 @@ struct DoneSpan {
     qsizetype length;
 };
 
-struct DoneRead;
-struct PendingDoneRead;
-
 // The lines of done.txt as they are shown; removals last for the run only.
 class DoneList : public QAbstractListModel {
 public:
-    explicit DoneList(QObject *parent = nullptr);
-    ~DoneList() override;
+    using QAbstractListModel::QAbstractListModel;
 
     // Starts reading the file on another thread for the loadDone of the same path that
     // follows, so that a window can be built while years of lines are read.
@@ -38,7 +33,16 @@ public:
     bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
 
 private:
-    void show(DoneRead read);
+    // The file cut into lines, ready to be shown.
+    struct Read {
+        TextFileRead status;
+        bool keepsBytes = false;
+        QByteArray bytes;
+        QList<DoneSpan> spans;
+        QStringList lines;
+    };
+    static Read cut(const FileBytes &file);
+    void show(Read read);
 
     // Years of done lines: a CP932 file keeps its bytes, and a line is decoded when it is
     // shown, as decoding, or only checking, the whole text takes far longer than showing
@@ -47,7 +51,7 @@ private:
     QByteArray m_bytes;
     QList<DoneSpan> m_spans;
     QStringList m_lines;
-    std::unique_ptr<PendingDoneRead> m_ahead;
+    ReadAhead<Read> m_ahead;
 };
 
 // Appends one line to done.txt: the date immediately followed by the text.

@@ -158,27 +158,38 @@ bool PhoneBook::isIndexOfAnother(const QString &index, int pos) const
     return false;
 }
 
+PhoneBook::Read PhoneBook::cut(const FileBytes &file)
+{
+    Read read{textFileRead(file), {}, {}};
+    LineReader reader(read.text.text);
+    const qsizetype lines = read.text.text.count(QLatin1Char('\r')) + 1; // at most
+    read.entries.reserve(lines);
+    read.indexes.reserve(lines);
+    while (!reader.atEnd()) {
+        read.entries.append(entryFromLine(reader.readTextLine()));
+        read.indexes.append(read.entries.constLast().index);
+    }
+    return read;
+}
+
+void PhoneBook::readAhead(const QString &path)
+{
+    m_ahead.start(path, &PhoneBook::cut);
+}
+
 TextFileRead PhoneBook::loadPhoneBook(const QString &path)
 {
-    TextFileRead read = readTextFile(path);
-    LineReader reader(read.text);
-    QList<phoneentry> loaded;
-    QStringList indexes;
-    const qsizetype lines = read.text.count(QLatin1Char('\r')) + 1; // at most
-    loaded.reserve(lines);
-    indexes.reserve(lines);
-    while (!reader.atEnd()) {
-        loaded.append(entryFromLine(reader.readTextLine()));
-        indexes.append(loaded.constLast().index);
-    }
+    auto [file, read] = m_ahead.take(path);
+    if (!read)
+        read = cut(file);
     // Sorted once, in the order that inserting line after line gives.
-    const QList<qsizetype> from = m_list.insertAllSorted(indexes);
+    const QList<qsizetype> from = m_list.insertAllSorted(read->indexes);
     if (m_entries.isEmpty())
-        m_entries = std::move(loaded);
+        m_entries = std::move(read->entries);
     else
-        m_entries.append(std::move(loaded));
+        m_entries.append(std::move(read->entries));
     followOrder(m_entries, from);
-    return read;
+    return read->text;
 }
 
 WriteResult PhoneBook::writePhoneBook(const QString &path) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists/sortedlist.h"
+#include "text/readahead.h"
 #include "text/textfile.h"
 
 #include <array>
@@ -55,6 +56,9 @@ public:
     // as the loader will read them.
     [[nodiscard]] bool isIndexOfAnother(const QString &index, int pos) const;
 
+    // Starts reading and cutting the file on another thread, for the loadPhoneBook of the
+    // same path that follows.
+    void readAhead(const QString &path);
     // Every line of tel.txt, even beyond the capacity and with too many pairs, so that a
     // save gives the lines back as they were read.
     TextFileRead loadPhoneBook(const QString &path);
@@ -65,8 +69,16 @@ public:
     [[nodiscard]] static int pairCount(int fieldCount);
 
 private:
+    // The entries of a file in its order, with their indexes.
+    struct Read {
+        TextFileRead text;
+        QList<phoneentry> entries;
+        QStringList indexes;
+    };
+    static Read cut(const FileBytes &file);
     int insertSorted(const phoneentry &entry);
 
     SortedListModel m_list;
     QList<phoneentry> m_entries;
+    ReadAhead<Read> m_ahead;
 };

@@ -62,32 +62,43 @@ std::optional<int> ScheduleTable::add(const QString &eventdate, const QString &e
     return insertSorted(item, typedtext::cleanField(listLine));
 }
 
-TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
+ScheduleTable::Read ScheduleTable::cut(const FileBytes &file, QDate today)
 {
-    TextFileRead read = readTextFile(path);
-    LineReader reader(read.text);
-    QList<scheduleitem> loaded;
-    QStringList lines;
-    const qsizetype most = read.text.count(QLatin1Char('\r')) + 1;
-    loaded.reserve(most);
-    lines.reserve(most);
+    Read read{textFileRead(file), today, {}, {}};
+    LineReader reader(read.text.text);
+    const qsizetype most = read.text.text.count(QLatin1Char('\r')) + 1;
+    read.items.reserve(most);
+    read.lines.reserve(most);
     while (!reader.atEnd()) {
         const SplitFields f = splitFields(reader.readTextLine(), QStringLiteral(","));
         // Braces, not emplaceBack: clang 14 has no parenthesised aggregate initialisation.
-        loaded.append(scheduleitem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)});
-        const scheduleitem &item = loaded.constLast();
-        lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+        read.items.append(scheduleitem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)});
+        const scheduleitem &item = read.items.constLast();
+        read.lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
     }
+    return read;
+}
+
+void ScheduleTable::readAhead(const QString &path, QDate today)
+{
+    m_ahead.start(path, [today](const FileBytes &file) { return cut(file, today); });
+}
+
+TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
+{
+    auto [file, read] = m_ahead.take(path);
+    if (!read || read->today != today) // a read ahead just before midnight
+        read = cut(file, today);
     // Sorted once, in the order that inserting line after line gives.
-    const QList<qsizetype> from = m_list.insertAllSorted(lines);
+    const QList<qsizetype> from = m_list.insertAllSorted(read->lines);
     if (m_items.isEmpty())
-        m_items = std::move(loaded);
+        m_items = std::move(read->items);
     else
-        m_items.append(std::move(loaded));
+        m_items.append(std::move(read->items));
     m_handedToDone.resize(m_items.size(), false);
     followOrder(m_items, from);
     followOrder(m_handedToDone, from);
-    return read;
+    return read->text;
 }
 
 WriteResult ScheduleTable::writeAll(const QString &path) const

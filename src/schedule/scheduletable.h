@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists/sortedlist.h"
+#include "text/readahead.h"
 #include "text/textfile.h"
 
 #include <QDate>
@@ -42,6 +43,9 @@ public:
     std::optional<int> add(const QString &eventdate, const QString &eventtime,
                            const QString &eventinfo, const QString &listLine);
 
+    // Starts reading and cutting the file on another thread, for the loadSchedule of the
+    // same path and day that follows.
+    void readAhead(const QString &path, QDate today);
     // Every line of schedule.txt, even beyond the capacity, so that a save loses none.
     TextFileRead loadSchedule(const QString &path, QDate today);
 
@@ -62,9 +66,18 @@ public:
     [[nodiscard]] QStringList reminderLines(QDate day, QDate today) const;
 
 private:
+    // The entries of a file in its order, with their list lines as shown on that day.
+    struct Read {
+        TextFileRead text;
+        QDate today;
+        QList<scheduleitem> items;
+        QStringList lines;
+    };
+    static Read cut(const FileBytes &file, QDate today);
     [[nodiscard]] bool isPast(const scheduleitem &item, QDate today) const;
 
     SortedListModel m_list;
     QList<scheduleitem> m_items;
     QList<bool> m_handedToDone;
+    ReadAhead<Read> m_ahead;
 };

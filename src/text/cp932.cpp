@@ -30,7 +30,8 @@ ConverterPtr openStrict()
 
 UConverter *converter()
 {
-    static ConverterPtr conv = openStrict();
+    // One per thread: a converter keeps state, and loaders may read ahead on another.
+    thread_local ConverterPtr conv = openStrict();
     ucnv_reset(conv.get());
     return conv.get();
 }

@@ -181,16 +181,11 @@ TextFileRead decodeTextFile(const QByteArray &bytes)
     return decodeCp932(bytes);
 }
 
-FileBytes readFileBytes(const QString &path)
+FileBytes readFileBytesUnasked(const QString &path)
 {
     FileBytes result;
     if (!QFileInfo::exists(path)) {
         result.exists = false;
-        return result;
-    }
-    if (const auto fault = fileops::injected(fileops::Op::Read, fileops::Stage::Start, path)) {
-        result.ok = false;
-        result.error = fault->error;
         return result;
     }
     QFile file(path);
@@ -203,18 +198,38 @@ FileBytes readFileBytes(const QString &path)
     return result;
 }
 
-TextFileRead readTextFile(const QString &path)
+FileBytes readFileBytes(const QString &path, const FileBytes *readBefore)
 {
-    const FileBytes read = readFileBytes(path);
-    if (!read.exists)
+    if (!QFileInfo::exists(path)) {
+        FileBytes missing;
+        missing.exists = false;
+        return missing;
+    }
+    if (const auto fault = fileops::injected(fileops::Op::Read, fileops::Stage::Start, path)) {
+        FileBytes failed;
+        failed.ok = false;
+        failed.error = fault->error;
+        return failed;
+    }
+    return readBefore ? *readBefore : readFileBytesUnasked(path);
+}
+
+TextFileRead textFileRead(const FileBytes &file)
+{
+    if (!file.exists)
         return {};
-    if (!read.ok) {
+    if (!file.ok) {
         TextFileRead result;
         result.status = TextFileRead::Unreadable;
-        result.error = read.error;
+        result.error = file.error;
         return result;
     }
-    return decodeTextFile(read.bytes);
+    return decodeTextFile(file.bytes);
+}
+
+TextFileRead readTextFile(const QString &path)
+{
+    return textFileRead(readFileBytes(path));
 }
 
 WriteResult writeTextLines(const QString &path, const QStringList &lines)

@@ -26,8 +26,16 @@ struct FileBytes {
     bool ok = true;     // false: it exists but could not be read completely
     QByteArray bytes;   // what could be read
     QString error;
+
+    bool operator==(const FileBytes &) const = default;
 };
-[[nodiscard]] FileBytes readFileBytes(const QString &path);
+// Asks the fault injector first, as every file operation does; then reads the bytes, or,
+// given an earlier read of the same file, takes those.
+[[nodiscard]] FileBytes readFileBytes(const QString &path, const FileBytes *readBefore = nullptr);
+// The same read without asking: for a read ahead, whose loader's own read asks later.
+[[nodiscard]] FileBytes readFileBytesUnasked(const QString &path);
+// What readTextFile makes of those bytes.
+[[nodiscard]] TextFileRead textFileRead(const FileBytes &file);
 [[nodiscard]] TextFileRead decodeTextFile(const QByteArray &bytes);
 // The text, when the bytes are UTF-8 by that rule.
 [[nodiscard]] std::optional<QString> utf8Text(const QByteArray &bytes);

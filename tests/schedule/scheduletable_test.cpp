@@ -173,3 +173,14 @@ TEST_F(ScheduleFiles, reminderLinesTakeTheDaysEntriesAsStoredAndSkipUnreadableDa
     EXPECT_EQ(table.reminderLines(today, today), QStringList({QString::fromUtf8("8:00  今日")}));
     EXPECT_TRUE(table.reminderLines(today.addDays(2), today).isEmpty());
 }
+
+// The list lines of dates without a year depend on the day: a read ahead made on another
+// day, just before midnight, is not taken.
+TEST_F(ScheduleFiles, aReadAheadOfAnotherDayIsCutAgainForTheDayOfTheLoad)
+{
+    writeBytes(path("schedule.txt"), "new year,1/5,\r\n");
+    table.readAhead(path("schedule.txt"), QDate(2026, 12, 31));
+    ASSERT_EQ(table.loadSchedule(path("schedule.txt"), QDate(2027, 1, 1)).status,
+              TextFileRead::Ok);
+    EXPECT_EQ(table.list().items(), QStringList({QStringLiteral("27/01/05         new year")}));
+}
