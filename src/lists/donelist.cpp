@@ -2,26 +2,25 @@
 
 #include "text/cp932.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-// The lines as LineReader cuts the decoded text: CR and LF are single bytes in CP932,
-// never part of a two-byte character, and a fault before one never takes it along.
-QList<DoneSpan> lineSpans(const QByteArray &bytes)
+constexpr qsizetype BlockLines = 64;
+
+// Where the line after the one at pos starts, as LineReader cuts the decoded text: CR and
+// LF are single bytes in CP932, never part of a two-byte character, and a fault before
+// one never takes it along. The end of the bytes when none follows.
+qsizetype nextLine(const QByteArray &bytes, qsizetype pos)
 {
-    QList<DoneSpan> spans;
     const char *data = bytes.constData();
     const qsizetype size = bytes.size();
-    for (qsizetype pos = 0; pos < size;) {
-        const auto *cr = static_cast<const char *>(std::memchr(data + pos, '\r', size - pos));
-        const qsizetype end = cr ? cr - data : size;
-        spans.append({pos, end - pos});
-        pos = end + 1;
-        if (pos < size && data[pos] == '\n')
-            ++pos;
-    }
-    return spans;
+    const auto *cr = static_cast<const char *>(std::memchr(data + pos, '\r', size - pos));
+    if (!cr)
+        return size;
+    pos = cr - data + 1;
+    return pos < size && data[pos] == '\n' ? pos + 1 : pos;
 }
 
 } // namespace
@@ -38,7 +37,11 @@ DoneList::Read DoneList::cut(const FileBytes &file)
     read.keepsBytes = !utf8;
     if (read.keepsBytes) {
         read.bytes = file.bytes;
-        read.spans = lineSpans(file.bytes);
+        for (qsizetype pos = 0; pos < read.bytes.size(); pos = nextLine(read.bytes, pos)) {
+            if (read.lineCount % BlockLines == 0)
+                read.blockStarts.append(pos);
+            ++read.lineCount;
+        }
     } else {
         read.lines = LineReader(*utf8).readAll();
     }
@@ -65,7 +68,9 @@ void DoneList::show(Read read)
     beginResetModel();
     m_keepsBytes = read.keepsBytes;
     m_bytes = std::move(read.bytes);
-    m_spans = std::move(read.spans);
+    m_lineCount = read.lineCount;
+    m_blockStarts = std::move(read.blockStarts);
+    m_removedFileRows.clear();
     m_lines = std::move(read.lines);
     endResetModel();
 }
@@ -82,7 +87,29 @@ int DoneList::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return int(m_keepsBytes ? m_spans.size() : m_lines.size());
+    return int(m_keepsBytes ? m_lineCount - m_removedFileRows.size() : m_lines.size());
+}
+
+qsizetype DoneList::fileRow(int row) const
+{
+    qsizetype fileRow = row;
+    for (const qsizetype removed : m_removedFileRows) {
+        if (removed > fileRow)
+            break;
+        ++fileRow;
+    }
+    return fileRow;
+}
+
+QByteArray DoneList::lineBytes(qsizetype fileRow) const
+{
+    qsizetype start = m_blockStarts.at(fileRow / BlockLines);
+    for (qsizetype i = 0; i < fileRow % BlockLines; ++i)
+        start = nextLine(m_bytes, start);
+    const auto *cr = static_cast<const char *>(
+        std::memchr(m_bytes.constData() + start, '\r', m_bytes.size() - start));
+    const qsizetype end = cr ? cr - m_bytes.constData() : m_bytes.size();
+    return QByteArray::fromRawData(m_bytes.constData() + start, end - start);
 }
 
 QVariant DoneList::data(const QModelIndex &index, int role) const
@@ -92,9 +119,7 @@ QVariant DoneList::data(const QModelIndex &index, int role) const
         return {};
     if (!m_keepsBytes)
         return m_lines.at(index.row());
-    const DoneSpan span = m_spans.at(index.row());
-    return cp932::decodeForDisplay(
-        QByteArray::fromRawData(m_bytes.constData() + span.start, span.length));
+    return cp932::decodeForDisplay(lineBytes(fileRow(index.row())));
 }
 
 bool DoneList::removeRows(int row, int count, const QModelIndex &parent)
@@ -102,10 +127,17 @@ bool DoneList::removeRows(int row, int count, const QModelIndex &parent)
     if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
         return false;
     beginRemoveRows({}, row, row + count - 1);
-    if (m_keepsBytes)
-        m_spans.remove(row, count);
-    else
+    if (m_keepsBytes) {
+        // Each removal shifts the rows after it: the same list row, count times.
+        for (int i = 0; i < count; ++i) {
+            const qsizetype removed = fileRow(row);
+            m_removedFileRows.insert(std::lower_bound(m_removedFileRows.cbegin(),
+                                                      m_removedFileRows.cend(), removed),
+                                     removed);
+        }
+    } else {
         m_lines.remove(row, count);
+    }
     endRemoveRows();
     return true;
 }

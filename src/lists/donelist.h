@@ -5,12 +5,6 @@
 
 #include <QAbstractListModel>
 
-// Where a line lies in the bytes of done.txt.
-struct DoneSpan {
-    qsizetype start;
-    qsizetype length;
-};
-
 // The lines of done.txt as they are shown; removals last for the run only.
 class DoneList : public QAbstractListModel {
 public:
@@ -38,18 +32,26 @@ private:
         TextFileRead status;
         bool keepsBytes = false;
         QByteArray bytes;
-        QList<DoneSpan> spans;
+        qsizetype lineCount = 0;
+        QList<qsizetype> blockStarts;
         QStringList lines;
     };
     static Read cut(const FileBytes &file);
     void show(Read read);
+    // The row in the file of a row of the list, past the rows removed before it.
+    [[nodiscard]] qsizetype fileRow(int row) const;
+    [[nodiscard]] QByteArray lineBytes(qsizetype fileRow) const;
 
     // Years of done lines: a CP932 file keeps its bytes, and a line is decoded when it is
     // shown, as decoding, or only checking, the whole text takes far longer than showing
-    // the window, and the text four times the memory. A UTF-8 file is decoded.
+    // the window, and the text four times the memory. Only where every 64th line starts
+    // is kept: a table of every line would be fresh memory the opening pays for page by
+    // page. A UTF-8 file is decoded.
     bool m_keepsBytes = false;
     QByteArray m_bytes;
-    QList<DoneSpan> m_spans;
+    qsizetype m_lineCount = 0;
+    QList<qsizetype> m_blockStarts;
+    QList<qsizetype> m_removedFileRows; // ascending
     QStringList m_lines;
     ReadAhead<Read> m_ahead;
 };

@@ -71,7 +71,8 @@ public:
             return {readFileBytes(path), std::nullopt};
         }
         Ahead ahead = m_ahead.get();
-        const bool unchanged = ahead.stamp == FileStamp(path);
+        // A read that failed ahead is tried again: the fault may have passed.
+        const bool unchanged = ahead.bytes.ok && ahead.stamp == FileStamp(path);
         Taken taken{readFileBytes(path, unchanged ? &ahead.bytes : nullptr), std::nullopt};
         if (unchanged && taken.file == ahead.bytes) // not refused by the fault injector
             taken.made = std::move(ahead.made);

@@ -123,6 +123,36 @@ TEST(DoneList, utf8DoneLogIsShownAndBecomesCp932BeforeAnAppend)
     EXPECT_TRUE(readBytes(file).endsWith("2026/12/08x\r\n"));
 }
 
+// Lines are found from every 64th: removals anywhere, alone or several at once, leave
+// every other line where a list of lines would.
+TEST(DoneList, removalsAnywhereLeaveTheOtherLinesAsAListWould)
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("done.txt");
+    QByteArray bytes;
+    QStringList expected;
+    for (int i = 0; i < 300; ++i) {
+        const QByteArray line = "2026/12/01 " + QByteArray::number(i);
+        bytes += line + (i % 3 ? "\r\n" : "\r"); // CR alone ends a line too
+        expected.append(QString::fromLatin1(line));
+    }
+    writeBytes(file, bytes + "last, no line end");
+    expected.append("last, no line end");
+    DoneList list;
+    list.loadDone(file);
+    ASSERT_EQ(list.stringList(), expected);
+
+    const std::pair<int, int> removals[] = {{150, 1}, {0, 1}, {62, 3}, {63, 1}, {270, 18},
+                                           {127, 2}, {0, 5}};
+    for (const auto &[row, count] : removals) {
+        ASSERT_TRUE(list.removeRows(row, count));
+        expected.remove(row, count);
+        ASSERT_EQ(list.stringList(), expected) << row;
+    }
+    EXPECT_FALSE(list.removeRows(list.rowCount() - 1, 2)); // beyond the end: nothing
+    EXPECT_EQ(list.rowCount(), expected.size());
+}
+
 // The window reads ahead while it is built; what it shows is the file when it is shown.
 TEST(DoneList, aReadAheadIsOnlyTakenWhileTheFileIsAsItWasRead)
 {
