@@ -2,9 +2,6 @@
 
 #include "textfile.h"
 
-#include <QDateTime>
-#include <QFileInfo>
-
 #include <future>
 #include <mutex>
 #include <optional>
@@ -14,24 +11,14 @@
 struct FileStamp {
     bool exists = false;
     qint64 size = 0;
-    QDateTime modified;
+    qint64 modifiedMs = 0;
 
-    explicit FileStamp(const QString &path)
-    {
-        const QFileInfo info(path);
-        exists = info.exists();
-        size = info.size();
-        modified = info.lastModified();
-    }
+    explicit FileStamp(const QString &path);
     bool operator==(const FileStamp &) const = default;
 };
 
 // Read aheads run one at a time, so that the thread building the window keeps a core.
-inline std::mutex &readAheadTurn()
-{
-    static std::mutex turn;
-    return turn;
-}
+[[nodiscard]] std::mutex &readAheadTurn();
 
 // A data file read on another thread before its loader's turn, with what the loader makes
 // of its bytes, so that a window can be built meanwhile. The turn still reads as every

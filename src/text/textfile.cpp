@@ -181,13 +181,19 @@ TextFileRead decodeTextFile(const QByteArray &bytes)
     return decodeCp932(bytes);
 }
 
-FileBytes readFileBytesUnasked(const QString &path)
+namespace {
+
+FileBytes missingFile()
+{
+    FileBytes missing;
+    missing.exists = false;
+    return missing;
+}
+
+// The bytes of a file known to exist.
+FileBytes readExisting(const QString &path)
 {
     FileBytes result;
-    if (!QFileInfo::exists(path)) {
-        result.exists = false;
-        return result;
-    }
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         result.bytes = file.readAll();
@@ -198,20 +204,24 @@ FileBytes readFileBytesUnasked(const QString &path)
     return result;
 }
 
+} // namespace
+
+FileBytes readFileBytesUnasked(const QString &path)
+{
+    return QFileInfo::exists(path) ? readExisting(path) : missingFile();
+}
+
 FileBytes readFileBytes(const QString &path, const FileBytes *readBefore)
 {
-    if (!QFileInfo::exists(path)) {
-        FileBytes missing;
-        missing.exists = false;
-        return missing;
-    }
+    if (!QFileInfo::exists(path))
+        return missingFile();
     if (const auto fault = fileops::injected(fileops::Op::Read, fileops::Stage::Start, path)) {
         FileBytes failed;
         failed.ok = false;
         failed.error = fault->error;
         return failed;
     }
-    return readBefore ? *readBefore : readFileBytesUnasked(path);
+    return readBefore ? *readBefore : readExisting(path);
 }
 
 TextFileRead textFileRead(const FileBytes &file)
