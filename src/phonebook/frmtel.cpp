@@ -9,6 +9,7 @@
 #include "ui/keys.h"
 #include "ui/listview.h"
 #include "ui/prompter.h"
+#include "ui/textdelegate.h"
 #include "ui/twips.h"
 #include "ui/typedtextvalidator.h"
 #include "ui/windows.h"
@@ -102,6 +103,7 @@ void frmTel::createControls()
     gridTel->setSelectionBehavior(QAbstractItemView::SelectRows);
     gridTel->setSelectionMode(QAbstractItemView::SingleSelection);
     gridTel->setColumnWidth(0, twips(1000));
+    textdelegate::install(gridTel);
     gridTel->horizontalHeader()->setStretchLastSection(true);
 
     cmdFind = button(this, "cmdFind", QStringLiteral("検索"), 2280);

@@ -3,6 +3,7 @@
 #include "access.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "textdelegate.h"
 #include "twips.h"
 
 #include <QKeyEvent>
@@ -73,6 +74,7 @@ void setUpList(QAbstractItemView *list, const char *name, const QRect &geometry,
     list->setGeometry(geometry);
     list->setFont(pGothicFont());
     list->setModel(model);
+    textdelegate::install(list);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
 }

@@ -1,0 +1,119 @@
+#include "textdelegate.h"
+
+#include <QAbstractItemView>
+#include <QHash>
+#include <QPainter>
+#include <QStaticText>
+#include <QStyledItemDelegate>
+
+namespace textdelegate {
+namespace {
+
+class CachedTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget *widget = opt.widget;
+        QStyle *style = widget ? widget->style() : nullptr;
+        constexpr auto plain = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::WrapText
+                               | QStyleOptionViewItem::Alternate;
+        // Anything but one line of plain text is left to the style.
+        if (!style || (opt.features & ~plain) || opt.text.contains(QChar::LineSeparator)
+            || opt.text.contains(QLatin1Char('\n'))) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        // The text where the style puts it: inside the focus margin, aligned.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
+        const LaidOut &laidOut = layOut(opt, textRect.width());
+        if (laidOut.tooWide && (opt.features & QStyleOptionViewItem::WrapText)) {
+            QStyledItemDelegate::paint(painter, option, index); // the style wraps it
+            return;
+        }
+
+        // The style draws the panel and the selection of a line without text; the focus
+        // frame comes last, over the text, as the style draws it.
+        QStyleOptionViewItem panel = opt;
+        panel.text.clear();
+        panel.features &= ~QStyleOptionViewItem::HasDisplay;
+        panel.state &= ~QStyle::State_HasFocus;
+        style->drawControl(QStyle::CE_ItemViewItem, &panel, painter, widget);
+        const bool enabled = opt.state & QStyle::State_Enabled;
+        const bool selected = opt.state & QStyle::State_Selected;
+        painter->save();
+        painter->setClipRect(opt.rect);
+        if (!laidOut.text.text().isEmpty()) {
+            QPalette::ColorGroup group = enabled ? QPalette::Normal : QPalette::Disabled;
+            if (enabled && !(opt.state & QStyle::State_Active))
+                group = QPalette::Inactive;
+            const QRect placed = QStyle::alignedRect(opt.direction, opt.displayAlignment,
+                                                     laidOut.text.size().toSize(), textRect);
+            painter->setFont(opt.font);
+            painter->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText
+                                                              : QPalette::Text));
+            painter->drawStaticText(placed.topLeft(), laidOut.text);
+        }
+        if (opt.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(opt);
+            focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &opt, widget);
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            focus.backgroundColor =
+                opt.palette.color(enabled ? QPalette::Normal : QPalette::Disabled,
+                                  selected ? QPalette::Highlight : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+        }
+        painter->restore();
+    }
+
+private:
+    struct LaidOut {
+        int width = -1;
+        Qt::TextElideMode elide = Qt::ElideNone;
+        bool tooWide = false;
+        QStaticText text;
+    };
+
+    // The text as it is drawn in that width: elided as the style elides a line too long.
+    const LaidOut &layOut(const QStyleOptionViewItem &opt, int width) const
+    {
+        if (opt.font != m_font) {
+            m_cache.clear();
+            m_font = opt.font;
+        }
+        // A search through a long list paints ever new lines; the cache is a bound, not a store.
+        if (m_cache.size() > 4096)
+            m_cache.clear();
+        LaidOut &entry = m_cache[opt.text];
+        if (entry.width != width || entry.elide != opt.textElideMode) {
+            entry.width = width;
+            entry.elide = opt.textElideMode;
+            entry.tooWide = opt.fontMetrics.horizontalAdvance(opt.text) > width;
+            entry.text.setTextFormat(Qt::PlainText);
+            entry.text.setPerformanceHint(QStaticText::AggressiveCaching);
+            entry.text.setText(entry.tooWide && opt.textElideMode != Qt::ElideNone
+                                   ? opt.fontMetrics.elidedText(opt.text, opt.textElideMode, width)
+                                   : opt.text);
+            entry.text.prepare(QTransform(), opt.font);
+        }
+        return entry;
+    }
+
+    mutable QHash<QString, LaidOut> m_cache;
+    mutable QFont m_font;
+};
+
+} // namespace
+
+void install(QAbstractItemView *view)
+{
+    view->setItemDelegate(new CachedTextDelegate(view));
+}
+
+} // namespace textdelegate
