@@ -2,10 +2,14 @@
 
 #include <QRect>
 
-// Layouts are given in twips: 15 twips to a pixel at 96 dpi.
+// Layouts are given in twips: 15 twips to a pixel at 96 dpi. Rounded to the nearest pixel
+// in both directions: a place left of or above the primary screen must come back as the
+// same twips, or a window would creep a pixel at every quit.
 [[nodiscard]] constexpr int twips(int t)
 {
-    return (t + 7) / 15;
+    // 15 is odd: no value lies halfway between two pixels. Wide, as pim.ini may hold any.
+    const long long shifted = (long long)t + 7;
+    return int(shifted >= 0 ? shifted / 15 : -((-shifted + 14) / 15));
 }
 
 [[nodiscard]] inline QRect twipsRect(int left, int top, int width, int height)

@@ -69,6 +69,27 @@ TEST_F(Shell, storedOptionsAreAppliedAndWrittenBackAsTheProgramKnowsThem)
                          "skipstartup=-1\r\neditor=c:\\windows\\notepad.exe\r\n"));
 }
 
+// A second monitor on the left puts the board at negative coordinates: each start places
+// it on the same pixel and each quit writes the same twips back.
+TEST_F(Shell, aPlaceLeftOfAndAboveThePrimaryScreenStaysPutOverManyRuns)
+{
+    writeBytes(path("pim.ini"), "[Pim]\r\nLeft=-1500\r\nTop=-752\r\nWidth= 9000\r\n");
+    for (int run = 0; run < 3; ++run) {
+        AppRun again;
+        writeBytes(again.path("pim.ini"), readBytes(path("pim.ini")));
+        frmTodo *w = again.startBoard();
+        EXPECT_EQ(w->pos(), QPoint(-100, -50)) << "run " << run;
+        ASSERT_TRUE(again.quit());
+        writeBytes(path("pim.ini"), readBytes(again.path("pim.ini")));
+    }
+    EXPECT_TRUE(readBytes(path("pim.ini")).startsWith("[Pim]\r\nLeft=-1500\r\nTop=-752\r\n"));
+    // A window moved by the user to a pixel of its own is stored as that pixel's twips.
+    frmTodo *w = startBoard();
+    w->move(-37, -8);
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(readBytes(path("pim.ini")).startsWith("[Pim]\r\nLeft=-555\r\nTop=-120\r\n"));
+}
+
 TEST_F(Shell, aMaximizedWindowKeepsItsStoredPlace)
 {
     writeBytes(path("pim.ini"), "[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9000\r\n");
