@@ -71,8 +71,10 @@ int PhoneBook::pairCount(int fieldCount)
 
 std::optional<int> PhoneBook::find(const QString &index) const
 {
+    // ＡＢＣ is read back as ABC: typed full-width, an index is the same as its narrow form.
+    const QString wanted = narrow(index);
     for (int i = 0; i < ntphone(); ++i)
-        if (m_entries.at(i).index == index)
+        if (narrow(m_entries.at(i).index) == wanted)
             return i;
     return std::nullopt;
 }
@@ -88,7 +90,9 @@ std::optional<int> PhoneBook::add(const phoneentry &entry)
 {
     const phoneentry clean = cleaned(entry);
     if (const auto pos = find(clean.index)) {
+        const QString kept = m_entries.at(*pos).index; // the list shows this one
         m_entries[*pos] = clean;
+        m_entries[*pos].index = kept;
         return pos;
     }
     if (isFull())

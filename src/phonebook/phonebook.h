@@ -36,11 +36,12 @@ public:
     [[nodiscard]] const phoneentry &at(int pos) const { return m_entries.at(pos); }
     [[nodiscard]] bool isFull() const { return ntphone() >= Capacity; }
 
-    // The first entry whose index is exactly this one (case counts).
+    // The first entry whose index is this one once both are narrowed (case counts).
     [[nodiscard]] std::optional<int> find(const QString &index) const;
 
-    // Overwrites the entry with that index in place, or inserts a new one where the list
-    // places it. Nothing when a new entry does not fit. Every text loses its commas.
+    // Overwrites the entry with that index (narrowed, as find) in place, keeping its index
+    // as stored, or inserts a new one where the list places it. Nothing when a new entry
+    // does not fit. Every text loses its commas.
     std::optional<int> add(const phoneentry &entry);
     // Gives the entry at pos a new index and moves it to where the list places it.
     int changethis(int pos, const QString &newindex);

@@ -276,3 +276,46 @@ TEST_F(AppTest, withoutTypesTheAddDialogKeepsItsDesignText)
     EXPECT_EQ(types->count(), 0);
     EXPECT_EQ(types->currentText(), QString::fromUtf8("電話"));
 }
+
+// ＡＢＣ is read back as ABC, so typed full-width it is the entry ABC, whichever way it is
+// added: two entries sharing an index would leave only the first reachable after a start.
+TEST_F(AddPhone, anIndexTypedFullWidthIsTheEntryItNarrowsTo)
+{
+    const QString wide = QString::fromUtf8("ＡＯＫＩ");
+    tel->show();
+    tel->findChild<QPushButton *>("cmdAdd")->click();
+    box("txtIndex")->setText(QString::fromUtf8("ａｏｋｉ"));
+    clickAdd();
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(prompter->messages.value(0),
+              QString::fromUtf8("そのindexはすでに使用されています。新規のindexを入力して下さい。"));
+    EXPECT_EQ(phoneBook().ntphone(), 2);
+    control<QPushButton>("cmdCancel")->click();
+
+    // Case still counts: ＡＯＫＩ is not aoki, and is a new entry.
+    tel->findChild<QPushButton *>("cmdAdd")->click();
+    box("txtIndex")->setText(wide);
+    clickAdd();
+    ASSERT_EQ(phoneBook().ntphone(), 3);
+
+    // From a to-do, aoki typed full-width in the index box is the entry aoki.
+    fromTodo("aoki");
+    box("txtIndex")->setText(QString::fromUtf8("ａｏｋｉ"));
+    clickAdd();
+    EXPECT_EQ(phoneBook().ntphone(), 3);
+    const auto pos = phoneBook().find("aoki");
+    ASSERT_TRUE(pos.has_value());
+    EXPECT_EQ(phoneBook().at(*pos).index, QStringLiteral("aoki")); // as the list shows it
+    EXPECT_EQ(phoneBook().at(*pos).numphone, 2);
+    EXPECT_EQ(phoneBook().at(*pos).phonenumber[1], QStringLiteral("03-5555"));
+    EXPECT_EQ(board().text(5), QString());
+    // And the to-do's narrowed AOKI finds the entry stored full-width.
+    fromTodo("AOKI");
+    EXPECT_EQ(dlg->existflag, -1);
+    control<QPushButton>("cmdCancel")->click();
+
+    ASSERT_TRUE(quit());
+    PhoneBook again;
+    (void)again.loadPhoneBook(path("tel.txt"));
+    EXPECT_EQ(again.ntphone(), 3);
+}
