@@ -19,6 +19,7 @@ public:
     // The selected shelf position, or -1.
     [[nodiscard]] int selectedIndex() const;
 
+    // The next showing after the close box: closet.txt read again.
     void Form_Load();
     void cmdClose_Click();
     void lstTrash_KeyDown(int keyCode);

@@ -19,6 +19,14 @@ TextFileRead ShelfList::loadCloset(const QString &path)
     return read;
 }
 
+TextFileRead ShelfList::reloadCloset(const QString &path)
+{
+    TextFileRead read = readTextFile(path);
+    if (read.status != TextFileRead::Unreadable)
+        setStringList(LineReader(read.text).readAll());
+    return read;
+}
+
 WriteResult ShelfList::writeCloset(const QString &path) const
 {
     return writeTextLines(path, stringList());

@@ -106,6 +106,22 @@ TEST_F(TrashWindow, failedCloseBoxWriteIsToldAndMemoryWins)
     EXPECT_EQ(items().size(), 5);
 }
 
+// Read again after the close box and found damaged (here, by another program): the user
+// is told, and the shelf as it was is still saved, with what is shelved later.
+TEST_F(TrashWindow, aFailedReadAgainIsToldAndTheShelfStaysAndIsSaved)
+{
+    w->close();
+    writeBytes(path("closet.txt"), "ok\r\n\x82"); // a cut-off double-byte character
+    w->show();
+    ASSERT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("closet.txt")));
+    EXPECT_EQ(items().size(), 4);
+    shelf().append(QStringLiteral("later"));
+    ASSERT_TRUE(quit());
+    EXPECT_EQ(readBytes(path("closet.txt")),
+              sjis(QString::fromUtf8("ＡＢＣ全角\r\nsecond\r\n\r\nfourth\r\nlater\r\n")));
+}
+
 TEST_F(AppTest, closetThatCouldNotBeReadIsNotWrittenByTheCloseBox)
 {
     const QByteArray damaged("ok\r\n\xFF\r\n");
