@@ -103,9 +103,9 @@ bool frmSchedule::add(const QString &eventdate, const QString &eventtime,
 bool frmSchedule::additemdatetime(const QString &eventdate, const QString &eventtime,
                                   const QString &eventinfo)
 {
-    const QString line =
-        scheduleListLine(eventdate, eventtime, eventinfo, m_clock.today());
-    return add(eventdate, eventtime, eventinfo, line);
+    const QDate today = m_clock.today();
+    const QString date = jdate::dateForNewEntry(eventdate, today);
+    return add(date, eventtime, eventinfo, scheduleListLine(date, eventtime, eventinfo, today));
 }
 
 bool frmSchedule::additemdate(const QString &eventdate, const QString &eventinfo)

@@ -19,7 +19,8 @@ public:
     frmSchedule(ScheduleTable &table, DataFolder &files, const Clock &clock, Prompter &prompter);
     ~frmSchedule() override;
 
-    // Every new entry comes in through these. False when the schedule is full: the user
+    // Every new entry comes in through these; the last two give a date typed without a
+    // year that lies far back next year's year. False when the schedule is full: the user
     // was told and nothing was added.
     bool add(const QString &eventdate, const QString &eventtime, const QString &eventinfo,
              const QString &temp);

@@ -64,6 +64,21 @@ std::optional<QDate> parseDate(QStringView text, QDate today)
     return validDate(year, (*ymd)[1], (*ymd)[2]);
 }
 
+QString dateForNewEntry(const QString &typed, QDate today)
+{
+    constexpr int DaysBackStillThisYear = 90;
+    const auto md = numbers(typed, u'/', {2, 2});
+    if (!md)
+        return typed;
+    const auto thisYear = validDate(today.year(), (*md)[0], (*md)[1]);
+    if (!thisYear || *thisYear >= today.addDays(-DaysBackStillThisYear))
+        return typed;
+    const int next = today.year() + 1;
+    if (next > 9999 || !validDate(next, (*md)[0], (*md)[1]))
+        return typed;
+    return QString::number(next) + u'/' + typed;
+}
+
 std::optional<QTime> parseTime(QStringView text)
 {
     const auto hm = numbers(text, u':', {2, 2});

@@ -72,6 +72,36 @@ TEST_F(ScheduleWindow, newEntryIsCheckedThenAdded)
     EXPECT_EQ(schedule().at(1).eventdate, QStringLiteral("12/8"));
 }
 
+// On 28 December, 1/5 is the coming January: typed on the board or in the dialog, it is
+// stored with its year and stays in the schedule at the quit.
+TEST_F(AppTest, anAppointmentTypedForEarlyNextYearIsStoredWithItsYear)
+{
+    clock->set(QDateTime(QDate(2026, 12, 28), QTime(9, 0)));
+    frmTodo *w = startBoard();
+    QTest::mouseDClick(w->findChild<QWidget *>("lblTodo_0"), Qt::LeftButton);
+    auto *slot = w->findChild<QLineEdit *>("txtTodo_0");
+    slot->setText(QString::fromUtf8("1/5 10:00 新年会"));
+    prompter->answers = {true};
+    QTest::keyClick(slot, Qt::Key_Return);
+    ASSERT_EQ(schedule().ntschedule(), 1);
+    EXPECT_EQ(schedule().at(0).eventdate, QStringLiteral("2027/1/5"));
+    EXPECT_EQ(schedule().list().items().at(0), QString::fromUtf8("27/01/05  10:00  新年会"));
+
+    app->scheduleWindow().show();
+    app->scheduleWindow().findChild<QPushButton *>("cmdNew")->click();
+    auto *dialog = app->scheduleWindow().findChild<dlgSchedule *>("dlgSchedule");
+    dialog->findChild<QLineEdit *>("txtDate")->setText(QStringLiteral("2/1"));
+    dialog->findChild<QLineEdit *>("txtEvent")->setText(QStringLiteral("b"));
+    dialog->findChild<QPushButton *>("cmdOK")->click();
+    ASSERT_EQ(schedule().ntschedule(), 2);
+    EXPECT_EQ(schedule().at(1).eventdate, QStringLiteral("2027/2/1"));
+
+    ASSERT_TRUE(quit());
+    EXPECT_EQ(readBytes(path("schedule.txt")),
+              sjis(QString::fromUtf8("新年会,2027/1/5,10:00,,,\r\nb,2027/2/1,09:00,,,\r\n")));
+    EXPECT_FALSE(QFile::exists(path("done.txt")));
+}
+
 TEST_F(ScheduleWindow, changingATimeMovesTheEntryWithinItsDay)
 {
     select(0); // a at 9:00
