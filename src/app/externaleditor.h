@@ -14,5 +14,9 @@ struct EditorCommand {
 // all, and the file's path is its one argument.
 [[nodiscard]] EditorCommand editorCommand(const QString &editorSetting, const QString &filePath);
 
+// Whether the program is there to be started; false with the reason. Asked before
+// anything is saved for it.
+bool editorFound(const EditorCommand &command, QString &error);
+
 // False with the reason when the program could not be started.
 bool startEditor(const EditorCommand &command, QString &error);

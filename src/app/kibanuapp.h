@@ -59,9 +59,10 @@ public:
 
     // Ends the program at once; nothing is written, not even pim.ini.
     void quitWithoutSaving();
-    // Hands the file to the external editor and ends without saving, so the editor's
-    // changes are never overwritten; when the editor cannot be started, says so and
-    // goes on.
+    // Saves as a quit does, but leaves the file as it is on disk unless this run changed
+    // it, hands it to the external editor and ends, so the editor's changes are never
+    // overwritten. When the editor cannot be started, or a save fails, says so and goes
+    // on.
     void editInExternalEditor(DataFile file);
     // The help window at the part that describes the window of that name.
     void showHelp(const QString &anchor);
@@ -79,6 +80,12 @@ protected:
 
 private:
     void connectBoard();
+    // What the user sees in a box is what a save stores: compositions of input methods
+    // and the phone book's open edits are committed (the board's are the session's).
+    void commitOpenEdits();
+    // The board's place and options into the settings; true when its place counts.
+    bool takeBoardSettings();
+    void tellSaveFailed(DataFile file, const QString &error);
     void reportUnreadable();
     // The start after the today window: the last loaders, then the start-up window or
     // the board.

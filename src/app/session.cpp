@@ -40,6 +40,32 @@ Session::QuitResult Session::quitWithSaving(bool windowNormal)
 {
     if (m_ended)
         return {};
+    const QuitResult result = save(windowNormal, std::nullopt);
+    m_ended = result.ok;
+    return result;
+}
+
+Session::QuitResult Session::saveForEditor(DataFile handedOver, bool windowNormal)
+{
+    if (m_ended)
+        return {};
+    // done.txt only ever gains lines: this run's lines go in before the editor opens it.
+    const bool changed = handedOver == DataFile::Done || changedThisRun(handedOver);
+    return save(windowNormal, changed ? std::nullopt : std::optional(handedOver));
+}
+
+bool Session::changedThisRun(DataFile file) const
+{
+    switch (file) {
+    case DataFile::Closet: return m_shelf.changedThisRun();
+    case DataFile::Schedule: return m_schedule.changedThisRun();
+    case DataFile::Tel: return m_phoneBook.changedThisRun();
+    default: return true;
+    }
+}
+
+Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> leftAlone)
+{
     const QDate today = m_clock.today();
     const QString donePath = m_files.path(DataFile::Done);
     // Appending never harms what done.txt already holds, so the commit always runs.
@@ -69,13 +95,12 @@ Session::QuitResult Session::quitWithSaving(bool windowNormal)
         {DataFile::Type, [&](const QString &path) { return m_phoneTypes.writePhoneTypes(path); }},
     };
     for (const auto &[file, write] : writers) {
-        if (!m_files.mayWrite(file))
+        if (!m_files.mayWrite(file) || file == leftAlone)
             continue;
         failing = file;
         const WriteResult written = write(m_files.path(file));
         if (!written.ok)
             return {false, failing, written.error};
     }
-    m_ended = true;
     return {};
 }

@@ -10,6 +10,8 @@
 #include "text/datafolder.h"
 #include "text/profile.h"
 
+#include <optional>
+
 class Clock;
 
 // One run of the program without its windows: the program folder, every store, the
@@ -41,6 +43,11 @@ public:
     // further calls write nothing.
     // The window's place is written only while the window is in its normal state.
     QuitResult quitWithSaving(bool windowNormal = true);
+    // The same save before a data file is handed to the external editor, but the file
+    // handed over is left as it is on disk unless this run changed it (then the editor
+    // shows this run's data); done.txt takes this run's lines either way. The session
+    // goes on, in case the editor cannot be started after all.
+    QuitResult saveForEditor(DataFile handedOver, bool windowNormal = true);
     [[nodiscard]] bool hasEnded() const { return m_ended; }
 
     [[nodiscard]] DataFolder &files() { return m_files; }
@@ -54,6 +61,10 @@ public:
     [[nodiscard]] Settings &settings() { return m_settings; }
 
 private:
+    // The quit's writers in their order; the file left alone is not written.
+    QuitResult save(bool windowNormal, std::optional<DataFile> leftAlone);
+    [[nodiscard]] bool changedThisRun(DataFile file) const;
+
     DataFolder m_files;
     const Clock &m_clock;
     TodoBoard m_board;

@@ -1,5 +1,16 @@
 #include "shelflist.h"
 
+ShelfList::ShelfList(QObject *parent) : QStringListModel(parent)
+{
+    // Every change of a list model passes through one of these.
+    const auto changed = [this] { m_changed = true; };
+    connect(this, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(this, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(this, &QAbstractItemModel::dataChanged, this, changed);
+    connect(this, &QAbstractItemModel::modelReset, this, changed);
+}
+
 void ShelfList::append(const QString &text)
 {
     const int row = rowCount();
@@ -16,14 +27,17 @@ TextFileRead ShelfList::loadCloset(const QString &path)
 {
     TextFileRead read = readTextFile(path);
     setStringList(LineReader(read.text).readAll());
+    m_changed = false;
     return read;
 }
 
 TextFileRead ShelfList::reloadCloset(const QString &path)
 {
     TextFileRead read = readTextFile(path);
-    if (read.status != TextFileRead::Unreadable)
-        setStringList(LineReader(read.text).readAll());
+    if (read.status == TextFileRead::Unreadable)
+        return read;
+    setStringList(LineReader(read.text).readAll());
+    m_changed = false;
     return read;
 }
 

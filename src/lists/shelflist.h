@@ -7,7 +7,7 @@
 // The shelf: postponed to-do texts in the order they were shelved.
 class ShelfList : public QStringListModel {
 public:
-    using QStringListModel::QStringListModel;
+    explicit ShelfList(QObject *parent = nullptr);
 
     void append(const QString &text);
     void removeAt(int row);
@@ -20,4 +20,10 @@ public:
     // stays as it is: it is what was just written, and what the quit will write.
     TextFileRead reloadCloset(const QString &path);
     [[nodiscard]] WriteResult writeCloset(const QString &path) const;
+
+    // Whether the shelf changed since closet.txt was last read.
+    [[nodiscard]] bool changedThisRun() const { return m_changed; }
+
+private:
+    bool m_changed = false;
 };

@@ -1,6 +1,7 @@
 #include "dlgtypeedit.h"
 
 #include "ui/access.h"
+#include "ui/composition.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 #include "ui/typedtextvalidator.h"
@@ -68,6 +69,7 @@ void dlgTypeEdit::prepare()
 
 void dlgTypeEdit::cmdOK_Click()
 {
+    composition::commit();
     m_store(mode, txtType->text());
     hide();
 }

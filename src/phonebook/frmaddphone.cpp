@@ -5,6 +5,7 @@
 #include "typebox.h"
 #include "text/narrow.h"
 #include "ui/access.h"
+#include "ui/composition.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -173,6 +174,7 @@ void frmADDphone::refuse(const QString &message, bool selectAll)
 
 void frmADDphone::cmdAdd_Click()
 {
+    composition::commit();
     const QString typed = txtIndex->text();
     if (isBlank(typed))
         return refuse(QStringLiteral("indexを入力して下さい。"), false);

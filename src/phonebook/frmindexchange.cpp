@@ -4,6 +4,7 @@
 #include "phonebook.h"
 #include "text/narrow.h"
 #include "ui/access.h"
+#include "ui/composition.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -63,6 +64,7 @@ void frmIndexChange::refuse(const QString &message)
 
 void frmIndexChange::cmdOK_Click()
 {
+    composition::commit();
     const QString typed = txtIndex->text();
     if (!isIndexText(narrow(typed)))
         return refuse(QStringLiteral("indexはalphabetと数字のみで構成して下さい。"));

@@ -6,6 +6,7 @@
 #include "text/classifier.h"
 #include "text/narrow.h"
 #include "ui/access.h"
+#include "ui/composition.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -75,6 +76,7 @@ void frmPhoneChange::changePair(int pair, const QString &type, const QString &nu
 
 void frmPhoneChange::cmdOK_Click()
 {
+    composition::commit();
     // The test reads the narrowed number; the entry gets the number as typed.
     const QString number = txtPhonenumber->text();
     if (phoneNumberKind(narrow(number)) == PhoneNone

@@ -66,6 +66,8 @@ public:
     void lblKeyword_DblClick();
     void txtKeyword_KeyPress(int keyAscii);
     void txtKeyword_LostFocus();
+    // Ends an open name or keyword edit as leaving its box does: before a save.
+    void endInPlaceEdits();
 
 protected:
     bool event(QEvent *event) override;

@@ -124,6 +124,15 @@ void frmTel::txtKeyword_KeyPress(int keyAscii)
         txtTel->setFocus(Qt::TabFocusReason);
 }
 
+void frmTel::endInPlaceEdits()
+{
+    // Shown in a window that may itself be hidden.
+    if (!txtName->isHidden())
+        txtName_LostFocus();
+    if (!txtKeyword->isHidden())
+        txtKeyword_LostFocus();
+}
+
 void frmTel::txtKeyword_LostFocus()
 {
     hideQuietly(txtKeyword, lblKeyword);

@@ -83,6 +83,7 @@ int PhoneBook::insertSorted(const phoneentry &entry)
 {
     const int pos = m_list.insertSorted(entry.index);
     m_entries.insert(pos, entry);
+    m_changed = true;
     return pos;
 }
 
@@ -93,6 +94,7 @@ std::optional<int> PhoneBook::add(const phoneentry &entry)
         const QString kept = m_entries.at(*pos).index; // the list shows this one
         m_entries[*pos] = clean;
         m_entries[*pos].index = kept;
+        m_changed = true;
         return pos;
     }
     if (isFull())
@@ -113,16 +115,26 @@ void PhoneBook::deleteIndex(int pos)
 {
     m_list.removeAt(pos);
     m_entries.removeAt(pos);
+    m_changed = true;
+}
+
+void PhoneBook::setField(QString &field, const QString &typed)
+{
+    const QString clean = typedtext::cleanField(typed);
+    if (field == clean)
+        return; // the box was left as it was
+    field = clean;
+    m_changed = true;
 }
 
 void PhoneBook::setName(int pos, const QString &name)
 {
-    m_entries[pos].name = typedtext::cleanField(name);
+    setField(m_entries[pos].name, name);
 }
 
 void PhoneBook::setKeys(int pos, const QString &keys)
 {
-    m_entries[pos].keys = typedtext::cleanField(keys);
+    setField(m_entries[pos].keys, keys);
 }
 
 std::optional<int> PhoneBook::setPair(int pos, int pair, const QString &type,
@@ -133,9 +145,10 @@ std::optional<int> PhoneBook::setPair(int pos, int pair, const QString &type,
         if (e.numphone >= phoneentry::MaxPairs)
             return std::nullopt;
         pair = e.numphone++;
+        m_changed = true;
     }
-    e.phonetype[pair] = typedtext::cleanField(type);
-    e.phonenumber[pair] = typedtext::cleanField(number);
+    setField(e.phonetype[pair], type);
+    setField(e.phonenumber[pair], number);
     return pair;
 }
 
@@ -151,6 +164,7 @@ void PhoneBook::deletePair(int pos, int pair)
     }
     e.phonetype[e.numphone].clear();
     e.phonenumber[e.numphone].clear();
+    m_changed = true;
 }
 
 bool PhoneBook::isIndexOfAnother(const QString &index, int pos) const

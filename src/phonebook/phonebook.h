@@ -65,6 +65,9 @@ public:
     TextFileRead loadPhoneBook(const QString &path);
     [[nodiscard]] WriteResult writePhoneBook(const QString &path) const;
 
+    // Whether an entry was added, renamed, deleted or edited since tel.txt was read.
+    [[nodiscard]] bool changedThisRun() const { return m_changed; }
+
     // The pair count of a line of that many fields: (fields - 3) / 2, halves to even, not
     // below 0.
     [[nodiscard]] static int pairCount(int fieldCount);
@@ -78,8 +81,10 @@ private:
     };
     static Read cut(const FileBytes &file);
     int insertSorted(const phoneentry &entry);
+    void setField(QString &field, const QString &typed);
 
     SortedListModel m_list;
     QList<phoneentry> m_entries;
     ReadAhead<Read> m_ahead;
+    bool m_changed = false;
 };

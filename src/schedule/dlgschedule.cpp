@@ -3,6 +3,7 @@
 #include "text/classifier.h"
 #include "text/clock.h"
 #include "ui/access.h"
+#include "ui/composition.h"
 #include "ui/fonts.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -85,6 +86,7 @@ void dlgSchedule::refuse(QLineEdit *box, const QString &message)
 
 void dlgSchedule::cmdOK_Click()
 {
+    composition::commit();
     if (!isDateText(txtDate->text(), m_clock.today()))
         return refuse(txtDate, QStringLiteral("有効な日付を入力して下さい"));
     if (!isTimeText(txtTime->text()))

@@ -39,6 +39,7 @@ int ScheduleTable::insertSorted(const scheduleitem &item, const QString &line)
     const int pos = m_list.insertSorted(line);
     m_items.insert(pos, item);
     m_handedToDone.insert(pos, false);
+    m_changed = true;
     return pos;
 }
 
@@ -48,6 +49,7 @@ void ScheduleTable::removeAt(int pos)
     m_list.removeAt(pos);
     m_items.removeAt(pos);
     m_handedToDone.removeAt(pos);
+    m_changed = true;
 }
 
 std::optional<int> ScheduleTable::add(const QString &eventdate, const QString &eventtime,

@@ -49,6 +49,9 @@ public:
     // Every line of schedule.txt, even beyond the capacity, so that a save loses none.
     TextFileRead loadSchedule(const QString &path, QDate today);
 
+    // Whether an entry was added or removed since schedule.txt was read.
+    [[nodiscard]] bool changedThisRun() const { return m_changed; }
+
     // Every entry, past ones included.
     [[nodiscard]] WriteResult writeAll(const QString &path) const;
     // Entries whose day is before today go to done.txt (date text, then event text)
@@ -80,4 +83,5 @@ private:
     QList<scheduleitem> m_items;
     QList<bool> m_handedToDone;
     ReadAhead<Read> m_ahead;
+    bool m_changed = false;
 };

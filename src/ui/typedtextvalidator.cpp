@@ -1,5 +1,6 @@
 #include "typedtextvalidator.h"
 
+#include "composition.h"
 #include "text/typedtext.h"
 
 #include <QLineEdit>
@@ -28,4 +29,5 @@ void TypedTextValidator::install(QLineEdit *edit, Kind kind)
 {
     edit->setValidator(new TypedTextValidator(kind, edit));
     edit->setMaxLength(std::numeric_limits<int>::max());
+    composition::follow(edit);
 }

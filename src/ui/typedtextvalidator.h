@@ -12,8 +12,9 @@ public:
 
     State validate(QString &input, int &pos) const override;
 
-    // Makes the box one whose text is stored: the typed-text rules of that kind, and no
-    // length limit, so a long stored text is never cut when it is opened for editing.
+    // Makes the box one whose text is stored: the typed-text rules of that kind, no
+    // length limit, so a long stored text is never cut when it is opened for editing,
+    // and its input method compositions followed, so a save can commit them.
     static void install(QLineEdit *edit, Kind kind);
 
 private:

@@ -1,5 +1,6 @@
 #include "windows.h"
 
+#include "composition.h"
 #include "prompter.h"
 
 #include <QPushButton>
@@ -46,6 +47,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption,
 bool saveFromWindow(const DataFolder &files, DataFile file, Prompter &prompter,
                     const std::function<WriteResult(const QString &path)> &write)
 {
+    composition::commit();
     if (!files.mayWrite(file))
         return false;
     const WriteResult written = write(files.path(file));

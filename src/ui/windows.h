@@ -21,8 +21,9 @@ void showModal(QWidget &window);
 QPushButton *button(QWidget *parent, const char *name, const QString &caption,
                     const QRect &geometry);
 
-// A window's own save (its close box): nothing for a file that could not be read at
-// start; a failure is told. True when the file was written.
+// A window's own save (its close box), after any composition of an input method is
+// committed: nothing for a file that could not be read at start; a failure is told.
+// True when the file was written.
 bool saveFromWindow(const DataFolder &files, DataFile file, Prompter &prompter,
                     const std::function<WriteResult(const QString &path)> &write);
 

@@ -1,8 +1,12 @@
 #include "common/apphelper.h"
 #include "common/testfiles.h"
+#include "lists/frmtrash.h"
 #include "lists/shelflist.h"
+#include "schedule/frmschedule.h"
 
 #include <QToolButton>
+
+#include <functional>
 
 namespace {
 
@@ -150,4 +154,40 @@ TEST_F(AppTest, nothingIsWrittenAfterTheQuitHasEnded)
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray());
     EXPECT_FALSE(QFile::exists(path("done.txt")));
     EXPECT_TRUE(prompter->messages.isEmpty());
+}
+
+// Before the editor opens a file, the save leaves it as it is on disk unless this run
+// changed it; files a rewrite would change (hand-made lines) show which happened.
+TEST(HandOff, aFileHandedToTheEditorIsWrittenOnlyOnceThisRunChangedIt)
+{
+    struct Handed {
+        DataFile file;
+        const char *name;
+        QByteArray handMade;
+        std::function<void(AppRun &)> keep; // touches the data without changing it
+        std::function<void(AppRun &)> change;
+        QByteArray written;
+    };
+    const QList<Handed> files{
+        {DataFile::Closet, "closet.txt", "a", [](AppRun &run) { run.app->trashWindow().show(); },
+         [](AppRun &run) { run.shelf().append(QStringLiteral("b")); }, "a\r\nb\r\n"},
+        {DataFile::Schedule, "schedule.txt", "x,2027/1/5\r\ny,2027/1/6\r\n",
+         [](AppRun &run) { run.app->scheduleWindow().show(); },
+         [](AppRun &run) { run.schedule().removeAt(0); }, "y,2027/1/6,,,,\r\n"},
+        {DataFile::Tel, "tel.txt", "b,n\r\na,m\r\n",
+         [](AppRun &run) { run.phoneBook().setName(0, QStringLiteral("m")); }, // as it is
+         [](AppRun &run) { run.phoneBook().setPair(1, 0, QStringLiteral("t"), QStringLiteral("1")); },
+         "a,m,\r\nb,n,,t,1\r\n"},
+    };
+    for (const Handed &h : files) {
+        AppRun run;
+        writeBytes(run.path(h.name), h.handMade);
+        run.startBoard();
+        h.keep(run);
+        ASSERT_TRUE(run.app->session().saveForEditor(h.file).ok);
+        EXPECT_EQ(readBytes(run.path(h.name)), h.handMade) << h.name;
+        h.change(run);
+        ASSERT_TRUE(run.app->session().saveForEditor(h.file).ok);
+        EXPECT_EQ(readBytes(run.path(h.name)), h.written) << h.name;
+    }
 }

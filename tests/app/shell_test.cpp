@@ -1,6 +1,7 @@
 #include "common/apphelper.h"
 #include "common/testfiles.h"
 #include "schedule/frmday.h"
+#include "schedule/frmschedule.h"
 #include "phonebook/frmtel.h"
 #include "phonebook/frmtypeedit.h"
 #include "shell/frmabout.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -111,7 +113,10 @@ TEST_F(Shell, quitWithoutSavingWritesNothing)
     EXPECT_FALSE(QFile::exists(path("pim.ini")));
 }
 
-TEST_F(Shell, editorGetsTheFileAndTheProgramEndsUnsavedOrStaysWhenItCannotStart)
+// The run's work is saved before the editor starts: the open slot, the ticked one, and the
+// handed-over schedule with this run's new appointment, which the editor then shows; no
+// tomorrow window stands in the way.
+TEST_F(Shell, editorGetsTheFileAfterTheRunIsSavedOrNothingHappensWhenItCannotStart)
 {
     QTemporaryDir place(QStringLiteral("/tmp/ke-XXXXXX")); // the path must fit the 29 bytes
     ASSERT_TRUE(QDir(place.path()).mkdir("my ed"));
@@ -120,23 +125,33 @@ TEST_F(Shell, editorGetsTheFileAndTheProgramEndsUnsavedOrStaysWhenItCannotStart)
     writeBytes(editor, "#!/bin/sh\nprintf '%s|' \"$@\" > \"" + record.toUtf8() + "\"\n");
     QFile::setPermissions(editor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     writeBytes(path("pim.ini"), "[Pim]\r\nEditor=" + editor.toUtf8() + "x\r\n");
-    writeBytes(path("todo.txt"), "old\r\n");
+    writeBytes(path("todo.txt"), "old\r\nticked\r\n");
+    writeBytes(path("schedule.txt"), "tomorrow,12/8,9:00\r\n");
     frmTodo *w = startBoard();
-    board().setText(0, QStringLiteral("changed"));
+    QTest::mouseDClick(w->findChild<QWidget *>("lblTodo_0"), Qt::LeftButton);
+    w->findChild<QLineEdit *>("txtTodo_0")->setText(QStringLiteral("typed")); // still open
+    w->findChild<QCheckBox *>("chkTodo_1")->setChecked(true);
+    ASSERT_TRUE(app->scheduleWindow().additemdatetime("12/24", "18:00", "party"));
 
     prompter->answers = {true};
-    w->mnuEditTel_Click(); // "...ex" does not exist
+    w->mnuEditSche_Click(); // "...ex" does not exist: nothing is saved
     EXPECT_FALSE(app->hasEnded());
     EXPECT_TRUE(prompter->messages.last().contains(editor + "x"));
+    EXPECT_EQ(readBytes(path("todo.txt")), QByteArray("old\r\nticked\r\n"));
+    EXPECT_FALSE(readBytes(path("pim.ini")).contains("Left"));
 
     app->session().settings().editor = editor;
     prompter->answers = {true};
-    w->mnuEditTel_Click();
+    w->mnuEditSche_Click();
     EXPECT_TRUE(app->hasEnded());
+    EXPECT_FALSE(app->tomorrowWindow().isVisible());
+    EXPECT_TRUE(readBytes(path("todo.txt")).startsWith("typed\r\n\r\n"));
+    EXPECT_TRUE(readBytes(path("done.txt")).endsWith("2026/12/07ticked\r\n"));
+    EXPECT_EQ(readBytes(path("schedule.txt")),
+              QByteArray("tomorrow,12/8,9:00,,,\r\nparty,12/24,18:00,,,\r\n"));
+    EXPECT_TRUE(readBytes(path("pim.ini")).contains("Left"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(record) && QFile(record).size() > 0; }));
-    EXPECT_EQ(readBytes(record), path("tel.txt").toUtf8() + "|");
-    EXPECT_EQ(readBytes(path("todo.txt")), QByteArray("old\r\n"));
-    EXPECT_FALSE(QFile::exists(path("pim.ini")) && readBytes(path("pim.ini")).contains("Left"));
+    EXPECT_EQ(readBytes(record), path("schedule.txt").toUtf8() + "|");
 }
 
 TEST_F(Shell, f1InAnyWindowOpensTheHelpWhereThatWindowIsDescribed)

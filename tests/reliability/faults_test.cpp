@@ -9,7 +9,10 @@
 #include "lists/frmtrash.h"
 #include "schedule/frmschedule.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -134,17 +137,115 @@ TEST(ReadFaults, aFileThatFailsToLoadIsReportedAndNeverWritten)
     }
 }
 
-// Editing a file in the external editor ends the program without touching any file.
-TEST(EditorHandOff, touchesNoFile)
+namespace {
+
+// A stand-in editor that notes every start; one path for every run of a sweep, as pim.ini
+// keeps it.
+struct StandInEditor {
+    StandInEditor()
+    {
+        writeBytes(program, "#!/bin/sh\necho \"$1\" >> \"" + starts.toUtf8() + "\"\n");
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    [[nodiscard]] int count() const
+    {
+        return QFile::exists(starts) ? int(readBytes(starts).count('\n')) : 0;
+    }
+    // It starts on its own: true once it has been started that often.
+    [[nodiscard]] bool waitFor(int starts) const
+    {
+        return QTest::qWaitFor([&] { return count() >= starts; }, 5000) && count() == starts;
+    }
+    QTemporaryDir dir;
+    QString program = QDir(dir.path()).filePath("ed");
+    QString starts = QDir(dir.path()).filePath("starts");
+};
+
+void handOff(AppRun &run, const StandInEditor &editor, DataFile file)
 {
+    run.app->session().settings().editor = editor.program;
+    run.app->editInExternalEditor(file);
+}
+
+// The save before the editor starts: whatever write fails, nothing is lost, the editor is
+// not started, the program goes on, and handing over again finishes the job.
+void sweepHandOff(DataFile file, FaultPlan::Kind kind)
+{
+    const StandInEditor editor;
+    Files wanted;
+    {
+        AppRun reference;
+        startWithWork(reference);
+        handOff(reference, editor, file);
+        ASSERT_TRUE(reference.app->hasEnded());
+        ASSERT_TRUE(editor.waitFor(1));
+        wanted = filesOf(reference);
+    }
+    for (int n = 1;; ++n) {
+        SCOPED_TRACE(testing::Message() << dataFileName(file).toStdString() << ", operation " << n << ", kind "
+                                        << kind);
+        AppRun run;
+        startWithWork(run);
+        const Files old = filesOf(run);
+        const int started = editor.count();
+        QString failedName;
+        {
+            const FaultPlan plan(n, kind);
+            handOff(run, editor, file);
+            failedName = QFileInfo(plan.failedPath()).fileName();
+        }
+        if (failedName.isEmpty()) {
+            ASSERT_GT(n, 1) << "the hand-off saved nothing";
+            EXPECT_TRUE(run.app->hasEnded());
+            EXPECT_TRUE(editor.waitFor(started + 1));
+            EXPECT_EQ(filesOf(run), wanted);
+            return;
+        }
+        for (const QString &name : dataFiles)
+            EXPECT_TRUE(isOldOrNew(name, filesOf(run)[name], old.at(name), wanted.at(name)))
+                << name.toStdString();
+        EXPECT_TRUE(run.prompter->messages.last().contains(failedName));
+        EXPECT_FALSE(run.app->hasEnded());
+        handOff(run, editor, file);
+        EXPECT_TRUE(run.app->hasEnded());
+        EXPECT_TRUE(editor.waitFor(started + 1)) << "the editor was started after a failed save";
+        EXPECT_EQ(filesOf(run), wanted);
+    }
+}
+
+} // namespace
+
+TEST_P(FaultSweep, aFailingSaveBeforeTheEditorStartsNothingAndLosesNothing)
+{
+    sweepHandOff(DataFile::Schedule, GetParam()); // unchanged this run: left alone
+    sweepHandOff(DataFile::Closet, GetParam());   // changed: written first
+}
+
+// Handing over the schedule it did not change leaves schedule.txt as it is on disk, its
+// past appointments included; every other file is saved as a quit saves it.
+TEST(EditorHandOff, savesTheRunButLeavesAnUnchangedHandedFileAsItIs)
+{
+    const StandInEditor editor;
+    Files quitFiles;
+    {
+        AppRun reference;
+        startWithWork(reference);
+        reference.app->session().settings().editor = editor.program;
+        ASSERT_TRUE(reference.quit());
+        quitFiles = filesOf(reference);
+    }
     AppRun run;
     startWithWork(run);
     const Files old = filesOf(run);
-    run.app->session().settings().editor = QStringLiteral("/bin/true");
-    run.prompter->answers = {true};
-    const FaultPlan plan(1, FaultPlan::Permission);
-    run.app->editInExternalEditor(DataFile::Todo);
-    EXPECT_TRUE(run.app->hasEnded());
-    EXPECT_EQ(plan.operations(), 0);
-    EXPECT_EQ(filesOf(run), old);
+    handOff(run, editor, DataFile::Schedule);
+    ASSERT_TRUE(run.app->hasEnded());
+    EXPECT_TRUE(editor.waitFor(1));
+    const Files now = filesOf(run);
+    EXPECT_EQ(now.at("schedule.txt"), old.at("schedule.txt"));
+    for (const char *name : {"todo.txt", "closet.txt", "tel.txt", "type.txt", "pim.ini"})
+        EXPECT_EQ(now.at(name), quitFiles.at(name)) << name;
+    // done.txt has the finished to-do but not the past appointments, still in schedule.txt.
+    EXPECT_GT(now.at("done.txt").size(), old.at("done.txt").size());
+    EXPECT_LT(now.at("done.txt").size(), quitFiles.at("done.txt").size());
+    EXPECT_TRUE(quitFiles.at("done.txt").startsWith(now.at("done.txt")));
 }

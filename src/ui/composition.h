@@ -1,0 +1,18 @@
+#pragma once
+
+class QLineEdit;
+
+// Text an input method is still composing (Japanese typed as romaji, not yet confirmed)
+// shows in its box but is not yet the box's text. Every save and hand-over ends the
+// composition first, so what the user sees in a box is what is stored.
+namespace composition {
+
+// Follows the compositions in this box.
+void follow(QLineEdit *box);
+
+// Commits the composition, wherever it is, into its box as it is shown there. The input
+// method is asked first; a composition it leaves is committed here and the input method
+// told to start afresh.
+void commit();
+
+} // namespace composition
