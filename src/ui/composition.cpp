@@ -11,15 +11,16 @@ namespace composition {
 namespace {
 
 // One input method composes in one box at a time.
-struct Composing {
+struct State {
     QPointer<QLineEdit> box;
     QString preedit;
+    quint64 commits = 0; // texts committed into followed boxes so far
 };
 
-Composing &current()
+State &state()
 {
-    static Composing composing;
-    return composing;
+    static State s;
+    return s;
 }
 
 class Follower : public QObject {
@@ -31,12 +32,17 @@ protected:
     {
         if (watched != m_box || event->type() != QEvent::InputMethod)
             return false;
-        const QString preedit = static_cast<QInputMethodEvent *>(event)->preeditString();
-        Composing &composing = current();
-        if (!preedit.isEmpty())
-            composing = {m_box, preedit};
-        else if (composing.box == m_box)
-            composing = {};
+        const auto *im = static_cast<QInputMethodEvent *>(event);
+        State &s = state();
+        if (!im->commitString().isEmpty())
+            ++s.commits;
+        if (!im->preeditString().isEmpty()) {
+            s.box = m_box;
+            s.preedit = im->preeditString();
+        } else if (s.box == m_box) {
+            s.box = nullptr;
+            s.preedit.clear();
+        }
         return false;
     }
 
@@ -53,15 +59,22 @@ void follow(QLineEdit *box)
 
 void commit()
 {
+    State &s = state();
+    const QPointer<QLineEdit> box = s.box;
+    const QString shown = s.preedit;
+    const quint64 commits = s.commits;
     QGuiApplication::inputMethod()->commit();
-    const Composing composing = current();
-    if (!composing.box || composing.preedit.isEmpty())
+    if (!box || shown.isEmpty() || s.commits != commits)
         return;
-    QInputMethodEvent event;
-    event.setCommitString(composing.preedit);
-    QCoreApplication::sendEvent(composing.box, &event);
-    current() = {};
+    // Some input methods (fcitx5) commit only when they are reset; others drop the text.
     QGuiApplication::inputMethod()->reset();
+    if (s.commits != commits || !box)
+        return;
+    s.box = nullptr;
+    s.preedit.clear();
+    QInputMethodEvent event;
+    event.setCommitString(shown);
+    QCoreApplication::sendEvent(box, &event);
 }
 
 } // namespace composition
