@@ -134,9 +134,14 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
                              const QString &event)
 {
     const int selected = selectedIndex();
-    if (mode == 10 && selected >= 0)
+    QString storedDate;
+    if (mode == 10 && selected >= 0) {
+        storedDate = m_table.at(selected).eventdate;
         removeEntry(selected);
+    }
     // Only a full schedule refuses, and a change has just made room.
+    if (mode == 10 && date == storedDate) // not typed anew: read as it always was
+        return add(date, time, event, scheduleListLine(date, time, event, m_clock.today()));
     return additemdatetime(date, time, event);
 }
 

@@ -96,9 +96,26 @@ TEST_F(AppTest, anAppointmentTypedForEarlyNextYearIsStoredWithItsYear)
     ASSERT_EQ(schedule().ntschedule(), 2);
     EXPECT_EQ(schedule().at(1).eventdate, QStringLiteral("2027/2/1"));
 
+    // A date changed in the dialog follows the rule; one left as stored keeps its year.
+    auto *list = app->scheduleWindow().findChild<QListView *>("lstSchedule");
+    list->setCurrentIndex(list->model()->index(1, 0));
+    app->scheduleWindow().lstSchedule_DblClick();
+    dialog->findChild<QLineEdit *>("txtDate")->setText(QStringLiteral("2/2"));
+    dialog->findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_EQ(schedule().at(1).eventdate, QStringLiteral("2027/2/2"));
+    ASSERT_TRUE(schedule().add("3/1", "9:00", "old", scheduleListLine("3/1", "9:00", "old", QDate(2026, 12, 28))));
+    list->setCurrentIndex(list->model()->index(0, 0));
+    ASSERT_EQ(schedule().at(0).eventinfo, QStringLiteral("old"));
+    app->scheduleWindow().lstSchedule_DblClick();
+    dialog->findChild<QLineEdit *>("txtTime")->setText(QStringLiteral("10:00"));
+    dialog->findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_EQ(schedule().at(0).eventdate, QStringLiteral("3/1"));
+    EXPECT_EQ(schedule().at(0).eventtime, QStringLiteral("10:00"));
+    schedule().removeAt(0);
+
     ASSERT_TRUE(quit());
     EXPECT_EQ(readBytes(path("schedule.txt")),
-              sjis(QString::fromUtf8("新年会,2027/1/5,10:00,,,\r\nb,2027/2/1,09:00,,,\r\n")));
+              sjis(QString::fromUtf8("新年会,2027/1/5,10:00,,,\r\nb,2027/2/2,09:00,,,\r\n")));
     EXPECT_FALSE(QFile::exists(path("done.txt")));
 }
 
