@@ -49,9 +49,8 @@ Session::QuitResult Session::saveForEditor(DataFile handedOver, bool windowNorma
 {
     if (m_ended)
         return {};
-    // done.txt only ever gains lines: this run's lines go in before the editor opens it.
-    const bool changed = handedOver == DataFile::Done || changedThisRun(handedOver);
-    return save(windowNormal, changed ? std::nullopt : std::optional(handedOver));
+    return save(windowNormal,
+                changedThisRun(handedOver) ? std::nullopt : std::optional(handedOver));
 }
 
 bool Session::changedThisRun(DataFile file) const
@@ -60,6 +59,7 @@ bool Session::changedThisRun(DataFile file) const
     case DataFile::Closet: return m_shelf.changedThisRun();
     case DataFile::Schedule: return m_schedule.changedThisRun();
     case DataFile::Tel: return m_phoneBook.changedThisRun();
+    // done.txt is no writer's: it only gains lines, and this run's go in before the editor.
     default: return true;
     }
 }

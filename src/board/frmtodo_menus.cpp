@@ -81,7 +81,8 @@ void frmTodo::createMenus()
 
 void frmTodo::editFile(DataFile file)
 {
-    // The program ends before the editor runs, so a quit can never overwrite its work.
+    // The run is saved and the program ends before the editor runs, so a quit can never
+    // overwrite the editor's work.
     if (m_prompter.askOkCancel(
             QStringLiteral("todoは一旦終了します。編集終了後に再起動して下さい。")))
         emit editFileRequested(file);

@@ -68,10 +68,14 @@ void frmTrash::Form_Load()
     // The file was read whole at start and written by the close box since: a failure now
     // is no reason to stop saving the shelf, which stays as it was.
     const TextFileRead read = m_shelf.reloadCloset(m_files.path(DataFile::Closet));
-    if (read.status == TextFileRead::Unreadable)
-        m_prompter.inform(QStringLiteral("%1 を読み込み直せませんでした。\n%2\n\n"
-                                         "棚上げの項目は読み込む前のまま残し、終了時に保存します。")
-                              .arg(dataFileName(DataFile::Closet), read.error));
+    if (read.status == TextFileRead::Ok)
+        return;
+    const QString why = read.status == TextFileRead::Missing
+                            ? QStringLiteral("ファイルがありません。")
+                            : read.error;
+    m_prompter.inform(QStringLiteral("%1 を読み込み直せませんでした。\n%2\n\n"
+                                     "棚上げの項目は読み込む前のまま残し、終了時に保存します。")
+                          .arg(dataFileName(DataFile::Closet), why));
 }
 
 void frmTrash::cmdClose_Click()

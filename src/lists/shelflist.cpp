@@ -34,7 +34,7 @@ TextFileRead ShelfList::loadCloset(const QString &path)
 TextFileRead ShelfList::reloadCloset(const QString &path)
 {
     TextFileRead read = readTextFile(path);
-    if (read.status == TextFileRead::Unreadable)
+    if (read.status != TextFileRead::Ok)
         return read;
     setStringList(LineReader(read.text).readAll());
     m_changed = false;

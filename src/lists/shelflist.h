@@ -16,8 +16,9 @@ public:
 
     // closet.txt: one item a line, empty lines included.
     TextFileRead loadCloset(const QString &path);
-    // closet.txt read again after the window wrote it. When it cannot be read, the shelf
-    // stays as it is: it is what was just written, and what the quit will write.
+    // closet.txt read again after the window wrote it. When it cannot be read, or is gone
+    // (another program took it away), the shelf stays as it is: it is what was just
+    // written, and what the quit will write.
     TextFileRead reloadCloset(const QString &path);
     [[nodiscard]] WriteResult writeCloset(const QString &path) const;
 

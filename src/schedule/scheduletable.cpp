@@ -137,6 +137,7 @@ WriteResult ScheduleTable::handPastToDone(const QString &donePath, QDate today)
         if (!done.ok)
             return done;
         m_handedToDone[i] = true;
+        m_changed = true; // schedule.txt must no longer hold it
     }
     return {};
 }

@@ -49,7 +49,7 @@ public:
     // Every line of schedule.txt, even beyond the capacity, so that a save loses none.
     TextFileRead loadSchedule(const QString &path, QDate today);
 
-    // Whether an entry was added or removed since schedule.txt was read.
+    // Whether an entry was added, removed or handed to done.txt since schedule.txt was read.
     [[nodiscard]] bool changedThisRun() const { return m_changed; }
 
     // Every entry, past ones included.

@@ -191,3 +191,19 @@ TEST(HandOff, aFileHandedToTheEditorIsWrittenOnlyOnceThisRunChangedIt)
         EXPECT_EQ(readBytes(run.path(h.name)), h.written) << h.name;
     }
 }
+
+// A quit that failed at schedule.txt has already moved the past appointment to done.txt:
+// the schedule handed over afterwards must be written without it, or the next quit would
+// move it a second time.
+TEST_F(AppTest, aScheduleWhosePastEntryWentToDoneIsWrittenBeforeTheHandOff)
+{
+    writeBytes(path("schedule.txt"), "past,12/1,9:00\r\nlater,12/24,9:00\r\n");
+    startBoard();
+    ASSERT_TRUE(QFile::remove(path("schedule.txt")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("schedule.txt")); // cannot be replaced by a file
+    ASSERT_FALSE(quit());
+    ASSERT_TRUE(QDir(dir.path()).rmdir("schedule.txt"));
+    ASSERT_TRUE(app->session().saveForEditor(DataFile::Schedule).ok);
+    EXPECT_EQ(readBytes(path("schedule.txt")), QByteArray("later,12/24,9:00,,,\r\n"));
+    EXPECT_EQ(readBytes(path("done.txt")), QByteArray("12/1past\r\n"));
+}

@@ -116,6 +116,13 @@ TEST_F(TrashWindow, aFailedReadAgainIsToldAndTheShelfStaysAndIsSaved)
     ASSERT_EQ(prompter->messages.size(), 1);
     EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("closet.txt")));
     EXPECT_EQ(items().size(), 4);
+    // Gone altogether (a sync tool took it away): the same.
+    w->close();
+    ASSERT_TRUE(QFile::remove(path("closet.txt")));
+    w->show();
+    ASSERT_EQ(prompter->messages.size(), 2);
+    EXPECT_TRUE(prompter->messages[1].contains(QStringLiteral("closet.txt")));
+    EXPECT_EQ(items().size(), 4);
     shelf().append(QStringLiteral("later"));
     ASSERT_TRUE(quit());
     EXPECT_EQ(readBytes(path("closet.txt")),
