@@ -10,7 +10,7 @@
 
 namespace {
 
-// The five files the start reads and the quit writes, in the order of the quit.
+// The files the start reads and the quit writes, in the order of the quit.
 struct StoredFile {
     const char *name;
     QByteArray old;     // what the folder holds at start
@@ -22,6 +22,9 @@ const QList<StoredFile> &storedFiles()
     static const QList<StoredFile> files{
         {"todo.txt", "old todo\r\n", "new todo\r\n" + QByteArray("\r\n").repeated(13)},
         {"closet.txt", "old shelf\r\n", "old shelf\r\nnew shelf\r\n"},
+        {"pim.ini", "[Pim]\r\nEditMode=2\r\n",
+         "[Pim]\r\nEditMode= 1\r\nLeft= 0\r\nTop= 0\r\nWidth= 8000\r\nskipstartup= 0\r\n"
+         "editor=c:\\windows\\notepad.exe\r\n"},
         {"schedule.txt", "old,2027/1/1,\r\n", "new,2027/1/1,,,,\r\nold,2027/1/1,,,,\r\n"},
         {"tel.txt", "old,o,\r\n", "new,n,\r\nold,o,\r\n"},
         {"type.txt", "old\r\n", "new\r\nold\r\n"},
@@ -39,6 +42,7 @@ protected:
     void changeEverything()
     {
         board().setText(0, QStringLiteral("new todo"));
+        app->todoWindow()->mnuInsert_click(); // pim.ini's EditMode=2 becomes 1
         shelf().append(QStringLiteral("new shelf"));
         ASSERT_TRUE(schedule().add("2027/1/1", "", "new", scheduleListLine("2027/1/1", "", "new", QDate(2026, 12, 7))));
         phoneEntry().index = QStringLiteral("new");
@@ -114,7 +118,7 @@ TEST_P(QuitOrder, fileThatCannotBeReadIsReportedOnceAndNeverWritten)
         EXPECT_EQ(readBytes(path(f.name)), &f == &damaged ? bytes : f.written) << f.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFile, QuitOrder, ::testing::Range(0, 5));
+INSTANTIATE_TEST_SUITE_P(EveryFile, QuitOrder, ::testing::Range(0, 6));
 
 TEST_F(AppTest, failedSaveKeepsTheBoardOpenThroughItsCloseBoxAndARetryAppendsNothingTwice)
 {

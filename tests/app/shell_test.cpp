@@ -52,6 +52,22 @@ TEST_F(Shell, firstStartShowsTheStartupWindowAndWritesEveryKey)
     EXPECT_EQ(readBytes(path("pim.ini")), golden("first.expected.ini"));
 }
 
+TEST_F(Shell, theStartupSkipChosenFromTheMenuIsKeptForTheNextStart)
+{
+    frmTodo *w = startAsUsers();
+    ASSERT_NE(app->startupWindow(), nullptr);
+    w->findChild<QAction *>("mnuStartup")->trigger();
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(readBytes(path("pim.ini")).contains("\r\nskipstartup=-1\r\n"));
+
+    KibanuApp again(dir.path(), std::make_unique<FakeClock>(clock->now()),
+                    std::make_unique<ScriptedPrompter>());
+    again.start();
+    EXPECT_EQ(again.startupWindow(), nullptr);
+    EXPECT_TRUE(again.todoWindow()->isVisible());
+    EXPECT_TRUE(again.todoWindow()->findChild<QAction *>("mnuStartup")->isChecked());
+}
+
 TEST_F(Shell, storedOptionsAreAppliedAndWrittenBackAsTheProgramKnowsThem)
 {
     writeBytes(path("pim.ini"), "[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9000\r\n"

@@ -9,7 +9,11 @@ namespace {
 
 class BoardMenus : public AppTest {
 protected:
-    void SetUp() override { w = startBoard(); }
+    void SetUp() override
+    {
+        w = startBoard();
+        app->session().settings().editor = QStringLiteral("/bin/true"); // no desktop editor
+    }
     QAction *action(const char *name) { return w->findChild<QAction *>(QLatin1String(name)); }
     frmTodo *w = nullptr;
 };
@@ -50,6 +54,25 @@ TEST_F(BoardMenus, endingEntriesAskFirst)
     EXPECT_EQ(edit.at(0).at(0).value<DataFile>(), DataFile::Tel);
     EXPECT_EQ(prompter->messages.value(2),
               QString::fromUtf8("todoは一旦終了します。編集終了後に再起動して下さい。"));
+}
+
+TEST(BoardMenusEach, editorEntryHandsOverItsOwnFile)
+{
+    const std::pair<const char *, const char *> entries[] = {
+        {"mnuEditDone", "done.txt"},
+        {"mnuEditTrash", "closet.txt"},
+        {"mnuEditSche", "schedule.txt"},
+        {"mnuEditTel", "tel.txt"},
+    };
+    for (const auto &[entry, file] : entries) {
+        AppRun run;
+        frmTodo *w = run.startBoard();
+        run.app->session().settings().editor = QStringLiteral("/bin/true");
+        QSignalSpy edit(w, &frmTodo::editFileRequested);
+        w->findChild<QAction *>(QLatin1String(entry))->trigger();
+        ASSERT_EQ(edit.count(), 1) << entry;
+        EXPECT_EQ(dataFileName(edit.at(0).at(0).value<DataFile>()), QLatin1String(file)) << entry;
+    }
 }
 
 TEST_F(BoardMenus, registrationDialogOnlyCloses)

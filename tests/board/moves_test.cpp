@@ -55,12 +55,17 @@ TEST_F(Moves, insertShiftsTheTextsBetweenTowardsTheSourceAndMarksStay)
 TEST_F(Moves, overwritePutsTheTargetsTextOnTheShelfAndRestoreSwapsWithIt)
 {
     fill({"A", "B", "", "D"});
+    board.setDone(0, true);
+    board.setDone(3, true);
     board.moveOverwrite(0, 1, shelf);
     EXPECT_EQ(texts(4), QStringList({"", "A", "", "D"}));
     EXPECT_EQ(shelf.stringList(), QStringList({"B"}));
     board.moveOverwrite(3, 2, shelf); // onto an empty slot: a plain move
     EXPECT_EQ(texts(4), QStringList({"", "A", "D", ""}));
     EXPECT_EQ(shelf.stringList(), QStringList({"B"}));
+    // The ticks stay where they were, with whatever text is there now.
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(board.isDone(k), k == 0 || k == 3) << k;
 
     shelf.append("X");
     EXPECT_TRUE(board.restore(1, shelf, 1));

@@ -110,6 +110,12 @@ TEST_F(TelWindow, deleteByButtonAndKeyAsksFirst)
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(phoneBook().ntphone(), 3);
     EXPECT_EQ(phoneBook().list().items(), QStringList({"aoki", "baba", "sato"}));
+    // The Delete key asks too: No keeps the entry.
+    search->setText(QStringLiteral("baba"));
+    prompter->answers = {false};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("baba を削除します"));
+    EXPECT_EQ(phoneBook().list().items(), QStringList({"aoki", "baba", "sato"}));
 }
 
 TEST_F(TelWindow, nameEditedInPlaceIsStoredIntoTheEntryItStartedOn)
