@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings on the largest data set the program is made for. Run a
 // Release build; see README.md.
 #include <QApplication>

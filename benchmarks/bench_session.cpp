@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loaders of the start and the writers of the quit, without windows.
 #include "benchdata.h"
 

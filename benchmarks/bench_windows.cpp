@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows whose speed the user feels: the phone book's search box and the done list.
 #include "benchdata.h"
 

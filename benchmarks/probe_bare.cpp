@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the start of Kibanu: a bare main window with one Japanese label, ended
 // once it has been painted.
 #include "probe_exit.h"

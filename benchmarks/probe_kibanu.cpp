@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Kibanu on the program folder given as argument and ends once its main window
 // has been painted. With "done" after the folder it then clicks the done button, ends
 // once the done window has been painted and prints how long that took.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmTodo: the menu bar and the editor registration dialog.
 #include "frmtodo.h"
 

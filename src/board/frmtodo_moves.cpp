@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmTodo: dragging texts between slots, to the done log and the shelf, and the analysis
 // of a committed text.
 #include "frmtodo.h"

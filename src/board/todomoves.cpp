@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TodoBoard: texts moving between slots, the shelf and the done log.
 #include "todoboard.h"
 

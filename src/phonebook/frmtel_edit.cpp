@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmTel: repaint triggers, keys, and the in-place name and keyword edits.
 #include "frmtel.h"
 

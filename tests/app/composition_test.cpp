@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text still being composed in an input method (typed as romaji, not yet confirmed) is
 // what the user sees in the box: every save and hand-over stores it.
 #include "common/apphelper.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over every file of the corpus folders given, as an ordinary test.
 #include <QDir>
 #include <QFile>

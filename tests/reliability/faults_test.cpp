@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever file operation fails during a save, no data is lost: every file on disk is
 // either as it was or as it should become, the user is told which one failed, the program
 // goes on, and saving again once the fault is gone finishes the job.

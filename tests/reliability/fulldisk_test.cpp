@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full disk and a read-only program folder at quit, as a user meets them: the program
 // runs in a mount namespace of its own over a small tmpfs or a read-only bind mount.
 #include "childrun.h"

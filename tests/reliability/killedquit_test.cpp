@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quit with saving killed at any point of its writes leaves no file truncated or
 // half-written, and the next start reads every file completely.
 #include "childrun.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a program folder, as the killed-quit test runs it in a child process:
 //   quitchild FOLDER work N start|written [retry FILE]
 //       a day's work, then a quit with saving that is killed at the nth file operation
