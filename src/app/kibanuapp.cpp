@@ -40,7 +40,8 @@ void KibanuApp::start()
 {
     m_session->readAhead();
     m_todo = std::make_unique<frmTodo>(m_session->board(), m_session->shelf(),
-                                       m_session->files(), *m_clock, *m_prompter);
+                                       m_session->settings().board, m_session->files(),
+                                       *m_clock, *m_prompter);
     connectBoard();
     m_todo->Form_Load();
     m_session->loadThroughSchedule();
@@ -62,13 +63,8 @@ void KibanuApp::continueStart()
     m_session->loadSettings();
     const Settings &settings = m_session->settings();
     m_todo->placeWindow(settings.left, settings.top, settings.width);
-    if (settings.skipstartup != 0)
-        m_todo->mnuStartup_Click();
-    if (settings.editMode == Settings::OverwriteMode)
-        m_todo->mnuOVERWRITE_click();
-    else
-        m_todo->mnuInsert_click();
-    if (m_skipStartup || m_todo->skipstartup == -1) {
+    m_todo->showOptions();
+    if (m_skipStartup || settings.board.skipStartup) {
         showBoard();
         return;
     }
@@ -231,7 +227,7 @@ void KibanuApp::commitOpenEdits()
         m_telWindow->endInPlaceEdits();
 }
 
-bool KibanuApp::takeBoardSettings()
+bool KibanuApp::takeBoardPlace()
 {
     if (!m_todo)
         return true;
@@ -249,8 +245,6 @@ bool KibanuApp::takeBoardSettings()
         keep(settings.top, place.top);
         keep(settings.width, place.width);
     }
-    settings.editMode = m_todo->EditMode;
-    settings.skipstartup = m_todo->skipstartup;
     return normal;
 }
 
@@ -266,7 +260,7 @@ void KibanuApp::quitWithSaving()
     if (m_ended || m_session->hasEnded())
         return; // already saved; the tomorrow window may still be open
     commitOpenEdits();
-    const Session::QuitResult result = m_session->quitWithSaving(takeBoardSettings());
+    const Session::QuitResult result = m_session->quitWithSaving(takeBoardPlace());
     if (!result.ok)
         return tellSaveFailed(result.failed, result.error);
     if (m_todo)
@@ -296,7 +290,7 @@ void KibanuApp::editInExternalEditor(DataFile file)
     if (!editorFound(command, error))
         return cannotStart(error, QString()); // nothing written: the program goes on as it was
     commitOpenEdits();
-    const Session::QuitResult saved = m_session->saveForEditor(file, takeBoardSettings());
+    const Session::QuitResult saved = m_session->saveForEditor(file, takeBoardPlace());
     if (!saved.ok)
         return tellSaveFailed(saved.failed, saved.error);
     if (!startEditor(command, error))

@@ -85,8 +85,8 @@ private:
     // What the user sees in a box is what a save stores: compositions of input methods
     // and the phone book's open edits are committed (the board's are the session's).
     void commitOpenEdits();
-    // The board's place and options into the settings; true when its place counts.
-    bool takeBoardSettings();
+    // The board's place into the settings; true when its place counts.
+    bool takeBoardPlace();
     void tellSaveFailed(DataFile file, const QString &error);
     void reportUnreadable();
     // The start after the today window: the last loaders, then the start-up window or

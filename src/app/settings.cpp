@@ -27,10 +27,9 @@ Settings readSettings(const ProfileFile &ini)
     s.left = placeValue(ini, "Left", "0");
     s.top = placeValue(ini, "Top", "0");
     s.width = placeValue(ini, "Width", "8000  ");
-    s.editMode = ini.readInt(section, QStringLiteral("EditMode"), 1) == Settings::OverwriteMode
-                     ? Settings::OverwriteMode
-                     : Settings::InsertMode;
-    s.skipstartup = ini.readInt(section, QStringLiteral("skipstartup"), 0) != 0 ? -1 : 0;
+    const int editMode = ini.readInt(section, QStringLiteral("EditMode"), 1);
+    s.board.editMode = editMode == int(EditMode::Overwrite) ? EditMode::Overwrite : EditMode::Insert;
+    s.board.skipStartup = ini.readInt(section, QStringLiteral("skipstartup"), 0) != 0;
     return s;
 }
 
@@ -41,7 +40,7 @@ void writeSettings(ProfileFile &ini, const Settings &s, bool windowNormal)
         ini.writeString(section, QStringLiteral("Top"), profileNumber(s.top));
         ini.writeString(section, QStringLiteral("Width"), profileNumber(s.width));
     }
-    ini.writeString(section, QStringLiteral("EditMode"), profileNumber(s.editMode));
-    ini.writeString(section, QStringLiteral("skipstartup"), profileNumber(s.skipstartup));
+    ini.writeString(section, QStringLiteral("EditMode"), profileNumber(int(s.board.editMode)));
+    ini.writeString(section, QStringLiteral("skipstartup"), profileNumber(s.board.skipStartup ? -1 : 0));
     ini.writeString(section, QStringLiteral("editor"), s.editor);
 }

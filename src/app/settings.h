@@ -2,26 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/boardoptions.h"
+
 #include <QString>
 
 class ProfileFile;
 
 // The settings kept in pim.ini, section "Pim".
 struct Settings {
-    static constexpr int InsertMode = 1;
-    static constexpr int OverwriteMode = 2;
-
     QString editor = QStringLiteral("c:\\windows\\notepad.exe");
     int left = 0; // twips
     int top = 0;
     int width = 8000;
-    qint16 editMode = InsertMode;
-    qint16 skipstartup = 0; // -1 when the start-up window is skipped
+    BoardOptions board; // EditMode and skipstartup
 };
 
 // Values as the program has always read them: the editor cut to 29 bytes, the window's
 // place from the leading number of each text, insert mode unless 2, any non-zero
-// skipstartup as -1.
+// skipstartup as skipping (written back as -1).
 [[nodiscard]] Settings readSettings(const ProfileFile &ini);
 
 // The window's place only while it is in its normal state; the rest always.

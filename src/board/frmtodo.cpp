@@ -30,9 +30,10 @@ int editTop(int i) { return 135 + 360 * i - (i == 0 ? 15 : 0); }
 
 } // namespace
 
-frmTodo::frmTodo(TodoBoard &board, ShelfList &shelf, const DataFolder &files,
-                 const Clock &clock, Prompter &prompter)
-    : m_board(board), m_shelf(shelf), m_files(files), m_clock(clock), m_prompter(prompter)
+frmTodo::frmTodo(TodoBoard &board, ShelfList &shelf, BoardOptions &options,
+                 const DataFolder &files, const Clock &clock, Prompter &prompter)
+    : m_board(board), m_shelf(shelf), m_options(options), m_files(files), m_clock(clock),
+      m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmTodo"));
     setWindowTitle(QStringLiteral("Kibanu "));

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "boardoptions.h"
 #include "text/datafolder.h"
+#include "todoboard.h"
 #include "ui/focus.h"
 
 #include <QMainWindow>
@@ -13,7 +15,6 @@ class Clock;
 class DataFolder;
 class Prompter;
 class ShelfList;
-class TodoBoard;
 class TodoLabel;
 class SlotEdit;
 class QAction;
@@ -26,17 +27,12 @@ class QToolButton;
 class frmTodo : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int SlotCount = 14;
+    static constexpr int SlotCount = TodoBoard::SlotCount;
 
-    frmTodo(TodoBoard &board, ShelfList &shelf, const DataFolder &files, const Clock &clock,
-            Prompter &prompter);
+    // The options are the settings' own: the menu reads and changes them there.
+    frmTodo(TodoBoard &board, ShelfList &shelf, BoardOptions &options, const DataFolder &files,
+            const Clock &clock, Prompter &prompter);
 
-    // What a drop of one slot on another does; the settings choose it.
-    static constexpr qint16 InsertMode = 1;
-    static constexpr qint16 OverwriteMode = 2;
-    qint16 EditMode = InsertMode;
-    // -1 when the start-up window is skipped.
-    qint16 skipstartup = 0;
     // The slot last pressed with any mouse button.
     qint16 dragIndex = -1;
     static constexpr int DragEnter = 0;
@@ -60,6 +56,8 @@ public:
     void Form_Load();
     // Its steps after them: no slot open, today's date.
     void showLoaded();
+    // The menu's ticks as the options read from pim.ini say.
+    void showOptions();
 
     void lblTodo_DblClick(int index);
     void txtTodo_KeyPress(int index, int keyAscii);
@@ -142,6 +140,7 @@ private:
 
     TodoBoard &m_board;
     ShelfList &m_shelf;
+    BoardOptions &m_options;
     const DataFolder &m_files;
     const Clock &m_clock;
     Prompter &m_prompter;

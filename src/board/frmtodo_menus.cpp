@@ -106,26 +106,31 @@ void frmTodo::mnuQuit_Click()
     cmdClose_Click();
 }
 
+void frmTodo::showOptions()
+{
+    mnuStartup->setChecked(m_options.skipStartup);
+    mnuInsert->setChecked(m_options.editMode == EditMode::Insert);
+    mnuOverwrite->setChecked(m_options.editMode == EditMode::Overwrite);
+}
+
 void frmTodo::mnuStartup_Click()
 {
-    // The value decides, not the tick: a check item has already ticked itself when the
-    // user chose it, and the start calls this without a click.
-    skipstartup = skipstartup == 0 ? -1 : 0;
-    mnuStartup->setChecked(skipstartup != 0);
+    // The option decides, not the tick: a check item has already ticked itself when the
+    // user chose it.
+    m_options.skipStartup = !m_options.skipStartup;
+    showOptions();
 }
 
 void frmTodo::mnuInsert_click()
 {
-    mnuInsert->setChecked(true);
-    mnuOverwrite->setChecked(false);
-    EditMode = InsertMode;
+    m_options.editMode = EditMode::Insert;
+    showOptions();
 }
 
 void frmTodo::mnuOVERWRITE_click()
 {
-    mnuInsert->setChecked(false);
-    mnuOverwrite->setChecked(true);
-    EditMode = OverwriteMode;
+    m_options.editMode = EditMode::Overwrite;
+    showOptions();
 }
 
 void frmTodo::mnuRegEdit_Click()

@@ -17,32 +17,25 @@
 #include <QLabel>
 #include <QToolButton>
 
-namespace {
-
-const QString todoLabel = QStringLiteral("TodoLabel");
-const QString trashBox = QStringLiteral("TrashBox");
-
-} // namespace
-
 void frmTodo::connectDrops()
 {
     using dragdrop::Payload;
     for (int i = 0; i < SlotCount; ++i) {
         auto *target = new dragdrop::Target(
-            lblTodo[i], {todoLabel, trashBox},
+            lblTodo[i], {dragdrop::TodoLabel, dragdrop::TrashBox},
             [this, i](const Payload &p) { lblTodo_DragOver(i, p.tag, p.index, DragEnter); },
             [this, i] { lblTodo_DragOver(i, QString(), -1, DragLeave); },
             [this, i](const Payload &p) { lblTodo_DragDrop(i, p.tag, p.index); });
         // A slot does not take its own text: the white page stays.
         target->setAcceptance(
-            [i](const Payload &p) { return !(p.tag == todoLabel && p.index == i); });
+            [i](const Payload &p) { return !(p.tag == dragdrop::TodoLabel && p.index == i); });
     }
     new dragdrop::Target(
-        cmdDone, {todoLabel}, [this](const Payload &p) { cmdDone_DragOver(p.tag, DragEnter); },
+        cmdDone, {dragdrop::TodoLabel}, [this](const Payload &p) { cmdDone_DragOver(p.tag, DragEnter); },
         [this] { cmdDone_DragOver(QString(), DragLeave); },
         [this](const Payload &p) { cmdDone_DragDrop(p.tag, p.index); });
     new dragdrop::Target(
-        cmdTrash, {todoLabel}, [this](const Payload &p) { cmdTrash_DragOver(p.tag, DragEnter); },
+        cmdTrash, {dragdrop::TodoLabel}, [this](const Payload &p) { cmdTrash_DragOver(p.tag, DragEnter); },
         [this] { cmdTrash_DragOver(QString(), DragLeave); },
         [this](const Payload &p) { cmdTrash_DragDrop(p.tag, p.index); });
 }
@@ -63,7 +56,7 @@ void frmTodo::lblTodo_MouseDown(int index, Qt::MouseButton button)
     // Before the drag: a drop reads it, and the drag runs until the drop.
     dragIndex = qint16(index);
     if (startsDrag(index, button))
-        dragdrop::start(lblTodo[index], {todoLabel, index});
+        dragdrop::start(lblTodo[index], {dragdrop::TodoLabel, index});
 }
 
 void frmTodo::lblTodo_DragOver(int target, const QString &tag, int source, int state)
@@ -74,12 +67,10 @@ void frmTodo::lblTodo_DragOver(int target, const QString &tag, int source, int s
     }
     if (state != DragEnter)
         return;
-    if (tag == todoLabel && source != target) {
-        if (EditMode == InsertMode)
-            setHint(QStringLiteral("順番を入れ替えます"));
-        else if (EditMode == OverwriteMode)
-            setHint(QStringLiteral("場所を移動します"));
-    } else if (tag == trashBox) {
+    if (tag == dragdrop::TodoLabel && source != target) {
+        setHint(m_options.editMode == EditMode::Insert ? QStringLiteral("順番を入れ替えます")
+                                                       : QStringLiteral("場所を移動します"));
+    } else if (tag == dragdrop::TrashBox) {
         setHint(QStringLiteral("項目を復活します"));
     }
 }
@@ -87,15 +78,15 @@ void frmTodo::lblTodo_DragOver(int target, const QString &tag, int source, int s
 void frmTodo::lblTodo_DragDrop(int target, const QString &tag, int source)
 {
     const int s = dragIndex;
-    if (tag == todoLabel) {
-        if (EditMode == InsertMode)
+    if (tag == dragdrop::TodoLabel) {
+        if (m_options.editMode == EditMode::Insert)
             m_board.moveInsert(s, target);
-        else if (EditMode == OverwriteMode)
+        else
             m_board.moveOverwrite(s, target, m_shelf);
     }
     m_board.clearEditTexts();
     // The shelf window puts its selected row into the drag.
-    if (tag == trashBox && !m_board.restore(target, m_shelf, source))
+    if (tag == dragdrop::TrashBox && !m_board.restore(target, m_shelf, source))
         m_prompter.inform(
             QStringLiteral("棚上げ用件を復活するには、まず左ボタンで用件を選択して下さい"));
     setHint(QString());
@@ -105,7 +96,7 @@ void frmTodo::buttonDragOver(const QString &tag, int state, const QString &hint)
 {
     if (state == DragLeave)
         setHint(QString());
-    else if (state == DragEnter && tag == todoLabel)
+    else if (state == DragEnter && tag == dragdrop::TodoLabel)
         setHint(hint);
 }
 
@@ -116,7 +107,7 @@ void frmTodo::cmdDone_DragOver(const QString &tag, int state)
 
 void frmTodo::cmdDone_DragDrop(const QString &tag, int source)
 {
-    if (tag == todoLabel) {
+    if (tag == dragdrop::TodoLabel) {
         const WriteResult done = m_board.finish(source, jdate::shortDate(m_clock.today()),
                                                 m_files.path(DataFile::Done));
         if (!done.ok)
@@ -134,7 +125,7 @@ void frmTodo::cmdTrash_DragOver(const QString &tag, int state)
 
 void frmTodo::cmdTrash_DragDrop(const QString &tag, int source)
 {
-    if (tag == todoLabel)
+    if (tag == dragdrop::TodoLabel)
         m_board.shelve(source, m_shelf);
     setHint(QString());
 }

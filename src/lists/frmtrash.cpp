@@ -18,13 +18,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-
-const QString trashBox = QStringLiteral("TrashBox");
-const QString todoLabel = QStringLiteral("TodoLabel");
-
-} // namespace
-
 frmTrash::frmTrash(ShelfList &shelf, DataFolder &files, Prompter &prompter)
     : m_shelf(shelf), m_files(files), m_prompter(prompter)
 {
@@ -42,15 +35,15 @@ void frmTrash::createControls()
     lstTrash->setAccessibleName(QStringLiteral("棚上げ"));
     // The selected item travels with the drag: a slot that takes it brings it back.
     dragdrop::installSource(lstTrash->viewport(),
-                            [this] { return dragdrop::Payload{trashBox, selectedIndex()}; });
+                            [this] { return dragdrop::Payload{dragdrop::TrashBox, selectedIndex()}; });
     new dragdrop::Target(
-        lstTrash->viewport(), {todoLabel},
+        lstTrash->viewport(), {dragdrop::TodoLabel},
         [this](const dragdrop::Payload &p) { lstTrash_DragEnter(p.tag); },
         [this] { clearHint(); },
         [this](const dragdrop::Payload &p) { lstTrash_DragDrop(p.tag, p.index); });
 
     cmdTrashBox = listview::createTrashBox(
-        this, {trashBox, todoLabel},
+        this, {dragdrop::TrashBox, dragdrop::TodoLabel},
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragEnter(p.tag); },
         [this] { clearHint(); },
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragDrop(p.tag, p.index); });
@@ -103,33 +96,33 @@ void frmTrash::lstTrash_KeyDown(int keyCode)
 
 void frmTrash::lstTrash_DragEnter(const QString &tag)
 {
-    if (tag == todoLabel)
+    if (tag == dragdrop::TodoLabel)
         lblHint->setText(QStringLiteral("用件を棚上げします"));
 }
 
 void frmTrash::lstTrash_DragDrop(const QString &tag, int slot)
 {
-    if (tag == todoLabel)
+    if (tag == dragdrop::TodoLabel)
         emit shelveTodoRequested(slot);
     clearHint();
 }
 
 void frmTrash::cmdTrashBox_DragEnter(const QString &tag)
 {
-    if (tag == trashBox || tag == todoLabel)
+    if (tag == dragdrop::TrashBox || tag == dragdrop::TodoLabel)
         lblHint->setText(QStringLiteral("用件を捨てます"));
 }
 
 void frmTrash::cmdTrashBox_DragDrop(const QString &tag, int slot)
 {
-    if (tag == trashBox) {
+    if (tag == dragdrop::TrashBox) {
         const int row = selectedIndex();
         if (row >= 0)
             removeItem(row);
         else
             m_prompter.inform(
                 QStringLiteral("用件を削除するには、まず左ボタンで削除用件を選択して下さい"));
-    } else if (tag == todoLabel) {
+    } else if (tag == dragdrop::TodoLabel) {
         emit discardTodoRequested(slot);
     }
     clearHint();

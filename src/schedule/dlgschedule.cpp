@@ -93,7 +93,7 @@ void dlgSchedule::cmdOK_Click()
         return refuse(txtDate, QStringLiteral("有効な日付を入力して下さい"));
     if (!isTimeText(txtTime->text()))
         return refuse(txtTime, QStringLiteral("有効な時間を入力して下さい"));
-    if ((mode == 1 || mode == 10)
+    if ((mode == NewEntry || mode == ChangeEntry)
         && !m_store(mode, txtDate->text(), txtTime->text(), txtEvent->text()))
         return;
     finish();

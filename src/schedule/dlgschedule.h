@@ -23,8 +23,11 @@ public:
 
     dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QWidget *parent);
 
-    // 1 adds a new entry; 10 replaces the entry selected in the schedule window.
-    qint16 mode = 1;
+    // Adds a new entry, or replaces the entry selected in the schedule window; any other
+    // mode stores nothing.
+    static constexpr qint16 NewEntry = 1;
+    static constexpr qint16 ChangeEntry = 10;
+    qint16 mode = NewEntry;
 
     // Fills the three boxes, sets the mode and shows the dialog modal.
     void showWith(qint16 newMode, const QString &date, const QString &time, const QString &event);

@@ -24,12 +24,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-
-const QString scheduleBox = QStringLiteral("ScheduleBox");
-
-} // namespace
-
 frmSchedule::frmSchedule(ScheduleTable &table, DataFolder &files, const Clock &clock,
                          Prompter &prompter)
     : m_table(table), m_files(files), m_clock(clock), m_prompter(prompter)
@@ -66,10 +60,10 @@ void frmSchedule::createControls()
     lstSchedule->setAccessibleName(QStringLiteral("予定表"));
     listview::onDeleteKey(lstSchedule, [this] { lstSchedule_KeyDown(keys::Delete); });
     dragdrop::installSource(lstSchedule->viewport(),
-                            [] { return dragdrop::Payload{scheduleBox, -1}; });
+                            [] { return dragdrop::Payload{dragdrop::ScheduleBox, -1}; });
 
     cmdTrashBox = listview::createTrashBox(
-        this, {scheduleBox},
+        this, {dragdrop::ScheduleBox},
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragEnter(p.tag); },
         [this] { cmdTrashBox_DragLeave(); },
         [this](const dragdrop::Payload &p) { cmdTrashBox_DragDrop(p.tag); });
@@ -136,13 +130,15 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
                              const QString &event)
 {
     const int selected = selectedIndex();
+    const bool change = mode == dlgSchedule::ChangeEntry;
     QString storedDate;
-    if (mode == 10 && selected >= 0) {
+    if (change && selected >= 0) {
         storedDate = m_table.at(selected).eventdate;
         removeEntry(selected);
     }
-    // Only a full schedule refuses, and a change has just made room.
-    if (mode == 10 && date == storedDate) // not typed anew: read as it always was
+    // Only a full schedule refuses, and a change has just made room. A date left as it
+    // was stored is not typed anew: it is read as it always was.
+    if (change && date == storedDate)
         return add(date, time, event, scheduleListLine(date, time, event, m_clock.today()));
     return additemdatetime(date, time, event);
 }
@@ -150,7 +146,8 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
 void frmSchedule::cmdNew_Click()
 {
     const QDateTime now = m_clock.now();
-    dialog().showWith(1, jdate::shortDate(now.date()), jdate::formatHhMm(now.time()), QString());
+    dialog().showWith(dlgSchedule::NewEntry, jdate::shortDate(now.date()),
+                      jdate::formatHhMm(now.time()), QString());
 }
 
 void frmSchedule::cmdClose_Click()
@@ -164,7 +161,7 @@ void frmSchedule::lstSchedule_DblClick()
     if (pos < 0)
         return;
     const scheduleitem &item = m_table.at(pos);
-    dialog().showWith(10, item.eventdate, item.eventtime, item.eventinfo);
+    dialog().showWith(dlgSchedule::ChangeEntry, item.eventdate, item.eventtime, item.eventinfo);
 }
 
 void frmSchedule::lstSchedule_KeyDown(int keyCode)
@@ -185,7 +182,7 @@ void frmSchedule::removeEntry(int pos)
 
 void frmSchedule::cmdTrashBox_DragEnter(const QString &tag)
 {
-    if (tag == scheduleBox)
+    if (tag == dragdrop::ScheduleBox)
         lblHint->setText(QStringLiteral("予定を捨てます"));
 }
 
@@ -196,7 +193,7 @@ void frmSchedule::cmdTrashBox_DragLeave()
 
 void frmSchedule::cmdTrashBox_DragDrop(const QString &tag)
 {
-    if (tag == scheduleBox) {
+    if (tag == dragdrop::ScheduleBox) {
         const int pos = selectedIndex();
         if (pos >= 0)
             removeEntry(pos);

@@ -13,8 +13,13 @@ class QMimeData;
 class QWidget;
 
 // Right-button drag and drop between the program's windows. The source's tag travels in
-// the drag ("TodoLabel", "TrashBox", "ScheduleBox"), with the slot index for a to-do.
+// the drag, with the slot index for a to-do.
 namespace dragdrop {
+
+// The tags of the sources: a slot of the board, the shelf list, the schedule list.
+inline const QString TodoLabel = QStringLiteral("TodoLabel");
+inline const QString TrashBox = QStringLiteral("TrashBox");
+inline const QString ScheduleBox = QStringLiteral("ScheduleBox");
 
 struct Payload {
     QString tag;

@@ -42,8 +42,8 @@ TEST(Settings, firstStartUsesTheDefaultsAndWritesEveryKey)
     Settings s;
     const QByteArray written = roundTrip({}, s, [](Settings &) {}, true);
     EXPECT_EQ(s.width, 8000);
-    EXPECT_EQ(s.editMode, Settings::InsertMode);
-    EXPECT_EQ(s.skipstartup, 0);
+    EXPECT_EQ(s.board.editMode, EditMode::Insert);
+    EXPECT_FALSE(s.board.skipStartup);
     EXPECT_EQ(s.editor, QStringLiteral("c:\\windows\\notepad.exe"));
     EXPECT_EQ(written, golden("first.expected.ini"));
 }
@@ -58,8 +58,8 @@ TEST(Settings, handMadeFileKeepsWhatItDoesNotOwn)
     EXPECT_EQ(s.left, 1200);
     EXPECT_EQ(s.top, 300);
     EXPECT_EQ(s.width, 8000);
-    EXPECT_EQ(s.editMode, Settings::InsertMode);
-    EXPECT_EQ(s.skipstartup, -1);
+    EXPECT_EQ(s.board.editMode, EditMode::Insert);
+    EXPECT_TRUE(s.board.skipStartup);
     EXPECT_EQ(s.editor, QStringLiteral("C:\\Program Files\\Very Long Ed")); // 29 bytes
     EXPECT_EQ(written, golden("handmade.expected.ini"));
 }
@@ -72,10 +72,10 @@ TEST(Settings, aWindowNotInItsNormalStateKeepsItsOldPlace)
         [](Settings &now) {
             now.left = now.top = 0;
             now.width = 20000;
-            now.skipstartup = -1;
+            now.board.skipStartup = true;
         },
         false);
-    EXPECT_EQ(s.editMode, Settings::OverwriteMode);
+    EXPECT_EQ(s.board.editMode, EditMode::Overwrite);
     EXPECT_EQ(written, golden("maximized.expected.ini"));
 }
 

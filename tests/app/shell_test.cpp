@@ -79,7 +79,6 @@ TEST_F(Shell, storedOptionsAreAppliedAndWrittenBackAsTheProgramKnowsThem)
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(ticked("mnuStartup"));
     EXPECT_TRUE(ticked("mnuOverwrite"));
-    EXPECT_EQ(w->EditMode, frmTodo::OverwriteMode);
     EXPECT_EQ(w->width(), 600);
     w->mnuInsert_click();
     w->move(200, 100);

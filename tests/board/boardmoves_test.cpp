@@ -9,6 +9,7 @@
 #include "lists/shelflist.h"
 #include "phonebook/frmaddphone.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -57,7 +58,7 @@ TEST_F(BoardMoves, rightDragOntoASlotInsertsAndShowsTheHintMeanwhile)
     EXPECT_EQ(board().editText(9), QString());
     EXPECT_EQ(hint(), QString());
 
-    w->EditMode = frmTodo::OverwriteMode;
+    w->findChild<QAction *>("mnuOverwrite")->trigger();
     drag(label(0), label(2));
     EXPECT_EQ(hintDuringDrag, QString::fromUtf8("場所を移動します"));
     EXPECT_EQ(texts(), QStringList({"", "E", "A", "C", "D"}));

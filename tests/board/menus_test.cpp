@@ -24,20 +24,22 @@ protected:
 
 TEST_F(BoardMenus, checkItemsFollowTheOptions)
 {
+    const BoardOptions &options = app->session().settings().board;
     EXPECT_TRUE(action("mnuInsert")->isChecked());
     action("mnuOverwrite")->trigger();
-    EXPECT_EQ(w->EditMode, frmTodo::OverwriteMode);
+    EXPECT_EQ(options.editMode, EditMode::Overwrite);
     EXPECT_FALSE(action("mnuInsert")->isChecked());
     EXPECT_TRUE(action("mnuOverwrite")->isChecked());
     action("mnuInsert")->trigger();
-    EXPECT_EQ(w->EditMode, frmTodo::InsertMode);
+    EXPECT_EQ(options.editMode, EditMode::Insert);
     EXPECT_FALSE(action("mnuOverwrite")->isChecked());
 
     action("mnuStartup")->trigger();
     EXPECT_TRUE(action("mnuStartup")->isChecked());
-    EXPECT_EQ(w->skipstartup, -1);
+    EXPECT_TRUE(options.skipStartup);
     action("mnuStartup")->trigger();
-    EXPECT_EQ(w->skipstartup, 0);
+    EXPECT_FALSE(options.skipStartup);
+    EXPECT_FALSE(action("mnuStartup")->isChecked());
     EXPECT_FALSE(action("mnuRegEdit")->isEnabled());
 }
 
