@@ -144,14 +144,6 @@ WriteResult ScheduleTable::handPastToDone(const QString &donePath, QDate today)
     return {};
 }
 
-WriteResult ScheduleTable::writeForQuit(const QString &path, const QString &donePath, QDate today)
-{
-    // done.txt first: should schedule.txt then fail, the entries are not lost.
-    if (const WriteResult done = handPastToDone(donePath, today); !done.ok)
-        return done;
-    return writeUpcoming(path, today);
-}
-
 WriteResult ScheduleTable::writeUpcoming(const QString &path, QDate today) const
 {
     QStringList lines;

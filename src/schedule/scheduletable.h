@@ -56,13 +56,12 @@ public:
 
     // Every entry, past ones included.
     [[nodiscard]] WriteResult writeAll(const QString &path) const;
-    // Entries whose day is before today go to done.txt (date text, then event text)
-    // instead of schedule.txt. An entry handed over once is never handed over again,
-    // so a second attempt after a failure does not repeat it.
-    WriteResult writeForQuit(const QString &path, const QString &donePath, QDate today);
-    // The first half of that: only the entries for done.txt.
+    // The quit's writer, in two steps, done.txt first: should schedule.txt then fail, the
+    // entries are not lost. Entries whose day is before today go to done.txt (date text,
+    // then event text) instead of schedule.txt. An entry handed over once is never handed
+    // over again, so a second attempt after a failure does not repeat it.
     WriteResult handPastToDone(const QString &donePath, QDate today);
-    // The second half: schedule.txt without the entries before today.
+    // Then schedule.txt without the entries before today.
     [[nodiscard]] WriteResult writeUpcoming(const QString &path, QDate today) const;
 
     // The reminder lines of the entries on that day, in table order: the time as stored,
