@@ -29,22 +29,32 @@ int compareListText(const QString &a, const QString &b)
     return listCollator().compare(a, b);
 }
 
-int SortedListModel::insertSorted(const QString &text)
+int SortedLines::insertLine(const QString &line, const std::function<void(int pos)> &alongside)
 {
-    const auto it = std::upper_bound(m_items.cbegin(), m_items.cend(), text,
+    const auto it = std::upper_bound(m_lines.cbegin(), m_lines.cend(), line,
                                      [](const QString &a, const QString &b) {
                                          return compareListText(a, b) < 0;
                                      });
-    const int row = int(it - m_items.cbegin());
-    beginInsertRows({}, row, row);
-    m_items.insert(row, text);
+    const int pos = int(it - m_lines.cbegin());
+    beginInsertRows({}, pos, pos);
+    m_lines.insert(pos, line);
+    alongside(pos);
     endInsertRows();
-    return row;
+    return pos;
 }
 
-QList<qsizetype> SortedListModel::insertAllSorted(const QStringList &texts)
+void SortedLines::removeLine(int pos, const std::function<void()> &alongside)
 {
-    QStringList all = m_items + texts;
+    beginRemoveRows({}, pos, pos);
+    m_lines.removeAt(pos);
+    alongside();
+    endRemoveRows();
+}
+
+void SortedLines::insertAllLines(const QStringList &lines,
+                                 const std::function<void(const QList<qsizetype> &from)> &alongside)
+{
+    QStringList all = m_lines + lines;
     // A collation key compares as the collator does, except that QCollator puts the
     // empty text before any other, even one made only of characters collation ignores.
     std::vector<QCollatorSortKey> keys;
@@ -58,42 +68,28 @@ QList<qsizetype> SortedListModel::insertAllSorted(const QStringList &texts)
     };
     QList<qsizetype> from(all.size());
     std::iota(from.begin(), from.end(), 0);
-    // Stable: equal texts keep their order, the list's before the new ones, as one by
-    // one insertion after every equal item leaves them.
+    // Stable: equal texts keep their order, the held ones before the new ones, as one by
+    // one insertion after every equal line leaves them.
     std::stable_sort(from.begin(), from.end(), less);
     beginResetModel();
-    m_items.clear();
-    m_items.reserve(all.size());
+    m_lines.clear();
+    m_lines.reserve(all.size());
     for (const qsizetype i : std::as_const(from))
-        m_items.append(all.at(i));
-    endResetModel();
-    return from;
-}
-
-void SortedListModel::removeAt(int row)
-{
-    beginRemoveRows({}, row, row);
-    m_items.removeAt(row);
-    endRemoveRows();
-}
-
-void SortedListModel::clear()
-{
-    beginResetModel();
-    m_items.clear();
+        m_lines.append(all.at(i));
+    alongside(from);
     endResetModel();
 }
 
-int SortedListModel::rowCount(const QModelIndex &parent) const
+int SortedLines::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : count();
 }
 
-QVariant SortedListModel::data(const QModelIndex &index, int role) const
+QVariant SortedLines::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return m_items.at(index.row());
+        return m_lines.at(index.row());
     return {};
 }

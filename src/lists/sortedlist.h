@@ -5,38 +5,43 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // The one order of every sorted list: Japanese collation, case ignored.
 [[nodiscard]] int compareListText(const QString &a, const QString &b);
 
-// A list kept in that order. A new item goes after every item that compares equal, and
-// its position is returned so that a table beside the list can follow it.
-class SortedListModel : public QAbstractListModel {
+// The list lines of a sorted table, in that order, as views show them. A new line goes
+// after every line that compares equal. The table (SortedTable) keeps its rows beside
+// the lines and changes both in one step of the model.
+class SortedLines : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    int insertSorted(const QString &text);
-    // Adds the texts where insertSorted, called for each in turn, would put them, in one
-    // step and without a comparison per pair. Returns where each row came from: a row of
-    // the list before the call (below its count then) or that count plus the text's place
-    // in texts, so that a table beside the list can follow.
-    QList<qsizetype> insertAllSorted(const QStringList &texts);
-    void removeAt(int row);
-    void clear();
-
-    [[nodiscard]] int count() const { return int(m_items.size()); }
-    [[nodiscard]] QString at(int row) const { return m_items.at(row); }
-    [[nodiscard]] const QStringList &items() const { return m_items; }
+    [[nodiscard]] int count() const { return int(m_lines.size()); }
+    [[nodiscard]] QString at(int row) const { return m_lines.at(row); }
+    [[nodiscard]] const QStringList &items() const { return m_lines; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
+protected:
+    // Each runs `alongside` inside the model's change, so that views see rows and lines
+    // that agree. insertLine passes the new line's position.
+    int insertLine(const QString &line, const std::function<void(int pos)> &alongside);
+    void removeLine(int pos, const std::function<void()> &alongside);
+    // Adds the lines where insertLine, called for each in turn, would put them, in one
+    // step and without a comparison per pair. `alongside` gets where each row came from:
+    // a row held before (below its count then) or that count plus the line's place in
+    // lines.
+    void insertAllLines(const QStringList &lines,
+                        const std::function<void(const QList<qsizetype> &from)> &alongside);
+
 private:
-    QStringList m_items;
+    QStringList m_lines;
 };
 
-// Reorders a table beside the list after insertAllSorted: row i takes the item that was at
+// Reorders a table beside the lines after insertAllLines: row i takes the item that was at
 // from[i]. In place, each item moved once along its cycle: a second table of every entry
 // would be fresh memory, and the start pays for each page of it.
 template <typename T> void followOrder(QList<T> &items, const QList<qsizetype> &from)
@@ -55,3 +60,36 @@ template <typename T> void followOrder(QList<T> &items, const QList<qsizetype> &
         placed[i] = true;
     }
 }
+
+// A table of rows in the list order of their lines: row i is shown as line i.
+template <typename Row> class SortedTable : public SortedLines {
+public:
+    [[nodiscard]] const Row &row(int pos) const { return m_rows.at(pos); }
+    [[nodiscard]] Row &row(int pos) { return m_rows[pos]; }
+    [[nodiscard]] const QList<Row> &rows() const { return m_rows; }
+
+    // Places the row after every row whose line compares equal; returns where.
+    int insert(Row row, const QString &line)
+    {
+        return insertLine(line, [&](int pos) { m_rows.insert(pos, std::move(row)); });
+    }
+    void removeAt(int pos)
+    {
+        removeLine(pos, [&] { m_rows.removeAt(pos); });
+    }
+    // The rows of a file, in its order, with their lines: where inserting them one by one
+    // would put them.
+    void insertAll(QList<Row> rows, const QStringList &lines)
+    {
+        insertAllLines(lines, [&](const QList<qsizetype> &from) {
+            if (m_rows.isEmpty())
+                m_rows = std::move(rows);
+            else
+                m_rows.append(std::move(rows));
+            followOrder(m_rows, from);
+        });
+    }
+
+private:
+    QList<Row> m_rows;
+};

@@ -76,15 +76,14 @@ std::optional<int> PhoneBook::find(const QString &index) const
     // ＡＢＣ is read back as ABC: typed full-width, an index is the same as its narrow form.
     const QString wanted = narrow(index);
     for (int i = 0; i < ntphone(); ++i)
-        if (narrow(m_entries.at(i).index) == wanted)
+        if (narrow(m_table.row(i).index) == wanted)
             return i;
     return std::nullopt;
 }
 
 int PhoneBook::insertSorted(const phoneentry &entry)
 {
-    const int pos = m_list.insertSorted(entry.index);
-    m_entries.insert(pos, entry);
+    const int pos = m_table.insert(entry, entry.index);
     m_changed = true;
     return pos;
 }
@@ -93,9 +92,10 @@ std::optional<int> PhoneBook::add(const phoneentry &entry)
 {
     const phoneentry clean = cleaned(entry);
     if (const auto pos = find(clean.index)) {
-        const QString kept = m_entries.at(*pos).index; // the list shows this one
-        m_entries[*pos] = clean;
-        m_entries[*pos].index = kept;
+        phoneentry &entry = m_table.row(*pos);
+        const QString kept = entry.index; // the list shows this one
+        entry = clean;
+        entry.index = kept;
         m_changed = true;
         return pos;
     }
@@ -106,17 +106,15 @@ std::optional<int> PhoneBook::add(const phoneentry &entry)
 
 int PhoneBook::changethis(int pos, const QString &newindex)
 {
-    // The list first: views of it react to the removal while the table still matches.
-    m_list.removeAt(pos);
-    phoneentry entry = m_entries.takeAt(pos);
+    phoneentry entry = m_table.row(pos);
+    m_table.removeAt(pos);
     entry.index = typedtext::cleanField(newindex);
     return insertSorted(entry);
 }
 
 void PhoneBook::deleteIndex(int pos)
 {
-    m_list.removeAt(pos);
-    m_entries.removeAt(pos);
+    m_table.removeAt(pos);
     m_changed = true;
 }
 
@@ -131,18 +129,18 @@ void PhoneBook::setField(QString &field, const QString &typed)
 
 void PhoneBook::setName(int pos, const QString &name)
 {
-    setField(m_entries[pos].name, name);
+    setField(m_table.row(pos).name, name);
 }
 
 void PhoneBook::setKeys(int pos, const QString &keys)
 {
-    setField(m_entries[pos].keys, keys);
+    setField(m_table.row(pos).keys, keys);
 }
 
 std::optional<int> PhoneBook::setPair(int pos, int pair, const QString &type,
                                       const QString &number)
 {
-    phoneentry &e = m_entries[pos];
+    phoneentry &e = m_table.row(pos);
     if (pair >= e.numphone) {
         if (e.numphone >= phoneentry::MaxPairs)
             return std::nullopt;
@@ -156,7 +154,7 @@ std::optional<int> PhoneBook::setPair(int pos, int pair, const QString &type,
 
 void PhoneBook::deletePair(int pos, int pair)
 {
-    phoneentry &e = m_entries[pos];
+    phoneentry &e = m_table.row(pos);
     if (pair < 0 || pair >= e.numphone)
         return;
     --e.numphone;
@@ -173,7 +171,7 @@ bool PhoneBook::isIndexOfAnother(const QString &index, int pos) const
 {
     const QString wanted = narrow(index);
     for (int i = 0; i < ntphone(); ++i)
-        if (i != pos && narrow(m_entries.at(i).index) == wanted)
+        if (i != pos && narrow(m_table.row(i).index) == wanted)
             return true;
     return false;
 }
@@ -183,11 +181,11 @@ PhoneBook::Read PhoneBook::cut(const FileBytes &file)
     Read read{textFileRead(file), {}, {}};
     LineReader reader(read.text.text);
     const qsizetype lines = read.text.text.count(QLatin1Char('\r')) + 1; // at most
-    read.entries.reserve(lines);
-    read.indexes.reserve(lines);
+    read.rows.reserve(lines);
+    read.lines.reserve(lines);
     while (!reader.atEnd()) {
-        read.entries.append(entryFromLine(reader.readTextLine()));
-        read.indexes.append(read.entries.constLast().index);
+        read.rows.append(entryFromLine(reader.readTextLine()));
+        read.lines.append(read.rows.constLast().index);
     }
     return read;
 }
@@ -202,20 +200,14 @@ TextFileRead PhoneBook::loadPhoneBook(const QString &path)
     auto [file, read] = m_ahead.take(path);
     if (!read)
         read = cut(file);
-    // Sorted once, in the order that inserting line after line gives.
-    const QList<qsizetype> from = m_list.insertAllSorted(read->indexes);
-    if (m_entries.isEmpty())
-        m_entries = std::move(read->entries);
-    else
-        m_entries.append(std::move(read->entries));
-    followOrder(m_entries, from);
+    m_table.insertAll(std::move(read->rows), read->lines);
     return read->text;
 }
 
 WriteResult PhoneBook::writePhoneBook(const QString &path) const
 {
     QStringList lines;
-    for (const phoneentry &e : m_entries)
+    for (const phoneentry &e : m_table.rows())
         lines.append(fileLine(e));
     return writeTextLines(path, lines);
 }

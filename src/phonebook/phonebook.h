@@ -33,9 +33,9 @@ class PhoneBook {
 public:
     static constexpr int Capacity = 1001;
 
-    [[nodiscard]] SortedListModel &list() { return m_list; }
-    [[nodiscard]] int ntphone() const { return int(m_entries.size()); }
-    [[nodiscard]] const phoneentry &at(int pos) const { return m_entries.at(pos); }
+    [[nodiscard]] SortedLines &list() { return m_table; }
+    [[nodiscard]] int ntphone() const { return m_table.count(); }
+    [[nodiscard]] const phoneentry &at(int pos) const { return m_table.row(pos); }
     [[nodiscard]] bool isFull() const { return ntphone() >= Capacity; }
 
     // The first entry whose index is this one once both are narrowed (case counts).
@@ -78,15 +78,14 @@ private:
     // The entries of a file in its order, with their indexes.
     struct Read {
         TextFileRead text;
-        QList<phoneentry> entries;
-        QStringList indexes;
+        QList<phoneentry> rows;
+        QStringList lines; // the indexes
     };
     static Read cut(const FileBytes &file);
     int insertSorted(const phoneentry &entry);
     void setField(QString &field, const QString &typed);
 
-    SortedListModel m_list;
-    QList<phoneentry> m_entries;
+    SortedTable<phoneentry> m_table; // shown by index
     ReadAhead<Read> m_ahead;
     bool m_changed = false;
 };

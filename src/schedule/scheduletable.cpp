@@ -38,20 +38,14 @@ QString scheduleListLine(const QString &eventdate, const QString &eventtime,
 
 int ScheduleTable::insertSorted(const scheduleitem &item, const QString &line)
 {
-    const int pos = m_list.insertSorted(line);
-    m_items.insert(pos, item);
-    m_handedToDone.insert(pos, false);
     m_changed = true;
-    return pos;
+    return m_table.insert({item, false}, line);
 }
 
 void ScheduleTable::removeAt(int pos)
 {
-    // The list first: views of it react to the removal while the table still matches.
-    m_list.removeAt(pos);
-    m_items.removeAt(pos);
-    m_handedToDone.removeAt(pos);
     m_changed = true;
+    m_table.removeAt(pos);
 }
 
 std::optional<int> ScheduleTable::add(const QString &eventdate, const QString &eventtime,
@@ -71,13 +65,14 @@ ScheduleTable::Read ScheduleTable::cut(const FileBytes &file, QDate today)
     Read read{textFileRead(file), today, {}, {}};
     LineReader reader(read.text.text);
     const qsizetype most = read.text.text.count(QLatin1Char('\r')) + 1;
-    read.items.reserve(most);
+    read.rows.reserve(most);
     read.lines.reserve(most);
     while (!reader.atEnd()) {
         const SplitFields f = splitFields(reader.readTextLine(), QStringLiteral(","));
         // Braces, not emplaceBack: clang 14 has no parenthesised aggregate initialisation.
-        read.items.append(scheduleitem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)});
-        const scheduleitem &item = read.items.constLast();
+        read.rows.append(
+            ScheduleRow{scheduleitem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)}});
+        const scheduleitem &item = read.rows.constLast().item;
         read.lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
     }
     return read;
@@ -93,24 +88,16 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
     auto [file, read] = m_ahead.take(path);
     if (!read || read->today != today) // a read ahead just before midnight
         read = cut(file, today);
-    // Sorted once, in the order that inserting line after line gives.
-    const QList<qsizetype> from = m_list.insertAllSorted(read->lines);
-    if (m_items.isEmpty())
-        m_items = std::move(read->items);
-    else
-        m_items.append(std::move(read->items));
-    m_handedToDone.resize(m_items.size(), false);
-    followOrder(m_items, from);
-    followOrder(m_handedToDone, from);
+    m_table.insertAll(std::move(read->rows), read->lines);
     return read->text;
 }
 
 WriteResult ScheduleTable::writeAll(const QString &path) const
 {
     QStringList lines;
-    for (qsizetype i = 0; i < m_items.size(); ++i)
-        if (!m_handedToDone.at(i)) // already in done.txt after a failed quit
-            lines.append(fileLine(m_items.at(i)));
+    for (const ScheduleRow &row : m_table.rows())
+        if (!row.handedToDone) // already in done.txt after a failed quit
+            lines.append(fileLine(row.item));
     return writeTextLines(path, lines);
 }
 
@@ -123,22 +110,22 @@ bool ScheduleTable::isPast(const scheduleitem &item, QDate today) const
 QStringList ScheduleTable::reminderLines(QDate day, QDate today) const
 {
     QStringList lines;
-    for (const scheduleitem &item : m_items)
-        if (jdate::parseDate(item.eventdate, today) == day)
-            lines.append(item.eventtime + QStringLiteral("  ") + item.eventinfo);
+    for (const ScheduleRow &row : m_table.rows())
+        if (jdate::parseDate(row.item.eventdate, today) == day)
+            lines.append(row.item.eventtime + QStringLiteral("  ") + row.item.eventinfo);
     return lines;
 }
 
 WriteResult ScheduleTable::handPastToDone(const QString &donePath, QDate today)
 {
-    for (qsizetype i = 0; i < m_items.size(); ++i) {
-        const scheduleitem &item = m_items.at(i);
-        if (!isPast(item, today) || m_handedToDone.at(i))
+    for (int i = 0; i < m_table.count(); ++i) {
+        ScheduleRow &row = m_table.row(i);
+        if (!isPast(row.item, today) || row.handedToDone)
             continue;
-        const WriteResult done = addToDone(donePath, item.eventinfo, item.eventdate);
+        const WriteResult done = addToDone(donePath, row.item.eventinfo, row.item.eventdate);
         if (!done.ok)
             return done;
-        m_handedToDone[i] = true;
+        row.handedToDone = true;
         m_changed = true; // schedule.txt must no longer hold it
     }
     return {};
@@ -147,8 +134,8 @@ WriteResult ScheduleTable::handPastToDone(const QString &donePath, QDate today)
 WriteResult ScheduleTable::writeUpcoming(const QString &path, QDate today) const
 {
     QStringList lines;
-    for (const scheduleitem &item : std::as_const(m_items))
-        if (!isPast(item, today))
-            lines.append(fileLine(item));
+    for (const ScheduleRow &row : m_table.rows())
+        if (!isPast(row.item, today))
+            lines.append(fileLine(row.item));
     return writeTextLines(path, lines);
 }

@@ -26,14 +26,21 @@ Q_DECLARE_TYPEINFO(scheduleitem, Q_RELOCATABLE_TYPE);
 [[nodiscard]] QString scheduleListLine(const QString &eventdate, const QString &eventtime,
                                        const QString &eventinfo, QDate today);
 
-// The schedule: a table kept in the order of its sorted list, item i beside line i.
+// An appointment in the table, and whether a quit has handed it to done.txt already.
+struct ScheduleRow {
+    scheduleitem item;
+    bool handedToDone = false;
+};
+Q_DECLARE_TYPEINFO(ScheduleRow, Q_RELOCATABLE_TYPE);
+
+// The schedule: a table in the order of its list lines, entry i shown as line i.
 class ScheduleTable {
 public:
     static constexpr int Capacity = 1001;
 
-    [[nodiscard]] SortedListModel &list() { return m_list; }
-    [[nodiscard]] int ntschedule() const { return int(m_items.size()); }
-    [[nodiscard]] const scheduleitem &at(int pos) const { return m_items.at(pos); }
+    [[nodiscard]] SortedLines &list() { return m_table; }
+    [[nodiscard]] int ntschedule() const { return m_table.count(); }
+    [[nodiscard]] const scheduleitem &at(int pos) const { return m_table.row(pos).item; }
     [[nodiscard]] bool isFull() const { return ntschedule() >= Capacity; }
 
     // Puts the line where the sorted list places it and the item at the same position.
@@ -74,15 +81,13 @@ private:
     struct Read {
         TextFileRead text;
         QDate today;
-        QList<scheduleitem> items;
+        QList<ScheduleRow> rows;
         QStringList lines;
     };
     static Read cut(const FileBytes &file, QDate today);
     [[nodiscard]] bool isPast(const scheduleitem &item, QDate today) const;
 
-    SortedListModel m_list;
-    QList<scheduleitem> m_items;
-    QList<bool> m_handedToDone;
+    SortedTable<ScheduleRow> m_table;
     ReadAhead<Read> m_ahead;
     bool m_changed = false;
 };

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 TEST(CompareListText, ordersLikeTheSortedListsOfTheProgram)
 {
     EXPECT_LT(compareListText(QStringLiteral("26/01/05       x"),
@@ -16,49 +18,61 @@ TEST(CompareListText, ordersLikeTheSortedListsOfTheProgram)
     EXPECT_LT(compareListText(QStringLiteral("9"), QStringLiteral("a")), 0); // digits first
 }
 
-TEST(SortedListModel, placesEachItemAfterItsEqualsAndReportsWhere)
-{
-    SortedListModel list;
-    QSignalSpy inserted(&list, &SortedListModel::rowsInserted);
-    EXPECT_EQ(list.insertSorted(QStringLiteral("tanaka")), 0);
-    EXPECT_EQ(list.insertSorted(QStringLiteral("abe")), 0);
-    EXPECT_EQ(list.insertSorted(QStringLiteral("suzuki")), 1);
-    EXPECT_EQ(list.insertSorted(QStringLiteral("SUZUKI")), 2); // equal: goes last of them
-    EXPECT_EQ(list.insertSorted(QStringLiteral("zz")), 4);
-    EXPECT_EQ(list.items(),
-              QStringList({"abe", "suzuki", "SUZUKI", "tanaka", "zz"}));
-    EXPECT_EQ(inserted.count(), 5);
-    EXPECT_EQ(list.data(list.index(2), Qt::DisplayRole).toString(), QStringLiteral("SUZUKI"));
+// A row kept beside its line: the row says where it came from.
+using Table = SortedTable<int>;
 
-    list.removeAt(1);
-    EXPECT_EQ(list.items(), QStringList({"abe", "SUZUKI", "tanaka", "zz"}));
-    EXPECT_EQ(list.rowCount(), 4);
-    list.clear();
-    EXPECT_EQ(list.count(), 0);
+TEST(SortedTable, placesEachRowAfterItsEqualsInOneStepWithItsLine)
+{
+    Table table;
+    QSignalSpy inserted(&table, &Table::rowsInserted);
+    // Views of the table find the row beside the line whenever they are told of a change.
+    QObject::connect(&table, &Table::rowsInserted, [&](const QModelIndex &, int first, int) {
+        EXPECT_EQ(table.rows().size(), table.count());
+        EXPECT_EQ(std::abs(table.row(first)), table.at(first).size()) << "out of step";
+    });
+    QObject::connect(&table, &Table::rowsRemoved, [&] { EXPECT_EQ(table.rows().size(), table.count()); });
+    const auto insert = [&](const char *line) { return table.insert(int(qstrlen(line)), line); };
+    EXPECT_EQ(insert("tanaka"), 0);
+    EXPECT_EQ(insert("abe"), 0);
+    EXPECT_EQ(insert("suzuki"), 1);
+    EXPECT_EQ(table.insert(-6, "SUZUKI"), 2); // equal: goes last of them
+    EXPECT_EQ(insert("zz"), 4);
+    EXPECT_EQ(table.items(), QStringList({"abe", "suzuki", "SUZUKI", "tanaka", "zz"}));
+    EXPECT_EQ(table.rows(), QList<int>({3, 6, -6, 6, 2}));
+    EXPECT_EQ(inserted.count(), 5);
+    EXPECT_EQ(table.data(table.index(2), Qt::DisplayRole).toString(), QStringLiteral("SUZUKI"));
+
+    table.removeAt(1);
+    EXPECT_EQ(table.items(), QStringList({"abe", "SUZUKI", "tanaka", "zz"}));
+    EXPECT_EQ(table.rows(), QList<int>({3, -6, 6, 2}));
+    EXPECT_EQ(table.rowCount(), 4);
 }
 
 // Loading sorts a whole file at once: the order must be that of inserting its lines one
 // by one, among them texts the collator finds equal, the empty text and one that
-// collation ignores, and after what the list already held.
-TEST(SortedListModel, insertingAllAtOnceGivesTheOrderOfOneByOne)
+// collation ignores, and after what the table already held.
+TEST(SortedTable, insertingAllAtOnceGivesTheOrderOfOneByOne)
 {
     const QStringList held{"suzuki", "Abe"};
     const QStringList texts{"\x01", "", "SUZUKI", "abe", "あべ", "アベ", "ｱﾍﾞ", "", "ABE",
                             "鈴木", "suzuki", "\x01", "9", "zz", "Suzuki"};
-    SortedListModel oneByOne;
-    SortedListModel atOnce;
-    for (const QString &text : held) {
-        oneByOne.insertSorted(text);
-        atOnce.insertSorted(text);
+    Table oneByOne;
+    Table atOnce;
+    for (int i = 0; i < held.size(); ++i) {
+        oneByOne.insert(i, held.at(i));
+        atOnce.insert(i, held.at(i));
     }
-    for (const QString &text : texts)
-        oneByOne.insertSorted(text);
-    const QList<qsizetype> from = atOnce.insertAllSorted(texts);
+    QList<int> numbers;
+    for (int i = 0; i < texts.size(); ++i) {
+        oneByOne.insert(int(held.size()) + i, texts.at(i));
+        numbers.append(int(held.size()) + i);
+    }
+    atOnce.insertAll(numbers, texts);
     EXPECT_EQ(atOnce.items(), oneByOne.items());
-    QStringList table = QStringList{"Abe", "suzuki"} + texts; // a table beside the list
-    followOrder(table, from);
-    EXPECT_EQ(table, atOnce.items());
-    QStringList cycle{"b", "c", "a", "d"}; // three rows that move round in a cycle
-    followOrder(cycle, SortedListModel().insertAllSorted(cycle));
-    EXPECT_EQ(cycle, QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(atOnce.rows(), oneByOne.rows()); // each row beside its own line
+
+    QList<QString> cycle{"b", "c", "a", "d"}; // three rows that move round in a cycle
+    SortedTable<QString> table;
+    table.insertAll(cycle, cycle);
+    EXPECT_EQ(table.rows(), QList<QString>({"a", "b", "c", "d"}));
 }
