@@ -146,8 +146,7 @@ void KibanuApp::connectBoard()
     connect(m_todo.get(), &frmTodo::phoneEntryOffered, this,
             [this](int slot, const QString &text, const QString &index, const QString &name,
                    const QStringList &numbers, const QString &keys) {
-                addPhoneDialog().add2phonebook(index, name, numbers, {}, qint16(slot), keys,
-                                               text);
+                telWindow().addFromTodo(slot, text, index, name, numbers, keys);
             });
 }
 
@@ -166,7 +165,7 @@ frmTel &KibanuApp::telWindow()
     m_telWindow = std::make_unique<frmTel>(m_session->phoneBook(), m_session->phoneTypes(),
                                            *m_prompter);
     TodoBoard &board = m_session->board();
-    connect(&m_telWindow->addDialog(), &frmADDphone::todoFiled, this,
+    connect(m_telWindow.get(), &frmTel::todoFiled, this,
             [&board](int slot, const QString &text) { board.takeText(slot, text); });
     return *m_telWindow;
 }

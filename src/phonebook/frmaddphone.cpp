@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmaddphone.h"
 
-#include "frmtel.h"
 #include "phonetypes.h"
+#include "refusals.h"
 #include "typebox.h"
-#include "text/narrow.h"
 #include "ui/access.h"
 #include "ui/composition.h"
 #include "ui/fonts.h"
@@ -48,16 +47,10 @@ QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption
     return windows::button(dialog, name, caption, twipsRect(left, 3000, 1095, 375));
 }
 
-// Blanks only, as the index is typed.
-bool isBlank(const QString &text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char(' '); });
-}
-
 } // namespace
 
-frmADDphone::frmADDphone(frmTel &tel, PhoneTypes &types, Prompter &prompter)
-    : QDialog(&tel), m_tel(tel), m_types(types), m_prompter(prompter)
+frmADDphone::frmADDphone(PhoneTypes &types, Prompter &prompter, Store store, QWidget *parent)
+    : QDialog(parent), m_types(types), m_prompter(prompter), m_store(std::move(store))
 {
     setObjectName(QStringLiteral("frmADDphone"));
     setWindowTitle(QStringLiteral("電話帳に追加"));
@@ -106,49 +99,25 @@ void frmADDphone::keepTypeTextOverListChanges()
 }
 
 void frmADDphone::add2phonebook(const QString &aindex, const QString &aname,
-                                const QStringList &aphonenumber, const QStringList &aphonetype,
-                                qint16 todoi, const QString &akeys, const QString &todoText)
+                                const QString &anumber, const QString &akeys, bool indexExists)
 {
-    addmode = FromTodo;
-    nphone = qint16(std::min<qsizetype>(aphonenumber.size(), phoneentry::MaxPairs));
-    todoslot = todoi;
-    keys = akeys;
-    index = aindex;
-    name = aname;
-    m_todoText = todoText;
-    phonetype = {};
-    phonenumber = {};
-    for (int j = 0; j < nphone; ++j) {
-        phonenumber[j] = aphonenumber.at(j);
-        phonetype[j] = aphonetype.value(j);
-    }
-
-    windows::showModeless(m_tel);
     windows::showModeless(*this);
-
     lblHint->clear();
-    txtIndex->setText(index);
-    txtName->setText(name);
-    txtTel->setText(phonenumber[0]);
-    txtKeyword->setText(keys);
+    txtIndex->setText(aindex);
+    txtName->setText(aname);
+    txtTel->setText(anumber);
+    txtKeyword->setText(akeys);
     txtIndex->setFocus();
-
-    QString ignoredName;
-    if (m_tel.douhavethisindex(index, ignoredName, keys, nphone, phonetype, phonenumber)) {
-        m_tel.setSearchText(index);
-        lblHint->setText(QStringLiteral("既存の ") + index
-                         + QStringLiteral(" にこの項目を追加します。それでよい場合は、追加を押して下さい"));
-        existflag = -1;
-    } else {
-        existflag = 1;
-        lblHint->setText(QStringLiteral("新規の") + index
-                         + QStringLiteral("を電話帳に追加します。よければ、追加を押して下さい。"));
-    }
+    lblHint->setText(
+        indexExists
+            ? QStringLiteral("既存の ") + aindex
+                  + QStringLiteral(" にこの項目を追加します。それでよい場合は、追加を押して下さい")
+            : QStringLiteral("新規の") + aindex
+                  + QStringLiteral("を電話帳に追加します。よければ、追加を押して下さい。"));
 }
 
 void frmADDphone::newadd2phonebook()
 {
-    addmode = FromPhoneBook;
     if (m_types.rowCount() > 0)
         cboType->setCurrentIndex(0);
     windows::showModal(*this);
@@ -166,69 +135,32 @@ void frmADDphone::txtIndex_Change()
         cmdAdd->setDefault(true);
 }
 
-void frmADDphone::refuse(const QString &message, bool selectAll)
+void frmADDphone::refuse(Refusal refusal, const QString &index)
 {
-    m_prompter.inform(message);
+    m_prompter.inform(refusalMessage(refusal, index));
+    if (refusal == Refusal::PairsFull || refusal == Refusal::BookFull)
+        return;
     txtIndex->setFocus();
-    if (selectAll)
+    if (refusal == Refusal::NotLettersAndDigits)
         txtIndex->selectAll();
 }
 
 void frmADDphone::cmdAdd_Click()
 {
     composition::commit();
-    const QString typed = txtIndex->text();
-    if (isBlank(typed))
-        return refuse(QStringLiteral("indexを入力して下さい。"), false);
-    if (!isIndexText(narrow(typed)))
-        return refuse(QStringLiteral("indexはalphabetと数字のみで構成して下さい。"), true);
-    QString existingName;
-    QString existingKeys;
-    qint16 count = 0;
-    phoneentry::Pairs types;
-    phoneentry::Pairs numbers;
-    // Looked up now, not when the dialog opened: the index box or the book may have
-    // changed since, and a stale answer would overwrite an entry's pairs.
-    const bool exists =
-        m_tel.douhavethisindex(typed, existingName, existingKeys, count, types, numbers);
-    if (addmode == FromPhoneBook && exists)
-        return refuse(QStringLiteral("そのindexはすでに使用されています。新規のindexを入力して下さい。"),
-                      false);
-    // From a to-do, an existing entry gets the pair after its own; else a new entry.
-    const bool appends = addmode == FromTodo && exists;
-    if (appends && count >= phoneentry::MaxPairs) {
-        m_prompter.inform(QStringLiteral("%1 にはすでに%2件の番号があります。\n"
-                                         "これ以上は追加できません。")
-                              .arg(typed)
-                              .arg(phoneentry::MaxPairs));
-        return;
-    }
-    nphone = qint16(appends ? count + 1 : 1);
-    phonetype = appends ? types : phoneentry::Pairs{};
-    phonenumber = appends ? numbers : phoneentry::Pairs{};
-    keys = txtKeyword->text();
-    name = txtName->text();
-    phonetype[nphone - 1] = cboType->currentText();
-    phonenumber[nphone - 1] = txtTel->text();
-    if (!m_tel.add(typed, name, keys, nphone, phonetype, phonenumber))
-        return; // the book is full; the user was told
-    if (addmode == FromTodo)
-        emit todoFiled(todoslot, m_todoText);
-    finish();
+    const NewPair pair{txtIndex->text(), txtName->text(), txtKeyword->text(),
+                       cboType->currentText(), txtTel->text()};
+    if (const Refusal refused = m_store(pair); refused != Refusal::None)
+        return refuse(refused, pair.index);
+    done(Accepted);
 }
 
 void frmADDphone::cmdCancel_Click()
 {
-    finish();
+    done(Rejected);
 }
 
 void frmADDphone::reject()
 {
     cmdCancel_Click();
-}
-
-void frmADDphone::finish()
-{
-    hide();
-    m_tel.enablechange();
 }

@@ -6,41 +6,32 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class PhoneTypes;
 class Prompter;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class frmTel;
 
 // Adds one type/number pair to the phone book, under a new index or an existing one.
-// Its type box shows the program's list of phone types.
+// Its type box shows the program's list of phone types. It collects the values; the
+// opener adds them and hears how the dialog ended from finished().
 class frmADDphone : public QDialog {
     Q_OBJECT
 public:
-    frmADDphone(frmTel &tel, PhoneTypes &types, Prompter &prompter);
+    // What 追加 hands back: the pair with its entry as typed. The opener adds it, or says
+    // why the phone book refused it, and the dialog stays open.
+    using Store = std::function<Refusal(const NewPair &pair)>;
 
-    static constexpr qint16 FromTodo = 200;
-    static constexpr qint16 FromPhoneBook = 100;
+    frmADDphone(PhoneTypes &types, Prompter &prompter, Store store, QWidget *parent);
 
-    qint16 addmode = FromPhoneBook;
-    qint16 existflag = 1;  // -1 when the to-do's index is already in the book
-    qint16 todoslot = -1;
-    QString index;
-    QString name;
-    QString keys;
-    qint16 nphone = 0;
-    phoneentry::Pairs phonetype;
-    phoneentry::Pairs phonenumber;
-
-    // From a to-do that holds phone numbers: the phone book window and this dialog, both
-    // modeless, with the first number offered. todoText is the slot's text, which leaves
-    // the slot once the pair is added.
-    void add2phonebook(const QString &aindex, const QString &aname,
-                       const QStringList &aphonenumber, const QStringList &aphonetype,
-                       qint16 todoi, const QString &akeys, const QString &todoText);
-    // From the phone book window's 新規, which has locked its controls: modal.
+    // From a to-do: modeless, the first of its numbers offered; the hint tells whether
+    // the index is an existing entry's, to which the pair is then added.
+    void add2phonebook(const QString &aindex, const QString &aname, const QString &anumber,
+                       const QString &akeys, bool indexExists);
+    // From the phone book window's 新規: modal; the boxes keep what the last use left.
     void newadd2phonebook();
 
     // The position of the first phone type equal to the text, or -1.
@@ -51,20 +42,14 @@ public:
     void txtIndex_Change();
     void reject() override; // Escape and the close box
 
-signals:
-    // The pair from that slot's to-do is in the phone book: the slot may let it go.
-    void todoFiled(int slot, const QString &text);
-
 private:
     void createControls();
     void keepTypeTextOverListChanges();
-    void refuse(const QString &message, bool selectAll);
-    void finish();
+    void refuse(Refusal refusal, const QString &index);
 
-    frmTel &m_tel;
     PhoneTypes &m_types;
     Prompter &m_prompter;
-    QString m_todoText;
+    Store m_store;
     QString m_typeTextKept;
 
     QLineEdit *txtIndex = nullptr;

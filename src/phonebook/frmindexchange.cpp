@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmindexchange.h"
 
-#include "frmtel.h"
-#include "phonebook.h"
-#include "text/narrow.h"
+#include "refusals.h"
 #include "ui/access.h"
 #include "ui/composition.h"
 #include "ui/fonts.h"
@@ -17,8 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmIndexChange::frmIndexChange(frmTel &tel, const PhoneBook &book, Prompter &prompter)
-    : QDialog(&tel), m_tel(tel), m_book(book), m_prompter(prompter)
+frmIndexChange::frmIndexChange(Prompter &prompter, Store store, QWidget *parent)
+    : QDialog(parent), m_prompter(prompter), m_store(std::move(store))
 {
     setObjectName(QStringLiteral("frmIndexChange"));
     setWindowTitle(QStringLiteral("indexの変更"));
@@ -57,35 +55,22 @@ void frmIndexChange::showEvent(QShowEvent *event)
     txtIndex->selectAll();
 }
 
-void frmIndexChange::refuse(const QString &message)
-{
-    m_prompter.inform(message);
-    txtIndex->setFocus();
-    txtIndex->selectAll();
-}
-
 void frmIndexChange::cmdOK_Click()
 {
     composition::commit();
     const QString typed = txtIndex->text();
-    if (!isIndexText(narrow(typed)))
-        return refuse(QStringLiteral("indexはalphabetと数字のみで構成して下さい。"));
-    // Lookups by index find only the first of two equal ones: an index must stay unique.
-    if (typed.isEmpty())
-        return refuse(QStringLiteral("indexを入力して下さい。"));
-    const int pos = m_tel.selectedIndex();
-    if (pos >= 0 && m_book.isIndexOfAnother(typed, pos))
-        return refuse(
-            QStringLiteral("そのindexはすでに使用されています。新規のindexを入力して下さい。"));
-    hide();
-    m_tel.changethis(typed); // the entry as typed; the loader narrows it next time
-    m_tel.enablechange();
+    if (const Refusal refused = m_store(typed); refused != Refusal::None) {
+        m_prompter.inform(refusalMessage(refused, typed));
+        txtIndex->setFocus();
+        txtIndex->selectAll();
+        return;
+    }
+    done(Accepted);
 }
 
 void frmIndexChange::cmdCancel_Click()
 {
-    hide();
-    m_tel.enablechange();
+    done(Rejected);
 }
 
 void frmIndexChange::reject()

@@ -2,19 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "phonebook.h"
+
 #include <QDialog>
 
-class PhoneBook;
+#include <functional>
+
 class Prompter;
 class QLineEdit;
 class QPushButton;
-class frmTel;
 
-// Gives the entry selected in the phone book window a new index.
+// Gives the entry selected in the phone book window a new index. It collects the index;
+// the opener renames the entry and hears how the dialog ended from finished().
 class frmIndexChange : public QDialog {
     Q_OBJECT
 public:
-    frmIndexChange(frmTel &tel, const PhoneBook &book, Prompter &prompter);
+    // What OK hands back: the index as typed. The opener renames the entry, or says why
+    // the phone book refused the index, and the dialog stays open.
+    using Store = std::function<Refusal(const QString &index)>;
+
+    frmIndexChange(Prompter &prompter, Store store, QWidget *parent);
 
     // Modal, with the entry's current index.
     void changeIndex(const QString &index);
@@ -27,11 +34,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void refuse(const QString &message);
-
-    frmTel &m_tel;
-    const PhoneBook &m_book;
     Prompter &m_prompter;
+    Store m_store;
 
     QLineEdit *txtIndex = nullptr;
     QPushButton *cmdOK = nullptr;

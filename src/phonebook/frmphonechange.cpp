@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmphonechange.h"
 
-#include "frmtel.h"
-#include "phonebook.h"
 #include "typebox.h"
 #include "text/classifier.h"
 #include "text/narrow.h"
@@ -37,9 +35,10 @@ QPushButton *addButton(QDialog *dialog, const char *name, const QString &text, i
 
 } // namespace
 
-frmPhoneChange::frmPhoneChange(frmTel &tel, PhoneBook &book, PhoneTypes &types,
-                               Prompter &prompter)
-    : QDialog(&tel), m_tel(tel), m_book(book), m_types(types), m_prompter(prompter)
+frmPhoneChange::frmPhoneChange(PhoneTypes &types, Prompter &prompter, Store store,
+                               Remove remove, QWidget *parent)
+    : QDialog(parent), m_types(types), m_prompter(prompter), m_store(std::move(store)),
+      m_remove(std::move(remove))
 {
     setObjectName(QStringLiteral("frmPhoneChange"));
     setWindowTitle(QStringLiteral("電話番号の変更"));
@@ -87,34 +86,24 @@ void frmPhoneChange::cmdOK_Click()
         txtPhonenumber->setFocus();
         return;
     }
-    int stored = m_pair;
-    if (const int pos = m_tel.selectedIndex(); pos >= 0)
-        stored = m_book.setPair(pos, m_pair, cboType->currentText(), number).value_or(m_pair);
-    finish(stored);
+    m_store(m_pair, cboType->currentText(), number);
+    done(Accepted);
 }
 
 void frmPhoneChange::cmdDelete_Click()
 {
     if (!m_prompter.askYesNo(QStringLiteral("この電話番号を削除します。よろしいですか？")))
         return;
-    if (const int pos = m_tel.selectedIndex(); pos >= 0)
-        m_book.deletePair(pos, m_pair);
-    finish(m_pair);
+    m_remove(m_pair);
+    done(Accepted);
 }
 
 void frmPhoneChange::cmdCancel_Click()
 {
-    finish(m_pair);
+    done(Rejected);
 }
 
 void frmPhoneChange::reject()
 {
     cmdCancel_Click();
-}
-
-void frmPhoneChange::finish(int currentPair)
-{
-    hide();
-    m_tel.enablechange();
-    m_tel.showSelected(currentPair);
 }

@@ -4,20 +4,27 @@
 
 #include <QDialog>
 
-class PhoneBook;
+#include <functional>
+
 class PhoneTypes;
 class Prompter;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class frmTel;
 
 // Changes, adds or deletes one type/number pair of the entry selected in the phone book
-// window.
+// window. It collects the pair; the opener stores it and hears how the dialog ended from
+// finished().
 class frmPhoneChange : public QDialog {
     Q_OBJECT
 public:
-    frmPhoneChange(frmTel &tel, PhoneBook &book, PhoneTypes &types, Prompter &prompter);
+    // What OK hands back: the pair as typed, for that pair of the entry (one beyond the
+    // last adds a pair). What 削除 hands back: the pair to remove.
+    using Store = std::function<void(int pair, const QString &type, const QString &number)>;
+    using Remove = std::function<void(int pair)>;
+
+    frmPhoneChange(PhoneTypes &types, Prompter &prompter, Store store, Remove remove,
+                   QWidget *parent);
 
     // Modal, on that pair (a pair beyond the last one adds a pair), with the type and the
     // number the grid shows for it.
@@ -29,12 +36,10 @@ public:
     void reject() override; // Escape and the close box
 
 private:
-    void finish(int currentPair);
-
-    frmTel &m_tel;
-    PhoneBook &m_book;
     PhoneTypes &m_types;
     Prompter &m_prompter;
+    Store m_store;
+    Remove m_remove;
     int m_pair = 0;
 
     QComboBox *cboType = nullptr;

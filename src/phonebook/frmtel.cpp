@@ -2,11 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmtel.h"
 
-#include "frmaddphone.h"
-#include "frmindexchange.h"
-#include "frmphonechange.h"
-
-#include "text/narrow.h"
 #include "ui/access.h"
 #include "ui/keys.h"
 #include "ui/listview.h"
@@ -156,27 +151,6 @@ void frmTel::connectControls()
     listview::onDeleteKey(lstIndex, [this] { lstIndex_KeyDown(keys::Delete); });
 }
 
-frmADDphone &frmTel::addDialog()
-{
-    if (!m_addDialog)
-        m_addDialog = new frmADDphone(*this, m_types, m_prompter);
-    return *m_addDialog;
-}
-
-frmPhoneChange &frmTel::phoneChangeDialog()
-{
-    if (!m_phoneChangeDialog)
-        m_phoneChangeDialog = new frmPhoneChange(*this, m_book, m_types, m_prompter);
-    return *m_phoneChangeDialog;
-}
-
-frmIndexChange &frmTel::indexChangeDialog()
-{
-    if (!m_indexChangeDialog)
-        m_indexChangeDialog = new frmIndexChange(*this, m_book, m_prompter);
-    return *m_indexChangeDialog;
-}
-
 void frmTel::disablechange()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{txtTel, lstIndex, cmdAdd, cmdFind, cmdDelete, gridTel})
@@ -189,47 +163,6 @@ void frmTel::enablechange()
         w->setEnabled(true);
 }
 
-bool frmTel::douhavethisindex(const QString &newindex, QString &name, QString &keys,
-                              qint16 &numphone, phoneentry::Pairs &phonetype,
-                              phoneentry::Pairs &phonenumber) const
-{
-    const auto pos = m_book.find(newindex);
-    if (m_book.ntphone() == 0)
-        return false;
-    // Without a match the first entry fills the outputs; callers ignore them then.
-    const phoneentry &e = m_book.at(pos.value_or(0));
-    name = e.name;
-    keys = e.keys;
-    numphone = e.numphone;
-    phonetype = e.phonetype;     // all eleven slots, so that no pair is lost
-    phonenumber = e.phonenumber; // when the caller writes the entry back
-    return pos.has_value();
-}
-
-bool frmTel::add(const QString &newindex, const QString &name, const QString &keys,
-                 qint16 numphone, const phoneentry::Pairs &phonetype,
-                 const phoneentry::Pairs &phonenumber)
-{
-    const auto pos = m_book.add({newindex, name, keys, numphone, phonetype, phonenumber});
-    if (!pos)
-        m_prompter.inform(QStringLiteral("電話帳がいっぱいです（%1 件）。\n"
-                                               "項目を削除してから追加して下さい。")
-                                    .arg(PhoneBook::Capacity));
-    txtTel_Change();
-    return pos.has_value();
-}
-
-void frmTel::changethis(const QString &newindex)
-{
-    const int pos = selectedIndex();
-    if (pos < 0)
-        return;
-    // The renamed entry stays the one shown, at its new place.
-    const int moved = m_book.changethis(pos, newindex);
-    select(moved);
-    m_keptSelection = moved;
-}
-
 int frmTel::selectedIndex() const
 {
     return listview::selectedRow(lstIndex);
@@ -238,58 +171,6 @@ int frmTel::selectedIndex() const
 void frmTel::select(int pos)
 {
     lstIndex->setCurrentIndex(m_book.list().index(pos));
-}
-
-void frmTel::txtTel_Change()
-{
-    m_keptSelection.reset();
-    const int count = m_book.ntphone();
-    if (count == 0)
-        return;
-    const QString text = txtTel->text();
-    const int last = count - 1;
-    if (text.size() < m_previousLength)
-        m_searchPos = 0;
-    m_searchPos = std::min(m_searchPos, last);
-    select(m_searchPos);
-    // Code units, not the list's collation: an index "before" the text is skipped.
-    const auto before = [&] { return m_book.at(m_searchPos).index < text; };
-    // Selecting every row on the way down, each refilling the grid, leaves the list where
-    // selecting the first row after the start and then the last one does: a row below
-    // the view scrolls it only until that row stands at its bottom.
-    const auto stepTo = [&](int from) {
-        if (m_searchPos > from)
-            select(from + 1);
-        if (m_searchPos > from + 1)
-            select(m_searchPos);
-    };
-    for (int pass = 0; pass < 2; ++pass) {
-        const int from = m_searchPos;
-        while (m_searchPos < last && before())
-            ++m_searchPos;
-        stepTo(from);
-        if (!before()) {
-            select(m_searchPos);
-            lstIndex_Click();
-            if (m_searchPos == last)
-                m_searchPos = 0;
-            break;
-        }
-        if (pass == 0)
-            m_searchPos = 0;
-    }
-    m_previousLength = int(text.size());
-}
-
-void frmTel::setSearchText(const QString &text)
-{
-    // A whole new text, not one typed on from the last: the stepping starts at the top,
-    // or an earlier search past this index would leave another entry selected.
-    m_searchPos = 0;
-    if (txtTel->text() == text)
-        txtTel_Change(); // no change to run it, but the selection may have moved meanwhile
-    else
-        txtTel->setText(text);
 }
 
 void frmTel::lstIndex_Click()
@@ -323,31 +204,6 @@ void frmTel::showPairs(const phoneentry &e)
         type->setBackground(palette().button());
         gridTel->setItem(i, 0, type);
         gridTel->setItem(i, 1, new QTableWidgetItem(e.phonenumber[i]));
-    }
-}
-
-void frmTel::cmdFind_Click()
-{
-    for (;;) {
-        txtTel->setText(narrow(txtTel->text()));
-        const QString text = txtTel->text();
-        for (int p = nfind; p < m_book.ntphone(); ++p) {
-            const phoneentry &e = m_book.at(p);
-            if (e.name.contains(text) || e.keys.contains(text)) {
-                select(p);
-                m_keptSelection = p;
-                nfind = qint16(p + 1);
-                return;
-            }
-        }
-        if (nfind == 0) {
-            m_prompter.inform(QStringLiteral("このキーワードは見つかりませんでした"));
-            return;
-        }
-        if (!m_prompter.askYesNo(QStringLiteral(
-                "このキーワードはこれ以上見つかりませんでした。もう一度最初から探しますか？")))
-            return;
-        nfind = 0;
     }
 }
 
@@ -386,40 +242,6 @@ void frmTel::Form_Paint()
         lstIndex_Click();
     else
         txtTel_Change();
-}
-
-void frmTel::cmdAdd_Click()
-{
-    disablechange();
-    addDialog().newadd2phonebook();
-}
-
-// Without a selected entry there is nothing to change: the dialogs stay closed.
-void frmTel::lstIndex_DblClick()
-{
-    const int pos = selectedIndex();
-    if (pos < 0)
-        return;
-    disablechange();
-    indexChangeDialog().changeIndex(m_book.at(pos).index);
-}
-
-void frmTel::gridTel_DblClick()
-{
-    const int pos = selectedIndex();
-    const int pair = gridTel->currentRow();
-    if (pos < 0 || pair < 0)
-        return;
-    const auto cell = [this, pair](int column) {
-        const QTableWidgetItem *item = gridTel->item(pair, column);
-        return item ? item->text() : QString();
-    };
-    const QString type = cell(0);
-    const QString number = cell(1);
-    // The same entry is selected again by the search box after the change.
-    setSearchText(m_book.at(pos).index);
-    disablechange();
-    phoneChangeDialog().changePair(pair, type, number);
 }
 
 void frmTel::cmdClose_Click()

@@ -18,7 +18,9 @@ class frmADDphone;
 class frmIndexChange;
 class frmPhoneChange;
 
-// The phone book window: indexes on the left, the selected entry on the right.
+// The phone book window: indexes on the left, the selected entry on the right. It opens
+// its dialogs, which collect values, stores what they hand back in the phone book, and
+// locks its controls while one is open.
 class frmTel : public QWidget {
     Q_OBJECT
 public:
@@ -30,20 +32,15 @@ public:
     frmPhoneChange &phoneChangeDialog();
     frmIndexChange &indexChangeDialog();
 
-    // Where the next name and keyword search starts.
-    qint16 nfind = 0;
-
     // Locks the controls while a dialog or an in-place edit runs, and unlocks them.
     void disablechange();
     void enablechange();
 
-    // The table operations of the phone book, for its dialogs.
-    bool douhavethisindex(const QString &newindex, QString &name, QString &keys, qint16 &numphone,
-                          phoneentry::Pairs &phonetype, phoneentry::Pairs &phonenumber) const;
-    // False when a new entry does not fit: the user was told.
-    bool add(const QString &newindex, const QString &name, const QString &keys, qint16 numphone,
-             const phoneentry::Pairs &phonetype, const phoneentry::Pairs &phonenumber);
-    void changethis(const QString &newindex);
+    // A to-do with phone numbers: this window and the add dialog, both modeless, with the
+    // first number offered. todoText is the slot's text: todoFiled lets it go once the
+    // pair is added.
+    void addFromTodo(int slot, const QString &todoText, const QString &index,
+                     const QString &name, const QStringList &numbers, const QString &keys);
 
     // Selects by the search box's text; runs on every change of it and every repaint.
     void txtTel_Change();
@@ -51,8 +48,6 @@ public:
     void setSearchText(const QString &text);
 
     [[nodiscard]] int selectedIndex() const;
-    // Shows the selected entry afresh, with that pair's row current.
-    void showSelected(int pair);
 
     void lstIndex_Click();
     void lstIndex_KeyDown(int keyCode);
@@ -71,6 +66,10 @@ public:
     // Ends an open name or keyword edit as leaving its box does: before a save.
     void endInPlaceEdits();
 
+signals:
+    // The pair of that slot's to-do is in the phone book: the slot may let it go.
+    void todoFiled(int slot, const QString &text);
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -82,6 +81,13 @@ private:
     void Form_Paint();
     void deleteIndex();
     void select(int pos);
+    // Shows the selected entry afresh, with that pair's row current.
+    void showSelected(int pair);
+    // What the dialogs hand back.
+    Refusal storeNewPair(const NewPair &pair);
+    Refusal storeIndex(const QString &typed);
+    void storePair(int pair, const QString &type, const QString &number);
+    void removePair(int pair);
     void showPairs(const phoneentry &entry);
     void askDelete();
     // Hides an in-place box without its focus loss counting as the end of the edit.
@@ -109,6 +115,16 @@ private:
     QPushButton *cmdAdd = nullptr;
     QPushButton *cmdClose = nullptr;
 
+    // The to-do the add dialog was opened for, if it was.
+    struct TodoOrigin {
+        int slot = -1;
+        QString text;
+    };
+    std::optional<TodoOrigin> m_fromTodo;
+    // The pair row the change dialog works on, current again once it closes.
+    int m_pairShown = 0;
+    // Where the next name and keyword search starts.
+    int m_nextFind = 0;
     int m_searchPos = 0;
     // An entry that 検索 or a rename selected: a repaint shows it rather than selecting
     // by the search text again, as long as it stays selected.

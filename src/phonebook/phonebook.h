@@ -28,6 +28,25 @@ Q_DECLARE_TYPEINFO(phoneentry, Q_RELOCATABLE_TYPE);
 // ASCII letters and digits only, as an index must be once narrowed; an empty text passes.
 [[nodiscard]] bool isIndexText(const QString &narrowed);
 
+// Why the phone book refuses what a dialog typed.
+enum class Refusal {
+    None,
+    EmptyIndex,
+    NotLettersAndDigits, // once narrowed, an index is ASCII letters and digits
+    IndexInUse,          // by another entry, once both are narrowed
+    PairsFull,           // the entry already has every pair
+    BookFull,
+};
+
+// A pair as the add dialog collects it, with its entry's index, name and keyword.
+struct NewPair {
+    QString index;
+    QString name;
+    QString keys;
+    QString type;
+    QString number;
+};
+
 // The phone book: a table kept in the order of its sorted index list.
 class PhoneBook {
 public:
@@ -58,6 +77,20 @@ public:
     // Whether an entry other than the one at pos has this index once both are narrowed,
     // as the loader will read them.
     [[nodiscard]] bool isIndexOfAnother(const QString &index, int pos) const;
+
+    // The add dialog's rules. 新規 of the phone book makes a new entry; a to-do's pair joins
+    // the entry of its index when there is one (its name and keyword replaced).
+    enum class AddMode { NewEntry, FromTodo };
+    // In their order: an index of blanks only, one of other than letters and digits, one
+    // in use (a new entry only).
+    [[nodiscard]] Refusal newIndexProblem(const QString &typed, AddMode mode) const;
+    // Adds the pair, or says why not; the index as typed, the loader narrows it.
+    Refusal addPair(const NewPair &pair, AddMode mode);
+    // The index change dialog's rules, in their order: other than letters and digits, an
+    // empty index, one another entry has.
+    [[nodiscard]] Refusal renameProblem(int pos, const QString &typed) const;
+    // The first entry from `from` on whose name or keyword holds the text.
+    [[nodiscard]] std::optional<int> findText(const QString &text, int from) const;
 
     // Starts reading and cutting the file on another thread, for the loadPhoneBook of the
     // same path that follows.

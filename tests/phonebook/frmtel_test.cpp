@@ -89,12 +89,17 @@ TEST_F(TelWindow, findWalksNameAndKeywordHitsThenOffersToRestart)
     EXPECT_EQ(prompter->messages.last(),
               QString::fromUtf8("このキーワードはこれ以上見つかりませんでした。もう一度最初から探しますか？"));
     EXPECT_EQ(selected(), QStringLiteral("aoki"));
-    EXPECT_EQ(w->nfind, 1);
+    find->click(); // on from there
+    EXPECT_EQ(selected(), QStringLiteral("baba"));
 
-    w->nfind = 0;
+    // A new text goes on from the last hit too: nothing more, so from the start, nothing.
     search->setText(QString::fromUtf8("ＸＹ"));
+    prompter->answers = {true};
     find->click();
     EXPECT_EQ(search->text(), QStringLiteral("XY"));
+    ASSERT_GE(prompter->messages.size(), 2);
+    EXPECT_EQ(prompter->messages.at(prompter->messages.size() - 2),
+              QString::fromUtf8("このキーワードはこれ以上見つかりませんでした。もう一度最初から探しますか？"));
     EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("このキーワードは見つかりませんでした"));
 }
 

@@ -176,3 +176,64 @@ TEST_F(PhoneBookFiles, pairsAreAddedAfterTheLastAndDeletedWithoutGaps)
     EXPECT_EQ(e.phonenumber[0], QString());
     EXPECT_EQ(e.numphone, 11);
 }
+
+// The add dialog's rules, in their order, each with the first text that breaks it.
+TEST_F(PhoneBookFiles, aNewIndexIsCheckedBlankThenLettersThenInUse)
+{
+    using Mode = PhoneBook::AddMode;
+    load("abc,a,\r\n");
+    const auto problem = [&](const char *typed, Mode mode) {
+        return book.newIndexProblem(QString::fromUtf8(typed), mode);
+    };
+    EXPECT_EQ(problem("   ", Mode::NewEntry), Refusal::EmptyIndex);
+    EXPECT_EQ(problem(" a-", Mode::NewEntry), Refusal::NotLettersAndDigits);
+    EXPECT_EQ(problem("ａｂｃ", Mode::NewEntry), Refusal::IndexInUse);
+    EXPECT_EQ(problem("ａｂｃ", Mode::FromTodo), Refusal::None); // joins that entry
+    EXPECT_EQ(problem("ABC", Mode::NewEntry), Refusal::None);
+    EXPECT_EQ(problem("ＡＢ１", Mode::NewEntry), Refusal::None);
+}
+
+TEST_F(PhoneBookFiles, aToDosPairJoinsItsEntryUntilItIsFullAndANewEntryNeedsRoom)
+{
+    using Mode = PhoneBook::AddMode;
+    load("full,f,," + QByteArray(",t,n").repeated(10) + "\r\nabc,a,k,t0,n0\r\n");
+    ASSERT_EQ(book.addPair({"abc", "b", "kk", "t1", "n1"}, Mode::FromTodo), Refusal::None);
+    const phoneentry &abc = book.at(*book.find("abc"));
+    EXPECT_EQ(abc.name, QStringLiteral("b"));
+    EXPECT_EQ(abc.keys, QStringLiteral("kk"));
+    ASSERT_EQ(abc.numphone, 2);
+    EXPECT_EQ(abc.phonenumber[0], QStringLiteral("n0"));
+    EXPECT_EQ(abc.phonetype[1], QStringLiteral("t1"));
+
+    ASSERT_EQ(book.addPair({"full", "f", "", "t", "x"}, Mode::FromTodo), Refusal::None);
+    EXPECT_EQ(book.at(*book.find("full")).numphone, 11);
+    EXPECT_EQ(book.addPair({"full", "f", "", "t", "y"}, Mode::FromTodo), Refusal::PairsFull);
+    EXPECT_EQ(book.at(*book.find("full")).phonenumber[10], QStringLiteral("x"));
+
+    ASSERT_EQ(book.addPair({"new", "", "", "t", "1"}, Mode::FromTodo), Refusal::None);
+    EXPECT_EQ(book.at(*book.find("new")).numphone, 1);
+    expectAligned();
+    for (int i = book.ntphone(); i < PhoneBook::Capacity; ++i)
+        ASSERT_TRUE(book.add(entry(QStringLiteral("x%1").arg(i), "")).has_value());
+    EXPECT_EQ(book.addPair({"last", "", "", "t", "1"}, Mode::NewEntry), Refusal::BookFull);
+    EXPECT_EQ(book.addPair({"abc", "", "", "t", "2"}, Mode::FromTodo), Refusal::None);
+}
+
+TEST_F(PhoneBookFiles, aRenameIsCheckedLettersThenEmptyThenAnotherEntrysIndex)
+{
+    load("abc,a,\r\nbcd,b,\r\n");
+    EXPECT_EQ(book.renameProblem(0, " "), Refusal::NotLettersAndDigits);
+    EXPECT_EQ(book.renameProblem(0, ""), Refusal::EmptyIndex);
+    EXPECT_EQ(book.renameProblem(0, QString::fromUtf8("ｂｃｄ")), Refusal::IndexInUse);
+    EXPECT_EQ(book.renameProblem(0, QString::fromUtf8("ａｂｃ")), Refusal::None); // its own
+    EXPECT_EQ(book.renameProblem(0, "BCD"), Refusal::None);
+}
+
+TEST_F(PhoneBookFiles, theTextSearchLooksInNamesAndKeywordsFromAPosition)
+{
+    load(QString::fromUtf8("a,青木,東京\r\nb,東京太郎,\r\nc,c,大阪\r\n").toUtf8());
+    EXPECT_EQ(book.findText(QString::fromUtf8("東京"), 0), 0);
+    EXPECT_EQ(book.findText(QString::fromUtf8("東京"), 1), 1);
+    EXPECT_EQ(book.findText(QString::fromUtf8("東京"), 2), std::nullopt);
+    EXPECT_EQ(book.findText(QString::fromUtf8("大阪"), 0), 2);
+}
