@@ -110,22 +110,16 @@ QPixmap todoFrame(int frame)
     return pixmap;
 }
 
-QPixmap deskScene()
-{
-    // Only the sixteen colours of the old palettes, without smoothing.
-    const QColor black(0, 0, 0), navy(0, 0, 128), green(0, 128, 0), teal(0, 128, 128),
-        maroon(128, 0, 0), olive(128, 128, 0), silver(192, 192, 192), gray(128, 128, 128),
-        red(255, 0, 0), yellow(255, 255, 0), white(255, 255, 255), cyan(0, 255, 255);
-    QPixmap pixmap = pictures::canvas(QSize(213, 93));
-    pixmap.fill(cyan);
-    QPainter p(&pixmap);
-    p.setPen(Qt::NoPen);
-    p.fillRect(0, 72, 213, 21, teal);
-    p.fillRect(0, 72, 213, 5, olive); // the desk top
-    p.fillRect(6, 77, 6, 16, maroon);
-    p.fillRect(201, 77, 6, 16, maroon);
+namespace {
 
-    // A clipboard of to-dos, the first two ticked.
+// Only the sixteen colours of the old palettes, without smoothing.
+const QColor black(0, 0, 0), navy(0, 0, 128), green(0, 128, 0), teal(0, 128, 128),
+    maroon(128, 0, 0), olive(128, 128, 0), silver(192, 192, 192), gray(128, 128, 128),
+    red(255, 0, 0), yellow(255, 255, 0), white(255, 255, 255), cyan(0, 255, 255);
+
+// A clipboard of to-dos, the first two ticked.
+void drawClipboard(QPainter &p)
+{
     p.fillRect(14, 10, 62, 62, maroon);
     p.fillRect(19, 17, 52, 52, white);
     p.fillRect(36, 7, 18, 6, gray);
@@ -140,8 +134,11 @@ QPixmap deskScene()
             p.drawPolyline(QPolygon({QPoint(24, top + 3), QPoint(26, top + 5), QPoint(30, top)}));
         }
     }
+}
 
-    // A calendar page with one day marked.
+// A calendar page with one day marked.
+void drawCalendar(QPainter &p)
+{
     p.setPen(black);
     p.setBrush(white);
     p.drawRect(90, 24, 50, 46);
@@ -149,8 +146,11 @@ QPixmap deskScene()
     for (int week = 0; week < 4; ++week)
         for (int day = 0; day < 6; ++day)
             p.fillRect(94 + 7 * day, 38 + 8 * week, 5, 5, week == 2 && day == 3 ? red : gray);
+}
 
-    // A telephone and a wall clock.
+// A telephone and a wall clock.
+void drawTelephoneAndClock(QPainter &p)
+{
     p.setBrush(red);
     p.drawRect(154, 52, 46, 20);
     p.setBrush(black);
@@ -164,6 +164,23 @@ QPixmap deskScene()
     p.setPen(QPen(black, 2));
     p.drawLine(177, 19, 177, 10);
     p.drawLine(177, 19, 184, 19);
+}
+
+} // namespace
+
+QPixmap deskScene()
+{
+    QPixmap pixmap = pictures::canvas(QSize(213, 93));
+    pixmap.fill(cyan);
+    QPainter p(&pixmap);
+    p.setPen(Qt::NoPen);
+    p.fillRect(0, 72, 213, 21, teal);
+    p.fillRect(0, 72, 213, 5, olive); // the desk top
+    p.fillRect(6, 77, 6, 16, maroon);
+    p.fillRect(201, 77, 6, 16, maroon);
+    drawClipboard(p);
+    drawCalendar(p);
+    drawTelephoneAndClock(p);
     p.setPen(silver);
     p.drawLine(0, 71, 212, 71);
     return pixmap;

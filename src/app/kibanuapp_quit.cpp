@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// KibanuApp: the ways the program ends, and what each saves first.
+#include "kibanuapp.h"
+
+#include "board/frmtodo.h"
+#include "externaleditor.h"
+#include "phonebook/frmtel.h"
+#include "schedule/frmday.h"
+#include "session.h"
+#include "text/clock.h"
+#include "ui/composition.h"
+#include "ui/prompter.h"
+#include "ui/twips.h"
+
+#include <QCoreApplication>
+
+void KibanuApp::commitOpenEdits()
+{
+    composition::commit();
+    if (m_telWindow)
+        m_telWindow->endInPlaceEdits();
+}
+
+bool KibanuApp::takeBoardPlace()
+{
+    if (!m_todo)
+        return true;
+    Settings &settings = m_session->settings();
+    const bool normal = m_todo->isNormalState();
+    if (normal) {
+        // Twips to pixels and back would lose the stored value's last digits: a value
+        // that still gives the window's pixel stays as it was.
+        const frmTodo::Place place = m_todo->windowPlace();
+        const auto keep = [](int &stored, int now) {
+            if (twips(stored) != twips(now))
+                stored = now;
+        };
+        keep(settings.left, place.left);
+        keep(settings.top, place.top);
+        keep(settings.width, place.width);
+    }
+    return normal;
+}
+
+void KibanuApp::tellSaveFailed(DataFile file, const QString &error)
+{
+    m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2\n\n"
+                                      "終了を取り消します。データはまだ失われていません。")
+                           .arg(dataFileName(file), error));
+}
+
+void KibanuApp::quitWithSaving()
+{
+    if (m_ended || m_session->hasEnded())
+        return; // already saved; the tomorrow window may still be open
+    commitOpenEdits();
+    const Session::QuitResult result = m_session->quitWithSaving(takeBoardPlace());
+    if (!result.ok)
+        return tellSaveFailed(result.failed, result.error);
+    if (m_todo)
+        m_todo->hide();
+    // Tomorrow's appointments last; the program ends when their window is closed.
+    const QDate today = m_clock->today();
+    if (!tomorrowWindow().showLines(m_session->schedule().reminderLines(today.addDays(1), today)))
+        end();
+}
+
+void KibanuApp::quitWithoutSaving()
+{
+    end();
+}
+
+void KibanuApp::editInExternalEditor(DataFile file)
+{
+    if (m_ended || m_session->hasEnded())
+        return;
+    const EditorCommand command =
+        editorCommand(m_session->settings().editor, m_session->files().path(file));
+    const auto cannotStart = [&](const QString &error, const QString &after) {
+        m_prompter->inform(QStringLiteral("エディタ「%1」を起動できませんでした。\n%2%3")
+                               .arg(command.program, error, after));
+    };
+    QString error;
+    if (!editorFound(command, error))
+        return cannotStart(error, QString()); // nothing written: the program goes on as it was
+    commitOpenEdits();
+    const Session::QuitResult saved = m_session->saveForEditor(file, takeBoardPlace());
+    if (!saved.ok)
+        return tellSaveFailed(saved.failed, saved.error);
+    if (!startEditor(command, error))
+        return cannotStart(error, QStringLiteral("\n\nデータは保存しました。このまま続けられます。"));
+    end();
+}
+
+void KibanuApp::end()
+{
+    m_ended = true;
+    QCoreApplication::exit(0);
+}
