@@ -3,9 +3,12 @@
 #include "common/apphelper.h"
 #include "common/testfiles.h"
 #include "lists/frmtrash.h"
+#include "phonebook/dlgtypeedit.h"
+#include "phonebook/frmtypeedit.h"
 #include "lists/shelflist.h"
 #include "schedule/frmschedule.h"
 
+#include <QLineEdit>
 #include <QToolButton>
 
 #include <functional>
@@ -213,3 +216,45 @@ TEST_F(AppTest, aScheduleWhosePastEntryWentToDoneIsWrittenBeforeTheHandOff)
     EXPECT_EQ(readBytes(path("schedule.txt")), QByteArray("later,12/24,9:00,,,\r\n"));
     EXPECT_EQ(readBytes(path("done.txt")), QByteArray("12/1past\r\n"));
 }
+
+TEST_F(AppTest, closingTheBoardSavesTickedSlotsAndEnds)
+{
+    frmTodo *w = startBoard();
+    board().setText(0, QStringLiteral("done item"));
+    board().setText(1, QStringLiteral("open item"));
+    QTest::mouseClick(w->findChild<QWidget *>("chkTodo_0"), Qt::LeftButton);
+    EXPECT_TRUE(board().isDone(0));
+    QTest::mouseDClick(w->findChild<QWidget *>("lblTodo_1"), Qt::LeftButton);
+    QTest::keyClicks(w->findChild<QWidget *>("txtTodo_1"), QStringLiteral("!"));
+    w->close();
+    EXPECT_TRUE(app->session().hasEnded());
+    EXPECT_FALSE(w->isVisible());
+    // The quit copies an open edit into its slot; hiding the focused box is no focus
+    // loss, so no commit analysis runs during the quit.
+    EXPECT_TRUE(board().isEditChanged(1));
+    EXPECT_EQ(readBytes(path("done.txt")), QByteArray("2026/12/07done item\r\n"));
+    EXPECT_EQ(readBytes(path("todo.txt")),
+              QByteArray("\r\nopen item!\r\n") + QByteArray("\r\n").repeated(12));
+    EXPECT_EQ(readBytes(path("closet.txt")), QByteArray());
+}
+
+TEST_F(AppTest, editedTypesSurviveAQuitAndTheNextStart)
+{
+    writeBytes(path("type.txt"), sjis(QString::fromUtf8("電話\r\n")));
+    startBoard();
+    frmTypeEdit &editor = app->typeEditWindow();
+    editor.open();
+    editor.cmdNew_Click();
+    editor.typeDialog().findChild<QLineEdit *>("txtType")->setText("FAX");
+    editor.typeDialog().cmdOK_Click();
+    editor.cmdClose_Click();
+    ASSERT_TRUE(quit());
+    EXPECT_EQ(readBytes(path("type.txt")), sjis(QString::fromUtf8("電話\r\nFAX\r\n")));
+
+    KibanuApp next(dir.path(), std::make_unique<FakeClock>(clock->now()),
+                   std::make_unique<ScriptedPrompter>());
+    next.start();
+    EXPECT_EQ(next.session().phoneTypes().stringList(),
+              QStringList({QString::fromUtf8("電話"), "FAX"}));
+}
+

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/frmregedit.h"
-#include "common/apphelper.h"
+#include "boardrig.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -9,22 +9,15 @@
 
 namespace {
 
-class BoardMenus : public AppTest {
+class BoardMenus : public ::testing::Test, public BoardRig {
 protected:
-    void SetUp() override
-    {
-        w = startBoard();
-        app->session().settings().editor = QStringLiteral("/bin/true"); // no desktop editor
-    }
     QAction *action(const char *name) { return w->findChild<QAction *>(QLatin1String(name)); }
-    frmTodo *w = nullptr;
 };
 
 } // namespace
 
 TEST_F(BoardMenus, checkItemsFollowTheOptions)
 {
-    const BoardOptions &options = app->session().settings().board;
     EXPECT_TRUE(action("mnuInsert")->isChecked());
     action("mnuOverwrite")->trigger();
     EXPECT_EQ(options.editMode, EditMode::Overwrite);
@@ -45,22 +38,22 @@ TEST_F(BoardMenus, checkItemsFollowTheOptions)
 
 TEST_F(BoardMenus, endingEntriesAskFirst)
 {
-    QSignalSpy justQuit(w, &frmTodo::quitWithoutSavingRequested);
-    QSignalSpy edit(w, &frmTodo::editFileRequested);
-    prompter->answers = {false, true, false, true};
+    QSignalSpy justQuit(w.get(), &frmTodo::quitWithoutSavingRequested);
+    QSignalSpy edit(w.get(), &frmTodo::editFileRequested);
+    prompter.answers = {false, true, false, true};
     action("mnuJustQuit")->trigger();
     action("mnuJustQuit")->trigger();
     EXPECT_EQ(justQuit.count(), 1);
-    EXPECT_EQ(prompter->messages.value(0), QString::fromUtf8("Todoを保存せずに終了して良いですか？"));
+    EXPECT_EQ(prompter.messages.value(0), QString::fromUtf8("Todoを保存せずに終了して良いですか？"));
     action("mnuEditSche")->trigger();
     action("mnuEditTel")->trigger();
     ASSERT_EQ(edit.count(), 1);
     EXPECT_EQ(edit.at(0).at(0).value<DataFile>(), DataFile::Tel);
-    EXPECT_EQ(prompter->messages.value(2),
+    EXPECT_EQ(prompter.messages.value(2),
               QString::fromUtf8("todoは一旦終了します。編集終了後に再起動して下さい。"));
 }
 
-TEST(BoardMenusEach, editorEntryHandsOverItsOwnFile)
+TEST_F(BoardMenus, editorEntryHandsOverItsOwnFile)
 {
     const std::pair<const char *, const char *> entries[] = {
         {"mnuEditDone", "done.txt"},
@@ -68,14 +61,12 @@ TEST(BoardMenusEach, editorEntryHandsOverItsOwnFile)
         {"mnuEditSche", "schedule.txt"},
         {"mnuEditTel", "tel.txt"},
     };
+    QSignalSpy edit(w.get(), &frmTodo::editFileRequested);
     for (const auto &[entry, file] : entries) {
-        AppRun run;
-        frmTodo *w = run.startBoard();
-        run.app->session().settings().editor = QStringLiteral("/bin/true");
-        QSignalSpy edit(w, &frmTodo::editFileRequested);
-        w->findChild<QAction *>(QLatin1String(entry))->trigger();
+        action(entry)->trigger();
         ASSERT_EQ(edit.count(), 1) << entry;
-        EXPECT_EQ(dataFileName(edit.at(0).at(0).value<DataFile>()), QLatin1String(file)) << entry;
+        EXPECT_EQ(dataFileName(edit.takeFirst().at(0).value<DataFile>()), QLatin1String(file))
+            << entry;
     }
 }
 

@@ -1,34 +1,33 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lists/shelflist.h"
-#include "board/todoboard.h"
-#include "common/apphelper.h"
-#include "common/testfiles.h"
+#include "common/windowrig.h"
 #include "lists/frmtrash.h"
-
-#include "text/datafolder.h"
+#include "lists/shelflist.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 #include <QListView>
+#include <QSignalSpy>
+#include <QTest>
 
 namespace {
 
-class TrashWindow : public AppTest {
+// The shelf as the start loads it, and its window.
+class TrashWindow : public ::testing::Test, public WindowRig {
 protected:
     void SetUp() override
     {
         writeBytes(path("closet.txt"), sjis(QString::fromUtf8("ＡＢＣ全角\r\nsecond\r\n\r\nfourth\r\n")));
-        startBoard();
-        w = &app->trashWindow();
+        files.noteRead(DataFile::Closet, shelf.loadCloset(path("closet.txt")));
+        w = std::make_unique<frmTrash>(shelf, files, prompter);
         w->show();
         list = w->findChild<QListView *>("lstTrash");
         hint = w->findChild<QLabel *>("lblHint");
     }
-    QStringList items() { return shelf().stringList(); }
+    QStringList items() { return shelf.stringList(); }
     void select(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
 
-    frmTrash *w = nullptr;
+    ShelfList shelf;
+    std::unique_ptr<frmTrash> w;
     QListView *list = nullptr;
     QLabel *hint = nullptr;
 };
@@ -40,11 +39,11 @@ TEST_F(TrashWindow, showsTheShelfAsStoredAndDeletesAfterAsking)
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("棚上げされていること"));
     EXPECT_EQ(items().first(), QString::fromUtf8("ＡＢＣ全角")); // not narrowed
     select(1);
-    prompter->answers = {false};
+    prompter.answers = {false};
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("secondを削除します。よろしいですか？"));
+    EXPECT_EQ(prompter.messages.last(), QString::fromUtf8("secondを削除します。よろしいですか？"));
     EXPECT_EQ(items().size(), 4);
-    prompter->answers = {true};
+    prompter.answers = {true};
     QTest::keyClick(list, Qt::Key_Delete);
     EXPECT_EQ(items(), QStringList({QString::fromUtf8("ＡＢＣ全角"), "", "fourth"}));
 }
@@ -54,7 +53,7 @@ TEST_F(TrashWindow, trashBoxDiscardsTheSelectedItemOrAToDo)
     w->cmdTrashBox_DragEnter(QStringLiteral("TrashBox"));
     EXPECT_EQ(hint->text(), QString::fromUtf8("用件を捨てます"));
     w->cmdTrashBox_DragDrop(QStringLiteral("TrashBox"), -1);
-    EXPECT_EQ(prompter->messages.last(),
+    EXPECT_EQ(prompter.messages.last(),
               QString::fromUtf8("用件を削除するには、まず左ボタンで削除用件を選択して下さい"));
     EXPECT_EQ(items().size(), 4);
     EXPECT_TRUE(hint->text().isEmpty());
@@ -64,33 +63,38 @@ TEST_F(TrashWindow, trashBoxDiscardsTheSelectedItemOrAToDo)
     EXPECT_EQ(items().size(), 3);
     EXPECT_EQ(w->selectedIndex(), -1);
 
-    board().setText(0, QStringLiteral("discard me"));
-    board().setDone(0, true);
+    // A to-do goes to the board as a request to discard it, the shelf untouched.
+    QSignalSpy discarded(w.get(), &frmTrash::discardTodoRequested);
     w->cmdTrashBox_DragEnter(QStringLiteral("TodoLabel"));
+    EXPECT_EQ(hint->text(), QString::fromUtf8("用件を捨てます"));
     w->cmdTrashBox_DragDrop(QStringLiteral("TodoLabel"), 0);
-    EXPECT_EQ(board().text(0), QString());
-    EXPECT_TRUE(board().isDone(0)); // the mark stays with its slot
+    ASSERT_EQ(discarded.count(), 1);
+    EXPECT_EQ(discarded.at(0).at(0).toInt(), 0);
     EXPECT_EQ(items().size(), 3);
+    EXPECT_TRUE(hint->text().isEmpty());
 }
 
-TEST_F(TrashWindow, aToDoDroppedOnTheListIsShelvedAtTheEnd)
+TEST_F(TrashWindow, aToDoDroppedOnTheListIsAskedOfTheBoardToShelve)
 {
-    board().setText(0, QStringLiteral("later"));
+    QSignalSpy shelved(w.get(), &frmTrash::shelveTodoRequested);
     w->lstTrash_DragEnter(QStringLiteral("TodoLabel")); // slot 0 gets the feedback too
     EXPECT_EQ(hint->text(), QString::fromUtf8("用件を棚上げします"));
     w->lstTrash_DragDrop(QStringLiteral("TodoLabel"), 0);
-    EXPECT_EQ(items().last(), QStringLiteral("later"));
-    EXPECT_EQ(board().text(0), QString());
+    ASSERT_EQ(shelved.count(), 1);
+    EXPECT_EQ(shelved.at(0).at(0).toInt(), 0);
     EXPECT_TRUE(hint->text().isEmpty());
+    w->lstTrash_DragDrop(QStringLiteral("TrashBox"), -1); // the shelf onto itself: nothing
+    EXPECT_EQ(shelved.count(), 1);
+    EXPECT_EQ(items().size(), 4);
 }
 
 TEST_F(TrashWindow, closeBoxWritesTheShelfAndTheNextOpeningReadsItAgain)
 {
-    shelf().append(QStringLiteral("added"));
+    shelf.append(QStringLiteral("added"));
     w->close();
     EXPECT_EQ(readBytes(path("closet.txt")),
               sjis(QString::fromUtf8("ＡＢＣ全角\r\nsecond\r\n\r\nfourth\r\nadded\r\n")));
-    shelf().removeAt(0); // gone from memory, still in the file
+    shelf.removeAt(0); // gone from memory, still in the file
     w->show();
     EXPECT_EQ(items().size(), 5);
 }
@@ -99,10 +103,10 @@ TEST_F(TrashWindow, failedCloseBoxWriteIsToldAndMemoryWins)
 {
     ASSERT_TRUE(QFile::remove(path("closet.txt")));
     ASSERT_TRUE(QDir(dir.path()).mkdir("closet.txt"));
-    shelf().append(QStringLiteral("kept"));
+    shelf.append(QStringLiteral("kept"));
     w->close();
-    ASSERT_EQ(prompter->messages.size(), 1);
-    EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("closet.txt")));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("closet.txt")));
     w->show();
     EXPECT_EQ(items().last(), QStringLiteral("kept"));
     EXPECT_EQ(items().size(), 5);
@@ -115,49 +119,29 @@ TEST_F(TrashWindow, aFailedReadAgainIsToldAndTheShelfStaysAndIsSaved)
     w->close();
     writeBytes(path("closet.txt"), "ok\r\n\x82"); // a cut-off double-byte character
     w->show();
-    ASSERT_EQ(prompter->messages.size(), 1);
-    EXPECT_TRUE(prompter->messages[0].contains(QStringLiteral("closet.txt")));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("closet.txt")));
     EXPECT_EQ(items().size(), 4);
     // Gone altogether (a sync tool took it away): the same.
     w->close();
     ASSERT_TRUE(QFile::remove(path("closet.txt")));
     w->show();
-    ASSERT_EQ(prompter->messages.size(), 2);
-    EXPECT_TRUE(prompter->messages[1].contains(QStringLiteral("closet.txt")));
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_TRUE(prompter.messages[1].contains(QStringLiteral("closet.txt")));
     EXPECT_EQ(items().size(), 4);
-    shelf().append(QStringLiteral("later"));
-    ASSERT_TRUE(quit());
+    shelf.append(QStringLiteral("later"));
+    EXPECT_TRUE(files.mayWrite(DataFile::Closet)); // the quit writes it
+    w->close();
     EXPECT_EQ(readBytes(path("closet.txt")),
               sjis(QString::fromUtf8("ＡＢＣ全角\r\nsecond\r\n\r\nfourth\r\nlater\r\n")));
 }
 
-TEST_F(AppTest, closetThatCouldNotBeReadIsNotWrittenByTheCloseBox)
+TEST_F(TrashWindow, closetThatCouldNotBeReadIsNotWrittenByTheCloseBox)
 {
     const QByteArray damaged("ok\r\n\xFF\r\n");
     writeBytes(path("closet.txt"), damaged);
-    startBoard();
-    app->trashWindow().show();
-    app->trashWindow().close();
+    files.noteRead(DataFile::Closet, shelf.loadCloset(path("closet.txt")));
+    w->close();
     EXPECT_EQ(readBytes(path("closet.txt")), damaged);
-    EXPECT_EQ(prompter->messages.size(), 1); // only the start's report
-}
-
-TEST(TrashWindowAlone, toDoDropsLeaveAsRequestsForTheBoard)
-{
-    QTemporaryDir dir;
-    DataFolder files(dir.path());
-    ShelfList shelf;
-    ScriptedPrompter prompter;
-    frmTrash w(shelf, files, prompter);
-    QSignalSpy shelved(&w, &frmTrash::shelveTodoRequested);
-    QSignalSpy discarded(&w, &frmTrash::discardTodoRequested);
-    w.lstTrash_DragDrop(QStringLiteral("TodoLabel"), 3);
-    w.cmdTrashBox_DragDrop(QStringLiteral("TodoLabel"), 5);
-    w.lstTrash_DragDrop(QStringLiteral("TrashBox"), -1); // the shelf onto itself: nothing
-    ASSERT_EQ(shelved.count(), 1);
-    EXPECT_EQ(shelved.at(0).at(0).toInt(), 3);
-    ASSERT_EQ(discarded.count(), 1);
-    EXPECT_EQ(discarded.at(0).at(0).toInt(), 5);
-    EXPECT_EQ(shelf.count(), 0); // the board's text comes through the board
     EXPECT_TRUE(prompter.messages.isEmpty());
 }

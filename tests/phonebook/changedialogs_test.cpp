@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/apphelper.h"
-#include "common/testfiles.h"
 #include "common/typing.h"
 #include "phonebook/frmindexchange.h"
 #include "phonebook/frmphonechange.h"
 #include "phonebook/frmtel.h"
+#include "phonerig.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,7 +15,7 @@
 
 namespace {
 
-class ChangeDialogs : public AppTest {
+class ChangeDialogs : public ::testing::Test, public PhoneRig {
 protected:
     void SetUp() override
     {
@@ -25,8 +24,8 @@ protected:
             "aoki,青木,営業,電話,03-1111-2222,pager,123\r\n"
             "baba,馬場,東京,携帯,090-1234-5678\r\n"
             "sato,佐藤,大阪,電話,06-1111-2222,FAX,06-3333-4444,携帯,090-1111-2222\r\n")));
-        startBoard();
-        tel = &app->telWindow();
+        load();
+        tel = &telWindow();
         tel->show();
         tel->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(tel));
@@ -37,7 +36,7 @@ protected:
     void selectEntry(const char *index) { tel->setSearchText(QLatin1String(index)); }
     const phoneentry &entry(const char *index)
     {
-        return phoneBook().at(phoneBook().find(QLatin1String(index)).value());
+        return book.at(book.find(QLatin1String(index)).value());
     }
     QString selected() const { return list->currentIndex().data().toString(); }
     bool telUsable() const { return list->isEnabled() && grid->isEnabled(); }
@@ -83,7 +82,7 @@ TEST_F(ChangeDialogs, emptyRowAddsThePairRightAfterTheLastOne)
     number(d)->setText(QString::fromUtf8("０３－５５５５－６６６６")); // recognised once narrowed
     type(d)->setCurrentIndex(1);
     press(d, "cmdOK");
-    EXPECT_TRUE(prompter->messages.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_FALSE(d->isVisible());
     EXPECT_TRUE(telUsable());
     EXPECT_EQ(entry("baba").numphone, 2);
@@ -98,9 +97,9 @@ TEST_F(ChangeDialogs, unknownNumberIsStoredOnlyAfterTheUserAgrees)
     selectEntry("aoki");
     frmPhoneChange *d = openPair(6);
     number(d)->setText(QStringLiteral("mail@example"));
-    prompter->answers = {false};
+    prompter.answers = {false};
     press(d, "cmdOK");
-    EXPECT_EQ(prompter->messages.value(0),
+    EXPECT_EQ(prompter.messages.value(0),
               QString::fromUtf8("よくわからない電話番号ですがこれでよろしいですか？"));
     EXPECT_TRUE(d->isVisible());
     press(d, "cmdCancel");
@@ -109,7 +108,7 @@ TEST_F(ChangeDialogs, unknownNumberIsStoredOnlyAfterTheUserAgrees)
 
     openPair(6);
     number(d)->setText(QStringLiteral("mail@example"));
-    prompter->answers = {true};
+    prompter.answers = {true};
     press(d, "cmdOK");
     EXPECT_EQ(entry("aoki").numphone, 3);
     EXPECT_EQ(entry("aoki").phonenumber[2], QStringLiteral("mail@example"));
@@ -128,7 +127,7 @@ TEST_F(ChangeDialogs, pairOpensWithItsTypeAndNumberAndKeepsAnUnlistedType)
     EXPECT_EQ(type(d)->currentIndex(), -1);
     EXPECT_EQ(type(d)->currentText(), QString::fromUtf8("pager"));
     EXPECT_EQ(type(d)->count(), 3);
-    prompter->answers = {true}; // "123" is no number it knows
+    prompter.answers = {true}; // "123" is no number it knows
     press(d, "cmdOK");
     EXPECT_EQ(entry("aoki").phonetype[1], QString::fromUtf8("pager"));
     EXPECT_EQ(entry("aoki").phonenumber[1], QStringLiteral("123"));
@@ -138,12 +137,12 @@ TEST_F(ChangeDialogs, deleteAsksThenShiftsTheLaterPairsUp)
 {
     selectEntry("sato");
     frmPhoneChange *d = openPair(0);
-    prompter->answers = {false};
+    prompter.answers = {false};
     press(d, "cmdDelete");
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(entry("sato").numphone, 3);
 
-    prompter->answers = {true};
+    prompter.answers = {true};
     press(d, "cmdDelete");
     EXPECT_FALSE(d->isVisible());
     EXPECT_TRUE(telUsable());
@@ -155,7 +154,7 @@ TEST_F(ChangeDialogs, deleteAsksThenShiftsTheLaterPairsUp)
     EXPECT_EQ(grid->item(2, 1), nullptr); // the grid shows the entry afresh
 
     openPair(7);
-    prompter->answers = {true};
+    prompter.answers = {true};
     press(d, "cmdDelete");
     EXPECT_EQ(entry("sato").numphone, 2);
     openPair(0);
@@ -187,13 +186,13 @@ TEST_F(ChangeDialogs, renameMovesTheWholeEntryAndKeepsItSelected)
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_FALSE(d->isVisible());
     EXPECT_TRUE(telUsable());
-    ASSERT_EQ(phoneBook().ntphone(), 3);
-    const phoneentry &moved = phoneBook().at(2);
+    ASSERT_EQ(book.ntphone(), 3);
+    const phoneentry &moved = book.at(2);
     EXPECT_EQ(moved.index, QStringLiteral("zz"));
     EXPECT_EQ(moved.name, QString::fromUtf8("青木"));
     EXPECT_EQ(moved.phonenumber[1], QStringLiteral("123"));
-    EXPECT_EQ(phoneBook().at(0).index, QStringLiteral("baba"));
-    EXPECT_EQ(phoneBook().list().at(2), QStringLiteral("zz"));
+    EXPECT_EQ(book.at(0).index, QStringLiteral("baba"));
+    EXPECT_EQ(book.list().at(2), QStringLiteral("zz"));
     EXPECT_EQ(selected(), QStringLiteral("zz"));
 
     // To the same place: only the index changes; a full-width index is kept as typed.
@@ -202,8 +201,8 @@ TEST_F(ChangeDialogs, renameMovesTheWholeEntryAndKeepsItSelected)
     EXPECT_EQ(box->selectedText(), QStringLiteral("baba"));
     box->setText(QString::fromUtf8("ｂＢ"));
     QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(phoneBook().at(0).index, QString::fromUtf8("ｂＢ"));
-    EXPECT_EQ(phoneBook().at(0).name, QString::fromUtf8("馬場"));
+    EXPECT_EQ(book.at(0).index, QString::fromUtf8("ｂＢ"));
+    EXPECT_EQ(book.at(0).name, QString::fromUtf8("馬場"));
 }
 
 TEST_F(ChangeDialogs, renameRefusesBadEmptyAndTakenIndexesButNotItsOwn)
@@ -214,7 +213,7 @@ TEST_F(ChangeDialogs, renameRefusesBadEmptyAndTakenIndexesButNotItsOwn)
     const auto tryIndex = [&](const QString &text) {
         box->setText(text);
         d->findChild<QPushButton *>("cmdOK")->click();
-        return prompter->messages.isEmpty() ? QString() : prompter->messages.takeLast();
+        return prompter.messages.isEmpty() ? QString() : prompter.messages.takeLast();
     };
     EXPECT_EQ(tryIndex(QStringLiteral("ba-ba")),
               QString::fromUtf8("indexはalphabetと数字のみで構成して下さい。"));
@@ -232,7 +231,7 @@ TEST_F(ChangeDialogs, renameRefusesBadEmptyAndTakenIndexesButNotItsOwn)
     box->setText(QStringLiteral("new"));
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_FALSE(d->isVisible());
-    EXPECT_TRUE(phoneBook().find(QStringLiteral("baba")).has_value());
+    EXPECT_TRUE(book.find(QStringLiteral("baba")).has_value());
     EXPECT_TRUE(telUsable());
 }
 
@@ -245,8 +244,10 @@ TEST_F(ChangeDialogs, findHitSurvivesTheWindowBeingActivatedAgain)
     tel->findChild<QPushButton *>("cmdFind")->click();
     EXPECT_EQ(selected(), QStringLiteral("baba"));
 
-    app->todoWindow()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(app->todoWindow()));
+    QWidget board; // another window of the program
+    board.show();
+    board.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
     tel->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(tel));
     EXPECT_EQ(selected(), QStringLiteral("baba"));

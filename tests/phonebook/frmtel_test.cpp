@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/frmtodo.h"
-#include "common/apphelper.h"
-#include "common/testfiles.h"
 #include "common/typing.h"
 #include "phonebook/frmtel.h"
+#include "phonerig.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,7 +15,21 @@
 
 namespace {
 
-class TelWindow : public AppTest {
+// The phone book window alone, on files written by each test.
+class Phone : public ::testing::Test, public PhoneRig {
+protected:
+    frmTel &shown()
+    {
+        load();
+        frmTel &tel = telWindow();
+        tel.show();
+        tel.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&tel));
+        return tel;
+    }
+};
+
+class TelWindow : public Phone {
 protected:
     void SetUp() override
     {
@@ -26,11 +38,7 @@ protected:
             "baba,馬場,東京,携帯,090-1\r\n"
             "bando,坂東,大阪,電話,06-1,FAX,06-2\r\n"
             "sato,佐藤,,\r\n")));
-        startBoard();
-        app->todoWindow()->findChild<QToolButton *>("cmdTel")->click();
-        w = &app->telWindow();
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        w = &shown();
         list = w->findChild<QListView *>("lstIndex");
         search = w->findChild<QLineEdit *>("txtTel");
     }
@@ -84,9 +92,9 @@ TEST_F(TelWindow, findWalksNameAndKeywordHitsThenOffersToRestart)
     EXPECT_EQ(selected(), QStringLiteral("aoki"));
     find->click();
     EXPECT_EQ(selected(), QStringLiteral("baba"));
-    prompter->answers = {true};
+    prompter.answers = {true};
     find->click();
-    EXPECT_EQ(prompter->messages.last(),
+    EXPECT_EQ(prompter.messages.last(),
               QString::fromUtf8("このキーワードはこれ以上見つかりませんでした。もう一度最初から探しますか？"));
     EXPECT_EQ(selected(), QStringLiteral("aoki"));
     find->click(); // on from there
@@ -94,35 +102,35 @@ TEST_F(TelWindow, findWalksNameAndKeywordHitsThenOffersToRestart)
 
     // A new text goes on from the last hit too: nothing more, so from the start, nothing.
     search->setText(QString::fromUtf8("ＸＹ"));
-    prompter->answers = {true};
+    prompter.answers = {true};
     find->click();
     EXPECT_EQ(search->text(), QStringLiteral("XY"));
-    ASSERT_GE(prompter->messages.size(), 2);
-    EXPECT_EQ(prompter->messages.at(prompter->messages.size() - 2),
+    ASSERT_GE(prompter.messages.size(), 2);
+    EXPECT_EQ(prompter.messages.at(prompter.messages.size() - 2),
               QString::fromUtf8("このキーワードはこれ以上見つかりませんでした。もう一度最初から探しますか？"));
-    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("このキーワードは見つかりませんでした"));
+    EXPECT_EQ(prompter.messages.last(), QString::fromUtf8("このキーワードは見つかりませんでした"));
 }
 
 TEST_F(TelWindow, deleteByButtonAndKeyAsksFirst)
 {
     list->clearSelection();
     w->findChild<QPushButton *>("cmdDelete")->click();
-    EXPECT_EQ(prompter->messages.last(),
+    EXPECT_EQ(prompter.messages.last(),
               QString::fromUtf8("項目を削除するには、まずindexを選択して下さい"));
     search->setText(QStringLiteral("bando")); // the list moves on to the last one
-    prompter->answers = {false, true};
+    prompter.answers = {false, true};
     w->findChild<QPushButton *>("cmdDelete")->click();
-    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("bando を削除します"));
-    EXPECT_EQ(phoneBook().ntphone(), 4);
+    EXPECT_EQ(prompter.messages.last(), QString::fromUtf8("bando を削除します"));
+    EXPECT_EQ(book.ntphone(), 4);
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(phoneBook().ntphone(), 3);
-    EXPECT_EQ(phoneBook().list().items(), QStringList({"aoki", "baba", "sato"}));
+    EXPECT_EQ(book.ntphone(), 3);
+    EXPECT_EQ(book.list().items(), QStringList({"aoki", "baba", "sato"}));
     // The Delete key asks too: No keeps the entry.
     search->setText(QStringLiteral("baba"));
-    prompter->answers = {false};
+    prompter.answers = {false};
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("baba を削除します"));
-    EXPECT_EQ(phoneBook().list().items(), QStringList({"aoki", "baba", "sato"}));
+    EXPECT_EQ(prompter.messages.last(), QString::fromUtf8("baba を削除します"));
+    EXPECT_EQ(book.list().items(), QStringList({"aoki", "baba", "sato"}));
 }
 
 TEST_F(TelWindow, nameEditedInPlaceIsStoredIntoTheEntryItStartedOn)
@@ -138,8 +146,8 @@ TEST_F(TelWindow, nameEditedInPlaceIsStoredIntoTheEntryItStartedOn)
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_FALSE(box->isVisible());
     EXPECT_TRUE(list->isEnabled());
-    EXPECT_EQ(phoneBook().at(1).name, QString::fromUtf8("馬場 花子"));
-    EXPECT_EQ(phoneBook().at(3).name, QString::fromUtf8("佐藤"));
+    EXPECT_EQ(book.at(1).name, QString::fromUtf8("馬場 花子"));
+    EXPECT_EQ(book.at(3).name, QString::fromUtf8("佐藤"));
 }
 
 TEST_F(TelWindow, keywordIsNarrowedWhenItsBoxLosesTheFocus)
@@ -151,7 +159,7 @@ TEST_F(TelWindow, keywordIsNarrowedWhenItsBoxLosesTheFocus)
     auto *close = w->findChild<QPushButton *>("cmdClose"); // stays usable while editing
     close->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(box->isVisible());
-    EXPECT_EQ(phoneBook().at(0).keys, QString::fromUtf8("ABC､社")); // the touten is narrowed too
+    EXPECT_EQ(book.at(0).keys, QString::fromUtf8("ABC､社")); // the touten is narrowed too
     EXPECT_TRUE(list->isEnabled());
 
     // Leaving the name box by a click unlocks the window too.
@@ -161,19 +169,17 @@ TEST_F(TelWindow, keywordIsNarrowedWhenItsBoxLosesTheFocus)
     EXPECT_TRUE(list->isEnabled());
 }
 
-TEST_F(AppTest, phoneBookIsSavedAtQuitAndElevenPairsAreShown)
+TEST_F(Phone, elevenPairsAreShownAndSavedBack)
 {
     QStringList fields{"full", "n", "k"};
     for (int j = 0; j < 11; ++j)
         fields << "t" << QString::number(j);
     writeBytes(path("tel.txt"), fields.join(',').toUtf8() + "\r\n");
-    startBoard();
-    frmTel &tel = app->telWindow();
-    tel.show();
+    frmTel &tel = shown();
     auto *grid = tel.findChild<QTableWidget *>("gridTel");
     EXPECT_EQ(grid->rowCount(), 11);
     EXPECT_EQ(grid->item(10, 1)->text(), QStringLiteral("10"));
-    EXPECT_TRUE(quit());
+    ASSERT_TRUE(book.writePhoneBook(path("tel.txt")).ok); // as the quit writes it
     EXPECT_EQ(readBytes(path("tel.txt")), fields.join(',').toUtf8() + "\r\n");
 }
 
@@ -194,7 +200,7 @@ TEST_F(TelWindow, tabInTheNameBoxStoresItAndOpensTheKeywordBox)
     name->setText(QString::fromUtf8("馬場 一郎"));
     QTest::keyClick(name, Qt::Key_Tab);
     EXPECT_FALSE(name->isVisible());
-    EXPECT_EQ(phoneBook().at(1).name, QString::fromUtf8("馬場 一郎"));
+    EXPECT_EQ(book.at(1).name, QString::fromUtf8("馬場 一郎"));
     ASSERT_TRUE(keyword->isVisible());
     EXPECT_TRUE(keyword->hasFocus());
     EXPECT_EQ(keyword->text(), QString::fromUtf8("東京"));
@@ -211,26 +217,24 @@ TEST_F(TelWindow, enterAndTabInTheKeywordBoxStoreItAndTabGoesToTheSearchBox)
     QTest::keyClick(keyword, Qt::Key_Return);
     EXPECT_FALSE(keyword->isVisible());
     EXPECT_TRUE(label->isVisible());
-    EXPECT_EQ(phoneBook().at(2).keys, QString::fromUtf8("大阪 本社"));
+    EXPECT_EQ(book.at(2).keys, QString::fromUtf8("大阪 本社"));
     EXPECT_TRUE(list->isEnabled());
 
     QTest::mouseDClick(label, Qt::LeftButton);
     keyword->setText(QStringLiteral("osaka"));
     QTest::keyClick(keyword, Qt::Key_Tab);
     EXPECT_FALSE(keyword->isVisible());
-    EXPECT_EQ(phoneBook().at(2).keys, QStringLiteral("osaka"));
+    EXPECT_EQ(book.at(2).keys, QStringLiteral("osaka"));
     EXPECT_TRUE(search->hasFocus());
     EXPECT_TRUE(list->isEnabled());
 }
 
-TEST_F(AppTest, searchBoxComparesByCodeUnitsNotByTheListOrder)
+TEST_F(Phone, searchBoxComparesByCodeUnitsNotByTheListOrder)
 {
     writeBytes(path("tel.txt"), "abc,1,\r\nAbe,2,\r\nbaba,3,\r\nBando,4,\r\n");
-    startBoard();
-    frmTel &tel = app->telWindow();
-    tel.show();
+    frmTel &tel = shown();
     auto *list = tel.findChild<QListView *>("lstIndex");
-    EXPECT_EQ(phoneBook().list().items(), QStringList({"abc", "Abe", "baba", "Bando"}));
+    EXPECT_EQ(book.list().items(), QStringList({"abc", "Abe", "baba", "Bando"}));
     // By code units "abc" does not come before "B", so it stays; the collator would
     // have stepped on to "baba".
     tel.findChild<QLineEdit *>("txtTel")->setText(QStringLiteral("B"));
@@ -254,26 +258,24 @@ TEST_F(TelWindow, nameAndKeywordBoxesTakeOnlyWhatTelTxtCanHoldAndNeverCutALongTe
         QTest::keyClick(box, Qt::Key_Return);
     }
     const QString longName(33000, QChar(u'名'));
-    phoneBook().setName(3, longName);
+    book.setName(3, longName);
     search->setText(QString());
     search->setText(QStringLiteral("sato"));
     QTest::mouseDClick(w->findChild<QLabel *>("lblName"), Qt::LeftButton);
     QTest::keyClick(w->findChild<QLineEdit *>("txtName"), Qt::Key_Return);
-    EXPECT_EQ(phoneBook().at(3).name, longName);
+    EXPECT_EQ(book.at(3).name, longName);
 }
 
 // The search box steps row by row; however it gets there, the list must end up scrolled
 // as a view stepping through every row does, also when the user had scrolled the
 // selected row out of sight.
-TEST_F(AppTest, searchBoxScrollsTheListAsStepping)
+TEST_F(Phone, searchBoxScrollsTheListAsStepping)
 {
     QByteArray lines;
     for (int i = 0; i < 300; ++i)
         lines += QStringLiteral("a%1,n,\r\n").arg(i, 3, 10, QLatin1Char('0')).toLatin1();
     writeBytes(path("tel.txt"), lines);
-    startBoard();
-    frmTel &tel = app->telWindow();
-    tel.show();
+    frmTel &tel = shown();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&tel));
     auto *list = tel.findChild<QListView *>("lstIndex");
     auto *search = tel.findChild<QLineEdit *>("txtTel");

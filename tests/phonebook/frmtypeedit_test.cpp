@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/apphelper.h"
-#include "common/testfiles.h"
+#include "common/windowrig.h"
 #include "phonebook/dlgtypeedit.h"
 #include "phonebook/frmtypeedit.h"
+#include "phonebook/phonebook.h"
+#include "phonebook/phonetypes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,13 +13,13 @@
 
 namespace {
 
-class TypeEditor : public AppTest {
+class TypeEditor : public ::testing::Test, public WindowRig {
 protected:
     void SetUp() override
     {
         writeBytes(path("type.txt"), "A\r\nB\r\nC\r\nD\r\n");
-        startBoard();
-        editor = &app->typeEditWindow();
+        (void)types.loadPhoneTypes(path("type.txt"));
+        editor = std::make_unique<frmTypeEdit>(types, prompter);
         editor->open();
         list = editor->findChild<QListView *>("lstType");
     }
@@ -29,14 +30,16 @@ protected:
             r << list->model()->index(i, 0).data().toString();
         return r;
     }
-    QStringList master() { return app->session().phoneTypes().stringList(); }
+    QStringList master() { return types.stringList(); }
     void select(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
     void click(const char *name) { editor->findChild<QPushButton *>(name)->click(); }
     dlgTypeEdit &dialog() { return editor->typeDialog(); }
     QLineEdit *typeBox() { return dialog().findChild<QLineEdit *>("txtType"); }
     QString help() { return dialog().findChild<QLabel *>("lblHelp")->text(); }
 
-    frmTypeEdit *editor = nullptr;
+    PhoneTypes types;
+    PhoneBook book;
+    std::unique_ptr<frmTypeEdit> editor;
     QListView *list = nullptr;
 };
 
@@ -71,14 +74,14 @@ TEST_F(TypeEditor, deleteAsksForAnyRowButTheFirst)
 {
     select(0);
     click("cmdTrash");
-    EXPECT_TRUE(prompter->messages.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
     list->clearSelection();
     click("cmdTrash");
-    EXPECT_TRUE(prompter->messages.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
     select(2);
-    prompter->answers = {false, true};
+    prompter.answers = {false, true};
     click("cmdTrash");
-    EXPECT_EQ(prompter->messages.value(0), QString::fromUtf8("Cを削除して良いですか？"));
+    EXPECT_EQ(prompter.messages.value(0), QString::fromUtf8("Cを削除して良いですか？"));
     EXPECT_EQ(rows(), QStringList({"A", "B", "C", "D"}));
     click("cmdTrash");
     EXPECT_EQ(rows(), QStringList({"A", "B", "D"}));
@@ -117,7 +120,7 @@ TEST_F(TypeEditor, doubleClickChangesTheTypeInPlaceAndEntriesKeepTheOldText)
     e.index = "aoki";
     e.numphone = 1;
     e.phonetype[0] = "B";
-    ASSERT_TRUE(phoneBook().add(e).has_value());
+    ASSERT_TRUE(book.add(e).has_value());
 
     list->clearSelection();
     editor->lstType_DblClick();
@@ -138,7 +141,7 @@ TEST_F(TypeEditor, doubleClickChangesTheTypeInPlaceAndEntriesKeepTheOldText)
     EXPECT_EQ(rows(), QStringList({"A", QString::fromUtf8("携帯"), "C", "D"}));
 
     click("cmdClose");
-    EXPECT_EQ(phoneBook().at(0).phonetype[0], QStringLiteral("B"));
+    EXPECT_EQ(book.at(0).phonetype[0], QStringLiteral("B"));
 }
 
 // The editor always opens on the list as it stands; what its close box leaves is dropped.
@@ -158,44 +161,4 @@ TEST_F(TypeEditor, reopeningShowsTheListOnceAndTheCloseBoxDiscards)
     editor->close();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(master(), QStringList({"A", "B", "C", "D"}));
-}
-
-TEST_F(AppTest, editedTypesSurviveAQuitAndTheNextStart)
-{
-    writeBytes(path("type.txt"), sjis(QString::fromUtf8("電話\r\n")));
-    startBoard();
-    frmTypeEdit &editor = app->typeEditWindow();
-    editor.open();
-    editor.cmdNew_Click();
-    editor.typeDialog().findChild<QLineEdit *>("txtType")->setText("FAX");
-    editor.typeDialog().cmdOK_Click();
-    editor.cmdClose_Click();
-    ASSERT_TRUE(quit());
-    EXPECT_EQ(readBytes(path("type.txt")), sjis(QString::fromUtf8("電話\r\nFAX\r\n")));
-
-    KibanuApp next(dir.path(), std::make_unique<FakeClock>(clock->now()),
-                   std::make_unique<ScriptedPrompter>());
-    next.start();
-    EXPECT_EQ(next.session().phoneTypes().stringList(),
-              QStringList({QString::fromUtf8("電話"), "FAX"}));
-}
-
-TEST(PhoneTypeFile, everyLineIsATypeAndOnlyAFinalLineEndAddsNone)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("type.txt");
-    PhoneTypes types;
-    const auto load = [&](const QByteArray &bytes) {
-        writeBytes(file, bytes);
-        (void)types.loadPhoneTypes(file);
-        return types.stringList();
-    };
-    EXPECT_EQ(load("A\r\n\r\nB"), QStringList({"A", "", "B"}));
-    EXPECT_EQ(load("A\r\n\r\n"), QStringList({"A", ""}));
-    EXPECT_EQ(load(""), QStringList());
-    QFile::remove(file);
-    (void)types.loadPhoneTypes(file);
-    EXPECT_EQ(types.stringList(), QStringList()); // a missing file empties the list
-    ASSERT_TRUE(types.writePhoneTypes(file).ok);
-    EXPECT_EQ(readBytes(file), QByteArray()); // and writes an empty one
 }

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/testfiles.h"
 #include "phonebook/phonebook.h"
+#include "phonebook/phonetypes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -236,4 +238,24 @@ TEST_F(PhoneBookFiles, theTextSearchLooksInNamesAndKeywordsFromAPosition)
     EXPECT_EQ(book.findText(QString::fromUtf8("東京"), 1), 1);
     EXPECT_EQ(book.findText(QString::fromUtf8("東京"), 2), std::nullopt);
     EXPECT_EQ(book.findText(QString::fromUtf8("大阪"), 0), 2);
+}
+
+TEST(PhoneTypeFile, everyLineIsATypeAndOnlyAFinalLineEndAddsNone)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("type.txt");
+    PhoneTypes types;
+    const auto load = [&](const QByteArray &bytes) {
+        writeBytes(file, bytes);
+        (void)types.loadPhoneTypes(file);
+        return types.stringList();
+    };
+    EXPECT_EQ(load("A\r\n\r\nB"), QStringList({"A", "", "B"}));
+    EXPECT_EQ(load("A\r\n\r\n"), QStringList({"A", ""}));
+    EXPECT_EQ(load(""), QStringList());
+    QFile::remove(file);
+    (void)types.loadPhoneTypes(file);
+    EXPECT_EQ(types.stringList(), QStringList()); // a missing file empties the list
+    ASSERT_TRUE(types.writePhoneTypes(file).ok);
+    EXPECT_EQ(readBytes(file), QByteArray()); // and writes an empty one
 }

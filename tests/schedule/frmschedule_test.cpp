@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/frmtodo.h"
-#include "common/apphelper.h"
-#include "common/testfiles.h"
 #include "common/typing.h"
+#include "common/windowrig.h"
 #include "schedule/dlgschedule.h"
 #include "schedule/frmschedule.h"
 #include "schedule/scheduletable.h"
@@ -17,32 +15,37 @@
 
 namespace {
 
-class ScheduleWindow : public AppTest {
+// The schedule as the start loads it, and its window.
+class ScheduleWindow : public ::testing::Test, public WindowRig {
 protected:
     void SetUp() override
     {
         writeBytes(path("schedule.txt"), "a,2026/12/8,9:00\r\nb,2026/12/8,11:00\r\nc,2026/12/9,\r\n");
-        startBoard();
-        app->todoWindow()->findChild<QToolButton *>("cmdSchedule")->click();
-        w = &app->scheduleWindow();
+        load();
+        w = std::make_unique<frmSchedule>(schedule, files, clock, prompter);
+        w->show();
         list = w->findChild<QListView *>("lstSchedule");
+    }
+    void load()
+    {
+        files.noteRead(DataFile::Schedule,
+                       schedule.loadSchedule(path("schedule.txt"), clock.today()));
     }
     dlgSchedule *dialog() { return w->findChild<dlgSchedule *>("dlgSchedule"); }
     QLineEdit *box(const char *name) { return dialog()->findChild<QLineEdit *>(name); }
     void select(int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
-    QStringList lines() { return schedule().list().items(); }
+    QStringList lines() { return schedule.list().items(); }
 
-    frmSchedule *w = nullptr;
+    ScheduleTable schedule;
+    std::unique_ptr<frmSchedule> w;
     QListView *list = nullptr;
 };
 
 } // namespace
 
-TEST_F(ScheduleWindow, opensFromTheBoardWithTheSortedList)
+TEST_F(ScheduleWindow, showsTheSortedList)
 {
-    EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("予定表"));
-    EXPECT_FALSE(w->windowIcon().isNull());
     EXPECT_EQ(list->model()->rowCount(), 3);
     EXPECT_EQ(list->model()->index(2, 0).data().toString(), QStringLiteral("26/12/09         c"));
 }
@@ -57,13 +60,13 @@ TEST_F(ScheduleWindow, newEntryIsCheckedThenAdded)
     box("txtTime")->setText(QStringLiteral("9:5"));
     QTest::keyClicks(box("txtEvent"), QStringLiteral("lunch"));
     dialog()->findChild<QPushButton *>("cmdOK")->click();
-    EXPECT_EQ(prompter->messages, QStringList({QString::fromUtf8("有効な日付を入力して下さい")}));
+    EXPECT_EQ(prompter.messages, QStringList({QString::fromUtf8("有効な日付を入力して下さい")}));
     EXPECT_TRUE(dialog()->isVisible());
     EXPECT_EQ(box("txtDate")->selectedText(), QStringLiteral("2/30"));
 
     box("txtDate")->setText(QStringLiteral("12/8"));
     dialog()->findChild<QPushButton *>("cmdOK")->click();
-    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("有効な時間を入力して下さい"));
+    EXPECT_EQ(prompter.messages.last(), QString::fromUtf8("有効な時間を入力して下さい"));
     EXPECT_TRUE(dialog()->isVisible());
 
     box("txtTime")->setText(QStringLiteral("10:00"));
@@ -71,54 +74,7 @@ TEST_F(ScheduleWindow, newEntryIsCheckedThenAdded)
     QTest::keyClick(box("txtTime"), Qt::Key_Return);
     EXPECT_FALSE(dialog()->isVisible());
     EXPECT_EQ(lines().at(1), QStringLiteral("26/12/08  10:00  lunch"));
-    EXPECT_EQ(schedule().at(1).eventdate, QStringLiteral("12/8"));
-}
-
-// On 28 December, 1/5 is the coming January: typed on the board or in the dialog, it is
-// stored with its year and stays in the schedule at the quit.
-TEST_F(AppTest, anAppointmentTypedForEarlyNextYearIsStoredWithItsYear)
-{
-    clock->set(QDateTime(QDate(2026, 12, 28), QTime(9, 0)));
-    frmTodo *w = startBoard();
-    QTest::mouseDClick(w->findChild<QWidget *>("lblTodo_0"), Qt::LeftButton);
-    auto *slot = w->findChild<QLineEdit *>("txtTodo_0");
-    slot->setText(QString::fromUtf8("1/5 10:00 新年会"));
-    prompter->answers = {true};
-    QTest::keyClick(slot, Qt::Key_Return);
-    ASSERT_EQ(schedule().ntschedule(), 1);
-    EXPECT_EQ(schedule().at(0).eventdate, QStringLiteral("2027/1/5"));
-    EXPECT_EQ(schedule().list().items().at(0), QString::fromUtf8("27/01/05  10:00  新年会"));
-
-    app->scheduleWindow().show();
-    app->scheduleWindow().findChild<QPushButton *>("cmdNew")->click();
-    auto *dialog = app->scheduleWindow().findChild<dlgSchedule *>("dlgSchedule");
-    dialog->findChild<QLineEdit *>("txtDate")->setText(QStringLiteral("2/1"));
-    dialog->findChild<QLineEdit *>("txtEvent")->setText(QStringLiteral("b"));
-    dialog->findChild<QPushButton *>("cmdOK")->click();
-    ASSERT_EQ(schedule().ntschedule(), 2);
-    EXPECT_EQ(schedule().at(1).eventdate, QStringLiteral("2027/2/1"));
-
-    // A date changed in the dialog follows the rule; one left as stored keeps its year.
-    auto *list = app->scheduleWindow().findChild<QListView *>("lstSchedule");
-    list->setCurrentIndex(list->model()->index(1, 0));
-    app->scheduleWindow().lstSchedule_DblClick();
-    dialog->findChild<QLineEdit *>("txtDate")->setText(QStringLiteral("2/2"));
-    dialog->findChild<QPushButton *>("cmdOK")->click();
-    EXPECT_EQ(schedule().at(1).eventdate, QStringLiteral("2027/2/2"));
-    ASSERT_TRUE(schedule().add("3/1", "9:00", "old", scheduleListLine("3/1", "9:00", "old", QDate(2026, 12, 28))));
-    list->setCurrentIndex(list->model()->index(0, 0));
-    ASSERT_EQ(schedule().at(0).eventinfo, QStringLiteral("old"));
-    app->scheduleWindow().lstSchedule_DblClick();
-    dialog->findChild<QLineEdit *>("txtTime")->setText(QStringLiteral("10:00"));
-    dialog->findChild<QPushButton *>("cmdOK")->click();
-    EXPECT_EQ(schedule().at(0).eventdate, QStringLiteral("3/1"));
-    EXPECT_EQ(schedule().at(0).eventtime, QStringLiteral("10:00"));
-    schedule().removeAt(0);
-
-    ASSERT_TRUE(quit());
-    EXPECT_EQ(readBytes(path("schedule.txt")),
-              sjis(QString::fromUtf8("新年会,2027/1/5,10:00,,,\r\nb,2027/2/2,09:00,,,\r\n")));
-    EXPECT_FALSE(QFile::exists(path("done.txt")));
+    EXPECT_EQ(schedule.at(1).eventdate, QStringLiteral("12/8"));
 }
 
 TEST_F(ScheduleWindow, changingATimeMovesTheEntryWithinItsDay)
@@ -132,7 +88,7 @@ TEST_F(ScheduleWindow, changingATimeMovesTheEntryWithinItsDay)
     EXPECT_EQ(lines(), QStringList({QStringLiteral("26/12/08  11:00  b"),
                                     QStringLiteral("26/12/08  12:00  a"),
                                     QStringLiteral("26/12/09         c")}));
-    EXPECT_EQ(schedule().at(1).eventinfo, QStringLiteral("a"));
+    EXPECT_EQ(schedule.at(1).eventinfo, QStringLiteral("a"));
 }
 
 TEST_F(ScheduleWindow, escapeCancelsAndDoubleClickWithoutSelectionOpensNothing)
@@ -142,20 +98,20 @@ TEST_F(ScheduleWindow, escapeCancelsAndDoubleClickWithoutSelectionOpensNothing)
     w->cmdNew_Click();
     QTest::keyClick(box("txtEvent"), Qt::Key_Escape);
     EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_EQ(schedule().ntschedule(), 3);
+    EXPECT_EQ(schedule.ntschedule(), 3);
 }
 
 TEST_F(ScheduleWindow, deleteKeyAsksFirst)
 {
     select(1);
-    prompter->answers = {false};
+    prompter.answers = {false};
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("bを削除します。よろしいですか？"));
-    EXPECT_EQ(schedule().ntschedule(), 3);
-    prompter->answers = {true};
+    EXPECT_EQ(prompter.messages.last(), QString::fromUtf8("bを削除します。よろしいですか？"));
+    EXPECT_EQ(schedule.ntschedule(), 3);
+    prompter.answers = {true};
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(schedule().ntschedule(), 2);
-    EXPECT_EQ(schedule().at(1).eventinfo, QStringLiteral("c"));
+    EXPECT_EQ(schedule.ntschedule(), 2);
+    EXPECT_EQ(schedule.at(1).eventinfo, QStringLiteral("c"));
 }
 
 TEST_F(ScheduleWindow, trashBoxTakesTheSelectedEntryOnly)
@@ -164,52 +120,53 @@ TEST_F(ScheduleWindow, trashBoxTakesTheSelectedEntryOnly)
     w->cmdTrashBox_DragEnter(QStringLiteral("ScheduleBox"));
     EXPECT_EQ(hint->text(), QString::fromUtf8("予定を捨てます"));
     w->cmdTrashBox_DragDrop(QStringLiteral("ScheduleBox"));
-    EXPECT_EQ(prompter->messages,
+    EXPECT_EQ(prompter.messages,
               QStringList({QString::fromUtf8("予定を削除するには、まず左ボタンで削除予定を選択して下さい")}));
-    EXPECT_EQ(schedule().ntschedule(), 3);
+    EXPECT_EQ(schedule.ntschedule(), 3);
     EXPECT_TRUE(hint->text().isEmpty());
 
     select(2);
     w->cmdTrashBox_DragDrop(QStringLiteral("TodoLabel")); // another window's control
-    EXPECT_EQ(schedule().ntschedule(), 3);
+    EXPECT_EQ(schedule.ntschedule(), 3);
     w->cmdTrashBox_DragDrop(QStringLiteral("ScheduleBox"));
-    EXPECT_EQ(schedule().ntschedule(), 2);
-    EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_EQ(schedule.ntschedule(), 2);
+    EXPECT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(w->selectedIndex(), -1); // a second drop asks for a selection again
 }
 
 TEST_F(ScheduleWindow, closeBoxWritesTheFileAndReopeningShowsTheSameList)
 {
     select(0);
-    prompter->answers = {true};
+    prompter.answers = {true};
     QTest::keyClick(list, Qt::Key_Delete);
     w->close();
     EXPECT_EQ(readBytes(path("schedule.txt")), QByteArray("b,2026/12/8,11:00,,,\r\nc,2026/12/9,,,,\r\n"));
-    app->todoWindow()->cmdSchedule_Click();
+    w->show();
     EXPECT_EQ(list->model()->rowCount(), 2);
     EXPECT_EQ(lines().at(0), QStringLiteral("26/12/08  11:00  b"));
 }
 
-TEST_F(AppTest, scheduleThatCouldNotBeReadIsNeverWritten)
+TEST_F(ScheduleWindow, scheduleThatCouldNotBeReadIsNeverWrittenByTheCloseBox)
 {
     const QByteArray damaged("a,2026/12/8,9:00\r\n\x81");
     writeBytes(path("schedule.txt"), damaged);
-    startBoard();
-    app->scheduleWindow().close();
-    EXPECT_TRUE(quit());
+    load();
+    w->close();
     EXPECT_EQ(readBytes(path("schedule.txt")), damaged);
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
-TEST_F(AppTest, fullScheduleRefusesThroughTheWindow)
+TEST_F(ScheduleWindow, fullScheduleRefusesAndSaysSo)
 {
     QByteArray content;
-    for (int i = 0; i < 1001; ++i)
+    for (int i = 3; i < 1001; ++i)
         content += "e,2027/1/1,\r\n";
     writeBytes(path("schedule.txt"), content);
-    startBoard();
-    EXPECT_FALSE(app->scheduleWindow().additemdate("1/9", "more"));
-    EXPECT_EQ(prompter->messages.size(), 1);
-    EXPECT_EQ(schedule().ntschedule(), 1001);
+    load();
+    ASSERT_EQ(schedule.ntschedule(), 1001);
+    EXPECT_FALSE(w->additemdate("1/9", "more"));
+    EXPECT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(schedule.ntschedule(), 1001);
 }
 
 TEST_F(ScheduleWindow, enterStoresNothingBeforeTheEventTextIsTyped)
@@ -219,8 +176,8 @@ TEST_F(ScheduleWindow, enterStoresNothingBeforeTheEventTextIsTyped)
     QTest::keyClick(box("txtDate"), Qt::Key_Return);
     QTest::keyClick(box("txtTime"), Qt::Key_Enter);
     EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_EQ(schedule().ntschedule(), 3);
-    EXPECT_TRUE(prompter->messages.isEmpty());
+    EXPECT_EQ(schedule.ntschedule(), 3);
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(ScheduleWindow, dateLineIsTodayWheneverTheWindowIsShown)
@@ -228,8 +185,8 @@ TEST_F(ScheduleWindow, dateLineIsTodayWheneverTheWindowIsShown)
     auto *date = w->findChild<QLabel *>("lblDate");
     EXPECT_EQ(date->text(), QStringLiteral("2026/12/07"));
     w->cmdClose_Click();
-    clock->set(QDateTime(QDate(2026, 12, 8), QTime(0, 1)));
-    app->todoWindow()->cmdSchedule_Click();
+    clock.set(QDateTime(QDate(2026, 12, 8), QTime(0, 1)));
+    w->show();
     EXPECT_EQ(date->text(), QStringLiteral("2026/12/08"));
 }
 
@@ -242,7 +199,7 @@ TEST_F(ScheduleWindow, doubleClickAnywhereOnTheListOpensTheSelectedEntry)
     ASSERT_NE(dialog(), nullptr);
     EXPECT_TRUE(dialog()->isVisible());
     EXPECT_EQ(box("txtEvent")->text(), QStringLiteral("b"));
-    EXPECT_EQ(dialog()->mode, 10);
+    EXPECT_EQ(dialog()->mode, dlgSchedule::ChangeEntry);
 }
 
 TEST_F(ScheduleWindow, storedBoxesOfTheDialogTakeOnlyWhatTheFileCanHold)

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/apphelper.h"
-#include "common/testfiles.h"
-#include "schedule/frmday.h"
 #include "shell/artwork.h"
 #include "shell/frmstartup.h"
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QPointer>
+#include <QSignalSpy>
 #include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -25,12 +25,12 @@ bool shown(QWidget &w, const char *name)
 
 } // namespace
 
-TEST_F(AppTest, startUpAnimationFollowsItsTableTickForTickAndShowsTheBoardAtTheTwentyFirst)
+TEST(StartupWindow, animationFollowsItsTableTickForTickAndAsksForTheBoardAtTheTwentyFirst)
 {
-    app->start();
-    frmStartup *w = app->startupWindow();
-    ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->isVisible());
+    auto owned = std::make_unique<frmStartup>();
+    frmStartup *w = owned.get();
+    QSignalSpy board(w, &frmStartup::boardRequested);
+    w->show();
     EXPECT_EQ(w->windowModality(), Qt::NonModal);
     EXPECT_TRUE(w->findChild<QTimer *>("tmrStartup")->isActive());
     const QImage frames[] = {artwork::todoFrame(1).toImage(), artwork::todoFrame(2).toImage(),
@@ -40,7 +40,6 @@ TEST_F(AppTest, startUpAnimationFollowsItsTableTickForTickAndShowsTheBoardAtTheT
     ASSERT_NE(frames[0], frames[2]);
     const int frameAt[16] = {1, 2, 3, 2, 1, 2, 3, 2, 1, 2, 3, 2, 2, 2, 2, 2};
 
-    QPointer<frmStartup> alive(w);
     for (int n = 0; n < 20; ++n) {
         w->tmrStartup_Timer();
         if (n < 16) {
@@ -48,55 +47,12 @@ TEST_F(AppTest, startUpAnimationFollowsItsTableTickForTickAndShowsTheBoardAtTheT
         }
         EXPECT_EQ(shown(*w, "imgLogo"), n >= 16) << n;
         EXPECT_EQ(shown(*w, "lblVersion"), n >= 16) << n;
-        EXPECT_FALSE(app->todoWindow()->isVisible()) << n;
+        EXPECT_EQ(board.count(), 0) << n;
     }
     EXPECT_EQ(shownPicture(*w, "imgTodo"), frames[1]); // the last frame stays with the logo
     w->tmrStartup_Timer();
-    EXPECT_TRUE(app->todoWindow()->isVisible());
+    EXPECT_EQ(board.count(), 1);
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(app->startupWindow(), nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(alive.isNull()); // unloaded, and its timer with it
-}
-
-// A file that cannot be read is reported with the board: the report counts its showings.
-TEST_F(AppTest, startUpWindowsCloseBoxShowsTheBoardAtOnceAndOnlyOnce)
-{
-    writeBytes(path("todo.txt"), "cut \x82");
-    app->start();
-    QPointer<frmStartup> w = app->startupWindow();
-    ASSERT_FALSE(w.isNull());
-    for (int n = 0; n < 3; ++n)
-        w->tmrStartup_Timer();
-    EXPECT_TRUE(prompter->messages.isEmpty());
-    w->close();
-    EXPECT_TRUE(app->todoWindow()->isVisible());
-    EXPECT_EQ(prompter->messages.size(), 1);
-    QCloseEvent late; // the window system's request, after the window has closed
-    QCoreApplication::sendEvent(w, &late);
-    EXPECT_EQ(prompter->messages.size(), 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull());
-}
-
-// The today window comes inside the schedule loader's step: the phone files are not
-// read yet, and the start-up window waits until it is closed, so it never stands over it.
-TEST_F(AppTest, todayWindowComesBeforeThePhoneFilesAndTheStartUpWindow)
-{
-    writeBytes(path("schedule.txt"), sjis(QString::fromUtf8("会議,12/7,13:00\r\n")));
-    writeBytes(path("type.txt"), "FAX\r\n");
-    writeBytes(path("tel.txt"), "abe,Abe,\r\n");
-    app->start();
-    frmToday &today = app->todayWindow();
-    ASSERT_TRUE(today.isVisible());
-    EXPECT_EQ(app->startupWindow(), nullptr);
-    EXPECT_TRUE(app->session().phoneTypes().stringList().isEmpty());
-    EXPECT_EQ(phoneBook().ntphone(), 0);
-
-    today.cmdClose_Click();
-    EXPECT_EQ(app->session().phoneTypes().stringList(), QStringList{"FAX"});
-    EXPECT_EQ(phoneBook().ntphone(), 1);
-    ASSERT_NE(app->startupWindow(), nullptr);
-    EXPECT_TRUE(app->startupWindow()->isVisible());
-    EXPECT_FALSE(app->todoWindow()->isVisible());
+    w->close(); // a late close request: the board is asked for once only
+    EXPECT_EQ(board.count(), 1);
 }
