@@ -23,14 +23,7 @@ namespace {
 class Commit : public AppTest {
 protected:
     void SetUp() override { w = startBoard(); }
-    void commit(int slot, const QString &text)
-    {
-        QTest::mouseDClick(w->findChild<QWidget *>(QStringLiteral("lblTodo_%1").arg(slot)),
-                           Qt::LeftButton);
-        auto *box = w->findChild<SlotEdit *>(QStringLiteral("txtTodo_%1").arg(slot));
-        box->setText(text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    void commit(int slot, const QString &text) { commitSlot(slot, text); }
     frmTodo *w = nullptr;
 };
 
@@ -120,12 +113,9 @@ TEST_F(Commit, theShelfWindowsDropsEmptyTheBoardsSlot)
 TEST_F(AppTest, anAppointmentTypedForEarlyNextYearIsStoredWithItsYear)
 {
     clock->set(QDateTime(QDate(2026, 12, 28), QTime(9, 0)));
-    frmTodo *w = startBoard();
-    QTest::mouseDClick(w->findChild<QWidget *>("lblTodo_0"), Qt::LeftButton);
-    auto *slot = w->findChild<QLineEdit *>("txtTodo_0");
-    slot->setText(QString::fromUtf8("1/5 10:00 新年会"));
+    startBoard();
     prompter->answers = {true};
-    QTest::keyClick(slot, Qt::Key_Return);
+    commitSlot(0, QString::fromUtf8("1/5 10:00 新年会"));
     ASSERT_EQ(schedule().ntschedule(), 1);
     EXPECT_EQ(schedule().at(0).eventdate, QStringLiteral("2027/1/5"));
     EXPECT_EQ(schedule().list().items().at(0), QString::fromUtf8("27/01/05  10:00  新年会"));

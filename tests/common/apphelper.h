@@ -38,6 +38,18 @@ struct AppRun {
         return w;
     }
 
+    // Types the text into the board's slot and commits it with Enter, as a user does;
+    // the answers of any question it asks must be scripted first.
+    void commitSlot(int slot, const QString &text)
+    {
+        frmTodo *w = app->todoWindow();
+        QTest::mouseDClick(w->findChild<QWidget *>(QStringLiteral("lblTodo_%1").arg(slot)),
+                           Qt::LeftButton);
+        auto *box = w->findChild<QWidget *>(QStringLiteral("txtTodo_%1").arg(slot));
+        box->setProperty("text", text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
     // Quits with saving; true when the program ended.
     bool quit()
     {
