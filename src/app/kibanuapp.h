@@ -88,6 +88,8 @@ private:
     // The board's place into the settings; true when its place counts.
     bool takeBoardPlace();
     void tellSaveFailed(DataFile file, const QString &error);
+    // What a save did besides: backups that failed, other programs' versions kept.
+    void tellAfterSave();
     void reportUnreadable();
     // The start after the today window: the last loaders, then the start-up window or
     // the board.
@@ -112,4 +114,5 @@ private:
     std::unique_ptr<frmHelp> m_helpWindow;
     bool m_skipStartup = false;
     bool m_ended = false;
+    bool m_toldBackupFailure = false;
 };

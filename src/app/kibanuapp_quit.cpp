@@ -50,12 +50,27 @@ void KibanuApp::tellSaveFailed(DataFile file, const QString &error)
                            .arg(dataFileName(file), error));
 }
 
+void KibanuApp::tellAfterSave()
+{
+    DataFolder &files = m_session->files();
+    const QStringList failed = files.takeBackupFailures();
+    if (!failed.isEmpty() && !m_toldBackupFailure) {
+        m_toldBackupFailure = true; // a full disk would fail every file: once is enough
+        m_prompter->inform(QStringLiteral("バックアップを作れませんでした。\n%1\n\n"
+                                          "データのファイルは保存を続けます。")
+                               .arg(failed.join(QLatin1Char('\n'))));
+    }
+    if (const QList<KeptCopy> kept = files.takeKeptCopies(); !kept.isEmpty())
+        m_prompter->inform(keptCopiesMessage(kept));
+}
+
 void KibanuApp::quitWithSaving()
 {
     if (m_ended || m_session->hasEnded())
         return; // already saved; the tomorrow window may still be open
     commitOpenEdits();
     const Session::QuitResult result = m_session->quitWithSaving(takeBoardPlace());
+    tellAfterSave();
     if (!result.ok)
         return tellSaveFailed(result.failed, result.error);
     if (m_todo)
@@ -86,6 +101,7 @@ void KibanuApp::editInExternalEditor(DataFile file)
         return cannotStart(error, QString()); // nothing written: the program goes on as it was
     commitOpenEdits();
     const Session::QuitResult saved = m_session->saveForEditor(file, takeBoardPlace());
+    tellAfterSave();
     if (!saved.ok)
         return tellSaveFailed(saved.failed, saved.error);
     if (!startEditor(command, error))

@@ -5,10 +5,9 @@
 #include "text/clock.h"
 #include "text/jdate.h"
 
-#include <functional>
 
 Session::Session(const QString &programFolder, const Clock &clock)
-    : m_files(programFolder), m_clock(clock)
+    : m_files(programFolder, clock), m_clock(clock)
 {
 }
 
@@ -36,6 +35,7 @@ void Session::loadSettings()
 {
     m_files.noteRead(DataFile::Ini, m_ini.load(m_files.path(DataFile::Ini)));
     m_settings = readSettings(m_ini);
+    m_settingsAtStart = m_settings;
 }
 
 Session::QuitResult Session::quitWithSaving(bool windowNormal)
@@ -66,6 +66,23 @@ bool Session::changedThisRun(DataFile file) const
     }
 }
 
+WriteResult Session::saveSettings(bool windowNormal)
+{
+    // Read again just before: keys another program or a newer version wrote stay.
+    ProfileFile now;
+    const TextFileRead read = now.load(m_files.path(DataFile::Ini));
+    if (read.status == TextFileRead::Unreadable)
+        return {false, QStringLiteral("今は読み込めません（%1）").arg(read.error)};
+    if (read.status == TextFileRead::Missing)
+        now = m_ini; // taken away since: what the start read, its other keys included
+    mergeSettings(now, m_settings, windowNormal, m_settingsAtStart);
+    const WriteResult written =
+        m_files.saveMerged(DataFile::Ini, now.lines(), DataFolder::Backup::Yes);
+    if (written.ok)
+        m_ini = now;
+    return written;
+}
+
 Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> leftAlone)
 {
     const QDate today = m_clock.today();
@@ -73,36 +90,31 @@ Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> lef
     // Appending never harms what done.txt already holds, so the commit always runs.
     if (const WriteResult done = m_board.commitForQuit(jdate::shortDate(today), donePath); !done.ok)
         return {false, DataFile::Done, done.error};
-    DataFile failing = DataFile::Done;
-    using Writer = std::function<WriteResult(const QString &path)>;
-    const std::pair<DataFile, Writer> writers[] = {
-        {DataFile::Todo, [&](const QString &path) { return m_board.writeTodoList(path); }},
-        {DataFile::Closet, [&](const QString &path) { return m_shelf.writeCloset(path); }},
-        {DataFile::Ini,
-         [&](const QString &path) {
-             writeSettings(m_ini, m_settings, windowNormal);
-             return m_ini.save(path);
-         }},
-        {DataFile::Schedule,
-         [&](const QString &path) {
-             // The past entries go to done.txt first: a failure there is done.txt's.
-             if (const WriteResult handed = m_schedule.handPastToDone(donePath, today);
-                 !handed.ok) {
-                 failing = DataFile::Done;
-                 return handed;
-             }
-             return m_schedule.writeUpcoming(path, today);
-         }},
-        {DataFile::Tel, [&](const QString &path) { return m_phoneBook.writePhoneBook(path); }},
-        {DataFile::Type, [&](const QString &path) { return m_phoneTypes.writePhoneTypes(path); }},
+    const auto save = [this](DataFile file, const QStringList &lines) {
+        return m_files.save(file, lines, DataFolder::Backup::Yes);
     };
-    for (const auto &[file, write] : writers) {
+    const DataFile order[] = {DataFile::Todo, DataFile::Closet,   DataFile::Ini,
+                              DataFile::Schedule, DataFile::Tel, DataFile::Type};
+    for (const DataFile file : order) {
         if (!m_files.mayWrite(file) || file == leftAlone)
             continue;
-        failing = file;
-        const WriteResult written = write(m_files.path(file));
+        WriteResult written;
+        switch (file) {
+        case DataFile::Todo: written = save(file, m_board.todoLines()); break;
+        case DataFile::Closet: written = save(file, m_shelf.stringList()); break;
+        case DataFile::Ini: written = saveSettings(windowNormal); break;
+        case DataFile::Schedule:
+            // The past entries go to done.txt first: a failure there is done.txt's.
+            if (const WriteResult handed = m_schedule.handPastToDone(donePath, today); !handed.ok)
+                return {false, DataFile::Done, handed.error};
+            written = save(file, m_schedule.upcomingLines(today));
+            break;
+        case DataFile::Tel: written = save(file, m_phoneBook.fileLines()); break;
+        case DataFile::Type: written = save(file, m_phoneTypes.stringList()); break;
+        case DataFile::Done: break;
+        }
         if (!written.ok)
-            return {false, failing, written.error};
+            return {false, file, written.error};
     }
     return {};
 }

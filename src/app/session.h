@@ -52,6 +52,20 @@ public:
     QuitResult saveForEditor(DataFile handedOver, bool windowNormal = true);
     [[nodiscard]] bool hasEnded() const { return m_ended; }
 
+    // Whether this run's data of a file differ from what the file held when this run last
+    // read or wrote it (an open slot or a marked one counts as a change of todo.txt).
+    [[nodiscard]] bool changedSinceRead(DataFile file) const;
+    // Follows a data file that another program changed on disk.
+    enum class Follow {
+        Same,       // the file is as this run last saw it
+        Reloaded,   // this run had not changed it: its data now are the file's
+        ChangedHere, // this run changed it too: left to the quit, which keeps both
+        NotReady,   // still being written, or not readable now: look again later
+    };
+    Follow follow(DataFile file);
+    // The files in the folder that are conflict copies of a data file, by name.
+    [[nodiscard]] QStringList conflictCopies() const;
+
     [[nodiscard]] DataFolder &files() { return m_files; }
     [[nodiscard]] const Clock &clock() const { return m_clock; }
     [[nodiscard]] TodoBoard &board() { return m_board; }
@@ -66,6 +80,8 @@ private:
     // The quit's writers in their order; the file left alone is not written.
     QuitResult save(bool windowNormal, std::optional<DataFile> leftAlone);
     [[nodiscard]] bool changedThisRun(DataFile file) const;
+    WriteResult saveSettings(bool windowNormal);
+    void reload(DataFile file, const FileBytes &bytes, const QString &text);
 
     DataFolder m_files;
     const Clock &m_clock;
@@ -77,5 +93,6 @@ private:
     PhoneTypes m_phoneTypes;
     ProfileFile m_ini;
     Settings m_settings;
+    Settings m_settingsAtStart;
     bool m_ended = false;
 };

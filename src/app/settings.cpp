@@ -33,14 +33,47 @@ Settings readSettings(const ProfileFile &ini)
     return s;
 }
 
+namespace {
+
+// The keys the quit writes, in their order, with their texts.
+QList<std::pair<QString, QString>> entries(const Settings &s, bool windowNormal)
+{
+    QList<std::pair<QString, QString>> written;
+    if (windowNormal) {
+        written.append({QStringLiteral("Left"), profileNumber(s.left)});
+        written.append({QStringLiteral("Top"), profileNumber(s.top)});
+        written.append({QStringLiteral("Width"), profileNumber(s.width)});
+    }
+    written.append({QStringLiteral("EditMode"), profileNumber(int(s.board.editMode))});
+    written.append({QStringLiteral("skipstartup"), profileNumber(s.board.skipStartup ? -1 : 0)});
+    written.append({QStringLiteral("editor"), s.editor});
+    return written;
+}
+
+} // namespace
+
 void writeSettings(ProfileFile &ini, const Settings &s, bool windowNormal)
 {
-    if (windowNormal) {
-        ini.writeString(section, QStringLiteral("Left"), profileNumber(s.left));
-        ini.writeString(section, QStringLiteral("Top"), profileNumber(s.top));
-        ini.writeString(section, QStringLiteral("Width"), profileNumber(s.width));
+    for (const auto &[key, text] : entries(s, windowNormal))
+        ini.writeString(section, key, text);
+}
+
+void mergeSettings(ProfileFile &ini, const Settings &s, bool windowNormal,
+                   const Settings &readAtStart)
+{
+    // Compared as the program reads them, so "Left=0" and "Left= 0" are one value.
+    const auto atStart = entries(readAtStart, true);
+    const auto onDisk = entries(readSettings(ini), true);
+    const auto textOf = [](const QList<std::pair<QString, QString>> &all, const QString &key) {
+        for (const auto &[k, text] : all)
+            if (k == key)
+                return text;
+        return QString();
+    };
+    for (const auto &[key, text] : entries(s, windowNormal)) {
+        const QString start = textOf(atStart, key);
+        if (text == start && textOf(onDisk, key) != start)
+            continue; // changed by another program, not by this run
+        ini.writeString(section, key, text);
     }
-    ini.writeString(section, QStringLiteral("EditMode"), profileNumber(int(s.board.editMode)));
-    ini.writeString(section, QStringLiteral("skipstartup"), profileNumber(s.board.skipStartup ? -1 : 0));
-    ini.writeString(section, QStringLiteral("editor"), s.editor);
 }

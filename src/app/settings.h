@@ -24,6 +24,11 @@ struct Settings {
 
 // The window's place only while it is in its normal state; the rest always.
 void writeSettings(ProfileFile &ini, const Settings &settings, bool windowNormal);
+// The same into pim.ini as it is now, which another program may have changed since the
+// start (readAtStart): a key this run left as it was read keeps the other program's
+// value; every other key is written as above.
+void mergeSettings(ProfileFile &ini, const Settings &settings, bool windowNormal,
+                   const Settings &readAtStart);
 
 // A number as pim.ini holds it: a leading blank, or the minus sign.
 [[nodiscard]] QString profileNumber(int value);

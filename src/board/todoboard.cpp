@@ -53,18 +53,28 @@ bool TodoBoard::endEdit(int slot)
 TextFileRead TodoBoard::loadTodoList(const QString &path)
 {
     TextFileRead read = readTextFile(path);
-    LineReader reader(read.text);
-    for (int k = 0; k < SlotCount; ++k)
-        setText(k, reader.readTextLine());
+    setTodoText(read.text);
     return read;
 }
 
-WriteResult TodoBoard::writeTodoList(const QString &path) const
+void TodoBoard::setTodoText(const QString &text)
+{
+    LineReader reader(text);
+    for (int k = 0; k < SlotCount; ++k)
+        setText(k, reader.readTextLine());
+}
+
+QStringList TodoBoard::todoLines() const
 {
     QStringList lines;
     for (const Slot &s : m_slots)
         lines.append(s.text);
-    return writeTextLines(path, lines);
+    return lines;
+}
+
+WriteResult TodoBoard::writeTodoList(const QString &path) const
+{
+    return writeTextLines(path, todoLines());
 }
 
 WriteResult TodoBoard::commitForQuit(const QString &dateText, const QString &donePath)

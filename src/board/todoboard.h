@@ -46,6 +46,9 @@ public:
     // todo.txt: line k is slot k; a short file leaves the rest empty, lines after the
     // fourteenth are ignored.
     TextFileRead loadTodoList(const QString &path);
+    // The slots take the lines of the text, as the loader gives them.
+    void setTodoText(const QString &text);
+    [[nodiscard]] QStringList todoLines() const;
     [[nodiscard]] WriteResult writeTodoList(const QString &path) const;
 
     // Commits open edits, then appends every marked slot to done.txt (the date

@@ -63,8 +63,10 @@ void frmTrash::Form_Load()
     // The file was read whole at start and written by the close box since: a failure now
     // is no reason to stop saving the shelf, which stays as it was.
     const TextFileRead read = m_shelf.reloadCloset(m_files.path(DataFile::Closet));
-    if (read.status == TextFileRead::Ok)
+    if (read.status == TextFileRead::Ok) {
+        m_files.noteRead(DataFile::Closet, read); // what later saves compare with
         return;
+    }
     const QString why = read.status == TextFileRead::Missing
                             ? QStringLiteral("ファイルがありません。")
                             : read.error;
@@ -145,8 +147,7 @@ void frmTrash::showEvent(QShowEvent *event)
 void frmTrash::closeEvent(QCloseEvent *event)
 {
     // The close box unloads the window: closet.txt is written and read again next time.
-    m_reloadOnShow = windows::saveFromWindow(
-        m_files, DataFile::Closet, m_prompter,
-        [this](const QString &path) { return m_shelf.writeCloset(path); });
+    m_reloadOnShow = windows::saveFromWindow(m_files, DataFile::Closet, m_prompter,
+                                             [this] { return m_shelf.stringList(); });
     event->accept();
 }

@@ -28,18 +28,21 @@ void ShelfList::removeAt(int row)
 TextFileRead ShelfList::loadCloset(const QString &path)
 {
     TextFileRead read = readTextFile(path);
-    setStringList(LineReader(read.text).readAll());
-    m_changed = false;
+    takeLines(LineReader(read.text).readAll());
     return read;
+}
+
+void ShelfList::takeLines(const QStringList &lines)
+{
+    setStringList(lines);
+    m_changed = false;
 }
 
 TextFileRead ShelfList::reloadCloset(const QString &path)
 {
     TextFileRead read = readTextFile(path);
-    if (read.status != TextFileRead::Ok)
-        return read;
-    setStringList(LineReader(read.text).readAll());
-    m_changed = false;
+    if (read.status == TextFileRead::Ok)
+        takeLines(LineReader(read.text).readAll());
     return read;
 }
 

@@ -23,6 +23,8 @@ public:
     // written, and what the quit will write.
     TextFileRead reloadCloset(const QString &path);
     [[nodiscard]] WriteResult writeCloset(const QString &path) const;
+    // The lines of closet.txt as read, whole: the shelf is them, unchanged since.
+    void takeLines(const QStringList &lines);
 
     // Whether the shelf changed since closet.txt was last read.
     [[nodiscard]] bool changedThisRun() const { return m_changed; }

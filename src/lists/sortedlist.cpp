@@ -43,6 +43,14 @@ int SortedLines::insertLine(const QString &line, const std::function<void(int po
     return pos;
 }
 
+void SortedLines::clearLines(const std::function<void()> &alongside)
+{
+    beginResetModel();
+    m_lines.clear();
+    alongside();
+    endResetModel();
+}
+
 void SortedLines::removeLine(int pos, const std::function<void()> &alongside)
 {
     beginRemoveRows({}, pos, pos);

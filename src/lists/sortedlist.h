@@ -30,6 +30,8 @@ protected:
     // that agree. insertLine passes the new line's position.
     int insertLine(const QString &line, const std::function<void(int pos)> &alongside);
     void removeLine(int pos, const std::function<void()> &alongside);
+    // Empties the lines in one reset of the model.
+    void clearLines(const std::function<void()> &alongside);
     // Adds the lines where insertLine, called for each in turn, would put them, in one
     // step and without a comparison per pair. `alongside` gets where each row came from:
     // a row held before (below its count then) or that count plus the line's place in
@@ -76,6 +78,10 @@ public:
     void removeAt(int pos)
     {
         removeLine(pos, [&] { m_rows.removeAt(pos); });
+    }
+    void clear()
+    {
+        clearLines([&] { m_rows.clear(); });
     }
     // The rows of a file, in its order, with their lines: where inserting them one by one
     // would put them.

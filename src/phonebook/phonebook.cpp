@@ -204,10 +204,24 @@ TextFileRead PhoneBook::loadPhoneBook(const QString &path)
     return read->text;
 }
 
-WriteResult PhoneBook::writePhoneBook(const QString &path) const
+TextFileRead PhoneBook::reload(const FileBytes &file)
+{
+    Read read = cut(file);
+    m_table.clear();
+    m_table.insertAll(std::move(read.rows), read.lines);
+    m_changed = false;
+    return read.text;
+}
+
+QStringList PhoneBook::fileLines() const
 {
     QStringList lines;
     for (const phoneentry &e : m_table.rows())
         lines.append(fileLine(e));
-    return writeTextLines(path, lines);
+    return lines;
+}
+
+WriteResult PhoneBook::writePhoneBook(const QString &path) const
+{
+    return writeTextLines(path, fileLines());
 }

@@ -98,6 +98,9 @@ public:
     // Every line of tel.txt, even beyond the capacity and with too many pairs, so that a
     // save gives the lines back as they were read.
     TextFileRead loadPhoneBook(const QString &path);
+    // The file read again, whole, after another program changed it: the table is that.
+    TextFileRead reload(const FileBytes &file);
+    [[nodiscard]] QStringList fileLines() const;
     [[nodiscard]] WriteResult writePhoneBook(const QString &path) const;
 
     // Whether an entry was added, renamed, deleted or edited since tel.txt was read.

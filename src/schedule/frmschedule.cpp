@@ -224,6 +224,6 @@ void frmSchedule::closeEvent(QCloseEvent *event)
 {
     // The close box unloads the window, which writes schedule.txt.
     windows::saveFromWindow(m_files, DataFile::Schedule, m_prompter,
-                            [this](const QString &path) { return m_table.writeAll(path); });
+                            [this] { return m_table.fileLines(); });
     event->accept();
 }

@@ -92,13 +92,27 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
     return read->text;
 }
 
-WriteResult ScheduleTable::writeAll(const QString &path) const
+TextFileRead ScheduleTable::reload(const FileBytes &file, QDate today)
+{
+    Read read = cut(file, today);
+    m_table.clear();
+    m_table.insertAll(std::move(read.rows), read.lines);
+    m_changed = false;
+    return read.text;
+}
+
+QStringList ScheduleTable::fileLines() const
 {
     QStringList lines;
     for (const ScheduleRow &row : m_table.rows())
         if (!row.handedToDone) // already in done.txt after a failed quit
             lines.append(fileLine(row.item));
-    return writeTextLines(path, lines);
+    return lines;
+}
+
+WriteResult ScheduleTable::writeAll(const QString &path) const
+{
+    return writeTextLines(path, fileLines());
 }
 
 bool ScheduleTable::isPast(const scheduleitem &item, QDate today) const
@@ -131,11 +145,16 @@ WriteResult ScheduleTable::handPastToDone(const QString &donePath, QDate today)
     return {};
 }
 
-WriteResult ScheduleTable::writeUpcoming(const QString &path, QDate today) const
+QStringList ScheduleTable::upcomingLines(QDate today) const
 {
     QStringList lines;
     for (const ScheduleRow &row : m_table.rows())
         if (!isPast(row.item, today))
             lines.append(fileLine(row.item));
-    return writeTextLines(path, lines);
+    return lines;
+}
+
+WriteResult ScheduleTable::writeUpcoming(const QString &path, QDate today) const
+{
+    return writeTextLines(path, upcomingLines(today));
 }

@@ -57,11 +57,14 @@ public:
     void readAhead(const QString &path, QDate today);
     // Every line of schedule.txt, even beyond the capacity, so that a save loses none.
     TextFileRead loadSchedule(const QString &path, QDate today);
+    // The file read again, whole, after another program changed it: the table is that.
+    TextFileRead reload(const FileBytes &file, QDate today);
 
     // Whether an entry was added, removed or handed to done.txt since schedule.txt was read.
     [[nodiscard]] bool changedThisRun() const { return m_changed; }
 
-    // Every entry, past ones included.
+    // Every entry, past ones included, as lines of the file.
+    [[nodiscard]] QStringList fileLines() const;
     [[nodiscard]] WriteResult writeAll(const QString &path) const;
     // The quit's writer, in two steps, done.txt first: should schedule.txt then fail, the
     // entries are not lost. Entries whose day is before today go to done.txt (date text,
@@ -69,6 +72,7 @@ public:
     // over again, so a second attempt after a failure does not repeat it.
     WriteResult handPastToDone(const QString &donePath, QDate today);
     // Then schedule.txt without the entries before today.
+    [[nodiscard]] QStringList upcomingLines(QDate today) const;
     [[nodiscard]] WriteResult writeUpcoming(const QString &path, QDate today) const;
 
     // The reminder lines of the entries on that day, in table order: the time as stored,

@@ -2,7 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datafolder.h"
 
+#include "backups.h"
+#include "clock.h"
+#include "conflictcopies.h"
+#include "readahead.h"
+
 #include <QDir>
+
+namespace {
+
+const SystemClock systemClock;
+
+Baseline baselineOf(const FileBytes &file)
+{
+    return {file.exists, file.bytes.size(), file.modifiedMs, file.bytes};
+}
+
+bool sameAs(const FileBytes &disk, const Baseline &base)
+{
+    return disk.exists == base.exists && disk.bytes == base.bytes;
+}
+
+} // namespace
 
 QString dataFileName(DataFile file)
 {
@@ -18,6 +39,13 @@ QString dataFileName(DataFile file)
     return {};
 }
 
+DataFolder::DataFolder(QString folder) : DataFolder(std::move(folder), systemClock) {}
+
+DataFolder::DataFolder(QString folder, const Clock &clock)
+    : m_folder(std::move(folder)), m_clock(clock)
+{
+}
+
 QString DataFolder::path(DataFile file) const
 {
     return QDir(m_folder).filePath(dataFileName(file));
@@ -27,8 +55,129 @@ void DataFolder::noteRead(DataFile file, const TextFileRead &read)
 {
     if (read.status == TextFileRead::Ok && read.utf8 && !m_utf8Files.contains(dataFileName(file)))
         m_utf8Files.append(dataFileName(file));
-    if (read.status != TextFileRead::Unreadable || m_unreadable.contains(file))
+    if (read.status != TextFileRead::Unreadable) {
+        FileBytes was;
+        was.exists = read.status == TextFileRead::Ok;
+        was.bytes = read.bytes;
+        was.modifiedMs = read.modifiedMs;
+        takeBaseline(file, was);
+        return;
+    }
+    if (m_unreadable.contains(file))
         return;
     m_unreadable.append(file);
     m_reasons.append(QStringLiteral("%1：%2").arg(dataFileName(file), read.error));
+}
+
+const Baseline *DataFolder::baseline(DataFile file) const
+{
+    const auto found = m_baselines.find(file);
+    return found == m_baselines.end() ? nullptr : &found->second;
+}
+
+void DataFolder::takeBaseline(DataFile file, const FileBytes &read)
+{
+    m_baselines[file] = baselineOf(read);
+}
+
+bool DataFolder::holdsAsRead(DataFile file, const QStringList &lines) const
+{
+    const Baseline *base = baseline(file);
+    if (!base)
+        return false;
+    const EncodedLines encoded = encodeTextLines(lines);
+    // A missing file reads as no lines: saving none leaves it as it was.
+    return encoded.error.isEmpty()
+           && (base->exists ? encoded.bytes == base->bytes : encoded.bytes.isEmpty());
+}
+
+bool DataFolder::stampDiffers(DataFile file) const
+{
+    const Baseline *base = baseline(file);
+    if (!base)
+        return false;
+    const FileStamp now(path(file));
+    return now.exists != base->exists
+           || (now.exists && (now.size != base->size || now.modifiedMs != base->modifiedMs));
+}
+
+WriteResult DataFolder::save(DataFile file, const QStringList &lines, Backup backup)
+{
+    const EncodedLines encoded = encodeTextLines(lines);
+    if (!encoded.error.isEmpty())
+        return {false, encoded.error};
+    const FileBytes onDisk = readFileBytes(path(file));
+    if (!onDisk.ok) // never written over blindly: what it holds now is unknown
+        return {false, QStringLiteral("今は読み込めません（%1）").arg(onDisk.error)};
+    const Baseline *base = baseline(file);
+    if (!base || sameAs(onDisk, *base))
+        return write(file, encoded.bytes, onDisk, backup);
+    if (holdsAsRead(file, lines)) {
+        // Only the other program changed it: its version stands.
+        takeBaseline(file, onDisk);
+        return {};
+    }
+    if (onDisk.exists) {
+        const QDir folder(m_folder);
+        const QString copy = conflictcopies::newName(folder, dataFileName(file), m_clock.now());
+        if (const WriteResult kept = replaceFileBytes(folder.filePath(copy), onDisk.bytes);
+            !kept.ok)
+            return {false, QStringLiteral("他のプログラムによる変更を %1 に残せません（%2）")
+                               .arg(copy, kept.error)};
+        m_keptCopies.append({dataFileName(file), copy});
+    }
+    return write(file, encoded.bytes, onDisk, Backup::No); // the kept copy is its backup
+}
+
+WriteResult DataFolder::saveMerged(DataFile file, const QStringList &lines, Backup backup)
+{
+    const EncodedLines encoded = encodeTextLines(lines);
+    if (!encoded.error.isEmpty())
+        return {false, encoded.error};
+    const FileBytes onDisk = readFileBytes(path(file));
+    if (!onDisk.ok)
+        return {false, QStringLiteral("今は読み込めません（%1）").arg(onDisk.error)};
+    return write(file, encoded.bytes, onDisk, backup);
+}
+
+WriteResult DataFolder::write(DataFile file, const QByteArray &bytes, const FileBytes &onDisk,
+                              Backup backup)
+{
+    if (backup == Backup::Yes && onDisk.exists && onDisk.bytes != bytes)
+        backUp(file, onDisk);
+    const WriteResult written = replaceFileBytes(path(file), bytes);
+    if (!written.ok)
+        return written;
+    FileBytes now;
+    now.bytes = bytes;
+    now.modifiedMs = FileStamp(path(file)).modifiedMs;
+    takeBaseline(file, now);
+    return written;
+}
+
+void DataFolder::backUp(DataFile file, const FileBytes &onDisk)
+{
+    // A backup that fails never stops the save: the replacement itself is atomic.
+    if (const auto error = backups::keep(m_folder, dataFileName(file), onDisk.bytes, m_clock.now()))
+        m_backupFailures.append(QStringLiteral("%1：%2").arg(dataFileName(file), *error));
+}
+
+QList<KeptCopy> DataFolder::takeKeptCopies()
+{
+    return std::exchange(m_keptCopies, {});
+}
+
+QStringList DataFolder::takeBackupFailures()
+{
+    return std::exchange(m_backupFailures, {});
+}
+
+QString keptCopiesMessage(const QList<KeptCopy> &copies)
+{
+    QStringList lines;
+    for (const KeptCopy &kept : copies)
+        lines.append(QStringLiteral("%1 は他のプログラムにより変更されていたため、その内容を %2 に残しました。")
+                         .arg(kept.file, kept.copy));
+    return lines.join(QLatin1Char('\n'))
+           + QStringLiteral("\n\n今回の内容は元のファイルに保存しました。二つを見比べ、必要なら手で合わせてください。");
 }

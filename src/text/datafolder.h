@@ -8,30 +8,92 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+
+class Clock;
+class QDateTime;
+
 // The data files, all in the program folder.
 enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type };
 
 [[nodiscard]] QString dataFileName(DataFile file);
 
+// What this run last read from a data file or wrote to it. The bytes themselves, not a
+// digest: they are in memory after the read anyway, and a comparison of bytes cannot err.
+struct Baseline {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modifiedMs = 0;
+    QByteArray bytes;
+};
+
+// Another program's version of a data file, kept beside it because this run had changed
+// the file too.
+struct KeptCopy {
+    QString file; // the data file's name
+    QString copy; // the name of the copy, in the same folder
+};
+
 // The program folder and what this run may write into it: a data file that exists but
 // could not be read completely is never written, so the part that was not read survives.
+// Other programs may write the folder while this one runs (a sync tool, an editor), so
+// every save first compares the file with what this run read.
 class DataFolder {
 public:
-    explicit DataFolder(QString folder) : m_folder(std::move(folder)) {}
+    explicit DataFolder(QString folder);
+    DataFolder(QString folder, const Clock &clock);
 
+    [[nodiscard]] const QString &folder() const { return m_folder; }
     [[nodiscard]] QString path(DataFile file) const;
     [[nodiscard]] bool mayWrite(DataFile file) const { return !m_unreadable.contains(file); }
 
-    // Remembers a file that could not be read, with the reason, for the report at start.
+    // Remembers what was read: as the baseline of later saves, or, for a file that could
+    // not be read, the reason, for the report at start.
     void noteRead(DataFile file, const TextFileRead &read);
     // One line per such file: its name and why.
     [[nodiscard]] const QStringList &unreadableReasons() const { return m_reasons; }
     // The names of the files that were read as UTF-8: they are saved in CP932.
     [[nodiscard]] const QStringList &utf8Files() const { return m_utf8Files; }
 
+    // Null for a file this run never read.
+    [[nodiscard]] const Baseline *baseline(DataFile file) const;
+    // A file read again whole, by this run, now stands for what this run has.
+    void takeBaseline(DataFile file, const FileBytes &read);
+    // Whether these lines, as saved, are the bytes the file held when last read or written.
+    [[nodiscard]] bool holdsAsRead(DataFile file, const QStringList &lines) const;
+    // Whether the file's size or time now differ from the baseline's: worth a read.
+    [[nodiscard]] bool stampDiffers(DataFile file) const;
+
+    enum class Backup { No, Yes };
+    // Saves the lines, unless the file is not this run's to write. Compared with the
+    // disk: unchanged there, written (its old bytes first into the backups when asked);
+    // changed there while these lines are what was read, left as the other program wrote
+    // it and taken as the new baseline; changed on both sides, written, with the other
+    // version kept beside it byte for byte. A file that can no longer be read is not
+    // written over.
+    [[nodiscard]] WriteResult save(DataFile file, const QStringList &lines, Backup backup);
+    // Writes lines that already hold what the other program wrote (pim.ini, merged by
+    // key): no comparison, only the backup.
+    [[nodiscard]] WriteResult saveMerged(DataFile file, const QStringList &lines, Backup backup);
+
+    // The copies kept since the last call, and the backups that failed.
+    [[nodiscard]] QList<KeptCopy> takeKeptCopies();
+    [[nodiscard]] QStringList takeBackupFailures();
+
 private:
+    WriteResult write(DataFile file, const QByteArray &bytes, const FileBytes &onDisk,
+                      Backup backup);
+    void backUp(DataFile file, const FileBytes &onDisk);
+
     QString m_folder;
+    const Clock &m_clock;
     QList<DataFile> m_unreadable;
     QStringList m_reasons;
     QStringList m_utf8Files;
+    std::map<DataFile, Baseline> m_baselines;
+    QList<KeptCopy> m_keptCopies;
+    QStringList m_backupFailures;
 };
+
+// The one message after the saves that kept copies.
+[[nodiscard]] QString keptCopiesMessage(const QList<KeptCopy> &copies);

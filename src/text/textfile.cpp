@@ -73,8 +73,11 @@ FileBytes readExisting(const QString &path)
 {
     FileBytes result;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
+    if (file.open(QIODevice::ReadOnly)) {
+        // Of the file that was opened, even should another be renamed over it meanwhile.
+        result.modifiedMs = file.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch();
         result.bytes = file.readAll();
+    }
     if (file.error() != QFileDevice::NoError) {
         result.ok = false;
         result.error = file.errorString();
@@ -112,7 +115,10 @@ TextFileRead textFileRead(const FileBytes &file)
         result.error = file.error;
         return result;
     }
-    return decodeTextFile(file.bytes);
+    TextFileRead read = decodeTextFile(file.bytes);
+    read.bytes = file.bytes;
+    read.modifiedMs = file.modifiedMs;
+    return read;
 }
 
 TextFileRead readTextFile(const QString &path)
@@ -120,18 +126,31 @@ TextFileRead readTextFile(const QString &path)
     return textFileRead(readFileBytes(path));
 }
 
-WriteResult writeTextLines(const QString &path, const QStringList &lines)
+EncodedLines encodeTextLines(const QStringList &lines)
 {
     const cp932::Encoded encoded = cp932::encode(lines.isEmpty() ? QString()
                                                                  : lines.join(crlf) + crlf);
     if (!encoded.ok)
-        return {false, encodingError(encoded.failedChar)};
+        return {{}, encodingError(encoded.failedChar)};
+    return {encoded.bytes, {}};
+}
+
+WriteResult writeTextLines(const QString &path, const QStringList &lines)
+{
+    const EncodedLines encoded = encodeTextLines(lines);
+    if (!encoded.error.isEmpty())
+        return {false, encoded.error};
+    return replaceFileBytes(path, encoded.bytes);
+}
+
+WriteResult replaceFileBytes(const QString &path, const QByteArray &bytes)
+{
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
     // QSaveFile::commit() can report success after a failed flush; check the flush first.
-    if (const auto error = writeAll(file, fileops::Op::Replace, path, encoded.bytes)) {
+    if (const auto error = writeAll(file, fileops::Op::Replace, path, bytes)) {
         file.cancelWriting(); // the old file stays; the temporary one goes with `file`
         return {false, *error};
     }

@@ -15,6 +15,8 @@ struct TextFileRead {
     QString text;   // the decoded text; for Unreadable, what could be read before the fault
     QString error;  // why it could not be read, for the user
     bool utf8 = false; // saved by a desktop editor as UTF-8; written back in CP932
+    QByteArray bytes;  // as read, to tell later whether another program changed the file
+    qint64 modifiedMs = 0;
 };
 
 // CP932, or UTF-8 when the bytes start with its byte-order mark, or are UTF-8 whose every
@@ -28,6 +30,7 @@ struct FileBytes {
     bool ok = true;     // false: it exists but could not be read completely
     QByteArray bytes;   // what could be read
     QString error;
+    qint64 modifiedMs = 0; // the time of the file's last change, as the read saw it
 
     bool operator==(const FileBytes &) const = default;
 };
@@ -50,6 +53,13 @@ struct WriteResult {
 // Replaces the file with the lines, each ended by CR LF. The old file stays whole when
 // anything fails (temporary file, then rename).
 [[nodiscard]] WriteResult writeTextLines(const QString &path, const QStringList &lines);
+// The two steps of that: the bytes of the lines, and the replacement by bytes.
+struct EncodedLines {
+    QByteArray bytes;
+    QString error; // a character CP932 cannot hold
+};
+[[nodiscard]] EncodedLines encodeTextLines(const QStringList &lines);
+[[nodiscard]] WriteResult replaceFileBytes(const QString &path, const QByteArray &bytes);
 
 // Appends one line and its CR LF in a single write; after a last line that lacks its
 // CR LF, the CR LF comes first, so the two lines stay two. When the write fails, the file

@@ -46,16 +46,19 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption,
     return b;
 }
 
-bool saveFromWindow(const DataFolder &files, DataFile file, Prompter &prompter,
-                    const std::function<WriteResult(const QString &path)> &write)
+bool saveFromWindow(DataFolder &files, DataFile file, Prompter &prompter,
+                    const std::function<QStringList()> &lines)
 {
     composition::commit();
     if (!files.mayWrite(file))
         return false;
-    const WriteResult written = write(files.path(file));
+    // No backup: the quit makes those, of the files as they were before this run wrote.
+    const WriteResult written = files.save(file, lines(), DataFolder::Backup::No);
     if (!written.ok)
         prompter.inform(QStringLiteral("%1 を保存できませんでした。\n%2")
                             .arg(dataFileName(file), written.error));
+    if (const QList<KeptCopy> kept = files.takeKeptCopies(); !kept.isEmpty())
+        prompter.inform(keptCopiesMessage(kept));
     return written.ok;
 }
 

@@ -23,10 +23,11 @@ void showModal(QWidget &window);
 QPushButton *button(QWidget *parent, const char *name, const QString &caption,
                     const QRect &geometry);
 
-// A window's own save (its close box), after any composition of an input method is
-// committed: nothing for a file that could not be read at start; a failure is told.
-// True when the file was written.
-bool saveFromWindow(const DataFolder &files, DataFile file, Prompter &prompter,
-                    const std::function<WriteResult(const QString &path)> &write);
+// A window's own save (its close box) of the lines it gives, after any composition of an
+// input method is committed: nothing for a file that could not be read at start; a
+// failure is told, and so is another program's version kept beside the file. True when
+// the file holds this run's data now.
+bool saveFromWindow(DataFolder &files, DataFile file, Prompter &prompter,
+                    const std::function<QStringList()> &lines);
 
 } // namespace windows

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Session: following the data files that other programs change while the program runs.
+#include "session.h"
+
+#include "text/clock.h"
+#include "text/conflictcopies.h"
+#include "text/readahead.h"
+
+#include <QDir>
+
+bool Session::changedSinceRead(DataFile file) const
+{
+    switch (file) {
+    case DataFile::Todo:
+        for (int slot = 0; slot < TodoBoard::SlotCount; ++slot)
+            if (m_board.isEditing(slot) || m_board.isDone(slot))
+                return true;
+        return !m_files.holdsAsRead(file, m_board.todoLines());
+    case DataFile::Closet: return !m_files.holdsAsRead(file, m_shelf.stringList());
+    case DataFile::Schedule: return !m_files.holdsAsRead(file, m_schedule.fileLines());
+    case DataFile::Tel: return !m_files.holdsAsRead(file, m_phoneBook.fileLines());
+    case DataFile::Type: return !m_files.holdsAsRead(file, m_phoneTypes.stringList());
+    // pim.ini is merged by key at the quit; done.txt only ever gains lines.
+    case DataFile::Ini:
+    case DataFile::Done: return false;
+    }
+    return false;
+}
+
+Session::Follow Session::follow(DataFile file)
+{
+    if (m_ended || !m_files.mayWrite(file) || !m_files.stampDiffers(file))
+        return Follow::Same;
+    const QString path = m_files.path(file);
+    // A sync tool may still be writing: only a read that the file did not change under,
+    // of a file that is there, is whole.
+    const FileStamp before(path);
+    const FileBytes bytes = readFileBytes(path);
+    const FileStamp after(path);
+    if (!bytes.exists || !bytes.ok || !(before == after) || after.size != bytes.bytes.size()
+        || after.modifiedMs != bytes.modifiedMs)
+        return Follow::NotReady;
+    const Baseline *base = m_files.baseline(file);
+    if (base && base->exists && base->bytes == bytes.bytes) {
+        m_files.takeBaseline(file, bytes); // touched, not changed
+        return Follow::Same;
+    }
+    if (changedSinceRead(file))
+        return Follow::ChangedHere;
+    const TextFileRead read = textFileRead(bytes);
+    if (read.status != TextFileRead::Ok)
+        return Follow::ChangedHere; // text this run cannot hold: the quit keeps both
+    reload(file, bytes, read.text);
+    m_files.takeBaseline(file, bytes);
+    return Follow::Reloaded;
+}
+
+void Session::reload(DataFile file, const FileBytes &bytes, const QString &text)
+{
+    switch (file) {
+    case DataFile::Todo: m_board.setTodoText(text); break;
+    case DataFile::Closet: m_shelf.takeLines(LineReader(text).readAll()); break;
+    case DataFile::Schedule: m_schedule.reload(bytes, m_clock.today()); break;
+    case DataFile::Tel: m_phoneBook.reload(bytes); break;
+    case DataFile::Type: m_phoneTypes.setStringList(LineReader(text).readAll()); break;
+    case DataFile::Ini:
+    case DataFile::Done: break;
+    }
+}
+
+QStringList Session::conflictCopies() const
+{
+    QStringList dataFiles;
+    for (const DataFile file : {DataFile::Todo, DataFile::Done, DataFile::Closet,
+                                DataFile::Schedule, DataFile::Tel, DataFile::Ini, DataFile::Type})
+        dataFiles.append(dataFileName(file));
+    const QStringList names = QDir(m_files.folder()).entryList(QDir::Files, QDir::Name);
+    return conflictcopies::found(names, dataFiles);
+}
