@@ -10,6 +10,7 @@
 #include "phonebook/frmtypeedit.h"
 #include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
+#include "folderwatch.h"
 #include "session.h"
 #include "shell/frmhelp.h"
 #include "shell/frmabout.h"
@@ -18,7 +19,11 @@
 #include "ui/prompter.h"
 #include "ui/windows.h"
 
+#include "text/backups.h"
+
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QDir>
 #include <QKeyEvent>
 #include <QIcon>
@@ -58,6 +63,7 @@ void KibanuApp::continueStart()
     m_session->loadPhoneFiles();
     m_todo->showLoaded();
     m_session->loadSettings();
+    watchFolder();
     const Settings &settings = m_session->settings();
     m_todo->placeWindow(settings.left, settings.top, settings.width);
     m_todo->showOptions();
@@ -128,6 +134,7 @@ void KibanuApp::connectBoard()
         typeEditWindow().open();
     });
     connect(m_todo.get(), &frmTodo::aboutRequested, this, &KibanuApp::showAbout);
+    connect(m_todo.get(), &frmTodo::backupFolderRequested, this, &KibanuApp::openBackupFolder);
     connect(m_todo.get(), &frmTodo::helpRequested, this,
             [this] { showHelp(m_todo->objectName()); });
     connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this,
@@ -208,12 +215,37 @@ void KibanuApp::reportUnreadable()
         m_prompter->inform(QStringLiteral("次のファイルは UTF-8 で保存されていました。\n%1\n\n"
                                           "終了時に Shift-JIS（CP932）で保存します。")
                                .arg(utf8.join(QLatin1Char('\n'))));
+    if (const QStringList copies = m_session->conflictCopies(); !copies.isEmpty())
+        m_prompter->inform(QStringLiteral("次のファイルは、同期ソフトなどが二つの版を残した競合コピーです。\n%1\n\n"
+                                          "内容を見比べ、必要なら手で元のファイルに合わせてから、"
+                                          "コピーを削除してください。")
+                               .arg(copies.join(QLatin1Char('\n'))));
     const QStringList &reasons = m_session->files().unreadableReasons();
     if (reasons.isEmpty())
         return;
     m_prompter->inform(QStringLiteral("次のファイルを最後まで読み込めませんでした。\n%1\n\n"
                                       "内容を守るため、これらのファイルは今回保存しません。")
                            .arg(reasons.join(QLatin1Char('\n'))));
+}
+
+void KibanuApp::watchFolder()
+{
+    m_watch = std::make_unique<FolderWatch>(*m_session, [this] {
+        // Not under a dialog, a drag or an edit in place: their rows would go away.
+        return !QApplication::activeModalWidget()
+               && QGuiApplication::mouseButtons() == Qt::NoButton
+               && !(m_telWindow && m_telWindow->isBusy());
+    });
+}
+
+void KibanuApp::openBackupFolder()
+{
+    const QString folder = backups::folderPath(m_programFolder);
+    // Made when missing, so the file manager has something to show before the first quit.
+    if (!QDir().mkpath(folder)
+        || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        m_prompter->inform(QStringLiteral("バックアップのフォルダを開けませんでした。\n%1")
+                               .arg(QDir::toNativeSeparators(folder)));
 }
 
 void KibanuApp::showHelp(const QString &anchor)

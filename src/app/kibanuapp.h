@@ -21,6 +21,7 @@ class frmADDphone;
 class frmAbout;
 class frmStartup;
 class frmHelp;
+class FolderWatch;
 enum class DataFile;
 
 // The composition root: the session, the clock and the prompter, and the windows, each
@@ -69,6 +70,10 @@ public:
     // The help window at the part that describes the window of that name.
     void showHelp(const QString &anchor);
     [[nodiscard]] frmHelp *helpWindow() { return m_helpWindow.get(); }
+    // Opens backup/ in the desktop's file manager.
+    void openBackupFolder();
+    // The watch on the program folder, once the start has read every file.
+    [[nodiscard]] FolderWatch *folderWatch() { return m_watch.get(); }
     // True once the program has been told to end.
     [[nodiscard]] bool hasEnded() const { return m_ended; }
 
@@ -91,6 +96,8 @@ private:
     // What a save did besides: backups that failed, other programs' versions kept.
     void tellAfterSave();
     void reportUnreadable();
+    // Starts following the files that other programs change while this one runs.
+    void watchFolder();
     // The start after the today window: the last loaders, then the start-up window or
     // the board.
     void continueStart();
@@ -112,6 +119,7 @@ private:
     std::unique_ptr<frmStartup> m_startupWindow;
     std::unique_ptr<frmAbout> m_aboutWindow;
     std::unique_ptr<frmHelp> m_helpWindow;
+    std::unique_ptr<FolderWatch> m_watch;
     bool m_skipStartup = false;
     bool m_ended = false;
     bool m_toldBackupFailure = false;

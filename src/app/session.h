@@ -55,14 +55,16 @@ public:
     // Whether this run's data of a file differ from what the file held when this run last
     // read or wrote it (an open slot or a marked one counts as a change of todo.txt).
     [[nodiscard]] bool changedSinceRead(DataFile file) const;
-    // Follows a data file that another program changed on disk.
+    // Follows a data file that another program changed on disk. mayReload false: the
+    // data must not change now (a dialog is open), so a reload waits.
     enum class Follow {
-        Same,       // the file is as this run last saw it
-        Reloaded,   // this run had not changed it: its data now are the file's
+        Same,        // the file is as this run last saw it
+        Reloaded,    // this run had not changed it: its data now are the file's
         ChangedHere, // this run changed it too: left to the quit, which keeps both
-        NotReady,   // still being written, or not readable now: look again later
+        NotReady,    // still being written, not readable now, or not now: look again later
+        Gone,        // taken away: nothing to follow until it is back
     };
-    Follow follow(DataFile file);
+    Follow follow(DataFile file, bool mayReload = true);
     // The files in the folder that are conflict copies of a data file, by name.
     [[nodiscard]] QStringList conflictCopies() const;
 

@@ -28,7 +28,7 @@ bool Session::changedSinceRead(DataFile file) const
     return false;
 }
 
-Session::Follow Session::follow(DataFile file)
+Session::Follow Session::follow(DataFile file, bool mayReload)
 {
     if (m_ended || !m_files.mayWrite(file) || !m_files.stampDiffers(file))
         return Follow::Same;
@@ -36,6 +36,8 @@ Session::Follow Session::follow(DataFile file)
     // A sync tool may still be writing: only a read that the file did not change under,
     // of a file that is there, is whole.
     const FileStamp before(path);
+    if (!before.exists)
+        return Follow::Gone;
     const FileBytes bytes = readFileBytes(path);
     const FileStamp after(path);
     if (!bytes.exists || !bytes.ok || !(before == after) || after.size != bytes.bytes.size()
@@ -51,6 +53,8 @@ Session::Follow Session::follow(DataFile file)
     const TextFileRead read = textFileRead(bytes);
     if (read.status != TextFileRead::Ok)
         return Follow::ChangedHere; // text this run cannot hold: the quit keeps both
+    if (!mayReload)
+        return Follow::NotReady;
     reload(file, bytes, read.text);
     m_files.takeBaseline(file, bytes);
     return Follow::Reloaded;

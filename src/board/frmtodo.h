@@ -118,6 +118,7 @@ signals:
     void editFileRequested(DataFile file);
     void typeEditRequested();
     void aboutRequested();
+    void backupFolderRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

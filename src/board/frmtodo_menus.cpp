@@ -52,6 +52,8 @@ void frmTodo::createMenus()
     entry(edit, "mnuEditSche", QStringLiteral("予定表"), this, &frmTodo::mnuEditSche_Click);
     entry(edit, "mnuEditTel", QStringLiteral("電話帳"), this, &frmTodo::mnuEditTel_Click);
     entry(file, "mnuTypeEdit", QStringLiteral("電話種類編集"), this, &frmTodo::mnuTypeEdit_Click);
+    entry(file, "mnuBackupFolder", QStringLiteral("バックアップのフォルダを開く"), this,
+          &frmTodo::backupFolderRequested);
     entry(file, "mnuJustQuit", QStringLiteral("保存しないで終了"), this, &frmTodo::mnuJustQuit_Click);
     entry(file, "mnuQuit", QStringLiteral("保存して終了(&Q)"), this, &frmTodo::mnuQuit_Click);
 

@@ -148,6 +148,11 @@ void frmTel::connectControls()
     connect(cmdAdd, &QPushButton::clicked, this, &frmTel::cmdAdd_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmTel::cmdClose_Click);
     txtTel->installEventFilter(this);
+    connect(&m_book.list(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const int pos = selectedIndex();
+        m_shownBeforeReload = pos < 0 ? QString() : m_book.at(pos).index;
+    });
+    connect(&m_book.list(), &QAbstractItemModel::modelReset, this, &frmTel::showAfterReload);
     listview::onDeleteKey(lstIndex, [this] { lstIndex_KeyDown(keys::Delete); });
 }
 
@@ -161,6 +166,25 @@ void frmTel::enablechange()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{txtTel, lstIndex, cmdAdd, cmdFind, cmdDelete, gridTel})
         w->setEnabled(true);
+}
+
+bool frmTel::isBusy() const
+{
+    return !lstIndex->isEnabled();
+}
+
+void frmTel::showAfterReload()
+{
+    const std::optional<int> pos =
+        m_shownBeforeReload.isEmpty() ? std::nullopt : m_book.find(m_shownBeforeReload);
+    if (pos) {
+        select(*pos);
+        lstIndex_Click();
+        return;
+    }
+    lblName->clear();
+    lblKeyword->clear();
+    gridTel->clearContents();
 }
 
 int frmTel::selectedIndex() const

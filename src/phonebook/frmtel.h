@@ -65,6 +65,8 @@ public:
     void txtKeyword_LostFocus();
     // Ends an open name or keyword edit as leaving its box does: before a save.
     void endInPlaceEdits();
+    // Locked while a dialog or an edit in place is open: the book must not change then.
+    [[nodiscard]] bool isBusy() const;
 
 signals:
     // The pair of that slot's to-do is in the phone book: the slot may let it go.
@@ -89,6 +91,8 @@ private:
     void storePair(int pair, const QString &type, const QString &number);
     void removePair(int pair);
     void showPairs(const phoneentry &entry);
+    // After the book was read again: the entry shown before, if it is still there.
+    void showAfterReload();
     void askDelete();
     // Hides an in-place box without its focus loss counting as the end of the edit.
     void hideQuietly(QLineEdit *box, QLabel *label);
@@ -133,6 +137,7 @@ private:
     // The index of the entry an in-place edit started on: it gets the text, whatever
     // is selected when the edit ends.
     std::optional<QString> m_nameEntry;
+    QString m_shownBeforeReload; // the index shown when the book was read again
     std::optional<QString> m_keywordEntry;
     focus::QuietHider m_hider;
 };

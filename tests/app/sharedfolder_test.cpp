@@ -126,7 +126,11 @@ TEST_F(SharedFolder, aFileGoneOrNotWholeIsNotFollowed)
 {
     start();
     ASSERT_TRUE(QFile::remove(path("tel.txt")));
-    EXPECT_EQ(session.follow(DataFile::Tel), Session::Follow::NotReady);
+    EXPECT_EQ(session.follow(DataFile::Tel), Session::Follow::Gone);
+    EXPECT_EQ(session.phoneBook().ntphone(), 1);
+    // Not while the window says the data must stay.
+    writeBytes(path("tel.txt"), sjis("sato,佐藤,,\r\n"));
+    EXPECT_EQ(session.follow(DataFile::Tel, false), Session::Follow::NotReady);
     EXPECT_EQ(session.phoneBook().ntphone(), 1);
     // Text CP932 cannot hold is never taken in: the quit keeps both versions.
     writeBytes(path("tel.txt"), "sato,\xe4\xbd\x90\xe8\x97\xa4\xf0\x9f\x98\x80,,\r\n");

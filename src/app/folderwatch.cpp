@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "folderwatch.h"
+
+#include "session.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The files whose data the windows show; pim.ini is merged at the quit, done.txt only
+// gains lines.
+constexpr DataFile followed[] = {DataFile::Todo, DataFile::Closet, DataFile::Schedule,
+                                 DataFile::Tel, DataFile::Type};
+
+} // namespace
+
+FolderWatch::FolderWatch(Session &session, std::function<bool()> mayReload, QObject *parent)
+    : QObject(parent), m_session(session), m_mayReload(std::move(mayReload))
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(1000);
+    connect(&m_settle, &QTimer::timeout, this, &FolderWatch::look);
+    // Every event starts the wait again: the look comes after the last of a burst.
+    const auto changed = [this] { m_settle.start(); };
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, changed);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, changed);
+    m_watcher.addPath(session.files().folder());
+    watchFiles();
+}
+
+void FolderWatch::watchFiles()
+{
+    // A file renamed over drops out of the watch: the new one is added.
+    for (const DataFile file : followed) {
+        const QString path = m_session.files().path(file);
+        if (!m_watcher.files().contains(path) && QFileInfo::exists(path))
+            m_watcher.addPath(path);
+    }
+}
+
+void FolderWatch::look()
+{
+    if (m_session.hasEnded())
+        return;
+    watchFiles();
+    const bool mayReload = m_mayReload();
+    bool again = false;
+    for (const DataFile file : followed) {
+        switch (m_session.follow(file, mayReload)) {
+        case Session::Follow::Reloaded: emit reloaded(file); break;
+        case Session::Follow::NotReady: again = true; break;
+        default: break;
+        }
+    }
+    if (again)
+        m_settle.start();
+}
