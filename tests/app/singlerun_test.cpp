@@ -118,10 +118,14 @@ TEST(SingleRun, anOldLockOfALiveRunStillHoldsTheFolder)
     ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-40),
                                  QFileDevice::FileModificationTime));
     lock.close();
+    QTest::qWait(50); // past the file system's clock step, so any change shows
+    const QDateTime folderChanged = QFileInfo(dir.path()).lastModified();
 
     SingleRun later(dir.path(), 500ms);
     EXPECT_EQ(later.claim(), Outcome::Forwarded);
     EXPECT_EQ(readBytes(lock.fileName()), held);
+    // Not even for a moment a file of its own (the removal lock of a stale one).
+    EXPECT_EQ(QFileInfo(dir.path()).lastModified(), folderChanged);
     EXPECT_TRUE(comesForward(spy));
 }
 
