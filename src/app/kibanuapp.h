@@ -79,6 +79,10 @@ public:
 
     // Shows the About box, not modal: the open one brought forward, or a new one.
     void showAbout();
+    // A later start on this program folder: the board comes to the front (shown,
+    // un-minimised, raised, active), and with it the start-up window or a modal window
+    // that stands over it.
+    void bringForward();
     // The About box while it is loaded (shown or hidden by 閉じる), otherwise null.
     [[nodiscard]] frmAbout *aboutWindow() { return m_aboutWindow.get(); }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kibanuapp.h"
+#include "singlerun.h"
 #include "text/clock.h"
 #include "ui/messageboxprompter.h"
 
@@ -16,8 +17,14 @@ int main(int argc, char *argv[])
     qapp.setWindowIcon(QIcon(QStringLiteral(":/kibanu.svg")));
     // Only the quit sequence ends the program.
     qapp.setQuitOnLastWindowClosed(false);
+    // One board per program folder: before anything is read, a later start hands over to
+    // the run that holds the folder. It holds it until this function returns.
+    SingleRun singleRun(QCoreApplication::applicationDirPath());
+    if (singleRun.claim() == SingleRun::Outcome::Forwarded)
+        return 0;
     KibanuApp app(QCoreApplication::applicationDirPath(), std::make_unique<SystemClock>(),
                   std::make_unique<MessageBoxPrompter>());
+    QObject::connect(&singleRun, &SingleRun::comeForward, &app, &KibanuApp::bringForward);
     app.start();
     return qapp.exec();
 }

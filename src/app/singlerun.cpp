@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "singlerun.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace {
+
+// A request longer than this is not ours.
+constexpr qint64 requestLimit = 64;
+
+QString canonicalFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+// A hash keeps the name short for any folder path (a socket path holds about 100 bytes)
+// and apart for every folder and user.
+QString serverNameFor(const QString &folder)
+{
+    const QByteArray key = canonicalFolder(folder).toUtf8() + '\0' + QByteArray::number(::getuid());
+    const QString name = QStringLiteral("kibanu-")
+        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
+    // The runtime folder is the user's own; the temporary folder is everyone's.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return QDir(runtime).filePath(name);
+    return name;
+}
+
+} // namespace
+
+SingleRun::SingleRun(const QString &folder, std::chrono::milliseconds patience)
+    : m_serverName(serverNameFor(folder)), m_patience(patience),
+      m_lock(QDir(folder).filePath(QStringLiteral("kibanu.lock")))
+{
+    // A run may last for weeks: only a lock whose process is gone is stale, never an old one.
+    m_lock.setStaleLockTime(std::chrono::milliseconds::zero());
+}
+
+SingleRun::~SingleRun() = default;
+
+QString SingleRun::socketPath() const
+{
+    if (QDir::isAbsolutePath(m_serverName))
+        return m_serverName;
+    return QDir(QDir::tempPath()).filePath(m_serverName);
+}
+
+QByteArray SingleRun::request()
+{
+    return QByteArrayLiteral("forward\n");
+}
+
+SingleRun::Outcome SingleRun::claim()
+{
+    const QDeadlineTimer deadline(m_patience);
+    bool lastRound = false;
+    for (;;) {
+        // Taken again on every round: the run that holds the folder may just be ending.
+        if (m_lock.tryLock(0)) {
+            listen();
+            return Outcome::First;
+        }
+        if (m_lock.error() != QLockFile::LockFailedError)
+            return Outcome::Unguarded;
+        if (askToComeForward())
+            return Outcome::Forwarded;
+        if (deadline.hasExpired()) {
+            if (lastRound)
+                break;
+            lastRound = true;
+            clearNamelessLock();
+            continue;
+        }
+        QThread::msleep(50);
+    }
+    // Its process lives, so a second board would still write over the same files.
+    tellUnanswered();
+    return Outcome::Forwarded;
+}
+
+void SingleRun::listen()
+{
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_server->nextPendingConnection())
+            serve(socket);
+    });
+    if (m_server->listen(m_serverName))
+        return;
+    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
+        // The socket file of a run that was killed: no live run listens there, as this
+        // run holds the lock.
+        QLocalServer::removeServer(m_serverName);
+        m_server->listen(m_serverName);
+    }
+}
+
+bool SingleRun::askToComeForward() const
+{
+    // Never another user's socket: anyone may put one in the temporary folder.
+    const QFileInfo file(socketPath());
+    if (!file.exists() || file.ownerId() != ::getuid())
+        return false;
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName, QIODevice::WriteOnly);
+    if (!socket.waitForConnected(250))
+        return false;
+    socket.write(request());
+    const bool sent = socket.bytesToWrite() == 0 || socket.waitForBytesWritten(1000);
+    socket.disconnectFromServer();
+    return sent;
+}
+
+void SingleRun::serve(QLocalSocket *socket)
+{
+    // Read once the request is whole (or the other side has gone), then close.
+    const auto handle = [this, socket](bool ended) {
+        if (!ended && !socket->canReadLine() && socket->bytesAvailable() < requestLimit)
+            return;
+        const QByteArray got = socket->read(requestLimit);
+        disconnect(socket, nullptr, this, nullptr);
+        socket->abort();
+        socket->deleteLater();
+        if (got == request())
+            emit comeForward();
+    };
+    connect(socket, &QLocalSocket::readyRead, this, [handle] { handle(false); });
+    connect(socket, &QLocalSocket::disconnected, this, [handle] { handle(true); });
+}
+
+void SingleRun::clearNamelessLock()
+{
+    // A lock file that names no process was cut short as it was written (a crash, a full
+    // disk). Its age does not count, so Qt never takes it for stale; after the wait no
+    // start can still be writing it.
+    qint64 pid = 0;
+    QString host;
+    QString name;
+    if (QFile::exists(m_lock.fileName()) && !m_lock.getLockInfo(&pid, &host, &name))
+        m_lock.removeStaleLockFile();
+}
+
+void SingleRun::tellUnanswered()
+{
+    qint64 pid = 0;
+    QString host;
+    QString name;
+    m_lock.getLockInfo(&pid, &host, &name);
+    const QString text =
+        QStringLiteral("Kibanu: このフォルダの Kibanu（プロセス %1）が動いていますが、応答が"
+                       "ありません。二つ目は開かずに終了します。\n")
+            .arg(pid);
+    std::fputs(text.toUtf8().constData(), stderr);
+}

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+
+class QLocalServer;
+class QLocalSocket;
+
+// One run per program folder. The first start holds a lock file in the folder and
+// listens on a local socket of its own user; a later start on the same folder asks that
+// run to come forward and ends without reading or writing anything there.
+class SingleRun : public QObject {
+    Q_OBJECT
+public:
+    enum class Outcome {
+        First,     // this run holds the folder and listens for later starts
+        Forwarded, // a live run holds the folder and was asked to come forward: end now
+        Unguarded, // no lock can be made here (a read-only folder): run as if alone
+    };
+
+    // patience: how long a later start keeps trying to reach the run that holds the
+    // folder, which may still be starting.
+    explicit SingleRun(const QString &folder,
+                       std::chrono::milliseconds patience = std::chrono::seconds(3));
+    ~SingleRun() override;
+
+    [[nodiscard]] Outcome claim();
+
+    // The name the first run listens on: a path in the user's runtime folder where there
+    // is one, else a plain name, which Qt puts in the temporary folder.
+    [[nodiscard]] QString serverName() const { return m_serverName; }
+    // The socket file that name stands for.
+    [[nodiscard]] QString socketPath() const;
+    // The one request a later start sends.
+    [[nodiscard]] static QByteArray request();
+
+signals:
+    // A later start on this folder asked this run to come forward.
+    void comeForward();
+
+private:
+    void listen();
+    [[nodiscard]] bool askToComeForward() const;
+    void serve(QLocalSocket *socket);
+    void clearNamelessLock();
+    void tellUnanswered();
+
+    QString m_serverName;
+    std::chrono::milliseconds m_patience;
+    QLockFile m_lock;
+    QLocalServer *m_server = nullptr;
+};
