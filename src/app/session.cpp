@@ -9,6 +9,7 @@
 Session::Session(const QString &programFolder, const Clock &clock)
     : m_files(programFolder, clock), m_clock(clock)
 {
+    setReaders();
 }
 
 void Session::loadThroughSchedule()

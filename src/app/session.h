@@ -83,6 +83,8 @@ private:
     QuitResult save(bool windowNormal, std::optional<DataFile> leftAlone);
     [[nodiscard]] bool changedThisRun(DataFile file) const;
     WriteResult saveSettings(bool windowNormal);
+    // Each file's reader as its loader reads it, for telling a change of this run.
+    void setReaders();
     void reload(DataFile file, const FileBytes &bytes, const QString &text);
 
     DataFolder m_files;

@@ -9,6 +9,43 @@
 
 #include <QDir>
 
+void Session::setReaders()
+{
+    // Into a table of its own: only read when a file changed on disk, never at start.
+    const auto text = [](const FileBytes &file) -> std::optional<QString> {
+        const TextFileRead read = textFileRead(file);
+        return read.status == TextFileRead::Unreadable ? std::nullopt : std::optional(read.text);
+    };
+    const auto lines = [text](const FileBytes &file) -> std::optional<QStringList> {
+        const auto t = text(file);
+        return t ? std::optional(LineReader(*t).readAll()) : std::nullopt;
+    };
+    m_files.setReader(DataFile::Todo, [text](const FileBytes &file) -> std::optional<QStringList> {
+        const auto t = text(file);
+        if (!t)
+            return std::nullopt;
+        TodoBoard board;
+        board.setTodoText(*t);
+        return board.todoLines();
+    });
+    m_files.setReader(DataFile::Closet, lines);
+    m_files.setReader(DataFile::Type, lines);
+    m_files.setReader(DataFile::Schedule, [this, text](const FileBytes &file) -> std::optional<QStringList> {
+        if (!text(file))
+            return std::nullopt;
+        ScheduleTable table;
+        table.reload(file, m_clock.today());
+        return table.fileLines();
+    });
+    m_files.setReader(DataFile::Tel, [text](const FileBytes &file) -> std::optional<QStringList> {
+        if (!text(file))
+            return std::nullopt;
+        PhoneBook book;
+        book.reload(file);
+        return book.fileLines();
+    });
+}
+
 bool Session::changedSinceRead(DataFile file) const
 {
     switch (file) {

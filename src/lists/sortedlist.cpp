@@ -43,14 +43,6 @@ int SortedLines::insertLine(const QString &line, const std::function<void(int po
     return pos;
 }
 
-void SortedLines::clearLines(const std::function<void()> &alongside)
-{
-    beginResetModel();
-    m_lines.clear();
-    alongside();
-    endResetModel();
-}
-
 void SortedLines::removeLine(int pos, const std::function<void()> &alongside)
 {
     beginRemoveRows({}, pos, pos);
@@ -60,9 +52,10 @@ void SortedLines::removeLine(int pos, const std::function<void()> &alongside)
 }
 
 void SortedLines::insertAllLines(const QStringList &lines,
-                                 const std::function<void(const QList<qsizetype> &from)> &alongside)
+                                 const std::function<void(const QList<qsizetype> &from)> &alongside,
+                                 Held held)
 {
-    QStringList all = m_lines + lines;
+    QStringList all = held == Held::Kept ? m_lines + lines : lines;
     // A collation key compares as the collator does, except that QCollator puts the
     // empty text before any other, even one made only of characters collation ignores.
     std::vector<QCollatorSortKey> keys;

@@ -30,14 +30,15 @@ protected:
     // that agree. insertLine passes the new line's position.
     int insertLine(const QString &line, const std::function<void(int pos)> &alongside);
     void removeLine(int pos, const std::function<void()> &alongside);
-    // Empties the lines in one reset of the model.
-    void clearLines(const std::function<void()> &alongside);
     // Adds the lines where insertLine, called for each in turn, would put them, in one
     // step and without a comparison per pair. `alongside` gets where each row came from:
     // a row held before (below its count then) or that count plus the line's place in
     // lines.
+    // Replacing: the lines held before go, in the same step.
+    enum class Held { Kept, Replaced };
     void insertAllLines(const QStringList &lines,
-                        const std::function<void(const QList<qsizetype> &from)> &alongside);
+                        const std::function<void(const QList<qsizetype> &from)> &alongside,
+                        Held held = Held::Kept);
 
 private:
     QStringList m_lines;
@@ -79,9 +80,17 @@ public:
     {
         removeLine(pos, [&] { m_rows.removeAt(pos); });
     }
-    void clear()
+    // The rows of a file read again, in place of every row held: one reset, so a view
+    // sees the old rows until the new ones are all there.
+    void replaceAll(QList<Row> rows, const QStringList &lines)
     {
-        clearLines([&] { m_rows.clear(); });
+        insertAllLines(
+            lines,
+            [&](const QList<qsizetype> &from) {
+                m_rows = std::move(rows);
+                followOrder(m_rows, from);
+            },
+            Held::Replaced);
     }
     // The rows of a file, in its order, with their lines: where inserting them one by one
     // would put them.

@@ -207,8 +207,7 @@ TextFileRead PhoneBook::loadPhoneBook(const QString &path)
 TextFileRead PhoneBook::reload(const FileBytes &file)
 {
     Read read = cut(file);
-    m_table.clear();
-    m_table.insertAll(std::move(read.rows), read.lines);
+    m_table.replaceAll(std::move(read.rows), read.lines);
     m_changed = false;
     return read.text;
 }

@@ -95,8 +95,7 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
 TextFileRead ScheduleTable::reload(const FileBytes &file, QDate today)
 {
     Read read = cut(file, today);
-    m_table.clear();
-    m_table.insertAll(std::move(read.rows), read.lines);
+    m_table.replaceAll(std::move(read.rows), read.lines);
     m_changed = false;
     return read.text;
 }

@@ -85,6 +85,12 @@ bool DataFolder::holdsAsRead(DataFile file, const QStringList &lines) const
     const Baseline *base = baseline(file);
     if (!base)
         return false;
+    if (const auto reader = m_readers.find(file); reader != m_readers.end()) {
+        FileBytes was;
+        was.exists = base->exists;
+        was.bytes = base->bytes;
+        return reader->second(was) == lines;
+    }
     const EncodedLines encoded = encodeTextLines(lines);
     // A missing file reads as no lines: saving none leaves it as it was.
     return encoded.error.isEmpty()

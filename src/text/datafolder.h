@@ -8,7 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
+#include <optional>
 
 class Clock;
 class QDateTime;
@@ -59,7 +61,13 @@ public:
     [[nodiscard]] const Baseline *baseline(DataFile file) const;
     // A file read again whole, by this run, now stands for what this run has.
     void takeBaseline(DataFile file, const FileBytes &read);
-    // Whether these lines, as saved, are the bytes the file held when last read or written.
+    // How the program reads a file's bytes into its lines: a file it would write
+    // differently (a short todo.txt, a hand-sorted schedule) still reads as unchanged.
+    // Nothing for bytes it cannot read.
+    using Reader = std::function<std::optional<QStringList>(const FileBytes &file)>;
+    void setReader(DataFile file, Reader reader) { m_readers[file] = std::move(reader); }
+    // Whether these lines are what the file held when last read or written: the lines
+    // its reader makes of those bytes, or else the very bytes.
     [[nodiscard]] bool holdsAsRead(DataFile file, const QStringList &lines) const;
     // Whether the file's size or time now differ from the baseline's: worth a read.
     [[nodiscard]] bool stampDiffers(DataFile file) const;
@@ -91,6 +99,7 @@ private:
     QStringList m_reasons;
     QStringList m_utf8Files;
     std::map<DataFile, Baseline> m_baselines;
+    std::map<DataFile, Reader> m_readers;
     QList<KeptCopy> m_keptCopies;
     QStringList m_backupFailures;
 };

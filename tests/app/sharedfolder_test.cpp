@@ -146,3 +146,20 @@ TEST_F(SharedFolder, theConflictCopiesInTheFolderAreFoundByName)
     EXPECT_EQ(session.conflictCopies(),
               (QStringList{"schedule.sync-conflict-20261209-130501-ABC.txt", "tel (1).txt"}));
 }
+
+// An open slot may hold typed text not yet taken, a marked one goes to done.txt at the
+// quit: either way the board is this run's, and todo.txt is not read again under it.
+TEST_F(SharedFolder, anOpenOrMarkedSlotHoldsBackTodoTxt)
+{
+    start();
+    session.board().beginEdit(0);
+    replaceByRename("todo.txt", "別の端末で\r\n");
+    EXPECT_EQ(session.follow(DataFile::Todo), Session::Follow::ChangedHere);
+    session.board().endEdit(0); // left as it was
+    EXPECT_EQ(session.follow(DataFile::Todo), Session::Follow::Reloaded);
+    EXPECT_EQ(session.board().text(0), "別の端末で");
+    session.board().setDone(2, true);
+    replaceByRename("todo.txt", "三度目\r\n");
+    EXPECT_EQ(session.follow(DataFile::Todo), Session::Follow::ChangedHere);
+    EXPECT_EQ(session.board().text(0), "別の端末で");
+}
