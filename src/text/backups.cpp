@@ -41,7 +41,8 @@ std::optional<QString> keep(const QString &programFolder, const QString &name,
     const QString copy =
         name + QLatin1Char('.') + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (!dir.exists(copy))
-        if (const WriteResult written = replaceFileBytes(dir.filePath(copy), bytes); !written.ok)
+        if (const WriteResult written = replaceFileBytes(dir.filePath(copy), bytes, Asked::No);
+            !written.ok)
             return written.error;
     const QStringList all = backupsOf(dir, name);
     for (qsizetype i = 0; i + KeptPerFile < all.size(); ++i)

@@ -8,6 +8,7 @@
 #include "readahead.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -16,6 +17,17 @@ const SystemClock systemClock;
 Baseline baselineOf(const FileBytes &file)
 {
     return {file.exists, file.bytes.size(), file.modifiedMs, file.bytes};
+}
+
+// Why the file cannot be saved now without knowing what it holds, if so.
+std::optional<QString> notReadableNow(const QString &folder, const FileBytes &onDisk)
+{
+    // A folder taken away, or replaced by a file: every file of it reads as missing.
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("フォルダ %1 がありません").arg(QDir::toNativeSeparators(folder));
+    if (!onDisk.ok)
+        return QStringLiteral("今は読み込めません（%1）").arg(onDisk.error);
+    return std::nullopt;
 }
 
 bool sameAs(const FileBytes &disk, const Baseline &base)
@@ -113,8 +125,9 @@ WriteResult DataFolder::save(DataFile file, const QStringList &lines, Backup bac
     if (!encoded.error.isEmpty())
         return {false, encoded.error};
     const FileBytes onDisk = readFileBytes(path(file));
-    if (!onDisk.ok) // never written over blindly: what it holds now is unknown
-        return {false, QStringLiteral("今は読み込めません（%1）").arg(onDisk.error)};
+    // Never written over blindly: what it holds now is unknown.
+    if (const auto why = notReadableNow(m_folder, onDisk))
+        return {false, *why};
     const Baseline *base = baseline(file);
     if (!base || sameAs(onDisk, *base))
         return write(file, encoded.bytes, onDisk, backup);
@@ -141,8 +154,8 @@ WriteResult DataFolder::saveMerged(DataFile file, const QStringList &lines, Back
     if (!encoded.error.isEmpty())
         return {false, encoded.error};
     const FileBytes onDisk = readFileBytes(path(file));
-    if (!onDisk.ok)
-        return {false, QStringLiteral("今は読み込めません（%1）").arg(onDisk.error)};
+    if (const auto why = notReadableNow(m_folder, onDisk))
+        return {false, *why};
     return write(file, encoded.bytes, onDisk, backup);
 }
 

@@ -47,16 +47,16 @@ FileEnd fileEnd(const QString &path)
 
 // Writes and flushes the bytes into the open file, or as many of them as an injected fault
 // lets through; the error when anything failed.
-std::optional<QString> writeAll(QFileDevice &file, fileops::Op op, const QString &path,
-                                const QByteArray &bytes)
+std::optional<QString> writeAll(QFileDevice &file, std::optional<fileops::Op> op,
+                                const QString &path, const QByteArray &bytes)
 {
-    const auto fault = fileops::injected(op, fileops::Stage::Start, path);
+    const auto fault = op ? fileops::injected(*op, fileops::Stage::Start, path) : std::nullopt;
     const QByteArray part = fault ? bytes.left(fault->bytesWritten) : bytes;
     if (file.write(part) != part.size() || !file.flush())
         return file.errorString();
     if (fault)
         return fault->error;
-    if (const auto late = fileops::injected(op, fileops::Stage::Written, path))
+    if (const auto late = op ? fileops::injected(*op, fileops::Stage::Written, path) : std::nullopt)
         return late->error;
     return std::nullopt;
 }
@@ -143,14 +143,15 @@ WriteResult writeTextLines(const QString &path, const QStringList &lines)
     return replaceFileBytes(path, encoded.bytes);
 }
 
-WriteResult replaceFileBytes(const QString &path, const QByteArray &bytes)
+WriteResult replaceFileBytes(const QString &path, const QByteArray &bytes, Asked asked)
 {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
     // QSaveFile::commit() can report success after a failed flush; check the flush first.
-    if (const auto error = writeAll(file, fileops::Op::Replace, path, bytes)) {
+    const auto op = asked == Asked::Yes ? std::optional(fileops::Op::Replace) : std::nullopt;
+    if (const auto error = writeAll(file, op, path, bytes)) {
         file.cancelWriting(); // the old file stays; the temporary one goes with `file`
         return {false, *error};
     }

@@ -59,7 +59,11 @@ struct EncodedLines {
     QString error; // a character CP932 cannot hold
 };
 [[nodiscard]] EncodedLines encodeTextLines(const QStringList &lines);
-[[nodiscard]] WriteResult replaceFileBytes(const QString &path, const QByteArray &bytes);
+// Asked: whether the fault injector is asked first, as for every data file; a file that
+// is no data file (a backup) is not.
+enum class Asked { Yes, No };
+[[nodiscard]] WriteResult replaceFileBytes(const QString &path, const QByteArray &bytes,
+                                           Asked asked = Asked::Yes);
 
 // Appends one line and its CR LF in a single write; after a last line that lacks its
 // CR LF, the CR LF comes first, so the two lines stay two. When the write fails, the file

@@ -58,6 +58,10 @@ TEST_F(FolderTest, aFileUnchangedOnDiskIsWrittenAndItsOldBytesBackedUp)
     EXPECT_EQ(backupNames(), QStringList{"tel.txt.20261209-130501"});
     EXPECT_EQ(readBytes(QDir(backups::folderPath(dir.path())).filePath("tel.txt.20261209-130501")),
               "aoki,Aoki,,\r\n");
+    // A second save within the second (a quit tried again) keeps the older bytes.
+    ASSERT_TRUE(folder.save(DataFile::Tel, {"aoki,Aoki,,", "kato,Kato,,"}, DataFolder::Backup::Yes).ok);
+    EXPECT_EQ(readBytes(QDir(backups::folderPath(dir.path())).filePath("tel.txt.20261209-130501")),
+              "aoki,Aoki,,\r\n");
     // What it wrote is the new baseline: the next save does not take it for another's.
     clock.at = clock.at.addSecs(1);
     ASSERT_TRUE(folder.save(DataFile::Tel, {"ueda,Ueda,,"}, DataFolder::Backup::No).ok);
@@ -126,6 +130,21 @@ TEST_F(FolderTest, aFileThatCannotBeReadNowIsNeverWrittenOver)
     EXPECT_TRUE(QFileInfo(path("tel.txt")).isDir());
     EXPECT_FALSE(folder.saveMerged(DataFile::Tel, {"x"}, DataFolder::Backup::Yes).ok);
     EXPECT_TRUE(QFileInfo(path("tel.txt")).isDir());
+}
+
+TEST_F(FolderTest, aFolderReplacedByAFileIsNeverWrittenInto)
+{
+    readAtStart("aoki,Aoki,,\r\n");
+    const QString moved = dir.path() + QStringLiteral(".moved");
+    ASSERT_TRUE(QDir().rename(dir.path(), moved));
+    writeBytes(dir.path(), "a file where the folder was");
+    // Unchanged here: without the check it would count as taken away by another program.
+    const WriteResult written = folder.save(DataFile::Tel, {"aoki,Aoki,,"}, DataFolder::Backup::Yes);
+    EXPECT_FALSE(written.ok);
+    EXPECT_TRUE(written.error.contains(QDir::toNativeSeparators(dir.path())));
+    EXPECT_EQ(readBytes(dir.path()), "a file where the folder was");
+    ASSERT_TRUE(QFile::remove(dir.path()));
+    ASSERT_TRUE(QDir().rename(moved, dir.path()));
 }
 
 TEST_F(FolderTest, theNewestTenBackupsOfEachFileAreKept)
