@@ -119,18 +119,32 @@ bool DataFolder::stampDiffers(DataFile file) const
            || (now.exists && (now.size != base->size || now.modifiedMs != base->modifiedMs));
 }
 
+DataFolder::Prepared DataFolder::prepare(DataFile file, const QStringList &lines) const
+{
+    Prepared prepared;
+    const EncodedLines encoded = encodeTextLines(lines);
+    if (!encoded.error.isEmpty()) {
+        prepared.error = encoded.error;
+        return prepared;
+    }
+    prepared.bytes = encoded.bytes;
+    prepared.onDisk = readFileBytes(path(file));
+    // Never written over blindly: what it holds now is unknown.
+    if (const auto why = notReadableNow(m_folder, prepared.onDisk))
+        prepared.error = *why;
+    return prepared;
+}
+
 WriteResult DataFolder::save(DataFile file, const QStringList &lines, Backup backup)
 {
-    const EncodedLines encoded = encodeTextLines(lines);
-    if (!encoded.error.isEmpty())
-        return {false, encoded.error};
-    const FileBytes onDisk = readFileBytes(path(file));
-    // Never written over blindly: what it holds now is unknown.
-    if (const auto why = notReadableNow(m_folder, onDisk))
-        return {false, *why};
+    const Prepared prepared = prepare(file, lines);
+    if (!prepared.error.isEmpty())
+        return {false, prepared.error};
+    const QByteArray &bytes = prepared.bytes;
+    const FileBytes &onDisk = prepared.onDisk;
     const Baseline *base = baseline(file);
     if (!base || sameAs(onDisk, *base))
-        return write(file, encoded.bytes, onDisk, backup);
+        return write(file, bytes, onDisk, backup);
     if (holdsAsRead(file, lines)) {
         // Only the other program changed it: its version stands.
         takeBaseline(file, onDisk);
@@ -145,18 +159,15 @@ WriteResult DataFolder::save(DataFile file, const QStringList &lines, Backup bac
                                .arg(copy, kept.error)};
         m_keptCopies.append({dataFileName(file), copy});
     }
-    return write(file, encoded.bytes, onDisk, Backup::No); // the kept copy is its backup
+    return write(file, bytes, onDisk, Backup::No); // the kept copy is its backup
 }
 
 WriteResult DataFolder::saveMerged(DataFile file, const QStringList &lines, Backup backup)
 {
-    const EncodedLines encoded = encodeTextLines(lines);
-    if (!encoded.error.isEmpty())
-        return {false, encoded.error};
-    const FileBytes onDisk = readFileBytes(path(file));
-    if (const auto why = notReadableNow(m_folder, onDisk))
-        return {false, *why};
-    return write(file, encoded.bytes, onDisk, backup);
+    const Prepared prepared = prepare(file, lines);
+    if (!prepared.error.isEmpty())
+        return {false, prepared.error};
+    return write(file, prepared.bytes, prepared.onDisk, backup);
 }
 
 WriteResult DataFolder::write(DataFile file, const QByteArray &bytes, const FileBytes &onDisk,

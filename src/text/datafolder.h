@@ -89,6 +89,13 @@ public:
     [[nodiscard]] QStringList takeBackupFailures();
 
 private:
+    // The bytes of the lines and what the disk holds now, or why the file is not saved.
+    struct Prepared {
+        QByteArray bytes;
+        FileBytes onDisk;
+        QString error;
+    };
+    [[nodiscard]] Prepared prepare(DataFile file, const QStringList &lines) const;
     WriteResult write(DataFile file, const QByteArray &bytes, const FileBytes &onDisk,
                       Backup backup);
     void backUp(DataFile file, const FileBytes &onDisk);
