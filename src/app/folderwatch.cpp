@@ -21,6 +21,9 @@ FolderWatch::FolderWatch(Session &session, std::function<bool()> mayReload, QObj
     m_settle.setSingleShot(true);
     m_settle.setInterval(1000);
     connect(&m_settle, &QTimer::timeout, this, &FolderWatch::look);
+    m_recheck.setSingleShot(true);
+    m_recheck.setInterval(5000);
+    connect(&m_recheck, &QTimer::timeout, this, &FolderWatch::look);
     // Every event starts the wait again: the look comes after the last of a burst.
     const auto changed = [this] { m_settle.start(); };
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, changed);
@@ -46,13 +49,17 @@ void FolderWatch::look()
     watchFiles();
     const bool mayReload = m_mayReload();
     bool again = false;
+    bool waiting = false;
     for (const DataFile file : followed) {
         switch (m_session.follow(file, mayReload)) {
         case Session::Follow::Reloaded: emit reloaded(file); break;
         case Session::Follow::NotReady: again = true; break;
+        case Session::Follow::ChangedHere: waiting = true; break;
         default: break;
         }
     }
     if (again)
         m_settle.start();
+    else if (waiting)
+        m_recheck.start();
 }

@@ -24,6 +24,7 @@ public:
     FolderWatch(Session &session, std::function<bool()> mayReload, QObject *parent = nullptr);
 
     void setSettleDelay(int ms) { m_settle.setInterval(ms); }
+    void setRecheckDelay(int ms) { m_recheck.setInterval(ms); }
 
 signals:
     // The data of that file are the file's again: its window shows them.
@@ -37,4 +38,7 @@ private:
     std::function<bool()> m_mayReload;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
+    // While a file changed on both sides waits, now and then: this run may undo its change
+    // (a slot unticked, an entry removed again) and the file then follows the disk.
+    QTimer m_recheck;
 };

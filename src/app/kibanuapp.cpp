@@ -234,7 +234,9 @@ void KibanuApp::watchFolder()
         // Not under a dialog, a drag or an edit in place: their rows would go away.
         return !QApplication::activeModalWidget()
                && QGuiApplication::mouseButtons() == Qt::NoButton
-               && !(m_telWindow && m_telWindow->isBusy());
+               && !(m_telWindow && m_telWindow->isBusy())
+               // The type editor works on a copy that its OK puts back.
+               && !(m_typeEditWindow && m_typeEditWindow->isVisible());
     });
 }
 

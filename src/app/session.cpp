@@ -105,6 +105,10 @@ Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> lef
         case DataFile::Closet: written = save(file, m_shelf.stringList()); break;
         case DataFile::Ini: written = saveSettings(windowNormal); break;
         case DataFile::Schedule:
+            // The other program's version stays, and with it the past entries: they go to
+            // done.txt when a run writes that version, never twice.
+            if (m_files.onlyOthersChanged(file, m_schedule.fileLines()))
+                break;
             // The past entries go to done.txt first: a failure there is done.txt's.
             if (const WriteResult handed = m_schedule.handPastToDone(donePath, today); !handed.ok)
                 return {false, DataFile::Done, handed.error};

@@ -8,6 +8,7 @@
 #include "readahead.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -145,21 +146,37 @@ WriteResult DataFolder::save(DataFile file, const QStringList &lines, Backup bac
     const Baseline *base = baseline(file);
     if (!base || sameAs(onDisk, *base))
         return write(file, bytes, onDisk, backup);
-    if (holdsAsRead(file, lines)) {
-        // Only the other program changed it: its version stands.
-        takeBaseline(file, onDisk);
+    if (onDisk.exists && onDisk.bytes == bytes) {
+        takeBaseline(file, onDisk); // both sides came to the same bytes
         return {};
     }
-    if (onDisk.exists) {
-        const QDir folder(m_folder);
-        const QString copy = conflictcopies::newName(folder, dataFileName(file), m_clock.now());
-        if (const WriteResult kept = replaceFileBytes(folder.filePath(copy), onDisk.bytes);
-            !kept.ok)
-            return {false, QStringLiteral("他のプログラムによる変更を %1 に残せません（%2）")
-                               .arg(copy, kept.error)};
+    // Only the other program changed it: its version stands. The baseline stays what this
+    // run's data were read from, so a later save leaves the file again and the watch
+    // still reads the other version in.
+    if (holdsAsRead(file, lines))
+        return {};
+    if (!onDisk.exists)
+        return write(file, bytes, onDisk, Backup::No);
+    const QDir folder(m_folder);
+    const QString copy = conflictcopies::newName(folder, dataFileName(file), m_clock.now());
+    if (const WriteResult kept = replaceFileBytes(folder.filePath(copy), onDisk.bytes); !kept.ok)
+        return {false, QStringLiteral("他のプログラムによる変更を %1 に残せません（%2）")
+                           .arg(copy, kept.error)};
+    const WriteResult written = write(file, bytes, onDisk, Backup::No); // the copy is its backup
+    if (written.ok)
         m_keptCopies.append({dataFileName(file), copy});
-    }
-    return write(file, bytes, onDisk, Backup::No); // the kept copy is its backup
+    else
+        QFile::remove(folder.filePath(copy)); // the file itself still holds the same bytes
+    return written;
+}
+
+bool DataFolder::onlyOthersChanged(DataFile file, const QStringList &lines) const
+{
+    const Baseline *base = baseline(file);
+    if (!base)
+        return false;
+    const FileBytes onDisk = readFileBytesUnasked(path(file));
+    return onDisk.ok && !sameAs(onDisk, *base) && holdsAsRead(file, lines);
 }
 
 WriteResult DataFolder::saveMerged(DataFile file, const QStringList &lines, Backup backup)

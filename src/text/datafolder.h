@@ -80,6 +80,9 @@ public:
     // version kept beside it byte for byte. A file that can no longer be read is not
     // written over.
     [[nodiscard]] WriteResult save(DataFile file, const QStringList &lines, Backup backup);
+    // Whether the file on disk changed since this run read it while these lines are still
+    // what was read: a save would leave it as the other program wrote it.
+    [[nodiscard]] bool onlyOthersChanged(DataFile file, const QStringList &lines) const;
     // Writes lines that already hold what the other program wrote (pim.ini, merged by
     // key): no comparison, only the backup.
     [[nodiscard]] WriteResult saveMerged(DataFile file, const QStringList &lines, Backup backup);

@@ -106,6 +106,19 @@ TEST_F(Folder, aReloadWaitsWhileADialogIsOpenAndNeverTakesDataThisRunChanged)
         "todo.txt は他のプログラムにより変更されていたため、その内容を todo.conflict-20261207-090000.txt に残しました。"));
 }
 
+// A change of this run undone again (a mark taken off): the file follows the disk after all.
+TEST_F(Folder, aChangeUndoneHereLetsTheFileFollowTheDisk)
+{
+    startWatched();
+    app->folderWatch()->setRecheckDelay(30);
+    board().setDone(3, true);
+    replaceByRename("todo.txt", "別の端末で書いた\r\n");
+    QTest::qWait(150);
+    EXPECT_EQ(board().text(0), "電話する");
+    board().setDone(3, false);
+    EXPECT_TRUE(eventually([&] { return board().text(0) == QStringLiteral("別の端末で書いた"); }));
+}
+
 TEST_F(Folder, conflictCopiesOfSyncToolsAreNamedOnceAtStart)
 {
     write("tel (1).txt", "sato,佐藤,,\r\n");

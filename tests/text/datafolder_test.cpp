@@ -6,6 +6,7 @@
 #include "text/clock.h"
 #include "text/conflictcopies.h"
 #include "text/datafolder.h"
+#include "text/fileops.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,10 +78,44 @@ TEST_F(FolderTest, aFileOnlyAnotherProgramChangedStaysAsThatProgramWroteIt)
     ASSERT_TRUE(folder.save(DataFile::Tel, {"aoki,Aoki,,"}, DataFolder::Backup::Yes).ok);
     EXPECT_EQ(readBytes(path("tel.txt")), "aoki,Aoki,,\r\nsato,Sato,,\r\n");
     EXPECT_TRUE(folder.takeKeptCopies().isEmpty());
-    // Its version is now what this run has seen: a change of this run is written over it.
-    ASSERT_TRUE(folder.save(DataFile::Tel, {"sato,Sato,,"}, DataFolder::Backup::No).ok);
-    EXPECT_EQ(readBytes(path("tel.txt")), "sato,Sato,,\r\n");
+    // This run's data are still the old ones: a save tried again leaves the file again,
+    // and a change of this run now meets the other version, which is kept.
+    ASSERT_TRUE(folder.save(DataFile::Tel, {"aoki,Aoki,,"}, DataFolder::Backup::Yes).ok);
+    EXPECT_EQ(readBytes(path("tel.txt")), "aoki,Aoki,,\r\nsato,Sato,,\r\n");
+    ASSERT_TRUE(folder.save(DataFile::Tel, {"ueda,Ueda,,"}, DataFolder::Backup::No).ok);
+    EXPECT_EQ(readBytes(path("tel.txt")), "ueda,Ueda,,\r\n");
+    const QList<KeptCopy> kept = folder.takeKeptCopies();
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(readBytes(path(kept[0].copy)), "aoki,Aoki,,\r\nsato,Sato,,\r\n");
+}
+
+TEST_F(FolderTest, noCopyIsKeptWhenBothSidesCameToTheSameBytes)
+{
+    readAtStart("old\r\nnew\r\n");
+    replaceByRename("new\r\n");
+    ASSERT_TRUE(folder.save(DataFile::Tel, {"new"}, DataFolder::Backup::Yes).ok);
+    EXPECT_EQ(readBytes(path("tel.txt")), "new\r\n");
     EXPECT_TRUE(folder.takeKeptCopies().isEmpty());
+    EXPECT_FALSE(folder.stampDiffers(DataFile::Tel));
+}
+
+TEST_F(FolderTest, aCopyIsToldOnlyOnceTheFileHoldsThisRunsVersion)
+{
+    readAtStart("aoki,Aoki,,\r\n");
+    replaceByRename("theirs\r\n");
+    fileops::setInjector([](fileops::Op op, fileops::Stage, const QString &p) -> std::optional<fileops::Fault> {
+        if (op == fileops::Op::Replace && p.endsWith("/tel.txt"))
+            return fileops::Fault{QStringLiteral("No space left on device"), 0};
+        return std::nullopt;
+    });
+    EXPECT_FALSE(folder.save(DataFile::Tel, {"mine"}, DataFolder::Backup::Yes).ok);
+    fileops::setInjector({});
+    EXPECT_TRUE(folder.takeKeptCopies().isEmpty());
+    EXPECT_EQ(readBytes(path("tel.txt")), "theirs\r\n");
+    EXPECT_FALSE(QFile::exists(path("tel.conflict-20261209-130501.txt"))); // the file still holds it
+    ASSERT_TRUE(folder.save(DataFile::Tel, {"mine"}, DataFolder::Backup::Yes).ok);
+    ASSERT_EQ(folder.takeKeptCopies().size(), 1);
+    EXPECT_EQ(readBytes(path("tel.conflict-20261209-130501.txt")), "theirs\r\n");
 }
 
 TEST_F(FolderTest, aFileChangedOnBothSidesIsWrittenAndTheOtherVersionKeptByteForByte)
