@@ -41,11 +41,18 @@ QString serverNameFor(const QString &folder)
     return name;
 }
 
+QString socketPathFor(const QString &serverName)
+{
+    if (QDir::isAbsolutePath(serverName))
+        return serverName;
+    return QDir(QDir::tempPath()).filePath(serverName);
+}
+
 } // namespace
 
 SingleRun::SingleRun(const QString &folder, std::chrono::milliseconds patience)
     : m_serverName(serverNameFor(folder)), m_patience(patience),
-      m_lock(QDir(folder).filePath(QStringLiteral("kibanu.lock")))
+      m_lock(socketPathFor(m_serverName) + QStringLiteral(".lock"))
 {
     // A run may last for weeks: only a lock whose process is gone is stale, never an old one.
     m_lock.setStaleLockTime(std::chrono::milliseconds::zero());
@@ -55,9 +62,7 @@ SingleRun::~SingleRun() = default;
 
 QString SingleRun::socketPath() const
 {
-    if (QDir::isAbsolutePath(m_serverName))
-        return m_serverName;
-    return QDir(QDir::tempPath()).filePath(m_serverName);
+    return socketPathFor(m_serverName);
 }
 
 QByteArray SingleRun::request()
@@ -69,6 +74,11 @@ SingleRun::Outcome SingleRun::claim()
 {
     const QDeadlineTimer deadline(m_patience);
     bool lastRound = false;
+    // In the temporary folder anyone may put a file at the lock's name: not this user's
+    // lock, and no reason to refuse the start.
+    const QFileInfo lockFile(m_lock.fileName());
+    if (lockFile.exists() && lockFile.ownerId() != ::getuid())
+        return Outcome::Unguarded;
     for (;;) {
         // Taken again on every round: the run that holds the folder may just be ending.
         if (m_lock.tryLock(0)) {

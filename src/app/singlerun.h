@@ -11,16 +11,19 @@
 class QLocalServer;
 class QLocalSocket;
 
-// One run per program folder. The first start holds a lock file in the folder and
-// listens on a local socket of its own user; a later start on the same folder asks that
-// run to come forward and ends without reading or writing anything there.
+// One run per program folder. The first start holds a lock file named after the folder
+// and listens on a local socket of its own user; a later start on the same folder asks
+// that run to come forward and ends without reading or writing anything there. Both live
+// beside each other in the user's runtime folder, not in the program folder: a sync tool
+// would carry a lock there to the user's other computer, where no process could ever be
+// found to free it.
 class SingleRun : public QObject {
     Q_OBJECT
 public:
     enum class Outcome {
         First,     // this run holds the folder and listens for later starts
         Forwarded, // a live run holds the folder and was asked to come forward: end now
-        Unguarded, // no lock can be made here (a read-only folder): run as if alone
+        Unguarded, // no lock can be made (or another user's file is in its place): run alone
     };
 
     // patience: how long a later start keeps trying to reach the run that holds the
@@ -36,6 +39,8 @@ public:
     [[nodiscard]] QString serverName() const { return m_serverName; }
     // The socket file that name stands for.
     [[nodiscard]] QString socketPath() const;
+    // The lock file, beside the socket.
+    [[nodiscard]] QString lockPath() const { return m_lock.fileName(); }
     // The one request a later start sends.
     [[nodiscard]] static QByteArray request();
 

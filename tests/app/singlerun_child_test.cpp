@@ -62,10 +62,12 @@ protected:
     // Until a run holds the folder: its lock file is there and its socket answers.
     bool heldWithin(int ms) const
     {
-        const QString name = SingleRun(dir.path()).serverName();
+        const SingleRun names(dir.path());
+        const QString name = names.serverName();
+        const QString lock = names.lockPath();
         return QTest::qWaitFor(
             [&] {
-                if (!QFile::exists(dir.filePath(QStringLiteral("kibanu.lock"))))
+                if (!QFile::exists(lock))
                     return false;
                 QLocalSocket probe;
                 probe.connectToServer(name);
@@ -118,7 +120,7 @@ TEST_F(ProgramFolder, lockOfAKilledRunIsTakenAtOnce)
     ASSERT_TRUE(heldWithin(5000));
     killed->kill();
     ASSERT_TRUE(killed->waitForFinished(5000));
-    ASSERT_TRUE(QFile::exists(dir.filePath(QStringLiteral("kibanu.lock"))));
+    ASSERT_TRUE(QFile::exists(SingleRun(dir.path()).lockPath()));
 
     SingleRun next(dir.path());
     QElapsedTimer clock;

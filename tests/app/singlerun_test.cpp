@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -108,24 +110,26 @@ TEST(SingleRun, comesForwardOnlyForItsOneRequestAndClosesEveryConnection)
 // A run may go on for weeks: its lock is never taken for its age while its process lives.
 TEST(SingleRun, anOldLockOfALiveRunStillHoldsTheFolder)
 {
+    QTemporaryDir runtime;
+    const RuntimeFolder env(runtime.path()); // the lock's folder, this test's alone
     QTemporaryDir dir;
     SingleRun first(dir.path());
     ASSERT_EQ(first.claim(), Outcome::First);
     QSignalSpy spy(&first, &SingleRun::comeForward);
-    QFile lock(dir.filePath(QStringLiteral("kibanu.lock")));
+    QFile lock(first.lockPath());
     ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
     const QByteArray held = lock.readAll();
     ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-40),
                                  QFileDevice::FileModificationTime));
     lock.close();
     QTest::qWait(50); // past the file system's clock step, so any change shows
-    const QDateTime folderChanged = QFileInfo(dir.path()).lastModified();
+    const QDateTime folderChanged = QFileInfo(runtime.path()).lastModified();
 
     SingleRun later(dir.path(), 500ms);
     EXPECT_EQ(later.claim(), Outcome::Forwarded);
     EXPECT_EQ(readBytes(lock.fileName()), held);
     // Not even for a moment a file of its own (the removal lock of a stale one).
-    EXPECT_EQ(QFileInfo(dir.path()).lastModified(), folderChanged);
+    EXPECT_EQ(QFileInfo(runtime.path()).lastModified(), folderChanged);
     EXPECT_TRUE(comesForward(spy));
 }
 
@@ -133,13 +137,13 @@ TEST(SingleRun, anOldLockOfALiveRunStillHoldsTheFolder)
 TEST(SingleRun, aLockFileThatNamesNoRunIsClearedAfterTheWait)
 {
     QTemporaryDir dir;
-    writeBytes(dir.filePath(QStringLiteral("kibanu.lock")), "");
     SingleRun run(dir.path(), 200ms);
+    writeBytes(run.lockPath(), "");
     EXPECT_EQ(run.claim(), Outcome::First);
     qint64 pid = 0;
     QString host;
     QString name;
-    ASSERT_TRUE(QLockFile(dir.filePath(QStringLiteral("kibanu.lock"))).getLockInfo(&pid, &host, &name));
+    ASSERT_TRUE(QLockFile(run.lockPath()).getLockInfo(&pid, &host, &name));
     EXPECT_EQ(pid, QCoreApplication::applicationPid());
 }
 
@@ -196,9 +200,9 @@ TEST(SingleRun, neverTalksToAnotherUsersSocket)
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root can give a socket to another user";
     QTemporaryDir dir;
-    QLockFile held(dir.filePath(QStringLiteral("kibanu.lock")));
-    ASSERT_TRUE(held.tryLock(0));
     SingleRun later(dir.path(), 300ms);
+    QLockFile held(later.lockPath());
+    ASSERT_TRUE(held.tryLock(0));
     QLocalServer stranger;
     ASSERT_TRUE(stranger.listen(later.serverName()));
     ASSERT_EQ(::chown(QFile::encodeName(later.socketPath()).constData(), 65534, 65534), 0);
@@ -210,23 +214,50 @@ TEST(SingleRun, neverTalksToAnotherUsersSocket)
 TEST(SingleRun, startsUnguardedWhereNoLockFileCanBeMade)
 {
     QTemporaryDir dir;
-    const QString notAFolder = dir.filePath(QStringLiteral("file"));
-    writeBytes(notAFolder, "x");
-    SingleRun run(notAFolder, 2s);
+    auto runtime = std::make_unique<QTemporaryDir>();
+    const RuntimeFolder env(runtime->path());
+    SingleRun run(dir.path(), 2s);
+    runtime.reset(); // the lock's folder is gone: no lock can be made there
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(run.claim(), Outcome::Unguarded);
     EXPECT_LT(clock.elapsed(), 1000);
 }
 
-TEST(SingleRun, startsUnguardedInAReadOnlyFolderAndWritesNothing)
+// The lock of the user's other computer, carried over by a sync tool, or anything else in
+// the folder: the lock is not there, and nothing of this run goes there.
+TEST(SingleRun, aLockFileInTheProgramFolderHoldsNothingAndNoneIsWrittenThere)
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(QStringLiteral("kibanu.lock")),
+               "4242\nkibanu\nother-computer\n{00000000-0000-0000-0000-000000000000}\n");
+    SingleRun run(dir.path(), 200ms);
+    EXPECT_EQ(run.claim(), Outcome::First);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"kibanu.lock"});
+}
+
+// Root may make files for any user: another user's file at the lock's name.
+TEST(SingleRun, anotherUsersFileAtTheLocksNameIsNoLock)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another user";
+    QTemporaryDir dir;
+    SingleRun run(dir.path(), 300ms);
+    writeBytes(run.lockPath(), "1\nkibanu\n\n");
+    ASSERT_EQ(::chown(QFile::encodeName(run.lockPath()).constData(), 65534, 65534), 0);
+    EXPECT_EQ(run.claim(), Outcome::Unguarded);
+    QFile::remove(run.lockPath());
+}
+
+TEST(SingleRun, aReadOnlyFolderIsGuardedAllTheSameAndNothingIsWrittenThere)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into a read-only folder";
     QTemporaryDir dir;
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     SingleRun run(dir.path(), 2s);
-    EXPECT_EQ(run.claim(), Outcome::Unguarded);
+    EXPECT_EQ(run.claim(), Outcome::First);
     EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System
                                          | QDir::NoDotAndDotDot));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
