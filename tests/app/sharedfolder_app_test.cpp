@@ -3,7 +3,7 @@
 // The windows while other programs write the program folder.
 #include "app/folderwatch.h"
 #include "common/apphelper.h"
-#include "common/testfiles.h"
+#include "common/sharedfolderrig.h"
 #include "phonebook/frmaddphone.h"
 #include "phonebook/frmtel.h"
 #include "schedule/frmschedule.h"
@@ -32,13 +32,7 @@ protected:
         write("tel.txt", "aoki,青木,,携帯,090-1111-2222\r\nueda,上田,,\r\n");
     }
     void write(const char *name, const QString &text) { writeBytes(path(name), sjis(text)); }
-    // As sync tools do: the new version renamed over the old file.
-    void replaceByRename(const char *name, const QString &text)
-    {
-        writeBytes(path("sync.tmp"), sjis(text));
-        ASSERT_TRUE(QFile::remove(path(name)));
-        ASSERT_TRUE(QFile::rename(path("sync.tmp"), path(name)));
-    }
+    void replaceByRename(const char *name, const QString &text) { ::replaceByRename(path(name), text); }
     void startWatched()
     {
         startBoard();

@@ -6,7 +6,7 @@
 #include "app/folderwatch.h"
 #include "app/session.h"
 #include "common/apphelper.h"
-#include "common/testfiles.h"
+#include "common/sharedfolderrig.h"
 #include "phonebook/frmtypeedit.h"
 #include "schedule/frmschedule.h"
 #include "text/fileops.h"
@@ -16,34 +16,10 @@
 
 namespace {
 
-class LaterSaves : public ::testing::Test {
+class LaterSaves : public ::testing::Test, public SharedFolderRig {
 protected:
-    LaterSaves()
-    {
-        write("todo.txt", "電話する\r\n");
-        write("schedule.txt", "会議,2026/12/10,10:00,,,\r\n");
-        write("tel.txt", "aoki,青木,,携帯,090-1111-2222\r\n");
-        write("pim.ini", "[Pim]\r\nLeft= 100\r\neditor=vi\r\nEditMode= 1\r\n");
-    }
     ~LaterSaves() override { fileops::setInjector({}); }
-    QString path(const char *name) const { return QDir(dir.path()).filePath(QLatin1String(name)); }
-    void write(const char *name, const QString &text) { writeBytes(path(name), sjis(text)); }
-    void replaceByRename(const char *name, const QString &text)
-    {
-        writeBytes(path("sync.tmp"), sjis(text));
-        ASSERT_TRUE(QFile::remove(path(name)));
-        ASSERT_TRUE(QFile::rename(path("sync.tmp"), path(name)));
-    }
-    void start()
-    {
-        session.loadThroughSchedule();
-        session.loadPhoneFiles();
-        session.loadSettings();
-    }
 
-    QTemporaryDir dir;
-    FakeClock clock{QDateTime(QDate(2026, 12, 9), QTime(13, 5, 1))};
-    Session session{dir.path(), clock};
     ScriptedPrompter prompter;
 };
 
@@ -128,9 +104,7 @@ TEST_F(AppTest, typeTxtIsNotReadAgainWhileTheTypeEditorIsOpen)
     frmTypeEdit &editor = app->typeEditWindow();
     editor.show();
     editor.open();
-    writeBytes(path("sync.tmp"), sjis("携帯\r\n自宅\r\nFAX\r\n"));
-    ASSERT_TRUE(QFile::remove(path("type.txt")));
-    ASSERT_TRUE(QFile::rename(path("sync.tmp"), path("type.txt")));
+    replaceByRename(path("type.txt"), "携帯\r\n自宅\r\nFAX\r\n");
     QTest::qWait(150);
     EXPECT_EQ(app->session().phoneTypes().rowCount(), 2) << "read again under the editor";
     editor.findChild<QPushButton *>("cmdClose")->click(); // OK, nothing edited

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A run whose folder other programs write meanwhile: a sync tool, an editor, a newer
 // version of the program.
-#include "app/session.h"
-#include "common/fakes.h"
-#include "common/testfiles.h"
+#include "common/sharedfolderrig.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,36 +12,9 @@
 
 namespace {
 
-class SharedFolder : public ::testing::Test {
+class SharedFolder : public ::testing::Test, public SharedFolderRig {
 protected:
-    SharedFolder()
-    {
-        write("todo.txt", "電話する\r\n");
-        write("schedule.txt", "会議,2026/12/10,10:00,,,\r\n");
-        write("tel.txt", "aoki,青木,,携帯,090-1111-2222\r\n");
-        write("pim.ini", "[Pim]\r\nLeft= 100\r\neditor=vi\r\nEditMode= 1\r\n");
-    }
-    QString path(const char *name) const { return QDir(dir.path()).filePath(QLatin1String(name)); }
-    void write(const char *name, const QString &text) { writeBytes(path(name), sjis(text)); }
     QString read(const char *name) const { return QString::fromUtf8(readBytes(path(name))); }
-    // As sync tools do: the new version renamed over the old file.
-    void replaceByRename(const char *name, const QString &text)
-    {
-        writeBytes(path("sync.tmp"), sjis(text));
-        ASSERT_TRUE(QFile::remove(path(name)));
-        ASSERT_TRUE(QFile::rename(path("sync.tmp"), path(name)));
-    }
-    void start()
-    {
-        session.loadThroughSchedule();
-        session.loadPhoneFiles();
-        session.loadSettings();
-    }
-    QStringList folderNames() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
-
-    QTemporaryDir dir;
-    FakeClock clock{QDateTime(QDate(2026, 12, 9), QTime(13, 5, 1))};
-    Session session{dir.path(), clock};
 };
 
 } // namespace
