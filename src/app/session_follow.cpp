@@ -80,7 +80,7 @@ Session::Follow Session::follow(DataFile file, bool mayReload)
     if (!bytes.exists || !bytes.ok || !(before == after) || after.size != bytes.bytes.size()
         || after.modifiedMs != bytes.modifiedMs)
         return Follow::NotReady;
-    const Baseline *base = m_files.baseline(file);
+    const FileBytes *base = m_files.baseline(file);
     if (base && base->exists && base->bytes == bytes.bytes) {
         m_files.takeBaseline(file, bytes); // touched, not changed
         return Follow::Same;

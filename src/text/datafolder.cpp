@@ -15,11 +15,6 @@ namespace {
 
 const SystemClock systemClock;
 
-Baseline baselineOf(const FileBytes &file)
-{
-    return {file.exists, file.bytes.size(), file.modifiedMs, file.bytes};
-}
-
 // Why the file cannot be saved now without knowing what it holds, if so.
 std::optional<QString> notReadableNow(const QString &folder, const FileBytes &onDisk)
 {
@@ -31,7 +26,7 @@ std::optional<QString> notReadableNow(const QString &folder, const FileBytes &on
     return std::nullopt;
 }
 
-bool sameAs(const FileBytes &disk, const Baseline &base)
+bool sameAs(const FileBytes &disk, const FileBytes &base)
 {
     return disk.exists == base.exists && disk.bytes == base.bytes;
 }
@@ -82,7 +77,7 @@ void DataFolder::noteRead(DataFile file, const TextFileRead &read)
     m_reasons.append(QStringLiteral("%1：%2").arg(dataFileName(file), read.error));
 }
 
-const Baseline *DataFolder::baseline(DataFile file) const
+const FileBytes *DataFolder::baseline(DataFile file) const
 {
     const auto found = m_baselines.find(file);
     return found == m_baselines.end() ? nullptr : &found->second;
@@ -90,20 +85,16 @@ const Baseline *DataFolder::baseline(DataFile file) const
 
 void DataFolder::takeBaseline(DataFile file, const FileBytes &read)
 {
-    m_baselines[file] = baselineOf(read);
+    m_baselines[file] = read;
 }
 
 bool DataFolder::holdsAsRead(DataFile file, const QStringList &lines) const
 {
-    const Baseline *base = baseline(file);
+    const FileBytes *base = baseline(file);
     if (!base)
         return false;
-    if (const auto reader = m_readers.find(file); reader != m_readers.end()) {
-        FileBytes was;
-        was.exists = base->exists;
-        was.bytes = base->bytes;
-        return reader->second(was) == lines;
-    }
+    if (const auto reader = m_readers.find(file); reader != m_readers.end())
+        return reader->second(*base) == lines;
     const EncodedLines encoded = encodeTextLines(lines);
     // A missing file reads as no lines: saving none leaves it as it was.
     return encoded.error.isEmpty()
@@ -112,12 +103,13 @@ bool DataFolder::holdsAsRead(DataFile file, const QStringList &lines) const
 
 bool DataFolder::stampDiffers(DataFile file) const
 {
-    const Baseline *base = baseline(file);
+    const FileBytes *base = baseline(file);
     if (!base)
         return false;
     const FileStamp now(path(file));
     return now.exists != base->exists
-           || (now.exists && (now.size != base->size || now.modifiedMs != base->modifiedMs));
+           || (now.exists
+               && (now.size != base->bytes.size() || now.modifiedMs != base->modifiedMs));
 }
 
 DataFolder::Prepared DataFolder::prepare(DataFile file, const QStringList &lines) const
@@ -143,7 +135,7 @@ WriteResult DataFolder::save(DataFile file, const QStringList &lines, Backup bac
         return {false, prepared.error};
     const QByteArray &bytes = prepared.bytes;
     const FileBytes &onDisk = prepared.onDisk;
-    const Baseline *base = baseline(file);
+    const FileBytes *base = baseline(file);
     if (!base || sameAs(onDisk, *base))
         return write(file, bytes, onDisk, backup);
     if (onDisk.exists && onDisk.bytes == bytes) {
@@ -172,7 +164,7 @@ WriteResult DataFolder::save(DataFile file, const QStringList &lines, Backup bac
 
 bool DataFolder::onlyOthersChanged(DataFile file, const QStringList &lines) const
 {
-    const Baseline *base = baseline(file);
+    const FileBytes *base = baseline(file);
     if (!base)
         return false;
     const FileBytes onDisk = readFileBytesUnasked(path(file));

@@ -20,15 +20,6 @@ enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type };
 
 [[nodiscard]] QString dataFileName(DataFile file);
 
-// What this run last read from a data file or wrote to it. The bytes themselves, not a
-// digest: they are in memory after the read anyway, and a comparison of bytes cannot err.
-struct Baseline {
-    bool exists = false;
-    qint64 size = 0;
-    qint64 modifiedMs = 0;
-    QByteArray bytes;
-};
-
 // Another program's version of a data file, kept beside it because this run had changed
 // the file too.
 struct KeptCopy {
@@ -57,8 +48,10 @@ public:
     // The names of the files that were read as UTF-8: they are saved in CP932.
     [[nodiscard]] const QStringList &utf8Files() const { return m_utf8Files; }
 
-    // Null for a file this run never read.
-    [[nodiscard]] const Baseline *baseline(DataFile file) const;
+    // What this run last read from the file or wrote to it, or null for a file it never
+    // read. The bytes themselves, not a digest: they are in memory after the read anyway,
+    // and a comparison of bytes cannot err.
+    [[nodiscard]] const FileBytes *baseline(DataFile file) const;
     // A file read again whole, by this run, now stands for what this run has.
     void takeBaseline(DataFile file, const FileBytes &read);
     // How the program reads a file's bytes into its lines: a file it would write
@@ -108,7 +101,7 @@ private:
     QList<DataFile> m_unreadable;
     QStringList m_reasons;
     QStringList m_utf8Files;
-    std::map<DataFile, Baseline> m_baselines;
+    std::map<DataFile, FileBytes> m_baselines;
     std::map<DataFile, Reader> m_readers;
     QList<KeptCopy> m_keptCopies;
     QStringList m_backupFailures;
