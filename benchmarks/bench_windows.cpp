@@ -28,6 +28,7 @@ public:
     void inform(const QString &) override {}
     bool askYesNo(const QString &) override { return false; }
     bool askOkCancel(const QString &) override { return false; }
+    std::optional<int> askNumber(const QString &, int, int, int) override { return std::nullopt; }
 };
 
 class PaintWatch : public QObject {

@@ -10,7 +10,9 @@
 #include "phonebook/frmtypeedit.h"
 #include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
+#include "desktopnotifier.h"
 #include "folderwatch.h"
+#include "reminding.h"
 #include "session.h"
 #include "shell/frmhelp.h"
 #include "shell/frmabout.h"
@@ -64,6 +66,7 @@ void KibanuApp::continueStart()
     m_todo->showLoaded();
     m_session->loadSettings();
     watchFolder();
+    startReminders();
     const Settings &settings = m_session->settings();
     m_todo->placeWindow(settings.left, settings.top, settings.width);
     m_todo->showOptions();
@@ -238,6 +241,29 @@ void KibanuApp::watchFolder()
                // The type editor works on a copy that its OK puts back.
                && !(m_typeEditWindow && m_typeEditWindow->isVisible());
     });
+}
+
+void KibanuApp::setNotificationBus(std::optional<QDBusConnection> bus)
+{
+    m_busChosen = true;
+    m_notificationBus = std::move(bus);
+}
+
+void KibanuApp::startReminders()
+{
+    m_reminding = std::make_unique<Reminding>(
+        m_session->schedule(), *m_clock,
+        m_busChosen ? m_notificationBus : DesktopNotifier::sessionBus());
+    connect(m_reminding.get(), &Reminding::dayChanged, this, [this] { m_todo->showToday(); });
+    connect(m_reminding.get(), &Reminding::openRequested, this, [this](int pos) {
+        m_todo->cmdSchedule_Click();
+        scheduleWindow().selectEntry(pos);
+    });
+    const BoardOptions &options = m_session->settings().board;
+    connect(m_todo.get(), &frmTodo::remindersChanged, this, [this, &options] {
+        m_reminding->setOptions(options.notify, options.notifyBefore);
+    });
+    m_reminding->setOptions(options.notify, options.notifyBefore);
 }
 
 void KibanuApp::openBackupFolder()

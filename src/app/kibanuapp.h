@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class Clock;
 class Prompter;
@@ -22,6 +24,7 @@ class frmAbout;
 class frmStartup;
 class frmHelp;
 class FolderWatch;
+class Reminding;
 enum class DataFile;
 
 // The composition root: the session, the clock and the prompter, and the windows, each
@@ -35,6 +38,9 @@ public:
     // Whether the start skips the start-up window and shows the board at once; it is
     // shown unless this is set before start().
     void setSkipStartup(bool skip) { m_skipStartup = skip; }
+    // The bus whose notification service shows the reminders, instead of the desktop's
+    // session bus; nothing for none. Before start().
+    void setNotificationBus(std::optional<QDBusConnection> bus);
 
     // The start: the board's first steps, the loaders of todo.txt, closet.txt and
     // schedule.txt, today's appointments (the start waits until their window is closed),
@@ -74,6 +80,8 @@ public:
     void openBackupFolder();
     // The watch on the program folder, once the start has read every file.
     [[nodiscard]] FolderWatch *folderWatch() { return m_watch.get(); }
+    // The reminders of appointments, once the start has read every file.
+    [[nodiscard]] Reminding *reminding() { return m_reminding.get(); }
     // True once the program has been told to end.
     [[nodiscard]] bool hasEnded() const { return m_ended; }
 
@@ -102,6 +110,8 @@ private:
     void reportUnreadable();
     // Starts following the files that other programs change while this one runs.
     void watchFolder();
+    // Starts announcing appointments at their time, as the options say.
+    void startReminders();
     // The start after the today window: the last loaders, then the start-up window or
     // the board.
     void continueStart();
@@ -124,6 +134,9 @@ private:
     std::unique_ptr<frmAbout> m_aboutWindow;
     std::unique_ptr<frmHelp> m_helpWindow;
     std::unique_ptr<FolderWatch> m_watch;
+    std::unique_ptr<Reminding> m_reminding;
+    bool m_busChosen = false;
+    std::optional<QDBusConnection> m_notificationBus;
     bool m_skipStartup = false;
     bool m_ended = false;
     bool m_toldBackupFailure = false;

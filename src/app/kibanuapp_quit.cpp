@@ -6,6 +6,7 @@
 #include "board/frmtodo.h"
 #include "externaleditor.h"
 #include "phonebook/frmtel.h"
+#include "reminding.h"
 #include "schedule/frmday.h"
 #include "session.h"
 #include "text/clock.h"
@@ -75,6 +76,8 @@ void KibanuApp::quitWithSaving()
         return tellSaveFailed(result.failed, result.error);
     if (m_todo)
         m_todo->hide();
+    if (m_reminding)
+        m_reminding->stop();
     // Tomorrow's appointments last; the program ends when their window is closed.
     const QDate today = m_clock->today();
     if (!tomorrowWindow().showLines(m_session->schedule().reminderLines(today.addDays(1), today)))
@@ -112,5 +115,7 @@ void KibanuApp::editInExternalEditor(DataFile file)
 void KibanuApp::end()
 {
     m_ended = true;
+    if (m_reminding)
+        m_reminding->stop();
     QCoreApplication::exit(0);
 }

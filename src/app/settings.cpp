@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings.h"
 
+#include "schedule/reminders.h"
 #include "text/profile.h"
+
+#include <optional>
 
 namespace {
 
@@ -11,6 +14,13 @@ const QString section = QStringLiteral("Pim");
 int placeValue(const ProfileFile &ini, const char *key, const char *defaultValue)
 {
     return leadingNumber(ini.readString(section, QLatin1String(key), QLatin1String(defaultValue), 16));
+}
+
+std::optional<int> strictNumber(const ProfileFile &ini, const char *key)
+{
+    bool ok = false;
+    const int value = ini.readString(section, QLatin1String(key), QString(), 16).trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
 }
 
 } // namespace
@@ -30,6 +40,12 @@ Settings readSettings(const ProfileFile &ini)
     const int editMode = ini.readInt(section, QStringLiteral("EditMode"), 1);
     s.board.editMode = editMode == int(EditMode::Overwrite) ? EditMode::Overwrite : EditMode::Insert;
     s.board.skipStartup = ini.readInt(section, QStringLiteral("skipstartup"), 0) != 0;
+    // Newer keys: a file without them (Kibanu 2.0's) takes the defaults, and so does a
+    // value that is not one of theirs.
+    s.board.notify = strictNumber(ini, "Notify").value_or(1) != 0;
+    const int before = strictNumber(ini, "NotifyBefore").value_or(s.board.notifyBefore);
+    if (before >= 0 && before <= Reminders::MostLead)
+        s.board.notifyBefore = before;
     return s;
 }
 
@@ -47,6 +63,8 @@ QList<std::pair<QString, QString>> entries(const Settings &s, bool windowNormal)
     written.append({QStringLiteral("EditMode"), profileNumber(int(s.board.editMode))});
     written.append({QStringLiteral("skipstartup"), profileNumber(s.board.skipStartup ? -1 : 0)});
     written.append({QStringLiteral("editor"), s.editor});
+    written.append({QStringLiteral("Notify"), profileNumber(s.board.notify ? 1 : 0)});
+    written.append({QStringLiteral("NotifyBefore"), profileNumber(s.board.notifyBefore)});
     return written;
 }
 

@@ -15,4 +15,6 @@ enum class EditMode : qint16 {
 struct BoardOptions {
     EditMode editMode = EditMode::Insert;
     bool skipStartup = false; // the start-up window is skipped
+    bool notify = true;       // appointments are announced at their time
+    int notifyBefore = 10;    // minutes before the time
 };

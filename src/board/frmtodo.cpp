@@ -200,6 +200,12 @@ void frmTodo::showLoaded()
     lblDate->setText(jdate::shortDate(m_clock.today()));
 }
 
+void frmTodo::showToday()
+{
+    cmdSchedule->setIcon(pictures::calendar(m_clock.today().day()));
+    lblDate->setText(jdate::shortDate(m_clock.today()));
+}
+
 void frmTodo::lblTodo_DblClick(int index)
 {
     m_board.beginEdit(index);

@@ -58,6 +58,8 @@ public:
     void showLoaded();
     // The menu's ticks as the options read from pim.ini say.
     void showOptions();
+    // Today's date and calendar page, again when a run goes past midnight.
+    void showToday();
 
     void lblTodo_DblClick(int index);
     void txtTodo_KeyPress(int index, int keyAscii);
@@ -88,6 +90,8 @@ public:
     void mnuRegEdit_Click();
     void mnuTodoHelp_Click();
     void mnuAbout_Click();
+    void mnuNotify_Click();
+    void mnuNotifyBefore_Click();
 
     void cmdSchedule_Click();
     void cmdTel_Click();
@@ -119,6 +123,8 @@ signals:
     void typeEditRequested();
     void aboutRequested();
     void backupFolderRequested();
+    // The reminder options were changed in the menu.
+    void remindersChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -161,6 +167,7 @@ private:
     QAction *mnuInsert = nullptr;
     QAction *mnuOverwrite = nullptr;
     QAction *mnuRegEdit = nullptr;
+    QAction *mnuNotify = nullptr;
     QWidget *m_regEdit = nullptr;
     // The window's own hiding of an edit box is no focus loss of it.
     focus::QuietHider m_hider;

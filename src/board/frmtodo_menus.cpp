@@ -71,6 +71,11 @@ void frmTodo::createMenus()
     mnuRegEdit = entry(option, "mnuRegEdit", QStringLiteral("ｴﾃﾞｨﾀ登録"), this,
                        &frmTodo::mnuRegEdit_Click);
     mnuRegEdit->setEnabled(false); // the editor comes from pim.ini only
+    mnuNotify = entry(option, "mnuNotify", QStringLiteral("予定の通知(&N)"), this,
+                      &frmTodo::mnuNotify_Click);
+    mnuNotify->setCheckable(true);
+    entry(option, "mnuNotifyBefore", QStringLiteral("通知を何分前にするか(&B)..."), this,
+          &frmTodo::mnuNotifyBefore_Click);
 
     QMenu *window = topMenu(bar, "mnuWindow", QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
     entry(window, "mnuTelWindow", QStringLiteral("電話帳"), this, &frmTodo::cmdTel_Click);
@@ -113,6 +118,7 @@ void frmTodo::showOptions()
     mnuStartup->setChecked(m_options.skipStartup);
     mnuInsert->setChecked(m_options.editMode == EditMode::Insert);
     mnuOverwrite->setChecked(m_options.editMode == EditMode::Overwrite);
+    mnuNotify->setChecked(m_options.notify);
 }
 
 void frmTodo::mnuStartup_Click()
@@ -150,4 +156,21 @@ void frmTodo::mnuTodoHelp_Click()
 void frmTodo::mnuAbout_Click()
 {
     emit aboutRequested();
+}
+
+void frmTodo::mnuNotify_Click()
+{
+    m_options.notify = !m_options.notify;
+    showOptions();
+    emit remindersChanged();
+}
+
+void frmTodo::mnuNotifyBefore_Click()
+{
+    const std::optional<int> minutes = m_prompter.askNumber(
+        QStringLiteral("予定の何分前に通知しますか？（0～1440 分）"), m_options.notifyBefore, 0, 1440);
+    if (!minutes || *minutes == m_options.notifyBefore)
+        return;
+    m_options.notifyBefore = *minutes;
+    emit remindersChanged();
 }

@@ -114,6 +114,13 @@ int frmSchedule::selectedIndex() const
     return listview::selectedRow(lstSchedule);
 }
 
+void frmSchedule::selectEntry(int pos)
+{
+    const QModelIndex index = lstSchedule->model()->index(pos, 0);
+    lstSchedule->setCurrentIndex(index);
+    lstSchedule->scrollTo(index);
+}
+
 dlgSchedule &frmSchedule::dialog()
 {
     if (!m_dialog)

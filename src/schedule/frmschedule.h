@@ -34,6 +34,8 @@ public:
     void removeEntry(int pos);
     // The selected list position, or -1.
     [[nodiscard]] int selectedIndex() const;
+    // Selects the entry at that list position and scrolls it into view.
+    void selectEntry(int pos);
 
     // Today's date; runs whenever the window is shown.
     void Form_Load();

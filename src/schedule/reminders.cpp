@@ -22,7 +22,32 @@ bool stillAhead(const QDateTime &start, const QDateTime &now)
     return now.secsTo(start) > -graceSeconds;
 }
 
+// The entry as an appointment with a time; nothing for one without a time or with a date
+// or time that cannot be read.
+std::optional<Reminders::Announcement> appointmentOf(const scheduleitem &item, QDate today)
+{
+    if (item.eventtime.isEmpty())
+        return std::nullopt; // the today window covers the day's entries without a time
+    const auto date = jdate::parseDate(item.eventdate, today);
+    const auto time = jdate::parseTime(item.eventtime);
+    if (!date || !time)
+        return std::nullopt;
+    Reminders::Announcement a;
+    a.start = QDateTime(*date, *time);
+    a.line = jdate::formatHhMm(*time) + QLatin1Char(' ') + item.eventinfo;
+    a.key = a.start.toString(Qt::ISODate) + QLatin1Char(' ') + item.eventinfo;
+    return a;
+}
+
 } // namespace
+
+int Reminders::rowOf(const ScheduleTable &table, const Announcement &announcement, QDate today)
+{
+    for (int i = 0; i < table.ntschedule(); ++i)
+        if (const auto a = appointmentOf(table.at(i), today); a && a->key == announcement.key)
+            return i;
+    return -1;
+}
 
 void Reminders::setLead(int minutes)
 {
@@ -36,23 +61,12 @@ QList<Reminders::Pending> Reminders::pending(const ScheduleTable &table,
     QSet<QString> present;
     const QDate today = now.date();
     for (int i = 0; i < table.ntschedule(); ++i) {
-        const scheduleitem &item = table.at(i);
-        if (item.eventtime.isEmpty())
-            continue; // the today window covers the day's entries without a time
-        const auto date = jdate::parseDate(item.eventdate, today);
-        const auto time = jdate::parseTime(item.eventtime);
-        if (!date || !time)
+        const auto a = appointmentOf(table.at(i), today);
+        if (!a || !stillAhead(a->start, now))
             continue;
-        const QDateTime start(*date, *time);
-        if (!stillAhead(start, now))
-            continue;
-        Announcement a;
-        a.start = start;
-        a.line = jdate::formatHhMm(*time) + QLatin1Char(' ') + item.eventinfo;
-        a.key = start.toString(Qt::ISODate) + QLatin1Char(' ') + item.eventinfo;
-        present.insert(a.key);
-        if (!m_announced.contains(a.key))
-            found.append({start.addSecs(-60 * qint64(m_lead)), a});
+        present.insert(a->key);
+        if (!m_announced.contains(a->key))
+            found.append({a->start.addSecs(-60 * qint64(m_lead)), *a});
     }
     // Only while the appointment is still there as it was: a deleted one is never announced.
     for (const Pending &snoozed : m_snoozed)

@@ -41,6 +41,10 @@ public:
     // "5分後にもう一度": announced again at that moment, while it has not begun.
     void snooze(const Announcement &announcement, const QDateTime &at);
 
+    // Where the announced appointment stands in the table now, or -1 when it went away.
+    [[nodiscard]] static int rowOf(const ScheduleTable &table, const Announcement &announcement,
+                                   QDate today);
+
 private:
     struct Pending {
         QDateTime due;

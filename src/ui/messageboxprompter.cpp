@@ -3,6 +3,7 @@
 #include "messageboxprompter.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -40,4 +41,20 @@ bool MessageBoxPrompter::askYesNo(const QString &text)
 bool MessageBoxPrompter::askOkCancel(const QString &text)
 {
     return ask(text, QStringLiteral("OK"), QStringLiteral("キャンセル")) == Answer::First;
+}
+
+std::optional<int> MessageBoxPrompter::askNumber(const QString &text, int value, int minimum,
+                                                 int maximum)
+{
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(QStringLiteral("Kibanu"));
+    box.setLabelText(text);
+    box.setInputMode(QInputDialog::IntInput);
+    box.setIntRange(minimum, maximum);
+    box.setIntValue(value);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.intValue();
 }

@@ -10,4 +10,6 @@ public:
     void inform(const QString &text) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
+    std::optional<int> askNumber(const QString &text, int value, int minimum,
+                                 int maximum) override;
 };

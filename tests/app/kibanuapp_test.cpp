@@ -29,7 +29,7 @@ const QList<StoredFile> &storedFiles()
         {"closet.txt", "old shelf\r\n", "old shelf\r\nnew shelf\r\n"},
         {"pim.ini", "[Pim]\r\nEditMode=2\r\n",
          "[Pim]\r\nEditMode= 1\r\nLeft= 0\r\nTop= 0\r\nWidth= 8000\r\nskipstartup= 0\r\n"
-         "editor=c:\\windows\\notepad.exe\r\n"},
+         "editor=c:\\windows\\notepad.exe\r\nNotify= 1\r\nNotifyBefore= 10\r\n"},
         {"schedule.txt", "old,2027/1/1,\r\n", "new,2027/1/1,,,,\r\nold,2027/1/1,,,,\r\n"},
         {"tel.txt", "old,o,\r\n", "new,n,\r\nold,o,\r\n"},
         {"type.txt", "old\r\n", "new\r\nold\r\n"},

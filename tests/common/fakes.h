@@ -24,9 +24,17 @@ public:
     void inform(const QString &text) override { messages.append(text); }
     bool askYesNo(const QString &text) override { return answer(text); }
     bool askOkCancel(const QString &text) override { return answer(text); }
+    // The next scripted number, or the value offered when none is left; a scripted
+    // nothing is a cancel.
+    std::optional<int> askNumber(const QString &text, int value, int, int) override
+    {
+        messages.append(text);
+        return numbers.isEmpty() ? std::optional<int>(value) : numbers.takeFirst();
+    }
 
     QStringList messages;
     QList<bool> answers;
+    QList<std::optional<int>> numbers;
 
 private:
     bool answer(const QString &text)
