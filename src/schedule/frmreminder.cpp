@@ -6,6 +6,7 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,8 +35,13 @@ frmReminder::frmReminder()
     cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAccessibleName(QStringLiteral("閉じる"));
-    for (QPushButton *b : {cmdLater, cmdClose})
+    // No control takes the keyboard, even where the desktop activates a new window: a
+    // slot being edited would take that for its focus going elsewhere and end the edit.
+    // The window's keys stand in for Tab: "5" for 5分後, Escape to close.
+    for (QPushButton *b : {cmdLater, cmdClose}) {
         b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
     connect(cmdLater, &QPushButton::clicked, this, &frmReminder::cmdLater_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmReminder::cmdClose_Click);
 
@@ -90,6 +96,16 @@ void frmReminder::cmdLater_Click()
     const QList<Reminders::Announcement> later = m_shown;
     cmdClose_Click();
     emit snoozeRequested(later);
+}
+
+void frmReminder::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        cmdClose_Click();
+    else if (event->key() == Qt::Key_5)
+        cmdLater_Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmReminder::closeEvent(QCloseEvent *event)

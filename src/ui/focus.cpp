@@ -16,9 +16,13 @@ bool isLostFocus(const QFocusEvent *event)
     case Qt::PopupFocusReason:
     case Qt::MenuBarFocusReason:
         return false;
-    case Qt::ActiveWindowFocusReason:
-        // Another window of ours is active by now; none is when another program is.
-        return QApplication::activeWindow() != nullptr;
+    case Qt::ActiveWindowFocusReason: {
+        // Another window of ours is active by now; none is when another program is. A
+        // window meant to be shown without taking the keyboard (a reminder) that the
+        // desktop made active all the same has no control that took it.
+        const QWidget *active = QApplication::activeWindow();
+        return active && !active->testAttribute(Qt::WA_ShowWithoutActivating);
+    }
     default:
         return true;
     }

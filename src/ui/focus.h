@@ -8,8 +8,9 @@ class QWidget;
 namespace focus {
 
 // "Lost focus": another control of this program took the focus, also one in another of
-// its windows. A popup (a menu, input-method candidates), the menu bar and the whole
-// program losing activation to another program leave the focus where it was.
+// its windows. A popup (a menu, input-method candidates), the menu bar, the whole
+// program losing activation to another program and a window of it that is shown without
+// activation (a reminder) leave the focus where it was.
 [[nodiscard]] bool isLostFocus(const QFocusEvent *event);
 
 // Hiding a focused box moves the focus on and fires its focus-out at once. Boxes hidden

@@ -23,6 +23,8 @@ struct AppRun {
         prompter = prompterOwner.get();
         app = std::make_unique<KibanuApp>(dir.path(), std::move(clockOwner),
                                           std::move(prompterOwner));
+        // Reminders in the program's own window, never on the desktop running the tests.
+        app->setNotificationBus(std::nullopt);
     }
 
     QString path(const char *name) const { return QDir(dir.path()).filePath(name); }
