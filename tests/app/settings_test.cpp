@@ -99,3 +99,41 @@ TEST(Profile, readsLikeTheWindowsProfileFunctions)
     EXPECT_EQ(profileNumber(-1), QStringLiteral("-1"));
     EXPECT_EQ(profileNumber(0), QStringLiteral(" 0"));
 }
+
+// Keys newer than Kibanu 2.0: absent, or not a value of theirs, they take the defaults.
+TEST(Settings, remindersAreOnTenMinutesBeforeUnlessPimIniSaysOtherwise)
+{
+    const auto read = [](const QByteArray &pim) {
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath("pim.ini");
+        writeBytes(path, pim);
+        ProfileFile ini;
+        ini.load(path);
+        const BoardOptions o = readSettings(ini).board;
+        return std::pair(o.notify, o.notifyBefore);
+    };
+    EXPECT_EQ(read("[Pim]\r\nEditMode=2\r\n"), std::pair(true, 10));
+    EXPECT_EQ(read("[Pim]\r\nNotify=0\r\nNotifyBefore= 1440\r\n"), std::pair(false, 1440));
+    EXPECT_EQ(read("[Pim]\r\nNotify= 1\r\nNotifyBefore=0\r\n"), std::pair(true, 0));
+    for (const char *odd : {"1441", "-5", "abc", "5x", ""})
+        EXPECT_EQ(read(QByteArray("[Pim]\r\nNotifyBefore=") + odd + "\r\n").second, 10) << odd;
+}
+
+// Another program (or a newer Kibanu) set the minutes while this run had them as read.
+TEST(Settings, theQuitKeepsMinutesAnotherProgramSet)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("pim.ini");
+    writeBytes(path, "[Pim]\r\nNotifyBefore= 15\r\n");
+    ProfileFile ini;
+    ini.load(path);
+    const Settings atStart = readSettings(ini);
+    writeBytes(path, "[Pim]\r\nNotifyBefore= 30\r\n");
+    ProfileFile again;
+    again.load(path);
+    Settings now = atStart;
+    now.board.notify = false;
+    mergeSettings(again, now, true, atStart);
+    EXPECT_EQ(readSettings(again).board.notifyBefore, 30);
+    EXPECT_FALSE(readSettings(again).board.notify);
+}
