@@ -215,8 +215,11 @@ TEST_F(Notifier, openShowsTheScheduleWithThatAppointmentSelected)
     serviceUp();
     startOn("朝会,12/7,8:30\r\n会議,12/7,9:05\r\n来週,12/14,9:00\r\n");
     ASSERT_TRUE(callsReach(1));
-    invoke(101, QStringLiteral("open"));
     frmSchedule &window = app->scheduleWindow();
+    invoke(7, QStringLiteral("open")); // another program's notification
+    QTest::qWait(200);
+    EXPECT_FALSE(window.isVisible());
+    invoke(101, QStringLiteral("open"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.isVisible(); }, 5000));
     ASSERT_GE(window.selectedIndex(), 0);
     EXPECT_EQ(schedule().at(window.selectedIndex()).eventinfo, QString::fromUtf8("会議"));
@@ -258,19 +261,6 @@ TEST_F(Notifier, aServiceGoneOrFailingLeavesTheWindowAndOneComingBackIsUsedAgain
     ASSERT_TRUE(windowShows(1));
     EXPECT_EQ(inWindow().at(0), QString::fromUtf8("10:00 四　（あと 10 分）"));
     EXPECT_EQ(standIn.calls.size(), 1);
-}
-
-TEST(NotifierBus, noSessionBusIsStartedWhereTheDesktopHasNone)
-{
-    const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    QTemporaryDir empty;
-    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    qputenv("XDG_RUNTIME_DIR", empty.path().toLocal8Bit());
-    const bool none = !DesktopNotifier::sessionBus().has_value();
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
-    qputenv("XDG_RUNTIME_DIR", runtime);
-    EXPECT_TRUE(none);
 }
 
 #include "notifier_test.moc"

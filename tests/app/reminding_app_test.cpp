@@ -133,6 +133,8 @@ TEST_F(RemindingApp, fiveMinutesLaterComesAgainAndTheBoardsSlotKeepsTheKeyboard)
     QCoreApplication::processEvents();
     EXPECT_EQ(board().inputStatus(), 0);
     EXPECT_EQ(w->focusWidget(), slot);
+    // Nor do its buttons take the keys typed on: a Space would press one.
+    EXPECT_FALSE(reminder->isAncestorOf(QApplication::focusWidget()));
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     EXPECT_EQ(QApplication::focusWidget(), slot);
