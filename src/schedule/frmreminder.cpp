@@ -15,7 +15,8 @@
 #include <QVBoxLayout>
 
 frmReminder::frmReminder()
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmReminder"));
     setWindowTitle(QStringLiteral("予定のお知らせ"));

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/reminding.h"
 #include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "schedule/frmreminder.h"
 #include "lists/frmdone.h"
 #include "lists/frmtrash.h"
 #include "phonebook/dlgtypeedit.h"
@@ -65,6 +68,10 @@ class Access : public AppTest {
 protected:
     QList<QWidget *> openEveryWindow()
     {
+        // An appointment tomorrow that a lead of a day announces at once, in the program's
+        // own window.
+        writeBytes(path("schedule.txt"), "x,12/8,8:00\r\n");
+        writeBytes(path("pim.ini"), "[Pim]\r\nNotifyBefore=1440\r\n");
         app->start(); // the start-up window plays; the board is made behind it
         frmTodo *board = app->todoWindow();
         board->mnuRegEdit_Click();
@@ -91,7 +98,8 @@ protected:
                                  &types.typeDialog(),
                                  app->startupWindow(),
                                  app->aboutWindow(),
-                                 app->helpWindow()};
+                                 app->helpWindow(),
+                                 app->reminding()->window()};
         for (QWidget *w : windows)
             EXPECT_NE(w, nullptr);
         windows.removeAll(nullptr);
@@ -104,7 +112,7 @@ protected:
 TEST_F(Access, everyControlOfEveryWindowHasAnObjectNameAndAnAccessibleName)
 {
     const QList<QWidget *> windows = openEveryWindow();
-    EXPECT_EQ(windows.size(), 17);
+    EXPECT_EQ(windows.size(), 18);
     QStringList unnamed;
     for (QWidget *window : windows) {
         const QList<QWidget *> controls = controlsOf(window);
