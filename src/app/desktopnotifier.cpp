@@ -80,7 +80,10 @@ void DesktopNotifier::send(const Reminders::Announcement &announcement, bool wit
     if (withActions)
         actions = {snoozeAction, QStringLiteral("5分後にもう一度"), openAction,
                    QStringLiteral("予定表を開く")};
-    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(critical)}};
+    // The desktop entry that install-desktop-entry writes, so that the desktop shows the
+    // reminder as Kibanu's.
+    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(critical)},
+                            {QStringLiteral("desktop-entry"), QStringLiteral("kibanu")}};
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     call << QStringLiteral("Kibanu") << uint(0) << QStringLiteral("kibanu") << announcement.line

@@ -190,6 +190,7 @@ TEST_F(Notifier, theServiceShowsTheReminderUntilDismissedWithItsTwoActions)
     EXPECT_EQ(call.actions, (QStringList{"snooze", QString::fromUtf8("5分後にもう一度"), "open",
                                          QString::fromUtf8("予定表を開く")}));
     EXPECT_EQ(call.hints.value("urgency").toInt(), 2); // critical: it stays
+    EXPECT_EQ(call.hints.value("desktop-entry").toString(), QStringLiteral("kibanu"));
     EXPECT_EQ(call.timeout, 0);                        // never expires by itself
     EXPECT_EQ(app->reminding()->window(), nullptr);
 }
