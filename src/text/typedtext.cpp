@@ -5,7 +5,7 @@
 #include "cp932.h"
 
 #include <QList>
-
+#include <QStringList>
 
 namespace typedtext {
 namespace {
@@ -29,9 +29,8 @@ bool isLineBreak(char32_t c)
     return c == U'\n' || c == U'\r' || c == U'\u2028' || c == U'\u2029';
 }
 
-} // namespace
-
-QString clean(QStringView text)
+// Characters CP932 cannot hold are dropped, or replaced by "？" and named in `replaced`.
+QString cleanWith(QStringView text, QStringList *replaced)
 {
     QString out;
     out.reserve(text.size());
@@ -45,18 +44,38 @@ QString clean(QStringView text)
             continue;
         }
         afterCr = false;
-        if (cp932::canEncode(c))
+        if (cp932::canEncode(c)) {
             out.append(QString::fromUcs4(&c, 1));
+        } else if (replaced) {
+            out.append(QChar(u'？'));
+            replaced->append(QString::fromUcs4(&c, 1));
+        }
     }
     return out;
 }
 
-QString cleanField(QStringView text)
+QString withoutCommas(QString out)
 {
-    QString out = clean(text);
     out.replace(QLatin1Char(','), QChar(u'、'));
     out.replace(QChar(u'，'), QChar(u'、'));
     return out;
+}
+
+} // namespace
+
+QString clean(QStringView text)
+{
+    return cleanWith(text, nullptr);
+}
+
+QString cleanField(QStringView text)
+{
+    return withoutCommas(clean(text));
+}
+
+QString cleanImportedField(QStringView text, QStringList &replaced)
+{
+    return withoutCommas(cleanWith(text, &replaced));
 }
 
 } // namespace typedtext

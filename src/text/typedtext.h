@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What users type into a box whose text is stored.
 namespace typedtext {
@@ -14,5 +15,9 @@ namespace typedtext {
 // As clean(), and "," and "，" become "、": the text becomes a field of a
 // comma-separated file that has no quoting.
 [[nodiscard]] QString cleanField(QStringView text);
+
+// As cleanField(), for a text that comes from another program's file: a character CP932
+// cannot hold becomes "？" and is added to `replaced`, so the user can be told.
+[[nodiscard]] QString cleanImportedField(QStringView text, QStringList &replaced);
 
 } // namespace typedtext

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "phonebook.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+// The phone book in and out as vCard: every entry one 3.0 card, and the cards of phones,
+// mail programs and web address books as entries.
+namespace phonecards {
+
+// One card: FN and N from the name, the index as NICKNAME and SORT-STRING, the keyword
+// as NOTE, each pair as TEL (a telephone number), EMAIL (holds "@"), URL (begins with a
+// scheme) or NOTE, with the standard TYPE its type text means and always the exact text
+// as X-KIBANU-TYPE, so that a reading gives every pair back in its order.
+[[nodiscard]] QByteArray card(const phoneentry &entry);
+[[nodiscard]] QByteArray write(const PhoneBook &book);
+
+struct Imported {
+    phoneentry entry;          // its index empty when the card gives none to use
+    QString cardName;          // how the card calls itself, for messages
+    QStringList leftOutPairs;  // those beyond the eleventh, "type number"
+};
+
+struct ReadResult {
+    QList<Imported> entries;
+    QStringList replaced; // characters CP932 cannot hold, each replaced by "？"
+    QString error;        // why the file was refused; nothing is taken then
+};
+
+// Each card as an entry: the name from FN (else N), the keyword from NOTE (else ORG),
+// every TEL, EMAIL, URL and pair NOTE in its order with its type text, the index from
+// NICKNAME or SORT-STRING when it is letters and digits, else in romaji from the reading
+// (X-PHONETIC-*, SORT-AS, SORT-STRING, X-IRMC-N), else from a Latin name. Texts pass the
+// typing guard of the dialogs.
+[[nodiscard]] ReadResult read(const QByteArray &bytes);
+
+} // namespace phonecards
