@@ -1,0 +1,318 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "schedulecalendar.h"
+
+#include "text/jdate.h"
+#include "text/typedtext.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+#include <QStringDecoder>
+
+#include <libical/ical.h>
+
+#include <memory>
+#include <optional>
+
+namespace schedulecalendar {
+
+namespace {
+
+// libical's objects, freed with their owners' functions.
+struct ComponentFree {
+    void operator()(icalcomponent *c) const { icalcomponent_free(c); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+// Enough for a daily event of a year and more; a rule that never ends stops here.
+constexpr int mostOccurrences = 5000;
+
+icaltimezone *timezoneOf(const QTimeZone &zone)
+{
+    const QByteArray id = zone.id();
+    if (id.isEmpty() || id == "UTC" || id == "Etc/UTC" || id == "Etc/GMT")
+        return icaltimezone_get_utc_timezone();
+    if (icaltimezone *tz = icaltimezone_get_builtin_timezone(id.constData()))
+        return tz;
+    return icaltimezone_get_utc_timezone();
+}
+
+QString uidOf(const scheduleitem &item, int repeat)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString *field : {&item.eventdate, &item.eventtime, &item.eventinfo, &item.extra1,
+                                 &item.extra2, &item.extra3}) {
+        hash.addData(field->toUtf8());
+        hash.addData(QByteArrayView("\x1f", 1));
+    }
+    QString uid = QString::fromLatin1(hash.result().toHex().left(32));
+    if (repeat > 1)
+        uid += u'-' + QString::number(repeat); // the same entry twice: two events
+    return uid + QStringLiteral("@kibanu");
+}
+
+void addText(icalcomponent *event, const char *name, const QString &value)
+{
+    icalproperty *p = icalproperty_new_x(value.toUtf8().constData());
+    icalproperty_set_x_name(p, name);
+    icalcomponent_add_property(event, p);
+}
+
+icaltimetype dateValue(QDate d)
+{
+    icaltimetype t = icaltime_null_date();
+    t.year = d.year();
+    t.month = d.month();
+    t.day = d.day();
+    return t;
+}
+
+} // namespace
+
+Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, const QDateTime &stamp)
+{
+    Written written;
+    Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Kibanu//Kibanu//JA"));
+    icaltimezone *tz = timezoneOf(zone);
+    const bool utc = tz == icaltimezone_get_utc_timezone();
+    bool zoneAdded = false;
+    const icaltimetype dtstamp =
+        icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+    QHash<QString, int> seen;
+    for (int i = 0; i < table.ntschedule(); ++i) {
+        const scheduleitem &item = table.at(i);
+        const auto date = jdate::parseDate(item.eventdate, today);
+        const auto time = item.eventtime.isEmpty() ? std::optional<QTime>()
+                                                   : jdate::parseTime(item.eventtime);
+        if (!date || (!item.eventtime.isEmpty() && !time)) {
+            ++written.unreadable;
+            continue;
+        }
+        icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+        const QString uid = uidOf(item, ++seen[uidOf(item, 1)]);
+        icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
+        if (!time) {
+            icalcomponent_add_property(event, icalproperty_new_dtstart(dateValue(*date)));
+            icalcomponent_add_property(event, icalproperty_new_dtend(dateValue(date->addDays(1))));
+        } else {
+            icaltimetype start = icaltime_null_time();
+            start.year = date->year();
+            start.month = date->month();
+            start.day = date->day();
+            start.hour = time->hour();
+            start.minute = time->minute();
+            start = icaltime_set_timezone(&start, tz);
+            const icaltimetype end = icaltime_add(start, icaldurationtype_from_int(3600));
+            icalproperty *dtstart = icalproperty_new_dtstart(start);
+            icalproperty *dtend = icalproperty_new_dtend(end);
+            if (!utc) {
+                // A time without its zone is read wrongly by several programs.
+                const char *tzid = icaltimezone_get_tzid(tz);
+                icalproperty_add_parameter(dtstart, icalparameter_new_tzid(tzid));
+                icalproperty_add_parameter(dtend, icalparameter_new_tzid(tzid));
+                if (!zoneAdded) {
+                    icalcomponent_add_component(
+                        calendar.get(), icalcomponent_new_clone(icaltimezone_get_component(tz)));
+                    zoneAdded = true;
+                }
+            }
+            icalcomponent_add_property(event, dtstart);
+            icalcomponent_add_property(event, dtend);
+        }
+        icalcomponent_add_property(event, icalproperty_new_summary(item.eventinfo.toUtf8().constData()));
+        addText(event, "X-KIBANU-DATE", item.eventdate);
+        if (!item.eventtime.isEmpty())
+            addText(event, "X-KIBANU-TIME", item.eventtime);
+        const std::pair<const char *, const QString *> extras[] = {
+            {"X-KIBANU-EXTRA1", &item.extra1}, {"X-KIBANU-EXTRA2", &item.extra2},
+            {"X-KIBANU-EXTRA3", &item.extra3}};
+        for (const auto &[name, value] : extras)
+            if (!value->isEmpty())
+                addText(event, name, *value);
+        icalcomponent_add_component(calendar.get(), event);
+    }
+    char *text = icalcomponent_as_ical_string_r(calendar.get());
+    written.bytes = QByteArray(text);
+    icalmemory_free_buffer(text);
+    return written;
+}
+
+namespace {
+
+QString xText(icalcomponent *event, const char *name)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY))
+        if (qstrcmp(icalproperty_get_x_name(p), name) == 0)
+            return QString::fromUtf8(icalproperty_get_x(p));
+    return {};
+}
+
+struct Moment {
+    QDate date;
+    std::optional<QTime> time; // none for an all-day event
+};
+
+Moment localMoment(icaltimetype t, const QTimeZone &zone)
+{
+    if (t.is_date)
+        return {QDate(t.year, t.month, t.day), std::nullopt};
+    if (!t.zone) // floating: the same wall time everywhere
+        return {QDate(t.year, t.month, t.day), QTime(t.hour, t.minute)};
+    const QDateTime local =
+        QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(t, t.zone), zone);
+    return {local.date(), QTime(local.time().hour(), local.time().minute())};
+}
+
+QList<icaltimetype> occurrences(icalcomponent *event, icaltimetype start, QDate today,
+                                const QTimeZone &zone)
+{
+    icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+    if (!rule)
+        return {start};
+    QList<icaltimetype> excluded;
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
+        icaltimetype ex = icalproperty_get_exdate(p);
+        if (!ex.zone && !ex.is_date)
+            ex.zone = start.zone;
+        excluded.append(ex);
+    }
+    const QDate last = today.addYears(1);
+    QList<icaltimetype> found;
+    icalrecur_iterator *it = icalrecur_iterator_new(icalproperty_get_rrule(rule), start);
+    if (!it)
+        return {};
+    for (int n = 0; n < mostOccurrences; ++n) {
+        icaltimetype occurrence = icalrecur_iterator_next(it);
+        if (icaltime_is_null_time(occurrence))
+            break;
+        if (!occurrence.zone && !occurrence.is_date)
+            occurrence.zone = start.zone;
+        const Moment m = localMoment(occurrence, zone);
+        if (m.date > last)
+            break;
+        if (m.date < today)
+            continue;
+        const bool isExcluded = std::any_of(excluded.cbegin(), excluded.cend(), [&](const icaltimetype &ex) {
+            return ex.is_date || occurrence.is_date ? localMoment(ex, zone).date == m.date
+                                                    : icaltime_compare(ex, occurrence) == 0;
+        });
+        if (!isExcluded)
+            found.append(occurrence);
+    }
+    icalrecur_iterator_free(it);
+    return found;
+}
+
+void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result)
+{
+    const icaltimetype start = icalcomponent_get_dtstart(event);
+    if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) {
+        ++result.unreadable;
+        return;
+    }
+    const bool recurring = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+    const char *summary = icalcomponent_get_summary(event);
+    const QString info =
+        typedtext::cleanImportedField(QString::fromUtf8(summary ? summary : ""), result.replaced);
+    scheduleitem base;
+    base.eventinfo = info;
+    base.extra1 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA1"), result.replaced);
+    base.extra2 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA2"), result.replaced);
+    base.extra3 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA3"), result.replaced);
+    const QString storedDate = xText(event, "X-KIBANU-DATE");
+    const QString storedTime = xText(event, "X-KIBANU-TIME");
+    for (const icaltimetype &occurrence : occurrences(event, start, today, zone)) {
+        const Moment m = localMoment(occurrence, zone);
+        scheduleitem item = base;
+        item.eventdate = QStringLiteral("%1/%2/%3").arg(m.date.year()).arg(m.date.month()).arg(m.date.day());
+        item.eventtime = m.time ? QStringLiteral("%1:%2").arg(m.time->hour()).arg(m.time->minute(), 2, 10, QLatin1Char('0'))
+                                : QString();
+        // This program's own texts of the date and time, while they still mean the moment
+        // the event has (another program may have moved it).
+        if (!recurring && !storedDate.isEmpty()
+            && jdate::parseDate(storedDate, today) == std::optional<QDate>(m.date)
+            && (m.time ? jdate::parseTime(storedTime) == m.time : storedTime.isEmpty())) {
+            item.eventdate = storedDate;
+            item.eventtime = storedTime;
+        }
+        result.items.append(item);
+    }
+}
+
+} // namespace
+
+ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone)
+{
+    ReadResult result;
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(body);
+    if (utf8.hasError()) {
+        result.error = QStringLiteral("UTF-8 の文字ではないバイトがあります。");
+        return result;
+    }
+    const QString trimmed = text.trimmed();
+    if (!trimmed.startsWith(QLatin1String("BEGIN:VCALENDAR"), Qt::CaseInsensitive)) {
+        result.error = QStringLiteral("iCalendar のファイル (BEGIN:VCALENDAR) ではありません。");
+        return result;
+    }
+    if (!trimmed.endsWith(QLatin1String("END:VCALENDAR"), Qt::CaseInsensitive)) {
+        result.error = QStringLiteral("ファイルが途中で切れています（END:VCALENDAR がありません）。");
+        return result;
+    }
+    Component root(icalparser_parse_string(body.constData()));
+    if (!root) {
+        result.error = QStringLiteral("iCalendar として読めませんでした。");
+        return result;
+    }
+    QList<icalcomponent *> calendars;
+    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT)
+        calendars.append(root.get());
+    for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
+         c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+        calendars.append(c);
+    for (icalcomponent *calendar : calendars)
+        for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+             e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            readEvent(e, today, zone, result);
+    return result;
+}
+
+Added addAll(ScheduleTable &table, const QList<scheduleitem> &items, QDate today)
+{
+    Added counts;
+    const auto sameAs = [today](const scheduleitem &a, const scheduleitem &b) {
+        return a.eventinfo == b.eventinfo
+               && jdate::parseDate(a.eventdate, today) == jdate::parseDate(b.eventdate, today)
+               && (a.eventtime.isEmpty() ? b.eventtime.isEmpty()
+                                         : !b.eventtime.isEmpty()
+                                               && jdate::parseTime(a.eventtime)
+                                                      == jdate::parseTime(b.eventtime));
+    };
+    for (qsizetype k = 0; k < items.size(); ++k) {
+        const scheduleitem &item = items.at(k);
+        bool there = false;
+        for (int i = 0; i < table.ntschedule() && !there; ++i)
+            there = sameAs(table.at(i), item);
+        if (there) {
+            ++counts.same;
+            continue;
+        }
+        if (table.isFull()) {
+            counts.leftOut = int(items.size() - k);
+            break;
+        }
+        table.insertSorted(item, scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+        ++counts.added;
+    }
+    return counts;
+}
+
+} // namespace schedulecalendar

@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The schedule out as iCalendar and back, and the calendars other programs write.
+#include "common/testfiles.h"
+#include "schedule/schedulecalendar.h"
+#include "text/jdate.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate today(2026, 12, 7);
+const QDateTime stamp(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::utc());
+
+QTimeZone tokyo()
+{
+    return QTimeZone("Asia/Tokyo");
+}
+
+void loadGolden(ScheduleTable &table)
+{
+    static QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("schedule.txt");
+    writeBytes(path, readBytes(QStringLiteral(KIBANU_TEST_DATA "/quit/in/schedule.txt")));
+    table.loadSchedule(path, today);
+}
+
+QStringList shapes(const QList<scheduleitem> &items)
+{
+    QStringList all;
+    for (const scheduleitem &i : items)
+        all.append(QStringList{i.eventdate, i.eventtime, i.eventinfo, i.extra1, i.extra2, i.extra3}.join(u'|'));
+    return all;
+}
+
+} // namespace
+
+TEST(ScheduleCalendar, everyReadableEntryOfTheGoldenFileComesBackAsItWasInAnyZone)
+{
+    ScheduleTable original;
+    loadGolden(original);
+    scheduleitem extras;
+    extras.eventdate = QStringLiteral("2027/2/3");
+    extras.eventtime = QStringLiteral("7:05");
+    extras.eventinfo = QString::fromUtf8("余分; な\\項目");
+    extras.extra1 = QStringLiteral("a;b");
+    extras.extra3 = QString::fromUtf8("三");
+    original.insertSorted(extras, scheduleListLine(extras.eventdate, extras.eventtime, extras.eventinfo, today));
+    // The same entry twice is two events.
+    original.insertSorted(extras, scheduleListLine(extras.eventdate, extras.eventtime, extras.eventinfo, today));
+    QStringList readable;
+    for (int i = 0; i < original.ntschedule(); ++i) {
+        const scheduleitem &item = original.at(i);
+        if (jdate::parseDate(item.eventdate, today)
+            && (item.eventtime.isEmpty() || jdate::parseTime(item.eventtime)))
+            readable.append(original.fileLines().at(i));
+    }
+    ASSERT_LT(readable.size(), original.ntschedule()); // the golden file has unreadable ones too
+
+    for (const QTimeZone &zone : {tokyo(), QTimeZone::utc(), QTimeZone("America/New_York")}) {
+        const schedulecalendar::Written out = schedulecalendar::write(original, today, zone, stamp);
+        EXPECT_EQ(out.unreadable, original.ntschedule() - readable.size());
+        const schedulecalendar::ReadResult in = schedulecalendar::read(out.bytes, today, zone);
+        ASSERT_EQ(in.error, QString());
+        ScheduleTable back;
+        const schedulecalendar::Added added = schedulecalendar::addAll(back, in.items, today);
+        EXPECT_EQ(added.same, 1); // the entry that was there twice
+        const QStringList lines = back.fileLines();
+        QStringList want = readable;
+        want.removeOne(want.filter(QString::fromUtf8("余分")).value(0));
+        EXPECT_EQ(lines, want) << zone.id().toStdString();
+    }
+}
+
+TEST(ScheduleCalendar, eventsHaveAZoneAStableUidAndFoldedUtf8Lines)
+{
+    ScheduleTable table;
+    scheduleitem timed{QString::fromUtf8("会議 ").repeated(20), QStringLiteral("2026/12/10"),
+                       QStringLiteral("10:00"), {}, {}, {}};
+    scheduleitem allDay{QString::fromUtf8("休み"), QStringLiteral("12/24"), {}, {}, {}, {}};
+    table.insertSorted(timed, QStringLiteral("a"));
+    table.insertSorted(allDay, QStringLiteral("b"));
+    const QByteArray once = schedulecalendar::write(table, today, tokyo(), stamp).bytes;
+    const QByteArray twice = schedulecalendar::write(table, today, tokyo(), stamp.addDays(3)).bytes;
+    const QString text = QString::fromUtf8(once);
+    EXPECT_TRUE(text.contains("BEGIN:VTIMEZONE\r\nTZID:"));
+    EXPECT_TRUE(text.contains("Asia/Tokyo"));
+    EXPECT_TRUE(text.contains("DTSTART;TZID=")) << text.toStdString();
+    EXPECT_TRUE(text.contains("20261210T100000"));
+    EXPECT_TRUE(text.contains("20261210T110000")); // an hour
+    EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20261224\r\n"));
+    EXPECT_TRUE(text.contains("DTEND;VALUE=DATE:20261225\r\n"));
+    const auto uids = [](const QByteArray &bytes) {
+        QStringList found;
+        for (const QByteArray &l : bytes.split('\n'))
+            if (l.startsWith("UID:"))
+                found.append(QString::fromLatin1(l.trimmed()));
+        return found;
+    };
+    EXPECT_EQ(uids(once).size(), 2);
+    EXPECT_NE(uids(once).value(0), uids(once).value(1));
+    EXPECT_EQ(uids(once), uids(twice)); // exported again: the same events
+    for (const QByteArray &l : once.split('\n')) {
+        if (l.isEmpty())
+            continue;
+        EXPECT_TRUE(l.endsWith('\r'));
+        EXPECT_LE(l.size() - 1, 75);
+        EXPECT_FALSE(QString::fromUtf8(l).contains(QChar::ReplacementCharacter)) << l.toStdString();
+    }
+}
+
+TEST(ScheduleCalendar, aCalendarWithAZoneAnAllDayEventAndAWeeklyRuleWithAnException)
+{
+    const schedulecalendar::ReadResult r = schedulecalendar::read(
+        readBytes(QStringLiteral(KIBANU_TEST_DATA "/ical/calendar-vtimezone-rrule.ics")), today, tokyo());
+    ASSERT_EQ(r.error, QString());
+    EXPECT_EQ(shapes(r.items),
+              QStringList({QString::fromUtf8("2026/12/10|10:00|企画会議、 第3会議室|||"),
+                           QString::fromUtf8("2026/12/11|10:30|Call with Berlin|||"),
+                           QString::fromUtf8("2026/12/24||クリスマス・イブ|||"),
+                           QString::fromUtf8("2026/12/7|9:30|週次定例|||"),
+                           QString::fromUtf8("2026/12/21|9:30|週次定例|||"),
+                           QString::fromUtf8("2026/12/28|9:30|週次定例|||"),
+                           QString::fromUtf8("2027/1/4|9:30|週次定例|||"),
+                           QString::fromUtf8("2027/1/11|9:30|週次定例|||")}));
+    // The same file read in another zone: the moments move, the all-day event does not.
+    const schedulecalendar::ReadResult utc = schedulecalendar::read(
+        readBytes(QStringLiteral(KIBANU_TEST_DATA "/ical/calendar-vtimezone-rrule.ics")), today,
+        QTimeZone::utc());
+    EXPECT_EQ(shapes(utc.items).mid(0, 3),
+              QStringList({QString::fromUtf8("2026/12/10|1:00|企画会議、 第3会議室|||"),
+                           QString::fromUtf8("2026/12/11|1:30|Call with Berlin|||"),
+                           QString::fromUtf8("2026/12/24||クリスマス・イブ|||")}));
+}
+
+TEST(ScheduleCalendar, aFileThatIsNoCalendarIsCutOffOrNotUtf8IsRefused)
+{
+    for (const QByteArray &bad :
+         {QByteArray("BEGIN:VCARD\r\nEND:VCARD\r\n"), QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n"),
+          QByteArray("BEGIN:VCALENDAR\r\nSUMMARY:\x8E\x52\r\nEND:VCALENDAR\r\n"), QByteArray()}) {
+        const schedulecalendar::ReadResult r = schedulecalendar::read(bad, today, tokyo());
+        EXPECT_NE(r.error, QString()) << bad.toStdString();
+        EXPECT_TRUE(r.items.isEmpty());
+    }
+    // An event without a start is counted, not taken.
+    const schedulecalendar::ReadResult noStart = schedulecalendar::read(
+        "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:x\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n", today, tokyo());
+    EXPECT_EQ(noStart.error, QString());
+    EXPECT_EQ(noStart.unreadable, 1);
+    // Characters CP932 cannot hold are named.
+    const schedulecalendar::ReadResult emoji = schedulecalendar::read(
+        QString::fromUtf8("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20261208\r\n"
+                          "SUMMARY:誕生日🎂\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n").toUtf8(),
+        today, tokyo());
+    ASSERT_EQ(emoji.items.size(), 1);
+    EXPECT_EQ(emoji.items.at(0).eventinfo, QString::fromUtf8("誕生日？"));
+    EXPECT_EQ(emoji.replaced, QStringList({QString::fromUtf8("🎂")}));
+}
+
+TEST(ScheduleCalendar, anEntryAlreadyThereIsNotAddedTwiceAndAFullScheduleStopsTheRest)
+{
+    ScheduleTable table;
+    for (int i = 0; i < ScheduleTable::Capacity - 1; ++i) {
+        scheduleitem item{QStringLiteral("e%1").arg(i), QStringLiteral("2027/1/1"), {}, {}, {}, {}};
+        table.insertSorted(item, QStringLiteral("x"));
+    }
+    const QList<scheduleitem> items{
+        {QStringLiteral("e5"), QStringLiteral("2027/01/01"), {}, {}, {}, {}}, // the same day, written otherwise
+        {QStringLiteral("new"), QStringLiteral("2027/1/2"), QStringLiteral("9:00"), {}, {}, {}},
+        {QStringLiteral("new"), QStringLiteral("2027/1/2"), QStringLiteral("09:00"), {}, {}, {}},
+        {QStringLiteral("more"), QStringLiteral("2027/1/3"), {}, {}, {}, {}},
+        {QStringLiteral("most"), QStringLiteral("2027/1/4"), {}, {}, {}, {}}};
+    const schedulecalendar::Added a = schedulecalendar::addAll(table, items, QDate(2026, 12, 7));
+    EXPECT_EQ(a.added, 1);
+    EXPECT_EQ(a.same, 2);
+    EXPECT_EQ(a.leftOut, 2);
+    EXPECT_TRUE(table.isFull());
+}
