@@ -80,6 +80,18 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
     bool zoneAdded = false;
     const icaltimetype dtstamp =
         icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+    // The zone's rules from the first appointment on: not its history since 1888.
+    std::optional<QDateTime> first;
+    for (int i = 0; i < table.ntschedule(); ++i) {
+        const scheduleitem &item = table.at(i);
+        const auto date = jdate::parseDate(item.eventdate, today);
+        const auto time = jdate::parseTime(item.eventtime);
+        if (date && time && !item.eventtime.isEmpty()) {
+            const QDateTime start(*date, *time, zone);
+            if (!first || start < *first)
+                first = start;
+        }
+    }
     QHash<QString, int> seen;
     for (int i = 0; i < table.ntschedule(); ++i) {
         const scheduleitem &item = table.at(i);
@@ -109,13 +121,21 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
             icalproperty *dtstart = icalproperty_new_dtstart(start);
             icalproperty *dtend = icalproperty_new_dtend(end);
             if (!utc) {
-                // A time without its zone is read wrongly by several programs.
-                const char *tzid = icaltimezone_get_tzid(tz);
+                // A time without its zone is read wrongly by several programs. The zone is
+                // named as the zone database names it ("Asia/Tokyo"), which every program
+                // knows, not by libical's own prefixed name.
+                const QByteArray id = zone.id();
+                const char *tzid = id.constData();
                 icalproperty_add_parameter(dtstart, icalparameter_new_tzid(tzid));
                 icalproperty_add_parameter(dtend, icalparameter_new_tzid(tzid));
-                if (!zoneAdded) {
-                    icalcomponent_add_component(
-                        calendar.get(), icalcomponent_new_clone(icaltimezone_get_component(tz)));
+                if (!zoneAdded && first) {
+                    icalcomponent *vtimezone = icalcomponent_new_clone(icaltimezone_get_component(tz));
+                    const icaltimetype from = icaltime_from_timet_with_zone(
+                        first->addDays(-1).toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+                    icaltimezone_truncate_vtimezone(vtimezone, from, icaltime_null_time(), 0);
+                    icalproperty_set_tzid(icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY),
+                                          tzid);
+                    icalcomponent_add_component(calendar.get(), vtimezone);
                     zoneAdded = true;
                 }
             }
