@@ -76,8 +76,10 @@ QByteArray card(const phoneentry &e)
     out += vcard::line(QStringLiteral("N:") + structuredName(e.name));
     out += vcard::line(QStringLiteral("NICKNAME:") + vcard::escape(e.index));
     out += vcard::line(QStringLiteral("SORT-STRING:") + vcard::escape(e.index));
-    // The index exactly, for a reading by this program, whatever its characters.
+    // The index and the name exactly, for a reading by this program, whatever their
+    // characters and blanks.
     out += vcard::line(QStringLiteral("X-KIBANU-INDEX:") + vcard::escape(e.index));
+    out += vcard::line(QStringLiteral("X-KIBANU-NAME:") + vcard::escape(e.name));
     if (!e.keys.isEmpty())
         out += vcard::line(QStringLiteral("NOTE:") + vcard::escape(e.keys));
     for (int j = 0; j < std::clamp<int>(e.numphone, 0, phoneentry::MaxPairs); ++j) {
@@ -226,14 +228,15 @@ ReadResult read(const QByteArray &bytes)
     for (const vcard::Card &c : cards.cards) {
         Imported imported;
         phoneentry &e = imported.entry;
+        // A card this program wrote: its texts exactly as they were.
+        const vcard::Property *ownName = c.first(QStringLiteral("X-KIBANU-NAME"));
+        const bool ours = ownName && c.first(QStringLiteral("X-KIBANU-INDEX"));
         QString name;
-        if (const vcard::Property *fn = c.first(QStringLiteral("FN")))
+        if (ours)
+            name = ownName->text();
+        else if (const vcard::Property *fn = c.first(QStringLiteral("FN")))
             name = fn->text().trimmed();
-        // This program names a card without a name by its index, and leaves N empty.
-        if (const vcard::Property *n = c.first(QStringLiteral("N"));
-            c.first(QStringLiteral("X-KIBANU-INDEX")) && n && n->components().join(QString()).isEmpty())
-            name.clear();
-        if (name.isEmpty())
+        if (name.isEmpty() && !ours)
             if (const vcard::Property *n = c.first(QStringLiteral("N"))) {
                 const QStringList parts = n->components();
                 name = (parts.value(0) + u' ' + parts.value(1)).trimmed();
@@ -253,7 +256,7 @@ ReadResult read(const QByteArray &bytes)
         for (const vcard::Property &p : c.properties) {
             if (!isPair(p))
                 continue;
-            QString number = p.text().trimmed();
+            QString number = ours ? p.text() : p.text().trimmed();
             if (p.name == u"EMAIL" && number.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
                 number = number.mid(7);
             if (p.name == u"TEL" && number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
