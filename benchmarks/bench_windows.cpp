@@ -29,6 +29,11 @@ public:
     bool askYesNo(const QString &) override { return false; }
     bool askOkCancel(const QString &) override { return false; }
     std::optional<int> askNumber(const QString &, int, int, int) override { return std::nullopt; }
+    std::optional<QString> askText(const QString &, const QString &) override { return std::nullopt; }
+    QString askFileName(FileUse, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
 };
 
 class PaintWatch : public QObject {

@@ -138,6 +138,7 @@ void KibanuApp::connectBoard()
     });
     connect(m_todo.get(), &frmTodo::aboutRequested, this, &KibanuApp::showAbout);
     connect(m_todo.get(), &frmTodo::backupFolderRequested, this, &KibanuApp::openBackupFolder);
+    connect(m_todo.get(), &frmTodo::interchangeRequested, this, &KibanuApp::exchange);
     connect(m_todo.get(), &frmTodo::helpRequested, this,
             [this] { showHelp(m_todo->objectName()); });
     connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this,

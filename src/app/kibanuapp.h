@@ -26,6 +26,7 @@ class frmHelp;
 class FolderWatch;
 class Reminding;
 enum class DataFile;
+enum class Interchange;
 
 // The composition root: the session, the clock and the prompter, and the windows, each
 // created on first use with what it shows and uses, and connected here.
@@ -85,6 +86,11 @@ public:
     // True once the program has been told to end.
     [[nodiscard]] bool hasEnded() const { return m_ended; }
 
+    // ﾌｧｲﾙ → 予定表を書き出す … 電話帳に読み込む: a file chosen in the file dialog, written
+    // from or read into the schedule or the phone book, and one message of what was done.
+    // What is read is in memory like typed entries, saved at the next quit.
+    void exchange(Interchange what);
+
     // Shows the About box, not modal: the open one brought forward, or a new one.
     void showAbout();
     // A later start on this program folder: the board comes to the front (shown,
@@ -117,6 +123,17 @@ private:
     void continueStart();
     void showBoard();
     void end();
+    void exportSchedule();
+    void importSchedule();
+    void exportPhoneBook();
+    void importPhoneBook();
+    // The file dialog, starting in the folder last used; that folder is remembered.
+    QString chooseFile(bool save, const QString &title, const QString &fileName,
+                       const QString &filter);
+    bool writeExchangeFile(const QString &path, const QByteArray &bytes);
+    std::optional<QByteArray> readExchangeFile(const QString &path);
+    // Characters that become "？" are named first; false when the user cancels.
+    bool mayReplace(const QStringList &replaced);
 
     QString m_programFolder;
     std::unique_ptr<Clock> m_clock;

@@ -43,6 +43,7 @@ Settings readSettings(const ProfileFile &ini)
     // Newer keys: a file without them (Kibanu 2.0's) takes the defaults, and so does a
     // value that is not one of theirs.
     s.board.notify = strictNumber(ini, "Notify").value_or(1) != 0;
+    s.exchangeFolder = ini.readString(section, QStringLiteral("ExchangeFolder"), QString(), 1024);
     const int before = strictNumber(ini, "NotifyBefore").value_or(s.board.notifyBefore);
     if (before >= 0 && before <= Reminders::MostLead)
         s.board.notifyBefore = before;
@@ -65,6 +66,8 @@ QList<std::pair<QString, QString>> entries(const Settings &s, bool windowNormal)
     written.append({QStringLiteral("editor"), s.editor});
     written.append({QStringLiteral("Notify"), profileNumber(s.board.notify ? 1 : 0)});
     written.append({QStringLiteral("NotifyBefore"), profileNumber(s.board.notifyBefore)});
+    if (!s.exchangeFolder.isEmpty())
+        written.append({QStringLiteral("ExchangeFolder"), s.exchangeFolder});
     return written;
 }
 

@@ -15,6 +15,9 @@ struct Settings {
     int top = 0;
     int width = 8000;
     BoardOptions board; // EditMode and skipstartup
+    // The folder of the last iCalendar or vCard file written or read; written only once
+    // there is one.
+    QString exchangeFolder;
 };
 
 // Values as the program has always read them: the editor cut to 29 bytes, the window's

@@ -23,6 +23,9 @@ class QGroupBox;
 class QLabel;
 class QToolButton;
 
+// What the ﾌｧｲﾙ menu writes to or reads from other programs' files.
+enum class Interchange { ExportSchedule, ImportSchedule, ExportPhoneBook, ImportPhoneBook };
+
 // The main window: the board of fourteen to-do slots and the buttons to the other windows.
 class frmTodo : public QMainWindow {
     Q_OBJECT
@@ -125,6 +128,8 @@ signals:
     void backupFolderRequested();
     // The reminder options were changed in the menu.
     void remindersChanged();
+    // The schedule or the phone book to be written to or read from another program's file.
+    void interchangeRequested(Interchange what);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -51,6 +51,17 @@ void frmTodo::createMenus()
     entry(edit, "mnuEditTrash", QStringLiteral("棚上げ項目"), this, &frmTodo::mnuEditTrash_Click);
     entry(edit, "mnuEditSche", QStringLiteral("予定表"), this, &frmTodo::mnuEditSche_Click);
     entry(edit, "mnuEditTel", QStringLiteral("電話帳"), this, &frmTodo::mnuEditTel_Click);
+    const std::pair<const char *, const char *> exchanges[] = {
+        {"mnuExportSchedule", "予定表を書き出す (iCalendar)..."},
+        {"mnuImportSchedule", "予定表に読み込む (iCalendar)..."},
+        {"mnuExportTel", "電話帳を書き出す (vCard)..."},
+        {"mnuImportTel", "電話帳に読み込む (vCard)..."}};
+    for (int i = 0; i < 4; ++i) {
+        QAction *action = file->addAction(QString::fromUtf8(exchanges[i].second));
+        action->setObjectName(QLatin1String(exchanges[i].first));
+        connect(action, &QAction::triggered, this,
+                [this, i] { emit interchangeRequested(Interchange(i)); });
+    }
     entry(file, "mnuTypeEdit", QStringLiteral("電話種類編集"), this, &frmTodo::mnuTypeEdit_Click);
     entry(file, "mnuBackupFolder", QStringLiteral("バックアップのフォルダを開く"), this,
           &frmTodo::backupFolderRequested);

@@ -3,6 +3,7 @@
 #include "messageboxprompter.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -57,4 +58,25 @@ std::optional<int> MessageBoxPrompter::askNumber(const QString &text, int value,
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.intValue();
+}
+
+std::optional<QString> MessageBoxPrompter::askText(const QString &text, const QString &value)
+{
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(QStringLiteral("Kibanu"));
+    box.setLabelText(text);
+    box.setTextValue(value);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
+}
+
+QString MessageBoxPrompter::askFileName(FileUse use, const QString &title, const QString &start,
+                                        const QString &filter)
+{
+    QWidget *parent = QApplication::activeWindow();
+    return use == FileUse::Open ? QFileDialog::getOpenFileName(parent, title, start, filter)
+                                : QFileDialog::getSaveFileName(parent, title, start, filter);
 }

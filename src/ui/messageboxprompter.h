@@ -12,4 +12,7 @@ public:
     bool askOkCancel(const QString &text) override;
     std::optional<int> askNumber(const QString &text, int value, int minimum,
                                  int maximum) override;
+    std::optional<QString> askText(const QString &text, const QString &value) override;
+    QString askFileName(FileUse use, const QString &title, const QString &start,
+                        const QString &filter) override;
 };

@@ -32,9 +32,25 @@ public:
         return numbers.isEmpty() ? std::optional<int>(value) : numbers.takeFirst();
     }
 
+    std::optional<QString> askText(const QString &text, const QString &value) override
+    {
+        messages.append(text);
+        return texts.isEmpty() ? std::optional<QString>(value) : texts.takeFirst();
+    }
+    // The next scripted file, or a cancel.
+    QString askFileName(FileUse, const QString &title, const QString &start, const QString &) override
+    {
+        messages.append(title);
+        fileStarts.append(start);
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+
     QStringList messages;
     QList<bool> answers;
     QList<std::optional<int>> numbers;
+    QList<std::optional<QString>> texts;
+    QStringList files;
+    QStringList fileStarts; // where each file dialog began
 
 private:
     bool answer(const QString &text)

@@ -32,6 +32,16 @@ public:
         print(text);
         return value;
     }
+    std::optional<QString> askText(const QString &text, const QString &) override
+    {
+        print(text);
+        return std::nullopt;
+    }
+    QString askFileName(FileUse, const QString &title, const QString &, const QString &) override
+    {
+        print(title);
+        return {};
+    }
 
 private:
     static bool print(const QString &text)

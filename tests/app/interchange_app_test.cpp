@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// ﾌｧｲﾙ → 予定表を書き出す … 電話帳に読み込む in the running program: the file dialog, what
+// is added, what is asked and the one closing message.
+#include "common/apphelper.h"
+#include "common/testfiles.h"
+#include "phonebook/phonebook.h"
+#include "schedule/scheduletable.h"
+
+#include <QAction>
+
+namespace {
+
+class Exchange : public AppTest {
+protected:
+    void trigger(const char *name)
+    {
+        app->todoWindow()->findChild<QAction *>(QLatin1String(name))->trigger();
+    }
+    QString fixture(const char *name) const
+    {
+        return QStringLiteral(KIBANU_TEST_DATA "/%1").arg(QLatin1String(name));
+    }
+    QString exported(const char *name) const { return QDir(out.path()).filePath(QLatin1String(name)); }
+
+    QTemporaryDir out;
+};
+
+} // namespace
+
+TEST_F(Exchange, theScheduleGoesOutAndComesInOnceAndTheFolderIsRemembered)
+{
+    writeBytes(path("schedule.txt"), sjis(QString::fromUtf8("会議,2027/1/5,10:00\r\n休み,2027/1/6,\r\n")));
+    startBoard();
+    prompter->files = {exported("s.ics")};
+    trigger("mnuExportSchedule");
+    EXPECT_TRUE(prompter->messages.last().startsWith(QString::fromUtf8("2 件の予定を書き出しました。")));
+    EXPECT_TRUE(readBytes(exported("s.ics")).contains("BEGIN:VEVENT"));
+
+    // Read into the same schedule: nothing twice. The dialog starts where the last one ended.
+    prompter->files = {exported("s.ics")};
+    trigger("mnuImportSchedule");
+    EXPECT_EQ(prompter->fileStarts.last(), out.path());
+    EXPECT_EQ(prompter->messages.last(),
+              QString::fromUtf8("0 件を読み込みました。\n2 件は同じ予定がありました。"));
+    EXPECT_EQ(schedule().ntschedule(), 2);
+
+    prompter->files = {fixture("ical/calendar-vtimezone-rrule.ics")};
+    trigger("mnuImportSchedule");
+    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("8 件を読み込みました。"));
+    EXPECT_EQ(schedule().ntschedule(), 10);
+
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(readBytes(path("pim.ini")).contains("ExchangeFolder=" + QFile::encodeName(
+                                                        QFileInfo(fixture("ical/x")).absolutePath())));
+    EXPECT_TRUE(readBytes(path("schedule.txt")).contains(sjis(QString::fromUtf8("週次定例"))));
+}
+
+TEST_F(Exchange, aFileThatIsNoCalendarOrCardIsRefusedByNameAndNothingIsAdded)
+{
+    startBoard();
+    writeBytes(exported("cut.ics"), "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:20270101T090000\r\n");
+    prompter->files = {exported("cut.ics")};
+    trigger("mnuImportSchedule");
+    EXPECT_TRUE(prompter->messages.last().contains("cut.ics"));
+    EXPECT_TRUE(prompter->messages.last().contains(QString::fromUtf8("何も追加していません")));
+    EXPECT_EQ(schedule().ntschedule(), 0);
+
+    prompter->files = {exported("cut.ics")};
+    trigger("mnuImportTel");
+    EXPECT_TRUE(prompter->messages.last().contains("cut.ics"));
+    EXPECT_EQ(phoneBook().ntphone(), 0);
+
+    // Cancelled dialogs do nothing at all.
+    const qsizetype told = prompter->messages.size();
+    trigger("mnuImportTel");
+    trigger("mnuExportSchedule");
+    EXPECT_EQ(prompter->messages.size(), told + 2); // the two dialogs' titles only
+}
+
+TEST_F(Exchange, cardsAskForAMissingIndexAndJoinAnEntryOfTheirIndexOnlyWhenTheUserSays)
+{
+    writeBytes(path("tel.txt"), sjis(QString::fromUtf8("satouhana,佐藤,,電話,03-0000-0000\r\n")));
+    startBoard();
+    writeBytes(exported("in.vcf"),
+               QString::fromUtf8("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:山田\r\nTEL:090-1111-2222\r\nEND:VCARD\r\n"
+                                 "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:名無し\r\nEND:VCARD\r\n")
+                       .toUtf8()
+                   + readBytes(fixture("vcard/mail-3.0-phonetic.vcf")));
+    // 山田: a bad index first, then a good one; 名無し: cancelled; 佐藤 花: joins satouhana.
+    prompter->texts = {QString::fromUtf8("やまだ"), QStringLiteral("yamada"), std::nullopt};
+    prompter->answers = {true};
+    prompter->files = {exported("in.vcf")};
+    trigger("mnuImportTel");
+    ASSERT_EQ(phoneBook().ntphone(), 2);
+    const phoneentry &yamada = phoneBook().at(*phoneBook().find("yamada"));
+    EXPECT_EQ(yamada.name, QString::fromUtf8("山田"));
+    EXPECT_EQ(yamada.phonenumber.at(0), QStringLiteral("090-1111-2222"));
+    const phoneentry &sato = phoneBook().at(*phoneBook().find("satouhana"));
+    EXPECT_EQ(sato.name, QString::fromUtf8("佐藤")); // not replaced
+    EXPECT_EQ(sato.numphone, 5);                    // its pair and the card's four
+    EXPECT_EQ(prompter->messages.last(),
+              QString::fromUtf8("1 件を読み込みました。\n1 件は同じ index の項目に番号を加えました。\n"
+                                "1 件は読み込みませんでした。"));
+
+    // No: the card is left out and the entry stays as it is.
+    prompter->answers = {false};
+    prompter->files = {fixture("vcard/mail-3.0-phonetic.vcf")};
+    trigger("mnuImportTel");
+    EXPECT_EQ(phoneBook().at(*phoneBook().find("satouhana")).numphone, 5);
+}
+
+TEST_F(Exchange, charactersCp932CannotHoldAreNamedBeforeAnythingIsAdded)
+{
+    startBoard();
+    prompter->answers = {false};
+    prompter->files = {fixture("vcard/web-4.0-sort-as.vcf")};
+    trigger("mnuImportTel");
+    EXPECT_TRUE(prompter->messages.last().contains(QString::fromUtf8("ü")));
+    EXPECT_EQ(phoneBook().ntphone(), 0);
+
+    prompter->answers = {true};
+    prompter->files = {fixture("vcard/web-4.0-sort-as.vcf")};
+    trigger("mnuImportTel");
+    EXPECT_EQ(phoneBook().ntphone(), 2);
+    EXPECT_TRUE(prompter->messages.last().contains(QString::fromUtf8("電話 03-1234-5611")));
+    EXPECT_TRUE(prompter->messages.last().startsWith(QString::fromUtf8("2 件を読み込みました。")));
+}
