@@ -20,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             continue;
         book.add(e);
     }
+    if (book.ntphone() == 0)
+        return 0; // no card to write: an empty file is no vCard file
     const phonecards::ReadResult again = phonecards::read(phonecards::write(book));
     if (!again.error.isEmpty() || again.entries.size() != book.ntphone())
         std::abort();
