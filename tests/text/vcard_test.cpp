@@ -56,9 +56,12 @@ TEST(VCardRead, twoOneWithQuotedPrintableSoftBreaksAndShiftJis)
     // Shift-JIS declared on the property: 山田 is 8E 52 93 63.
     const vcard::Card s = only("BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS:\x8E\x52\x93\x63\r\n"
                                "NOTE;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=8E=52=93=63\r\n"
+                               "ADR;CHARSET=SHIFT_JIS:\x81\x60\x87\x40\r\n"
                                "END:VCARD\r\n");
     EXPECT_EQ(textOf(s, "FN"), QString::fromUtf8("山田"));
     EXPECT_EQ(textOf(s, "NOTE"), QString::fromUtf8("山田"));
+    // As Japanese phones mean Shift-JIS: Windows' CP932, with its wave dash and circled digits.
+    EXPECT_EQ(textOf(s, "ADR"), QString::fromUtf8("～①"));
 }
 
 TEST(VCardRead, aFileThatIsNoneOrCutOffOrNotItsCharsetIsRefusedWhole)
