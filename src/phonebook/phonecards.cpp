@@ -42,13 +42,6 @@ bool hasScheme(const QString &number)
            || number.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
 }
 
-QString quoted(const QString &param)
-{
-    QString q = param;
-    q.remove(u'"');
-    return u'"' + q + u'"';
-}
-
 // "山田 花子" as N: the family name before the first blank, the given name after it.
 QString structuredName(const QString &name)
 {
@@ -103,7 +96,7 @@ QByteArray card(const phoneentry &e)
         QString head = name;
         if (!standard.isEmpty())
             head += QStringLiteral(";TYPE=") + standard;
-        head += u';' + kibanuType + u'=' + quoted(type);
+        head += u';' + kibanuType + u'=' + vcard::quotedParam(type);
         out += vcard::line(head + u':' + vcard::escape(number));
     }
     out += vcard::line(QStringLiteral("END:VCARD"));

@@ -24,8 +24,10 @@ struct ComponentFree {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
-// Enough for a daily event of a year and more; a rule that never ends stops here.
-constexpr int mostOccurrences = 5000;
+// Steps of a rule's iterator before it is given up: a rule by the second from long ago
+// cannot hold the import up. Occurrences taken: no more than the schedule holds.
+constexpr int mostSteps = 200000;
+constexpr int mostOccurrences = 1001;
 
 icaltimezone *timezoneOf(const QTimeZone &zone)
 {
@@ -203,15 +205,35 @@ QList<icaltimetype> occurrences(icalcomponent *event, icaltimetype start, QDate 
     }
     const QDate last = today.addYears(1);
     QList<icaltimetype> found;
-    icalrecur_iterator *it = icalrecur_iterator_new(icalproperty_get_rrule(rule), start);
+    const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
+    icalrecur_iterator *it = icalrecur_iterator_new(recurrence, start);
     if (!it)
         return {};
-    for (int n = 0; n < mostOccurrences; ++n) {
+    // The window in the event's own terms, a day wider on each side for the zones between;
+    // the local date decides below.
+    const auto bound = [&start](QDate d) {
+        icaltimetype t = start;
+        t.year = d.year();
+        t.month = d.month();
+        t.day = d.day();
+        return t;
+    };
+    const icaltimetype from = bound(today.addDays(-1));
+    const icaltimetype until = bound(last.addDays(1));
+    // A rule without a count may start at the window; one with a count must be counted
+    // from its first occurrence.
+    if (recurrence.count == 0 && icaltime_compare(start, from) < 0)
+        icalrecur_iterator_set_start(it, from);
+    for (int n = 0; n < mostSteps && found.size() < mostOccurrences; ++n) {
         icaltimetype occurrence = icalrecur_iterator_next(it);
         if (icaltime_is_null_time(occurrence))
             break;
         if (!occurrence.zone && !occurrence.is_date)
             occurrence.zone = start.zone;
+        if (icaltime_compare(occurrence, until) > 0)
+            break;
+        if (icaltime_compare(occurrence, from) < 0)
+            continue;
         const Moment m = localMoment(occurrence, zone);
         if (m.date > last)
             break;

@@ -115,6 +115,24 @@ std::optional<QString> decodeText(const QByteArray &bytes, const QString &charse
     return text;
 }
 
+// RFC 6868's escapes in a parameter value: ^' a quote, ^n a line break, ^^ a caret.
+QString uncaret(const QString &value)
+{
+    if (!value.contains(u'^'))
+        return value;
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar next = i + 1 < value.size() ? value.at(i + 1) : QChar();
+        if (value.at(i) == u'^' && (next == u'\'' || next == u'n' || next == u'^')) {
+            out.append(next == u'\'' ? QChar(u'"') : next == u'n' ? QChar(u'\n') : QChar(u'^'));
+            ++i;
+        } else {
+            out.append(value.at(i));
+        }
+    }
+    return out;
+}
+
 // The parameter list after the name: "TYPE=a,b", "CHARSET=x", a bare "CELL"; values may
 // be quoted (4.0), and a quoted one may hold ";" and ":".
 QList<std::pair<QString, QString>> parseParams(const QString &text)
@@ -140,7 +158,7 @@ QList<std::pair<QString, QString>> parseParams(const QString &text)
         if (eq < 0)
             params.append({QStringLiteral("TYPE"), part.trimmed()});
         else
-            params.append({part.left(eq).trimmed().toUpper(), part.mid(eq + 1)});
+            params.append({part.left(eq).trimmed().toUpper(), uncaret(part.mid(eq + 1))});
     }
     return params;
 }
@@ -302,6 +320,22 @@ ReadResult read(const QByteArray &bytes)
     if (!result.error.isEmpty())
         result.cards.clear();
     return result;
+}
+
+QString quotedParam(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == u'"')
+            out.append(QStringLiteral("^'"));
+        else if (c == u'^')
+            out.append(QStringLiteral("^^"));
+        else if (c == u'\n')
+            out.append(QStringLiteral("^n"));
+        else if (c != u'\r')
+            out.append(c);
+    }
+    return out + u'"';
 }
 
 QString escape(const QString &text)

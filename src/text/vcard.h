@@ -50,6 +50,9 @@ struct ReadResult {
 // bytes that are not text of their charset make the whole file refused.
 [[nodiscard]] ReadResult read(const QByteArray &bytes);
 
+// A text as a quoted parameter value, its quotes, carets and line breaks escaped as
+// RFC 6868 says (^' ^^ ^n), which the reader undoes.
+[[nodiscard]] QString quotedParam(const QString &text);
 // A text as a 3.0 value: backslash, comma, semicolon and line breaks escaped.
 [[nodiscard]] QString escape(const QString &text);
 // One content line ("NAME;PARAM=x:value", the value escaped already) in UTF-8, folded at

@@ -6,6 +6,7 @@
 #include "text/jdate.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -178,4 +179,28 @@ TEST(ScheduleCalendar, anEntryAlreadyThereIsNotAddedTwiceAndAFullScheduleStopsTh
     EXPECT_EQ(a.same, 2);
     EXPECT_EQ(a.leftOut, 2);
     EXPECT_TRUE(table.isFull());
+}
+
+TEST(ScheduleCalendar, aRuleFromLongAgoStillGivesTheComingYearAndAnEndlessOneStops)
+{
+    const auto read = [](const char *rule) {
+        return schedulecalendar::read(QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n"
+                                                 "DTSTART;TZID=Asia/Tokyo:20150301T080000\r\n")
+                                          + rule + "\r\nSUMMARY:x\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
+                                      today, tokyo());
+    };
+    const schedulecalendar::ReadResult daily = read("RRULE:FREQ=DAILY");
+    ASSERT_EQ(daily.items.size(), 366); // 2026/12/7 to 2027/12/7
+    EXPECT_EQ(daily.items.first().eventdate, QStringLiteral("2026/12/7"));
+    EXPECT_EQ(daily.items.last().eventdate, QStringLiteral("2027/12/7"));
+    // Counted from its first occurrence: 4000 days from 2015/3/1 end in 2026/2, and the
+    // 4300th is today.
+    EXPECT_TRUE(read("RRULE:FREQ=DAILY;COUNT=4000").items.isEmpty());
+    const schedulecalendar::ReadResult counted = read("RRULE:FREQ=DAILY;COUNT=4300");
+    ASSERT_EQ(counted.items.size(), 1);
+    EXPECT_EQ(counted.items.at(0).eventdate, QStringLiteral("2026/12/7"));
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(read("RRULE:FREQ=SECONDLY").items.size(), 1001); // no more than the schedule holds
+    EXPECT_LT(timer.elapsed(), 5000);
 }

@@ -90,6 +90,11 @@ TEST(VCardRead, aFileThatIsNoneOrCutOffOrNotItsCharsetIsRefusedWhole)
 TEST(VCardWrite, escapesAndFoldsAtSeventyFiveOctetsWithoutCuttingACharacter)
 {
     EXPECT_EQ(vcard::escape(QStringLiteral("a,b;c\\d\ne")), QStringLiteral("a\\,b\\;c\\\\d\\ne"));
+    // A parameter value keeps its quotes and carets through RFC 6868's escapes.
+    const QString odd = QStringLiteral("say \"hi\" ^_^;x:y");
+    const vcard::Card p = only(("BEGIN:VCARD\r\n" + vcard::line("TEL;X-T=" + vcard::quotedParam(odd) + ":1")
+                                + "END:VCARD\r\n"));
+    EXPECT_EQ(p.first("TEL")->param("X-T"), odd);
     const QString longName = QString::fromUtf8("名").repeated(60); // 180 octets
     const QByteArray folded = vcard::line(QStringLiteral("FN:") + longName);
     const QList<QByteArray> lines = folded.split('\n');
