@@ -131,9 +131,12 @@ private:
     QString chooseFile(bool save, const QString &title, const QString &fileName,
                        const QString &filter);
     bool writeExchangeFile(const QString &path, const QByteArray &bytes);
-    std::optional<QByteArray> readExchangeFile(const QString &path);
-    // Characters that become "？" are named first; false when the user cancels.
-    bool mayReplace(const QStringList &replaced);
+    // The file chosen and its bytes; nothing when cancelled or unreadable (said).
+    std::optional<QByteArray> chooseAndRead(const QString &title, const QString &filter,
+                                            QString &path);
+    // A file refused is said by name; characters that become "？" are named first. False
+    // when nothing is to be taken.
+    bool mayTake(const QString &path, const QString &error, const QStringList &replaced);
 
     QString m_programFolder;
     std::unique_ptr<Clock> m_clock;

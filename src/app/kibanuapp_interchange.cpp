@@ -58,8 +58,12 @@ bool KibanuApp::writeExchangeFile(const QString &path, const QByteArray &bytes)
     return false;
 }
 
-std::optional<QByteArray> KibanuApp::readExchangeFile(const QString &path)
+std::optional<QByteArray> KibanuApp::chooseAndRead(const QString &title, const QString &filter,
+                                                   QString &path)
 {
+    path = chooseFile(false, title, QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_prompter->inform(QStringLiteral("%1 を読めませんでした。\n%2")
@@ -69,8 +73,13 @@ std::optional<QByteArray> KibanuApp::readExchangeFile(const QString &path)
     return file.readAll();
 }
 
-bool KibanuApp::mayReplace(const QStringList &replaced)
+bool KibanuApp::mayTake(const QString &path, const QString &error, const QStringList &replaced)
 {
+    if (!error.isEmpty()) {
+        m_prompter->inform(QStringLiteral("%1 は読み込めませんでした。\n%2\n\n何も追加していません。")
+                               .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
     if (replaced.isEmpty())
         return true;
     QStringList shown = replaced;
@@ -116,22 +125,15 @@ void KibanuApp::exportSchedule()
 
 void KibanuApp::importSchedule()
 {
-    const QString path = chooseFile(false, QStringLiteral("予定表に読み込む (iCalendar)"), QString(),
-                                    calendarFilter);
-    if (path.isEmpty())
-        return;
-    const std::optional<QByteArray> bytes = readExchangeFile(path);
+    QString path;
+    const std::optional<QByteArray> bytes =
+        chooseAndRead(QStringLiteral("予定表に読み込む (iCalendar)"), calendarFilter, path);
     if (!bytes)
         return;
     const QDate today = m_clock->today();
     const schedulecalendar::ReadResult read =
         schedulecalendar::read(*bytes, today, QTimeZone::systemTimeZone());
-    if (!read.error.isEmpty()) {
-        m_prompter->inform(QStringLiteral("%1 は読み込めませんでした。\n%2\n\n何も追加していません。")
-                               .arg(QDir::toNativeSeparators(path), read.error));
-        return;
-    }
-    if (!mayReplace(read.replaced))
+    if (!mayTake(path, read.error, read.replaced))
         return;
     const schedulecalendar::Added added =
         schedulecalendar::addAll(m_session->schedule(), read.items, today);
@@ -163,20 +165,13 @@ void KibanuApp::exportPhoneBook()
 
 void KibanuApp::importPhoneBook()
 {
-    const QString path = chooseFile(false, QStringLiteral("電話帳に読み込む (vCard)"), QString(),
-                                    cardFilter);
-    if (path.isEmpty())
-        return;
-    const std::optional<QByteArray> bytes = readExchangeFile(path);
+    QString path;
+    const std::optional<QByteArray> bytes =
+        chooseAndRead(QStringLiteral("電話帳に読み込む (vCard)"), cardFilter, path);
     if (!bytes)
         return;
     const phonecards::ReadResult read = phonecards::read(*bytes);
-    if (!read.error.isEmpty()) {
-        m_prompter->inform(QStringLiteral("%1 は読み込めませんでした。\n%2\n\n何も追加していません。")
-                               .arg(QDir::toNativeSeparators(path), read.error));
-        return;
-    }
-    if (!mayReplace(read.replaced))
+    if (!mayTake(path, read.error, read.replaced))
         return;
     PhoneBook &book = m_session->phoneBook();
     int added = 0;
