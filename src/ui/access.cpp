@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "access.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 
 #include <algorithm>
@@ -98,7 +101,15 @@ void readingOrder(QList<Control> controls, QList<QWidget *> &order)
 void label(QLabel *label, QWidget *box)
 {
     label->setBuddy(box);
-    box->setAccessibleName(label->text().remove(QLatin1Char('&')));
+    const QString name = label->text().remove(QLatin1Char('&'));
+    box->setAccessibleName(name);
+    // An editable drop-down's text box and pop-up list are what a screen reader lands on:
+    // they take the drop-down's name, not a bare "text".
+    if (auto *combo = qobject_cast<QComboBox *>(box)) {
+        if (QLineEdit *edit = combo->lineEdit())
+            edit->setAccessibleName(name);
+        combo->view()->setAccessibleName(name);
+    }
 }
 
 void nameWhenEmpty(QLabel *label, const QString &what)

@@ -20,7 +20,11 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -121,6 +125,29 @@ TEST_F(Access, everyControlOfEveryWindowHasAnObjectNameAndAnAccessibleName)
             if (w->objectName().isEmpty() || accessibleName(w).isEmpty())
                 unnamed.append(describe(w));
     }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
+}
+
+// Inside a control: the text box and the pop-up list of a drop-down are named by the
+// drop-down's label too.
+TEST_F(Access, theBoxesAndListsInsideEveryControlAreNamed)
+{
+    QStringList unnamed;
+    for (QWidget *window : openEveryWindow())
+        for (QWidget *control : controlsOf(window)) {
+            if (auto *combo = qobject_cast<QComboBox *>(control))
+                combo->view(); // the pop-up list, as opening the drop-down makes it
+            QList<QWidget *> inner;
+            for (QLineEdit *edit : control->findChildren<QLineEdit *>())
+                inner.append(edit);
+            for (QAbstractItemView *view : control->findChildren<QAbstractItemView *>())
+                if (!qobject_cast<QHeaderView *>(view)) // a grid's headers speak by their sections
+                    inner.append(view);
+            for (QWidget *w : inner)
+                if (accessibleName(w).isEmpty())
+                    unnamed.append(describe(control) + QStringLiteral(" > ")
+                                   + QLatin1String(w->metaObject()->className()));
+        }
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
 }
 
