@@ -13,6 +13,7 @@
 #include "ui/composition.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
+#include "ui/windows.h"
 
 #include <QCoreApplication>
 
@@ -37,8 +38,11 @@ bool KibanuApp::takeBoardPlace()
             if (twips(stored) != twips(now))
                 stored = now;
         };
-        keep(settings.left, place.left);
-        keep(settings.top, place.top);
+        // Where the platform cannot tell the place (Wayland), the stored one stays.
+        if (windows::platformTellsPlace()) {
+            keep(settings.left, place.left);
+            keep(settings.top, place.top);
+        }
         keep(settings.width, place.width);
     }
     return normal;

@@ -5,6 +5,7 @@
 #include "composition.h"
 #include "prompter.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QWidget>
 
@@ -25,6 +26,22 @@ void showWith(QWidget &window, Qt::WindowModality modality)
 }
 
 } // namespace
+
+namespace {
+std::optional<bool> placeOverride;
+} // namespace
+
+bool platformTellsPlace()
+{
+    if (placeOverride)
+        return *placeOverride;
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void setPlatformTellsPlaceForTests(std::optional<bool> tells)
+{
+    placeOverride = tells;
+}
 
 void showModeless(QWidget &window)
 {

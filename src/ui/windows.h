@@ -5,6 +5,7 @@
 #include "text/datafolder.h"
 
 #include <functional>
+#include <optional>
 
 class Prompter;
 class QPushButton;
@@ -18,6 +19,13 @@ namespace windows {
 // program waits until it is hidden). The call returns at once either way.
 void showModeless(QWidget &window);
 void showModal(QWidget &window);
+
+// Whether the platform tells the program where its windows are. Wayland does not: a
+// window's position reads as the frame's negative size there, and storing it would put
+// the window off screen on the next start under X11.
+[[nodiscard]] bool platformTellsPlace();
+// Tests stand in for a platform: true or false, or nothing for the real answer.
+void setPlatformTellsPlaceForTests(std::optional<bool> tells);
 
 // A push button at that place that Enter never presses unless it is made the default.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption,

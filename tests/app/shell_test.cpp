@@ -8,6 +8,7 @@
 #include "phonebook/frmtypeedit.h"
 #include "shell/frmabout.h"
 #include "shell/frmhelp.h"
+#include "ui/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,6 +69,22 @@ TEST_F(Shell, theStartupSkipChosenFromTheMenuIsKeptForTheNextStart)
     EXPECT_EQ(again.startupWindow(), nullptr);
     EXPECT_TRUE(again.todoWindow()->isVisible());
     EXPECT_TRUE(again.todoWindow()->findChild<QAction *>("mnuStartup")->isChecked());
+}
+
+// Wayland tells no program where its windows are: the stored place stays, the width
+// is still the window's.
+TEST_F(Shell, whereThePlatformCannotTellThePlaceTheStoredOneStays)
+{
+    writeBytes(path("pim.ini"), "[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9000\r\nskipstartup=-1\r\n");
+    frmTodo *w = startAsUsers();
+    windows::setPlatformTellsPlaceForTests(false);
+    w->move(-3, -30); // what such a platform reports
+    w->resize(650, w->height());
+    const bool ended = quit();
+    windows::setPlatformTellsPlaceForTests(std::nullopt);
+    ASSERT_TRUE(ended);
+    EXPECT_TRUE(readBytes(path("pim.ini")).startsWith("[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9750\r\n"))
+        << readBytes(path("pim.ini")).toStdString();
 }
 
 TEST_F(Shell, storedOptionsAreAppliedAndWrittenBackAsTheProgramKnowsThem)
