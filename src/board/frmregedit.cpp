@@ -14,7 +14,7 @@ frmRegEdit::frmRegEdit(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRegEdit"));
     setWindowTitle(QStringLiteral("エディタ登録"));
-    setFixedSize(twips(4575), twips(1455));
+    windows::fixSize(*this, twips(4575), twips(1455));
     auto *prompt = new QLabel(QStringLiteral("使用するエディタの場所を指定して下さい。"), this);
     prompt->setObjectName(QStringLiteral("Label1"));
     prompt->setGeometry(twipsRect(120, 120, 4335, 255));

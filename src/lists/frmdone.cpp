@@ -8,6 +8,7 @@
 #include "ui/listview.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
+#include "ui/windows.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,7 +22,7 @@ frmDone::frmDone(DoneList &lines, QString donePath, Prompter &prompter)
     m_lines.readAhead(m_donePath);
     setObjectName(QStringLiteral("frmDone"));
     setWindowTitle(QStringLiteral("何をしたか"));
-    setFixedSize(twips(6720), twips(4800));
+    windows::fixSize(*this, twips(6720), twips(4800));
 
     // Years of lines.
     lstDone = listview::createLongList(this, "lstDone", twipsRect(120, 120, 6480, 3855), &m_lines);

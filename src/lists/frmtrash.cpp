@@ -23,7 +23,7 @@ frmTrash::frmTrash(ShelfList &shelf, DataFolder &files, Prompter &prompter)
 {
     setObjectName(QStringLiteral("frmTrash"));
     setWindowTitle(QStringLiteral("棚上げされていること"));
-    setFixedSize(twips(6720), twips(4800));
+    windows::fixSize(*this, twips(6720), twips(4800));
     createControls();
 }
 

@@ -26,7 +26,7 @@ dlgTypeEdit::dlgTypeEdit(Store store, QWidget *parent) : QDialog(parent), m_stor
 {
     setObjectName(QStringLiteral("dlgTypeEdit"));
     setWindowTitle(QStringLiteral("電話帳の種類の編集"));
-    setFixedSize(twips(4575), twips(1455));
+    windows::fixSize(*this, twips(4575), twips(1455));
     lblHelp = new QLabel(this);
     lblHelp->setObjectName(QStringLiteral("lblHelp"));
     lblHelp->setGeometry(twipsRect(120, 120, 4335, 255));

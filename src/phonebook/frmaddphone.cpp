@@ -54,7 +54,7 @@ frmADDphone::frmADDphone(PhoneTypes &types, Prompter &prompter, Store store, QWi
 {
     setObjectName(QStringLiteral("frmADDphone"));
     setWindowTitle(QStringLiteral("電話帳に追加"));
-    setFixedSize(twips(6000), twips(3600));
+    windows::fixSize(*this, twips(6000), twips(3600));
     createControls();
     keepTypeTextOverListChanges();
     connect(cmdAdd, &QPushButton::clicked, this, &frmADDphone::cmdAdd_Click);

@@ -20,7 +20,7 @@ frmIndexChange::frmIndexChange(Prompter &prompter, Store store, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmIndexChange"));
     setWindowTitle(QStringLiteral("indexの変更"));
-    setFixedSize(twips(4575), twips(1455));
+    windows::fixSize(*this, twips(4575), twips(1455));
 
     auto *label = new QLabel(QStringLiteral("indexを変更し、OKボタンを押して下さい"), this);
     label->setObjectName(QStringLiteral("Label1"));

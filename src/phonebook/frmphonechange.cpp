@@ -42,7 +42,7 @@ frmPhoneChange::frmPhoneChange(PhoneTypes &types, Prompter &prompter, Store stor
 {
     setObjectName(QStringLiteral("frmPhoneChange"));
     setWindowTitle(QStringLiteral("電話番号の変更"));
-    setFixedSize(twips(4695), twips(2085));
+    windows::fixSize(*this, twips(4695), twips(2085));
 
     QLabel *typeCaption = caption(this, "Label3", QStringLiteral("種類"), 120);
     cboType = typebox::create(this, m_types);

@@ -68,7 +68,7 @@ frmTel::frmTel(PhoneBook &book, PhoneTypes &types, Prompter &prompter)
 {
     setObjectName(QStringLiteral("frmTel"));
     setWindowTitle(QStringLiteral("電話帳"));
-    setFixedSize(twips(7815), twips(5385));
+    windows::fixSize(*this, twips(7815), twips(5385));
     createControls();
     createEditors();
     connectControls();

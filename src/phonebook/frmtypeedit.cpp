@@ -26,7 +26,7 @@ frmTypeEdit::frmTypeEdit(PhoneTypes &types, Prompter &prompter)
 {
     setObjectName(QStringLiteral("frmTypeEdit"));
     setWindowTitle(QStringLiteral("電話帳の種類の編集"));
-    setFixedSize(twips(4155), twips(3255));
+    windows::fixSize(*this, twips(4155), twips(3255));
     createControls();
 }
 

@@ -44,7 +44,7 @@ dlgSchedule::dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QW
 {
     setObjectName(QStringLiteral("dlgSchedule"));
     setWindowTitle(QStringLiteral("予定の編集"));
-    setFixedSize(twips(4920), twips(2310));
+    windows::fixSize(*this, twips(4920), twips(2310));
     txtDate = addField(this, "txtDate", QStringLiteral("日付"), "lblDate", 120);
     txtTime = addField(this, "txtTime", QStringLiteral("時間"), "lblTime", 540);
     txtEvent = addField(this, "txtEvent", QStringLiteral("用件"), "lblEvent", 960);

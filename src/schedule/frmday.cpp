@@ -28,7 +28,7 @@ frmDay::frmDay(const char *name, const QString &title, const QString &heading)
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
-    setFixedSize(twips(5400), twips(3600));
+    windows::fixSize(*this, twips(5400), twips(3600));
     lblSchedule = addLabel(this, "lblSchedule", heading, twipsRect(120, 480, 5160, 255));
     lstSchedule = new QListWidget(this);
     lstSchedule->setObjectName(QStringLiteral("lstSchedule"));

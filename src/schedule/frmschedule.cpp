@@ -30,7 +30,7 @@ frmSchedule::frmSchedule(ScheduleTable &table, DataFolder &files, const Clock &c
 {
     setObjectName(QStringLiteral("frmSchedule"));
     setWindowTitle(QStringLiteral("予定表"));
-    setFixedSize(twips(6735), twips(4815));
+    windows::fixSize(*this, twips(6735), twips(4815));
     createControls();
     Form_Load();
 }

@@ -43,7 +43,7 @@ frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Kibanuについて"));
-    setFixedSize(twips(Width), twips(5760));
+    windows::fixSize(*this, twips(Width), twips(5760));
     Picture1 = centredPicture(this, "Picture1", artwork::logo(), 120);
     line(this, "Label2", QStringLiteral("version 2.0 for Windows95/NT 1997/8/30"), 960);
     const struct {

@@ -6,6 +6,7 @@
 #include "ui/access.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/windows.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -31,7 +32,7 @@ frmStartup::frmStartup()
 {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QStringLiteral("Kibanu"));
-    setFixedSize(twips(5100), twips(2160));
+    windows::fixSize(*this, twips(5100), twips(2160));
     move(screen()->availableGeometry().center() - rect().center());
     imgTodo = pictureLabel(this, "imgTodo", imgtodo1, {twips(360), twips(240)});
     imgLogo = pictureLabel(this, "imgLogo", artwork::logo(), {twips(2160), twips(600)});

@@ -43,6 +43,20 @@ void setPlatformTellsPlaceForTests(std::optional<bool> tells)
     placeOverride = tells;
 }
 
+void fixSize(QWidget &window, int width, int height)
+{
+    window.setFixedSize(width, height);
+    const Qt::WindowFlags flags = window.windowFlags();
+    if (flags & Qt::FramelessWindowHint)
+        return;
+    Qt::WindowFlags fixed = (flags & ~Qt::WindowMaximizeButtonHint) | Qt::CustomizeWindowHint
+                            | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowCloseButtonHint;
+    if ((flags & Qt::WindowType_Mask) == Qt::Window)
+        fixed |= Qt::WindowMinimizeButtonHint;
+    window.setWindowFlags(fixed);
+}
+
 void showModeless(QWidget &window)
 {
     showWith(window, Qt::NonModal);

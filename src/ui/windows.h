@@ -27,6 +27,10 @@ void showModal(QWidget &window);
 // Tests stand in for a platform: true or false, or nothing for the real answer.
 void setPlatformTellsPlaceForTests(std::optional<bool> tells);
 
+// A window of one size: no maximise button, which would do nothing or stretch a layout
+// made for that size; a dialog keeps only its close button.
+void fixSize(QWidget &window, int width, int height);
+
 // A push button at that place that Enter never presses unless it is made the default.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption,
                     const QRect &geometry);

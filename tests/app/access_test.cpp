@@ -128,6 +128,22 @@ TEST_F(Access, everyControlOfEveryWindowHasAnObjectNameAndAnAccessibleName)
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
 }
 
+// A window of one size offers no maximise button: its flags say which buttons there are
+// (without CustomizeWindowHint a window manager shows them all).
+TEST_F(Access, windowsOfOneSizeOfferNoMaximiseButton)
+{
+    QStringList wrong;
+    for (QWidget *window : openEveryWindow()) {
+        const Qt::WindowFlags flags = window->windowFlags();
+        if (window->minimumSize() != window->maximumSize() || (flags & Qt::FramelessWindowHint))
+            continue;
+        if (!(flags & Qt::CustomizeWindowHint) || (flags & Qt::WindowMaximizeButtonHint)
+            || !(flags & Qt::WindowCloseButtonHint))
+            wrong.append(window->objectName());
+    }
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.join(QLatin1Char(' ')).toStdString();
+}
+
 // Inside a control: the text box and the pop-up list of a drop-down are named by the
 // drop-down's label too.
 TEST_F(Access, theBoxesAndListsInsideEveryControlAreNamed)
