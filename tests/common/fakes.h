@@ -32,10 +32,12 @@ public:
         return numbers.isEmpty() ? std::optional<int>(value) : numbers.takeFirst();
     }
 
-    std::optional<QString> askText(const QString &text, const QString &value) override
+    // The next scripted text; a cancel when none is left, so a question asked again and
+    // again cannot hold a test up.
+    std::optional<QString> askText(const QString &text, const QString &) override
     {
         messages.append(text);
-        return texts.isEmpty() ? std::optional<QString>(value) : texts.takeFirst();
+        return texts.isEmpty() ? std::nullopt : texts.takeFirst();
     }
     // The next scripted file, or a cancel.
     QString askFileName(FileUse, const QString &title, const QString &start, const QString &) override
