@@ -69,7 +69,7 @@ private:
     QStringList m_names;
 };
 
-// The notification service as the freedesktop specification describes it.
+// A notification service as desktops provide it: the calls Kibanu makes, and its signals.
 class StandIn : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
