@@ -39,7 +39,8 @@ icaltimezone *timezoneOf(const QTimeZone &zone)
     return icaltimezone_get_utc_timezone();
 }
 
-QString uidOf(const scheduleitem &item, int repeat)
+// The entry's fields as a name; the same entry twice gets "-2", "-3" after it.
+QString uidBase(const scheduleitem &item)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     for (const QString *field : {&item.eventdate, &item.eventtime, &item.eventinfo, &item.extra1,
@@ -47,10 +48,7 @@ QString uidOf(const scheduleitem &item, int repeat)
         hash.addData(field->toUtf8());
         hash.addData(QByteArrayView("\x1f", 1));
     }
-    QString uid = QString::fromLatin1(hash.result().toHex().left(32));
-    if (repeat > 1)
-        uid += u'-' + QString::number(repeat); // the same entry twice: two events
-    return uid + QStringLiteral("@kibanu");
+    return QString::fromLatin1(hash.result().toHex().left(32));
 }
 
 void addText(icalcomponent *event, const char *name, const QString &value)
@@ -78,23 +76,16 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Kibanu//Kibanu//JA"));
     icaltimezone *tz = timezoneOf(zone);
-    const bool utc = tz == icaltimezone_get_utc_timezone();
-    bool zoneAdded = false;
     const icaltimetype dtstamp =
         icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
-    // The zone's rules from the first appointment on: not its history since 1888.
-    std::optional<QDateTime> first;
-    for (int i = 0; i < table.ntschedule(); ++i) {
-        const scheduleitem &item = table.at(i);
-        const auto date = jdate::parseDate(item.eventdate, today);
-        const auto time = jdate::parseTime(item.eventtime);
-        if (date && time && !item.eventtime.isEmpty()) {
-            const QDateTime start(*date, *time, zone);
-            if (!first || start < *first)
-                first = start;
-        }
-    }
-    QHash<QString, int> seen;
+
+    struct Readable {
+        const scheduleitem *item;
+        QDate date;
+        std::optional<QTime> time; // none: an all-day event
+    };
+    QList<Readable> readable;
+    std::optional<QDateTime> first; // the first timed appointment
     for (int i = 0; i < table.ntschedule(); ++i) {
         const scheduleitem &item = table.at(i);
         const auto date = jdate::parseDate(item.eventdate, today);
@@ -104,42 +95,53 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
             ++written.unreadable;
             continue;
         }
+        readable.append({&item, *date, time});
+        if (time && (!first || QDateTime(*date, *time, zone) < *first))
+            first = QDateTime(*date, *time, zone);
+    }
+
+    // A time without its zone is read wrongly by several programs: timed events name the
+    // zone as the zone database does ("Asia/Tokyo"), which every program knows, not by
+    // libical's own prefixed name, and the zone's rules come along from the first
+    // appointment on, not its history since 1888.
+    const QByteArray tzid = zone.id();
+    const bool named = tz != icaltimezone_get_utc_timezone() && first;
+    if (named) {
+        icalcomponent *vtimezone = icalcomponent_new_clone(icaltimezone_get_component(tz));
+        const icaltimetype from = icaltime_from_timet_with_zone(
+            first->addDays(-1).toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+        icaltimezone_truncate_vtimezone(vtimezone, from, icaltime_null_time(), 0);
+        icalproperty_set_tzid(icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY),
+                              tzid.constData());
+        icalcomponent_add_component(calendar.get(), vtimezone);
+    }
+
+    QHash<QString, int> seen;
+    for (const Readable &r : std::as_const(readable)) {
+        const scheduleitem &item = *r.item;
         icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-        const QString uid = uidOf(item, ++seen[uidOf(item, 1)]);
+        const QString base = uidBase(item);
+        const int repeat = ++seen[base];
+        const QString uid = (repeat > 1 ? base + u'-' + QString::number(repeat) : base)
+                            + QStringLiteral("@kibanu");
         icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
-        if (!time) {
-            icalcomponent_add_property(event, icalproperty_new_dtstart(dateValue(*date)));
-            icalcomponent_add_property(event, icalproperty_new_dtend(dateValue(date->addDays(1))));
+        if (!r.time) {
+            icalcomponent_add_property(event, icalproperty_new_dtstart(dateValue(r.date)));
+            icalcomponent_add_property(event, icalproperty_new_dtend(dateValue(r.date.addDays(1))));
         } else {
             icaltimetype start = icaltime_null_time();
-            start.year = date->year();
-            start.month = date->month();
-            start.day = date->day();
-            start.hour = time->hour();
-            start.minute = time->minute();
+            start.year = r.date.year();
+            start.month = r.date.month();
+            start.day = r.date.day();
+            start.hour = r.time->hour();
+            start.minute = r.time->minute();
             start = icaltime_set_timezone(&start, tz);
-            const icaltimetype end = icaltime_add(start, icaldurationtype_from_int(3600));
             icalproperty *dtstart = icalproperty_new_dtstart(start);
-            icalproperty *dtend = icalproperty_new_dtend(end);
-            if (!utc) {
-                // A time without its zone is read wrongly by several programs. The zone is
-                // named as the zone database names it ("Asia/Tokyo"), which every program
-                // knows, not by libical's own prefixed name.
-                const QByteArray id = zone.id();
-                const char *tzid = id.constData();
-                icalproperty_add_parameter(dtstart, icalparameter_new_tzid(tzid));
-                icalproperty_add_parameter(dtend, icalparameter_new_tzid(tzid));
-                if (!zoneAdded && first) {
-                    icalcomponent *vtimezone = icalcomponent_new_clone(icaltimezone_get_component(tz));
-                    const icaltimetype from = icaltime_from_timet_with_zone(
-                        first->addDays(-1).toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
-                    icaltimezone_truncate_vtimezone(vtimezone, from, icaltime_null_time(), 0);
-                    icalproperty_set_tzid(icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY),
-                                          tzid);
-                    icalcomponent_add_component(calendar.get(), vtimezone);
-                    zoneAdded = true;
-                }
+            icalproperty *dtend = icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(3600)));
+            if (named) {
+                icalproperty_add_parameter(dtstart, icalparameter_new_tzid(tzid.constData()));
+                icalproperty_add_parameter(dtend, icalparameter_new_tzid(tzid.constData()));
             }
             icalcomponent_add_property(event, dtstart);
             icalcomponent_add_property(event, dtend);
