@@ -94,8 +94,10 @@ std::optional<int> PhoneBook::add(const phoneentry &entry)
     if (const auto pos = find(clean.index)) {
         phoneentry &entry = m_table.row(*pos);
         const QString kept = entry.index; // the list shows this one
+        const QString uid = entry.uid;    // still the same person's card
         entry = clean;
         entry.index = kept;
+        entry.uid = uid;
         m_changed = true;
         return pos;
     }
@@ -110,6 +112,17 @@ int PhoneBook::changethis(int pos, const QString &newindex)
     m_table.removeAt(pos);
     entry.index = typedtext::cleanField(newindex);
     return insertSorted(entry);
+}
+
+int PhoneBook::replaceAt(int pos, const phoneentry &entry)
+{
+    m_table.removeAt(pos);
+    return insertSorted(cleaned(entry));
+}
+
+void PhoneBook::setUid(int pos, const QString &uid)
+{
+    m_table.row(pos).uid = uid; // no change of tel.txt
 }
 
 void PhoneBook::deleteIndex(int pos)

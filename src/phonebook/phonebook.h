@@ -20,6 +20,8 @@ struct phoneentry {
     qint16 numphone = 0;
     Pairs phonetype;
     Pairs phonenumber;
+    // The entry's card in the sync folder, when it has one; never written to the file.
+    QString uid = {};
 };
 // Its strings are relocatable: an insertion in the middle of the table moves memory
 // instead of moving each entry.
@@ -67,6 +69,9 @@ public:
     // Gives the entry at pos a new index and moves it to where the list places it.
     int changethis(int pos, const QString &newindex);
     void deleteIndex(int pos);
+    // The whole entry at pos replaced (its identity as given), moved to where its index goes.
+    int replaceAt(int pos, const phoneentry &entry);
+    void setUid(int pos, const QString &uid);
     void setName(int pos, const QString &name);
     void setKeys(int pos, const QString &keys);
     // Stores pair `pair` of the entry; a pair beyond the last becomes the one right after

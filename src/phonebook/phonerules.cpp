@@ -34,7 +34,7 @@ Refusal PhoneBook::addPair(const NewPair &pair, AddMode mode)
     // Looked up now, not when the dialog opened: the book may have changed since, and a
     // stale answer would overwrite an entry's pairs.
     const auto existing = mode == AddMode::FromTodo ? find(pair.index) : std::nullopt;
-    phoneentry entry{pair.index, pair.name, pair.keys, 0, {}, {}};
+    phoneentry entry{pair.index, pair.name, pair.keys, 0, {}, {}, {}};
     if (existing) {
         const phoneentry &old = at(*existing);
         if (old.numphone >= phoneentry::MaxPairs)

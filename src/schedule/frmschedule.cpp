@@ -137,17 +137,17 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
                              const QString &event)
 {
     const int selected = selectedIndex();
-    const bool change = mode == dlgSchedule::ChangeEntry;
-    QString storedDate;
-    if (change && selected >= 0) {
-        storedDate = m_table.at(selected).eventdate;
-        removeEntry(selected);
-    }
-    // Only a full schedule refuses, and a change has just made room. A date left as it
-    // was stored is not typed anew: it is read as it always was.
-    if (change && date == storedDate)
-        return add(date, time, event, scheduleListLine(date, time, event, m_clock.today()));
-    return additemdatetime(date, time, event);
+    if (mode != dlgSchedule::ChangeEntry || selected < 0)
+        return additemdatetime(date, time, event);
+    // A change never meets a full schedule: it takes the entry's own place. A date left as
+    // it was stored is not typed anew: it is read as it always was.
+    const QDate today = m_clock.today();
+    const QString stored = date == m_table.at(selected).eventdate
+                               ? date
+                               : jdate::dateForNewEntry(date, today);
+    m_table.change(selected, stored, time, event, scheduleListLine(stored, time, event, today));
+    listview::clearSelection(lstSchedule);
+    return true;
 }
 
 void frmSchedule::cmdNew_Click()

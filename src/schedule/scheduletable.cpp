@@ -60,6 +60,29 @@ std::optional<int> ScheduleTable::add(const QString &eventdate, const QString &e
     return insertSorted(item, typedtext::cleanField(listLine));
 }
 
+int ScheduleTable::change(int pos, const QString &eventdate, const QString &eventtime,
+                          const QString &eventinfo, const QString &listLine)
+{
+    scheduleitem item;
+    item.eventdate = eventdate;
+    item.eventtime = eventtime;
+    item.eventinfo = typedtext::cleanField(eventinfo);
+    item.uid = at(pos).uid;
+    removeAt(pos);
+    return insertSorted(item, typedtext::cleanField(listLine));
+}
+
+int ScheduleTable::replaceAt(int pos, const scheduleitem &item, QDate today)
+{
+    removeAt(pos);
+    return insertSorted(item, scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+}
+
+void ScheduleTable::setUid(int pos, const QString &uid)
+{
+    m_table.row(pos).item.uid = uid; // no change of schedule.txt
+}
+
 ScheduleTable::Read ScheduleTable::cut(const FileBytes &file, QDate today)
 {
     Read read{textFileRead(file), today, {}, {}};
@@ -71,7 +94,7 @@ ScheduleTable::Read ScheduleTable::cut(const FileBytes &file, QDate today)
         const SplitFields f = splitFields(reader.readTextLine(), QStringLiteral(","));
         // Braces, not emplaceBack: clang 14 has no parenthesised aggregate initialisation.
         read.rows.append(
-            ScheduleRow{scheduleitem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5)}});
+            ScheduleRow{scheduleitem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5), {}}});
         const scheduleitem &item = read.rows.constLast().item;
         read.lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
     }

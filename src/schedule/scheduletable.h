@@ -18,6 +18,8 @@ struct scheduleitem {
     QString extra1;
     QString extra2;
     QString extra3;
+    // The entry's item in the sync folder, when it has one; never written to the file.
+    QString uid = {};
 };
 Q_DECLARE_TYPEINFO(scheduleitem, Q_RELOCATABLE_TYPE);
 
@@ -51,6 +53,17 @@ public:
     // table is full.
     std::optional<int> add(const QString &eventdate, const QString &eventtime,
                            const QString &eventinfo, const QString &listLine);
+    // The entry dialog's change: the entry at pos replaced by the one typed (its extra
+    // fields gone, as ever) where the list places it; it stays the same appointment for
+    // the sync folder.
+    int change(int pos, const QString &eventdate, const QString &eventtime,
+               const QString &eventinfo, const QString &listLine);
+    // The whole entry at pos replaced, moved to where its list line goes.
+    int replaceAt(int pos, const scheduleitem &item, QDate today);
+    // Each entry's sync identity set anew, for the entries in table order.
+    void setUid(int pos, const QString &uid);
+    // Whether the entry's day is before today: the quit hands it to done.txt.
+    [[nodiscard]] bool isPastAt(int pos, QDate today) const { return isPast(at(pos), today); }
 
     // Starts reading and cutting the file on another thread, for the loadSchedule of the
     // same path and day that follows.
