@@ -9,6 +9,7 @@
 #include "text/vcard.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <optional>
@@ -58,23 +59,46 @@ QString structuredName(const QString &name)
            + QStringLiteral(";;;");
 }
 
+QByteArray nameLines(const phoneentry &e)
+{
+    // FN may not be empty: an entry without a name is called by its index.
+    return vcard::line(QStringLiteral("FN:") + vcard::escape(e.name.isEmpty() ? e.index : e.name))
+           + vcard::line(QStringLiteral("N:") + structuredName(e.name));
+}
+
+QByteArray keysLine(const phoneentry &e)
+{
+    return e.keys.isEmpty() ? QByteArray() : vcard::line(QStringLiteral("NOTE:") + vcard::escape(e.keys));
+}
+
+QByteArray pairLines(const phoneentry &e);
+
 } // namespace
 
-QByteArray card(const phoneentry &e)
+QByteArray card(const phoneentry &e, const QString &uid)
 {
     QByteArray out = vcard::line(QStringLiteral("BEGIN:VCARD"));
     out += vcard::line(QStringLiteral("VERSION:3.0"));
-    // FN may not be empty: an entry without a name is called by its index.
-    out += vcard::line(QStringLiteral("FN:") + vcard::escape(e.name.isEmpty() ? e.index : e.name));
-    out += vcard::line(QStringLiteral("N:") + structuredName(e.name));
+    if (!uid.isEmpty())
+        out += vcard::line(QStringLiteral("UID:") + vcard::escape(uid));
+    out += nameLines(e);
     out += vcard::line(QStringLiteral("NICKNAME:") + vcard::escape(e.index));
     out += vcard::line(QStringLiteral("SORT-STRING:") + vcard::escape(e.index));
     // The index and the name exactly, for a reading by this program, whatever their
     // characters and blanks.
     out += vcard::line(QStringLiteral("X-KIBANU-INDEX:") + vcard::escape(e.index));
     out += vcard::line(QStringLiteral("X-KIBANU-NAME:") + vcard::escape(e.name));
-    if (!e.keys.isEmpty())
-        out += vcard::line(QStringLiteral("NOTE:") + vcard::escape(e.keys));
+    out += keysLine(e);
+    out += pairLines(e);
+    out += vcard::line(QStringLiteral("END:VCARD"));
+    return out;
+}
+
+namespace {
+
+QByteArray pairLines(const phoneentry &e)
+{
+    QByteArray out;
     for (int j = 0; j < std::clamp<int>(e.numphone, 0, phoneentry::MaxPairs); ++j) {
         const QString &type = e.phonetype.at(j);
         const QString &number = e.phonenumber.at(j);
@@ -99,9 +123,10 @@ QByteArray card(const phoneentry &e)
         head += u';' + kibanuType + u'=' + vcard::quotedParam(type);
         out += vcard::line(head + u':' + vcard::escape(number));
     }
-    out += vcard::line(QStringLiteral("END:VCARD"));
     return out;
 }
+
+} // namespace
 
 QByteArray write(const PhoneBook &book)
 {
@@ -265,11 +290,107 @@ ReadResult read(const QByteArray &bytes)
             ++e.numphone;
         }
         e.index = guard(indexOf(c, name));
+        if (const vcard::Property *uid = c.first(QStringLiteral("UID")))
+            imported.uid = uid->text().trimmed();
         if (imported.cardName.isEmpty())
             imported.cardName = e.index.isEmpty() && e.numphone > 0 ? e.phonenumber.at(0) : e.index;
         result.entries.append(imported);
     }
     return result;
+}
+
+namespace {
+
+// A line read, written back as it was: folded anew when it is UTF-8.
+QByteArray rawLine(const vcard::Property &p)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(p.raw);
+    if (utf8.hasError())
+        return p.raw + "\r\n";
+    return vcard::line(text);
+}
+
+bool samePairs(const phoneentry &a, const phoneentry &b)
+{
+    if (a.numphone != b.numphone)
+        return false;
+    for (int j = 0; j < std::clamp<int>(a.numphone, 0, phoneentry::MaxPairs); ++j)
+        if (a.phonetype.at(j) != b.phonetype.at(j) || a.phonenumber.at(j) != b.phonenumber.at(j))
+            return false;
+    return true;
+}
+
+} // namespace
+
+QByteArray patch(const QByteArray &original, const phoneentry &after)
+{
+    const vcard::ReadResult cards = vcard::read(original);
+    const ReadResult read = phonecards::read(original);
+    if (!cards.error.isEmpty() || cards.cards.size() != 1 || read.entries.size() != 1)
+        return {};
+    const vcard::Card &c = cards.cards.first();
+    const phoneentry &before = read.entries.first().entry;
+    const bool name = before.name != after.name;
+    const bool index = before.index != after.index;
+    const bool keys = before.keys != after.keys;
+    const bool pairs = !samePairs(before, after);
+    const bool hasOwnIndex = c.first(QStringLiteral("X-KIBANU-INDEX"));
+
+    // Each rewritten group goes where its first line was; one that had none, before the end.
+    QByteArray out = vcard::line(QStringLiteral("BEGIN:VCARD"));
+    QByteArray atEnd;
+    bool nameDone = false;
+    bool keysDone = false;
+    bool pairsDone = false;
+    bool keysSeen = false;
+    for (const vcard::Property &p : c.properties) {
+        const QString &n = p.name;
+        if (name && (n == u"FN" || n == u"N")) {
+            if (!nameDone)
+                out += nameLines(after);
+            nameDone = true;
+            continue;
+        }
+        if (name && n == u"X-KIBANU-NAME") {
+            out += vcard::line(QStringLiteral("X-KIBANU-NAME:") + vcard::escape(after.name));
+            continue;
+        }
+        if (index && n == u"X-KIBANU-INDEX") {
+            out += vcard::line(QStringLiteral("X-KIBANU-INDEX:") + vcard::escape(after.index));
+            continue;
+        }
+        // This program's own copies of the index follow it; a phone's nickname stays.
+        if (index && (n == u"NICKNAME" || n == u"SORT-STRING") && p.text() == before.index) {
+            out += vcard::line(n + u':' + vcard::escape(after.index));
+            continue;
+        }
+        if (isPair(p)) {
+            if (pairs) {
+                if (!pairsDone)
+                    out += pairLines(after);
+                pairsDone = true;
+                continue;
+            }
+        } else if (n == u"NOTE" && !keysSeen) {
+            keysSeen = true; // the keyword's note: the first one that is no pair
+            if (keys) {
+                out += keysLine(after);
+                keysDone = true;
+                continue;
+            }
+        }
+        out += rawLine(p);
+    }
+    if (name && !nameDone)
+        atEnd += nameLines(after);
+    if (index && !hasOwnIndex)
+        atEnd += vcard::line(QStringLiteral("X-KIBANU-INDEX:") + vcard::escape(after.index));
+    if (keys && !keysDone)
+        atEnd += keysLine(after);
+    if (pairs && !pairsDone)
+        atEnd += pairLines(after);
+    return out + atEnd + vcard::line(QStringLiteral("END:VCARD"));
 }
 
 } // namespace phonecards

@@ -15,13 +15,15 @@ namespace phonecards {
 // as NOTE, each pair as TEL (a telephone number), EMAIL (holds "@"), URL (begins with a
 // scheme) or NOTE, with the standard TYPE its type text means and always the exact text
 // as X-KIBANU-TYPE, so that a reading gives every pair back in its order.
-[[nodiscard]] QByteArray card(const phoneentry &entry);
+// With a uid the card carries it as UID, as an address book server wants.
+[[nodiscard]] QByteArray card(const phoneentry &entry, const QString &uid = {});
 [[nodiscard]] QByteArray write(const PhoneBook &book);
 
 struct Imported {
     phoneentry entry;          // its index empty when the card gives none to use
     QString cardName;          // how the card calls itself, for messages
     QStringList leftOutPairs;  // those beyond the eleventh, "type number"
+    QString uid;               // the card's UID, if it has one
 };
 
 struct ReadResult {
@@ -36,5 +38,11 @@ struct ReadResult {
 // (X-PHONETIC-*, SORT-AS, SORT-STRING, X-IRMC-N), else from a Latin name. Texts pass the
 // typing guard of the dialogs.
 [[nodiscard]] ReadResult read(const QByteArray &bytes);
+
+// The one card of `original` with the entry's changes since what that card reads as: only the properties that hold what changed are written anew (FN, N and
+// X-KIBANU-NAME for the name, NOTE for the keyword, X-KIBANU-INDEX for the index, every
+// pair for the pairs); every other line of the card stays as it was, photos, addresses
+// and a phone's own properties included. Empty when `original` is not one card.
+[[nodiscard]] QByteArray patch(const QByteArray &original, const phoneentry &after);
 
 } // namespace phonecards

@@ -69,35 +69,154 @@ icaltimetype dateValue(QDate d)
 
 } // namespace
 
+namespace {
+
+// The zone's rules from a day before `from` on, named as the zone database does.
+icalcomponent *zoneComponent(icaltimezone *tz, const QByteArray &tzid, const QDateTime &from)
+{
+    icalcomponent *vtimezone = icalcomponent_new_clone(icaltimezone_get_component(tz));
+    const icaltimetype since = icaltime_from_timet_with_zone(
+        from.addDays(-1).toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+    icaltimezone_truncate_vtimezone(vtimezone, since, icaltime_null_time(), 0);
+    icalproperty_set_tzid(icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY),
+                          tzid.constData());
+    return vtimezone;
+}
+
+void removeAll(icalcomponent *event, icalproperty_kind kind)
+{
+    while (icalproperty *p = icalcomponent_get_first_property(event, kind)) {
+        icalcomponent_remove_property(event, p);
+        icalproperty_free(p);
+    }
+}
+
+void removeOwnTexts(icalcomponent *event)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;) {
+        icalproperty *next = icalcomponent_get_next_property(event, ICAL_X_PROPERTY);
+        if (QByteArrayView(icalproperty_get_x_name(p)).startsWith("X-KIBANU-")) {
+            icalcomponent_remove_property(event, p);
+            icalproperty_free(p);
+        }
+        p = next;
+    }
+}
+
+// The start (and end, `length` seconds later, or the next day for an all-day event),
+// in place of any the event had.
+void setMoment(icalcomponent *event, QDate date, std::optional<QTime> time, icaltimezone *tz,
+               const QByteArray &tzid, bool named, int length)
+{
+    removeAll(event, ICAL_DTSTART_PROPERTY);
+    removeAll(event, ICAL_DTEND_PROPERTY);
+    removeAll(event, ICAL_DURATION_PROPERTY);
+    if (!time) {
+        icalcomponent_add_property(event, icalproperty_new_dtstart(dateValue(date)));
+        icalcomponent_add_property(event, icalproperty_new_dtend(dateValue(date.addDays(1))));
+        return;
+    }
+    icaltimetype start = icaltime_null_time();
+    start.year = date.year();
+    start.month = date.month();
+    start.day = date.day();
+    start.hour = time->hour();
+    start.minute = time->minute();
+    start = icaltime_set_timezone(&start, tz);
+    icalproperty *dtstart = icalproperty_new_dtstart(start);
+    icalproperty *dtend =
+        icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(length)));
+    if (named) {
+        icalproperty_add_parameter(dtstart, icalparameter_new_tzid(tzid.constData()));
+        icalproperty_add_parameter(dtend, icalparameter_new_tzid(tzid.constData()));
+    }
+    icalcomponent_add_property(event, dtstart);
+    icalcomponent_add_property(event, dtend);
+}
+
+// The texts this program keeps in the event: the date and time as stored, the extras.
+void addOwnTexts(icalcomponent *event, const scheduleitem &item)
+{
+    addText(event, "X-KIBANU-DATE", item.eventdate);
+    if (!item.eventtime.isEmpty())
+        addText(event, "X-KIBANU-TIME", item.eventtime);
+    const std::pair<const char *, const QString *> extras[] = {
+        {"X-KIBANU-EXTRA1", &item.extra1}, {"X-KIBANU-EXTRA2", &item.extra2},
+        {"X-KIBANU-EXTRA3", &item.extra3}};
+    for (const auto &[name, value] : extras)
+        if (!value->isEmpty())
+            addText(event, name, *value);
+}
+
+struct Readable {
+    const scheduleitem *item;
+    QDate date;
+    std::optional<QTime> time; // none: an all-day event
+};
+
+std::optional<Readable> readable(const scheduleitem &item, QDate today)
+{
+    const auto date = jdate::parseDate(item.eventdate, today);
+    const auto time =
+        item.eventtime.isEmpty() ? std::optional<QTime>() : jdate::parseTime(item.eventtime);
+    if (!date || (!item.eventtime.isEmpty() && !time))
+        return std::nullopt;
+    return Readable{&item, *date, time};
+}
+
+icaltimetype utc(const QDateTime &t)
+{
+    return icaltime_from_timet_with_zone(t.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+}
+
+icalcomponent *newCalendar()
+{
+    icalcomponent *calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
+    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Kibanu//Kibanu//JA"));
+    return calendar;
+}
+
+icalcomponent *newEvent(const Readable &r, const QString &uid, icaltimezone *tz,
+                        const QByteArray &tzid, bool named, const icaltimetype &dtstamp)
+{
+    icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+    icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
+    setMoment(event, r.date, r.time, tz, tzid, named, 3600);
+    icalcomponent_add_property(event, icalproperty_new_summary(r.item->eventinfo.toUtf8().constData()));
+    addOwnTexts(event, *r.item);
+    return event;
+}
+
+QByteArray text(icalcomponent *calendar)
+{
+    char *text = icalcomponent_as_ical_string_r(calendar);
+    QByteArray bytes(text);
+    icalmemory_free_buffer(text);
+    return bytes;
+}
+
+} // namespace
+
 Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, const QDateTime &stamp)
 {
     Written written;
-    Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Kibanu//Kibanu//JA"));
+    Component calendar(newCalendar());
     icaltimezone *tz = timezoneOf(zone);
-    const icaltimetype dtstamp =
-        icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+    const icaltimetype dtstamp = utc(stamp);
 
-    struct Readable {
-        const scheduleitem *item;
-        QDate date;
-        std::optional<QTime> time; // none: an all-day event
-    };
-    QList<Readable> readable;
+    QList<Readable> all;
     std::optional<QDateTime> first; // the first timed appointment
     for (int i = 0; i < table.ntschedule(); ++i) {
-        const scheduleitem &item = table.at(i);
-        const auto date = jdate::parseDate(item.eventdate, today);
-        const auto time = item.eventtime.isEmpty() ? std::optional<QTime>()
-                                                   : jdate::parseTime(item.eventtime);
-        if (!date || (!item.eventtime.isEmpty() && !time)) {
+        const auto r = readable(table.at(i), today);
+        if (!r) {
             ++written.unreadable;
             continue;
         }
-        readable.append({&item, *date, time});
-        if (time && (!first || QDateTime(*date, *time, zone) < *first))
-            first = QDateTime(*date, *time, zone);
+        all.append(*r);
+        if (r->time && (!first || QDateTime(r->date, *r->time, zone) < *first))
+            first = QDateTime(r->date, *r->time, zone);
     }
 
     // A time without its zone is read wrongly by several programs: timed events name the
@@ -106,65 +225,50 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
     // appointment on, not its history since 1888.
     const QByteArray tzid = zone.id();
     const bool named = tz != icaltimezone_get_utc_timezone() && first;
-    if (named) {
-        icalcomponent *vtimezone = icalcomponent_new_clone(icaltimezone_get_component(tz));
-        const icaltimetype from = icaltime_from_timet_with_zone(
-            first->addDays(-1).toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
-        icaltimezone_truncate_vtimezone(vtimezone, from, icaltime_null_time(), 0);
-        icalproperty_set_tzid(icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY),
-                              tzid.constData());
-        icalcomponent_add_component(calendar.get(), vtimezone);
-    }
+    if (named)
+        icalcomponent_add_component(calendar.get(), zoneComponent(tz, tzid, *first));
 
     QHash<QString, int> seen;
-    for (const Readable &r : std::as_const(readable)) {
-        const scheduleitem &item = *r.item;
-        icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-        const QString base = uidBase(item);
+    for (const Readable &r : std::as_const(all)) {
+        const QString base = uidBase(*r.item);
         const int repeat = ++seen[base];
         const QString uid = (repeat > 1 ? base + u'-' + QString::number(repeat) : base)
                             + QStringLiteral("@kibanu");
-        icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
-        icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
-        if (!r.time) {
-            icalcomponent_add_property(event, icalproperty_new_dtstart(dateValue(r.date)));
-            icalcomponent_add_property(event, icalproperty_new_dtend(dateValue(r.date.addDays(1))));
-        } else {
-            icaltimetype start = icaltime_null_time();
-            start.year = r.date.year();
-            start.month = r.date.month();
-            start.day = r.date.day();
-            start.hour = r.time->hour();
-            start.minute = r.time->minute();
-            start = icaltime_set_timezone(&start, tz);
-            icalproperty *dtstart = icalproperty_new_dtstart(start);
-            icalproperty *dtend = icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(3600)));
-            if (named) {
-                icalproperty_add_parameter(dtstart, icalparameter_new_tzid(tzid.constData()));
-                icalproperty_add_parameter(dtend, icalparameter_new_tzid(tzid.constData()));
-            }
-            icalcomponent_add_property(event, dtstart);
-            icalcomponent_add_property(event, dtend);
-        }
-        icalcomponent_add_property(event, icalproperty_new_summary(item.eventinfo.toUtf8().constData()));
-        addText(event, "X-KIBANU-DATE", item.eventdate);
-        if (!item.eventtime.isEmpty())
-            addText(event, "X-KIBANU-TIME", item.eventtime);
-        const std::pair<const char *, const QString *> extras[] = {
-            {"X-KIBANU-EXTRA1", &item.extra1}, {"X-KIBANU-EXTRA2", &item.extra2},
-            {"X-KIBANU-EXTRA3", &item.extra3}};
-        for (const auto &[name, value] : extras)
-            if (!value->isEmpty())
-                addText(event, name, *value);
-        icalcomponent_add_component(calendar.get(), event);
+        icalcomponent_add_component(calendar.get(), newEvent(r, uid, tz, tzid, named, dtstamp));
     }
-    char *text = icalcomponent_as_ical_string_r(calendar.get());
-    written.bytes = QByteArray(text);
-    icalmemory_free_buffer(text);
+    written.bytes = text(calendar.get());
     return written;
 }
 
+QByteArray item(const scheduleitem &entry, const QString &uid, QDate today,
+                const QTimeZone &zone, const QDateTime &stamp)
+{
+    const auto r = readable(entry, today);
+    if (!r)
+        return {};
+    Component calendar(newCalendar());
+    icaltimezone *tz = timezoneOf(zone);
+    const QByteArray tzid = zone.id();
+    const bool named = tz != icaltimezone_get_utc_timezone() && r->time;
+    if (named)
+        icalcomponent_add_component(calendar.get(),
+                                    zoneComponent(tz, tzid, QDateTime(r->date, *r->time, zone)));
+    icalcomponent_add_component(calendar.get(), newEvent(*r, uid, tz, tzid, named, utc(stamp)));
+    return text(calendar.get());
+}
+
+QString uidFor(const scheduleitem &entry)
+{
+    return uidBase(entry) + QStringLiteral("@kibanu");
+}
+
 namespace {
+
+QString uidOf(icalcomponent *event)
+{
+    const char *uid = icalcomponent_get_uid(event);
+    return QString::fromUtf8(uid ? uid : "");
+}
 
 QString xText(icalcomponent *event, const char *name)
 {
@@ -260,6 +364,7 @@ void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadRes
         return;
     }
     const bool recurring = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+    result.recurring = result.recurring || recurring;
     const char *summary = icalcomponent_get_summary(event);
     const QString info =
         typedtext::cleanImportedField(QString::fromUtf8(summary ? summary : ""), result.replaced);
@@ -322,11 +427,106 @@ ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone)
     for (icalcomponent *c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
          c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
         calendars.append(c);
-    for (icalcomponent *calendar : calendars)
+    for (icalcomponent *calendar : calendars) {
+        QStringList masters; // events with their own rule or moment, by UID
         for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
              e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY))
+                masters.append(uidOf(e));
+        for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+             e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+            const QString uid = uidOf(e);
+            // One changed occurrence of a series: the series gives that day already.
+            if (icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY) && masters.contains(uid))
+                continue;
+            if (!result.uids.contains(uid))
+                result.uids.append(uid);
             readEvent(e, today, zone, result);
+        }
+    }
     return result;
+}
+
+namespace {
+
+icalcomponent *masterEvent(icalcomponent *root)
+{
+    QList<icalcomponent *> calendars{root};
+    if (icalcomponent_isa(root) != ICAL_VCALENDAR_COMPONENT)
+        calendars = {icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT)};
+    for (icalcomponent *calendar : calendars)
+        for (icalcomponent *e = calendar ? icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT) : nullptr; e;
+             e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY))
+                return e;
+    return nullptr;
+}
+
+bool hasZone(icalcomponent *calendar, const QByteArray &tzid)
+{
+    for (icalcomponent *z = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); z;
+         z = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT))
+        if (icalproperty *p = icalcomponent_get_first_property(z, ICAL_TZID_PROPERTY);
+            p && tzid == icalproperty_get_tzid(p))
+            return true;
+    return false;
+}
+
+// How long the event lasts, in seconds, when it has a time; an hour otherwise.
+int lengthOf(icalcomponent *event)
+{
+    const icaltimetype start = icalcomponent_get_dtstart(event);
+    const icaltimetype end = icalcomponent_get_dtend(event);
+    if (start.is_date || icaltime_is_null_time(end) || end.is_date)
+        return 3600;
+    const icaltimezone *startZone = start.zone ? start.zone : icaltimezone_get_utc_timezone();
+    const icaltimezone *endZone = end.zone ? end.zone : icaltimezone_get_utc_timezone();
+    const qint64 seconds = qint64(icaltime_as_timet_with_zone(end, endZone))
+                           - qint64(icaltime_as_timet_with_zone(start, startZone));
+    return seconds > 0 && seconds < 366 * 86400 ? int(seconds) : 3600;
+}
+
+} // namespace
+
+QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate today,
+                 const QTimeZone &zone, const QDateTime &stamp)
+{
+    const auto r = readable(after, today);
+    if (!r)
+        return {};
+    Component root(icalparser_parse_string(original.constData()));
+    icalcomponent *event = root ? masterEvent(root.get()) : nullptr;
+    if (!event || icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))
+        return {};
+    icalcomponent *calendar = icalcomponent_get_parent(event);
+    ReadResult read;
+    readEvent(event, today, zone, read);
+    if (read.items.size() != 1)
+        return {};
+    const scheduleitem &before = read.items.first();
+    if (before.eventinfo != after.eventinfo)
+        icalcomponent_set_summary(event, after.eventinfo.toUtf8().constData());
+    const auto was = readable(before, today);
+    if (!was || was->date != r->date || was->time != r->time) {
+        icaltimezone *tz = timezoneOf(zone);
+        const QByteArray tzid = zone.id();
+        const bool named = tz != icaltimezone_get_utc_timezone() && r->time;
+        const int length = lengthOf(event);
+        setMoment(event, r->date, r->time, tz, tzid, named, length);
+        if (named && !hasZone(calendar, tzid))
+            icalcomponent_add_component(
+                calendar, zoneComponent(tz, tzid, QDateTime(r->date, *r->time, zone)));
+    }
+    removeOwnTexts(event);
+    addOwnTexts(event, after);
+    icalcomponent_set_dtstamp(event, utc(stamp));
+    removeAll(event, ICAL_LASTMODIFIED_PROPERTY);
+    icalcomponent_add_property(event, icalproperty_new_lastmodified(utc(stamp)));
+    const int sequence = icalcomponent_get_first_property(event, ICAL_SEQUENCE_PROPERTY)
+                             ? icalcomponent_get_sequence(event)
+                             : 0;
+    icalcomponent_set_sequence(event, sequence + 1);
+    return text(root.get());
 }
 
 Added addAll(ScheduleTable &table, const QList<scheduleitem> &items, QDate today)

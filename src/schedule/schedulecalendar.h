@@ -30,6 +30,8 @@ struct ReadResult {
     QStringList replaced; // characters CP932 cannot hold, each replaced by "？"
     int unreadable = 0;   // events without a start that can be read
     QString error;        // why the file was refused; nothing is taken then
+    QStringList uids;     // of the events, each once
+    bool recurring = false; // an event repeats by a rule
 };
 
 // Every VEVENT as entries: its start in `zone`, the date "yyyy/m/d" and the time "h:mm"
@@ -37,6 +39,20 @@ struct ReadResult {
 // event gives its occurrences from today to a year ahead. The stored texts of date and
 // time come back when the event still starts at the moment they mean.
 [[nodiscard]] ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone);
+
+// One entry as a calendar of its own with that UID, as a calendar server keeps it;
+// empty when its date or time cannot be read.
+[[nodiscard]] QByteArray item(const scheduleitem &entry, const QString &uid, QDate today,
+                              const QTimeZone &zone, const QDateTime &stamp);
+// The UID an entry's item gets: from its fields, so the same entry always has the same.
+[[nodiscard]] QString uidFor(const scheduleitem &entry);
+
+// The event of `original` with the entry's changes since what it reads as: SUMMARY for the
+// text, DTSTART and DTEND (the length kept) for the date and time, the X-KIBANU texts;
+// every other property and component stays as it was, and SEQUENCE counts up. Empty when
+// `original` holds no single event that can be read, or a series.
+[[nodiscard]] QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate today,
+                               const QTimeZone &zone, const QDateTime &stamp);
 
 struct Added {
     int added = 0;

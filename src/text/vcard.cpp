@@ -291,6 +291,7 @@ ReadResult read(const QByteArray &bytes)
         if (!card)
             continue; // outside a card: nothing of a vCard file
         Property p;
+        p.raw = logical;
         p.group = group;
         p.name = name;
         p.params = semi < 0 ? decltype(p.params)() : parseParams(head.mid(semi + 1));

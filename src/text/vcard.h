@@ -19,6 +19,7 @@ struct Property {
     // Names upper case; a 2.1 parameter without a name ("TEL;CELL:") is a TYPE.
     QList<std::pair<QString, QString>> params;
     QString value; // decoded to text, its escapes as they stand
+    QByteArray raw; // the line as the file has it, unfolded, for writing it back untouched
 
     // The first value of that parameter, or nothing.
     [[nodiscard]] QString param(const QString &name) const;

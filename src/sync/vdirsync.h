@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "syncstate.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QStringList>
+#include <QTimeZone>
+
+class PhoneBook;
+class ScheduleTable;
+
+// The schedule and the phone book kept in step with a vdir: a folder that a sync program
+// (vdirsyncer) keeps in step with a calendar and an address book server, one file an
+// item, `calendar/*.ics` and `contacts/*.vcf`. The data files stay as they are; which
+// entry is which item lives in the state file `.kibanu-state` beside the two folders.
+class VdirSync {
+public:
+    // An empty root: no sync.
+    explicit VdirSync(const QString &root = {});
+    [[nodiscard]] bool isOn() const { return !m_root.isEmpty(); }
+    [[nodiscard]] QString root() const { return m_root; }
+
+    // The start, right after each loader: what changed in the folder since the last sync
+    // comes into the table, and every entry learns its item.
+    void mergeSchedule(ScheduleTable &table, QDate today, const QTimeZone &zone);
+    void mergePhoneBook(PhoneBook &book);
+    // After a file was read again (another program changed it): the entries learn their
+    // items again from what the last sync knew; the folder is not read.
+    void rebindSchedule(ScheduleTable &table, QDate today);
+    void rebindPhoneBook(PhoneBook &book);
+
+    // The quit, after schedule.txt and tel.txt are written: each entry into its item
+    // (new ones as new items, those taken away deleted, unchanged ones untouched), then
+    // the state. Entries before today are gone to done.txt and leave the folder.
+    void write(ScheduleTable &table, PhoneBook &book, QDate today, const QTimeZone &zone,
+               const QDateTime &stamp);
+
+    // What the user is to be told, once each: items skipped, entries doubled, a folder
+    // that cannot be used.
+    [[nodiscard]] QStringList takeMessages();
+
+    // How many item files the last write wrote and deleted.
+    struct Counts {
+        int written = 0;
+        int deleted = 0;
+    };
+    [[nodiscard]] Counts lastWrite() const { return m_counts; }
+
+    static constexpr const char *StateName = ".kibanu-state";
+
+private:
+    enum class Kind { Calendar, Contacts };
+    struct Folder;
+    bool ready();
+    [[nodiscard]] QString folderPath(Kind kind) const;
+    QList<syncmerge::Record> &records(Kind kind);
+    void fail(const QString &message);
+
+    QString m_root;
+    bool m_stateRead = false;
+    bool m_broken = false; // said once; nothing more is done with the folder this run
+    bool m_stateChanged = false;
+    syncstate::State m_state;
+    QStringList m_messages;
+    Counts m_counts;
+};
