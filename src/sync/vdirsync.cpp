@@ -25,9 +25,11 @@ QByteArray sha(const QByteArray &bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
 
+// The loaders narrow what they read (full-width letters, digits and katakana to half
+// width): an entry is hashed as its file gives it back.
 QByteArray shaOf(const QStringList &fields)
 {
-    return sha(fields.join(QChar(0x1f)).toUtf8());
+    return sha(narrow(fields.join(QChar(0x1f))).toUtf8());
 }
 
 syncmerge::Entry entryOf(const scheduleitem &e)
@@ -41,7 +43,7 @@ syncmerge::Entry entryOf(const phoneentry &e)
     QStringList fields{e.index, e.name, e.keys};
     for (int j = 0; j < std::clamp<int>(e.numphone, 0, phoneentry::MaxPairs); ++j)
         fields << e.phonetype.at(j) << e.phonenumber.at(j);
-    return {shaOf(fields), shaOf({narrow(e.index)}), shaOf({e.name})};
+    return {shaOf(fields), shaOf({e.index}), shaOf({e.name})};
 }
 
 struct FileItem {
@@ -481,6 +483,7 @@ Written writeFolder(const QString &dir, const Side &side, const QList<syncmerge:
             present.insert(uid); // a series is the server's: its entries here stay here
             continue;
         }
+
         if (record && record->entryHash == entry.hash) {
             out.records.append(*record);
             present.insert(uid);

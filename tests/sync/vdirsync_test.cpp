@@ -1,0 +1,344 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs of the program against a sync folder: what each start takes from the folder and
+// what each quit leaves there, with the data files in between.
+#include "common/testfiles.h"
+#include "phonebook/phonebook.h"
+#include "schedule/scheduletable.h"
+#include "sync/vdirsync.h"
+#include "text/fileops.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QDate today(2026, 12, 9);
+const QDateTime stamp(today, QTime(9, 0), QTimeZone::utc());
+
+QTimeZone tokyo()
+{
+    return QTimeZone("Asia/Tokyo");
+}
+
+class VdirSyncTest : public ::testing::Test {
+protected:
+    QTemporaryDir data;
+    QTemporaryDir vdir;
+
+    // One run: the loaders, the merges right after them, then what the test does.
+    struct Run {
+        ScheduleTable schedule;
+        PhoneBook book;
+        VdirSync sync;
+        QString folder;
+
+        Run(const QString &dataFolder, const QString &root) : sync(root), folder(dataFolder)
+        {
+            schedule.loadSchedule(path("schedule.txt"), today);
+            sync.mergeSchedule(schedule, today, tokyo());
+            book.loadPhoneBook(path("tel.txt"));
+            sync.mergePhoneBook(book);
+        }
+        QString path(const char *name) const { return QDir(folder).filePath(QLatin1String(name)); }
+        void quit()
+        {
+            ASSERT_TRUE(schedule.writeUpcoming(path("schedule.txt"), today).ok);
+            ASSERT_TRUE(book.writePhoneBook(path("tel.txt")).ok);
+            sync.write(schedule, book, today, tokyo(), stamp);
+        }
+        std::optional<int> scheduleRow(const QString &info) const
+        {
+            for (int i = 0; i < schedule.ntschedule(); ++i)
+                if (schedule.at(i).eventinfo == info)
+                    return i;
+            return std::nullopt;
+        }
+    };
+
+    std::unique_ptr<Run> run() { return std::make_unique<Run>(data.path(), vdir.path()); }
+
+    QString calendar(const QString &file = {}) const
+    {
+        return QDir(vdir.path()).filePath(QStringLiteral("calendar/") + file);
+    }
+    QString contacts(const QString &file = {}) const
+    {
+        return QDir(vdir.path()).filePath(QStringLiteral("contacts/") + file);
+    }
+    QStringList items(const QString &folder) const
+    {
+        return QDir(folder).entryList(QDir::Files, QDir::Name);
+    }
+
+    QString fileHolding(const QString &summary) const
+    {
+        for (const QString &f : items(calendar()))
+            if (QString::fromUtf8(readBytes(calendar(f))).contains("SUMMARY:" + summary))
+                return f;
+        return {};
+    }
+
+    // A first run that makes two appointments and a person, and quits.
+    void firstSync()
+    {
+        auto first = run();
+        first->schedule.add("2026/12/24", "18:00", "年末の会", "");
+        first->schedule.add("2027/1/5", "", "仕事始め", "");
+        phoneentry e;
+        e.index = "yamada";
+        e.name = "山田 花子";
+        e.keys = "取引先";
+        e.numphone = 1;
+        e.phonetype[0] = "携帯";
+        e.phonenumber[0] = "090-1234-5678";
+        first->book.add(e);
+        first->quit();
+    }
+};
+
+QByteArray serverEvent(const QByteArray &uid, const QByteArray &summary, const QByteArray &start)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:" + uid
+           + "\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:" + start + "\r\nSUMMARY:" + summary
+           + "\r\nATTENDEE;CN=Sato:mailto:sato@example.com\r\nCATEGORIES:Work\r\n"
+             "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:r\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\n"
+             "END:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+} // namespace
+
+TEST_F(VdirSyncTest, theFirstQuitWritesAnItemPerEntryAndAQuitWithNothingChangedWritesNone)
+{
+    firstSync();
+    EXPECT_EQ(items(calendar()).size(), 2);
+    EXPECT_EQ(items(contacts()).size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(QDir(vdir.path()).filePath(".kibanu-state")));
+    const QString card = QString::fromUtf8(readBytes(contacts(items(contacts()).first())));
+    EXPECT_TRUE(card.contains("TEL;TYPE=CELL,VOICE;X-KIBANU-TYPE=\"携帯\":090-1234-5678"));
+    // Each file is named by its UID.
+    for (const QString &f : items(calendar()))
+        EXPECT_TRUE(QString::fromUtf8(readBytes(calendar(f))).contains("UID:" + f.chopped(4)));
+
+    const QByteArray state = readBytes(QDir(vdir.path()).filePath(".kibanu-state"));
+    auto second = run();
+    EXPECT_EQ(second->schedule.ntschedule(), 2); // nothing doubled by the folder
+    EXPECT_EQ(second->book.ntphone(), 1);
+    EXPECT_TRUE(second->sync.takeMessages().isEmpty());
+    second->quit();
+    EXPECT_EQ(second->sync.lastWrite().written, 0);
+    EXPECT_EQ(second->sync.lastWrite().deleted, 0);
+    EXPECT_EQ(readBytes(QDir(vdir.path()).filePath(".kibanu-state")), state);
+}
+
+TEST_F(VdirSyncTest, anEntryKeepsItsItemThroughEveryEditAndTheItemKeepsWhatThisProgramDoesNotShow)
+{
+    firstSync();
+    // The server's copy gained an attendee and an alarm; a phone gave the card a photo.
+    const QString event = fileHolding("年末の会");
+    QByteArray ics = readBytes(calendar(event));
+    const QString uid = event.chopped(4);
+    ics.replace("END:VEVENT", "ATTENDEE;CN=Sato:mailto:sato@example.com\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+                              "DESCRIPTION:r\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\nEND:VEVENT");
+    writeBytes(calendar(event), ics);
+    const QString cardFile = items(contacts()).first();
+    QByteArray vcf = readBytes(contacts(cardFile));
+    vcf.replace("END:VCARD", "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRg==\r\nADR;TYPE=HOME:;;1-2-3;Tokyo;;;JP\r\nEND:VCARD");
+    writeBytes(contacts(cardFile), vcf);
+
+    auto second = run();
+    EXPECT_TRUE(second->sync.takeMessages().isEmpty());
+    ASSERT_EQ(second->schedule.ntschedule(), 2);
+    // The entry dialog's change moves it in the list; the phone book: index, name, pair.
+    const int row = second->scheduleRow("年末の会").value();
+    EXPECT_EQ(second->schedule.at(row).uid, uid);
+    second->schedule.change(row, "2027/1/6", "19:30", "新年会", "27/01/06  19:30  新年会");
+    second->book.setName(0, "山田 花");
+    second->book.setPair(0, 1, "自宅", "03-1111-2222");
+    const int moved = second->book.changethis(0, "hanako");
+    EXPECT_EQ(second->book.at(moved).uid, cardFile.chopped(4));
+    second->quit();
+    EXPECT_EQ(second->sync.lastWrite().written, 2);
+    EXPECT_EQ(items(calendar()).size(), 2); // the same file, not a new one
+    EXPECT_EQ(items(contacts()), QStringList{cardFile});
+
+    const QString after = QString::fromUtf8(readBytes(calendar(event)));
+    EXPECT_TRUE(after.contains("SUMMARY:新年会"));
+    EXPECT_TRUE(after.contains("20270106T193000"));
+    EXPECT_TRUE(after.contains("ATTENDEE;CN=Sato:mailto:sato@example.com"));
+    EXPECT_TRUE(after.contains("TRIGGER:-PT15M"));
+    EXPECT_TRUE(after.contains("SEQUENCE:1"));
+    const QString card = QString::fromUtf8(readBytes(contacts(cardFile)));
+    EXPECT_TRUE(card.contains("FN:山田 花\r\n"));
+    EXPECT_TRUE(card.contains("X-KIBANU-INDEX:hanako"));
+    EXPECT_TRUE(card.contains("03-1111-2222"));
+    EXPECT_TRUE(card.contains("PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRg=="));
+    EXPECT_TRUE(card.contains("ADR;TYPE=HOME:;;1-2-3;Tokyo;;;JP"));
+
+    // And the next start finds both as they were left.
+    auto third = run();
+    EXPECT_TRUE(third->sync.takeMessages().isEmpty());
+    EXPECT_EQ(third->schedule.ntschedule(), 2);
+    EXPECT_TRUE(third->scheduleRow("新年会"));
+    ASSERT_EQ(third->book.ntphone(), 1);
+    EXPECT_EQ(third->book.at(0).index, "hanako");
+}
+
+TEST_F(VdirSyncTest, whatTheServerAddsChangesAndDeletesReachesTheTables)
+{
+    firstSync();
+    writeBytes(calendar("phone-1.ics"), serverEvent("phone-1", "歯医者", "20261215T100000Z"));
+    const QString xmas = fileHolding("年末の会");
+    QByteArray changed = readBytes(calendar(xmas));
+    changed.replace("SUMMARY:年末の会", "SUMMARY:忘年会");
+    writeBytes(calendar(xmas), changed);
+    for (const QString &f : items(calendar()))
+        if (f != xmas && f != "phone-1.ics")
+            QFile::remove(calendar(f)); // 仕事始め deleted on the server
+    QFile::remove(contacts(items(contacts()).first()));
+    writeBytes(contacts("abc.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:abc\r\nFN:Taro Sato\r\n"
+                                    "TEL;TYPE=WORK:03-5555-0000\r\nEND:VCARD\r\n");
+
+    auto second = run();
+    EXPECT_TRUE(second->sync.takeMessages().isEmpty());
+    EXPECT_EQ(second->schedule.ntschedule(), 2);
+    EXPECT_TRUE(second->scheduleRow("歯医者"));     // 19:00 in Tokyo
+    EXPECT_TRUE(second->scheduleRow("忘年会"));
+    EXPECT_FALSE(second->scheduleRow("仕事始め"));
+    EXPECT_EQ(second->schedule.at(*second->scheduleRow("歯医者")).eventtime, "19:00");
+    ASSERT_EQ(second->book.ntphone(), 1);
+    EXPECT_EQ(second->book.at(0).name, "Taro Sato");
+    EXPECT_EQ(second->book.at(0).index, "tarosato");
+    EXPECT_EQ(second->book.at(0).uid, "abc");
+    second->quit();
+    EXPECT_TRUE(readBytes(data.filePath("schedule.txt")).contains(sjis("歯医者")));
+    // Nothing the server made is rewritten by a quit that did not change it.
+    EXPECT_EQ(readBytes(calendar("phone-1.ics")), serverEvent("phone-1", "歯医者", "20261215T100000Z"));
+}
+
+TEST_F(VdirSyncTest, anEntryChangedByHandAndOnTheServerIsKeptTwiceAndTheUserIsToldOnce)
+{
+    firstSync();
+    {
+        // schedule.txt changed by hand: the Christmas party moved to the 23rd.
+        ScheduleTable table;
+        table.loadSchedule(data.filePath("schedule.txt"), today);
+        for (int i = 0; i < table.ntschedule(); ++i)
+            if (table.at(i).eventinfo == "年末の会")
+                table.change(i, "2026/12/23", "18:00", "年末の会", "26/12/23  18:00  年末の会");
+        ASSERT_TRUE(table.writeUpcoming(data.filePath("schedule.txt"), today).ok);
+    }
+    for (const QString &f : items(calendar())) {
+        QByteArray b = readBytes(calendar(f));
+        if (b.replace("SUMMARY:年末の会", "SUMMARY:年末の会 場所変更").contains("場所変更"))
+            writeBytes(calendar(f), b);
+    }
+    auto second = run();
+    const QStringList told = second->sync.takeMessages();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().contains("年末の会"));
+    EXPECT_TRUE(second->scheduleRow("年末の会"));
+    EXPECT_TRUE(second->scheduleRow("年末の会 場所変更"));
+    EXPECT_EQ(second->schedule.ntschedule(), 3);
+    second->quit();
+    EXPECT_EQ(items(calendar()).size(), 3);
+    auto third = run();
+    EXPECT_EQ(third->schedule.ntschedule(), 3);
+    EXPECT_TRUE(third->sync.takeMessages().isEmpty());
+}
+
+TEST_F(VdirSyncTest, aQuitEndedBeforeItsStateNeitherDoublesNorDeletesAtTheNextStart)
+{
+    firstSync();
+    auto second = run();
+    second->schedule.add("2026/12/31", "", "大掃除", "");
+    second->schedule.removeAt(second->scheduleRow("仕事始め").value());
+    second->book.setName(0, "山田 花");
+    const QString statePath = QDir(vdir.path()).filePath(".kibanu-state");
+    const QByteArray stateBefore = readBytes(statePath);
+    fileops::setInjector([&](fileops::Op, fileops::Stage stage, const QString &path) -> std::optional<fileops::Fault> {
+        if (path == statePath && stage == fileops::Stage::Start)
+            return fileops::Fault{"killed", 0};
+        return std::nullopt;
+    });
+    second->quit();
+    fileops::setInjector({});
+    EXPECT_EQ(readBytes(statePath), stateBefore);
+    EXPECT_EQ(second->sync.takeMessages().size(), 1);
+
+    auto third = run();
+    EXPECT_TRUE(third->sync.takeMessages().isEmpty());
+    EXPECT_EQ(third->schedule.ntschedule(), 2);
+    EXPECT_TRUE(third->scheduleRow("大掃除"));
+    EXPECT_TRUE(third->scheduleRow("年末の会"));
+    ASSERT_EQ(third->book.ntphone(), 1);
+    EXPECT_EQ(third->book.at(0).name, "山田 花");
+    third->quit();
+    EXPECT_EQ(items(calendar()).size(), 2);
+    EXPECT_EQ(third->sync.lastWrite().written, 0);
+}
+
+TEST_F(VdirSyncTest, pastAppointmentsLeaveTheFolderWithTheQuitThatHandsThemToDone)
+{
+    firstSync();
+    auto second = run();
+    second->schedule.add("2026/12/1", "", "過ぎた予定", "");
+    second->quit();
+    EXPECT_EQ(items(calendar()).size(), 2);
+    EXPECT_FALSE(readBytes(data.filePath("schedule.txt")).contains(sjis("過ぎた予定")));
+}
+
+TEST_F(VdirSyncTest, itemsThatCannotBeTakenAreSkippedByNameAndNoEntryIsLost)
+{
+    firstSync();
+    const QStringList before = items(calendar());
+    writeBytes(calendar("broken.ics"), "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:x\r\n");
+    writeBytes(calendar("twin-a.ics"), serverEvent("twin", "双子", "20261220T010000Z"));
+    writeBytes(calendar("twin-b.ics"), serverEvent("twin", "双子", "20261221T010000Z"));
+    writeBytes(calendar("named.ics"), serverEvent("other-name", "名前違い", "20261220T010000Z"));
+    // A known item made unreadable on the server: its entry stays.
+    writeBytes(calendar(before.first()), "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n");
+    QByteArray many = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:many\r\nFN:Many\r\n";
+    for (int i = 0; i < 12; ++i)
+        many += "TEL:03-0000-00" + QByteArray::number(10 + i) + "\r\n";
+    writeBytes(contacts("many.vcf"), many + "END:VCARD\r\n");
+
+    auto second = run();
+    const QString told = second->sync.takeMessages().join('\n');
+    for (const char *name : {"broken.ics", "twin-a.ics", "twin-b.ics", "named.ics", "many.vcf"})
+        EXPECT_TRUE(told.contains(QLatin1String(name))) << name;
+    EXPECT_TRUE(told.contains(before.first()));
+    EXPECT_EQ(second->schedule.ntschedule(), 2);
+    EXPECT_EQ(second->book.ntphone(), 1);
+    second->quit();
+    // Neither the skipped files nor the entry of the unreadable one are touched.
+    EXPECT_EQ(readBytes(calendar(before.first())), "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n");
+    EXPECT_TRUE(QFileInfo::exists(calendar("twin-a.ics")));
+}
+
+TEST_F(VdirSyncTest, aFolderThatCannotBeUsedIsSaidOnceAndNothingElseHappens)
+{
+    firstSync();
+    const QString gone = vdir.path() + "-moved";
+    ASSERT_TRUE(QDir().rename(vdir.path(), gone));
+    auto second = run();
+    EXPECT_EQ(second->schedule.ntschedule(), 2);
+    second->schedule.add("2026/12/31", "", "大掃除", "");
+    second->quit();
+    EXPECT_EQ(second->sync.takeMessages().size(), 1);
+    ASSERT_TRUE(QDir().rename(gone, vdir.path()));
+    EXPECT_EQ(items(calendar()).size(), 2);
+}
+
+TEST_F(VdirSyncTest, aCollectionFolderTakenAwayAfterASyncRemovesNoEntry)
+{
+    firstSync();
+    ASSERT_TRUE(QDir(calendar()).removeRecursively());
+    auto second = run();
+    EXPECT_EQ(second->schedule.ntschedule(), 2);
+    EXPECT_EQ(second->sync.takeMessages().size(), 1);
+}
