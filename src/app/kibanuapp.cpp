@@ -17,6 +17,8 @@
 #include "shell/frmhelp.h"
 #include "shell/frmabout.h"
 #include "shell/frmstartup.h"
+#include "shell/dlgsync.h"
+#include "synccommand.h"
 #include "text/clock.h"
 #include "ui/prompter.h"
 #include "ui/windows.h"
@@ -33,7 +35,8 @@
 KibanuApp::KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
                      std::unique_ptr<Prompter> prompter)
     : m_programFolder(programFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
-      m_session(std::make_unique<Session>(programFolder, *m_clock))
+      m_session(std::make_unique<Session>(programFolder, *m_clock)),
+      m_syncLimitMs(synccommand::TimeLimitMs)
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -42,6 +45,9 @@ KibanuApp::~KibanuApp() = default;
 
 void KibanuApp::start()
 {
+    // The sync command first: what it brings from the servers is what the loaders read.
+    m_syncCommand = m_session->readSyncSettings();
+    runSyncCommand();
     m_session->readAhead();
     m_todo = std::make_unique<frmTodo>(m_session->board(), m_session->shelf(),
                                        m_session->settings().board, m_session->files(),
@@ -139,6 +145,7 @@ void KibanuApp::connectBoard()
     connect(m_todo.get(), &frmTodo::aboutRequested, this, &KibanuApp::showAbout);
     connect(m_todo.get(), &frmTodo::backupFolderRequested, this, &KibanuApp::openBackupFolder);
     connect(m_todo.get(), &frmTodo::interchangeRequested, this, &KibanuApp::exchange);
+    connect(m_todo.get(), &frmTodo::syncSettingsRequested, this, &KibanuApp::showSyncSettings);
     connect(m_todo.get(), &frmTodo::helpRequested, this,
             [this] { showHelp(m_todo->objectName()); });
     connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this,
@@ -212,8 +219,39 @@ frmTrash &KibanuApp::trashWindow()
     return *m_trashWindow;
 }
 
+void KibanuApp::runSyncCommand()
+{
+    if (m_syncCommand.isEmpty())
+        return;
+    const synccommand::Result result = synccommand::run(m_syncCommand, m_programFolder, m_syncLimitMs);
+    if (!result.ok)
+        m_prompter->inform(result.failure + QStringLiteral("\n\n手元のファイルのまま続けます。"));
+}
+
+void KibanuApp::tellSyncMessages()
+{
+    for (const QString &message : m_session->takeSyncMessages())
+        m_prompter->inform(message);
+}
+
+void KibanuApp::showSyncSettings()
+{
+    if (!m_syncDialog) {
+        m_syncDialog = std::make_unique<dlgSync>(*m_prompter);
+        connect(m_syncDialog.get(), &dlgSync::chosen, this,
+                [this](const QString &folder, const QString &command) {
+                    Settings &settings = m_session->settings();
+                    settings.syncFolder = folder;
+                    settings.syncCommand = command;
+                });
+    }
+    const Settings &settings = m_session->settings();
+    m_syncDialog->showWith(settings.syncFolder, settings.syncCommand);
+}
+
 void KibanuApp::reportUnreadable()
 {
+    tellSyncMessages();
     const QStringList &utf8 = m_session->files().utf8Files();
     if (!utf8.isEmpty())
         m_prompter->inform(QStringLiteral("次のファイルは UTF-8 で保存されていました。\n%1\n\n"

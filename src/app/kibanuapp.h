@@ -24,6 +24,7 @@ class frmAbout;
 class frmStartup;
 class frmHelp;
 class FolderWatch;
+class dlgSync;
 class Reminding;
 enum class DataFile;
 enum class Interchange;
@@ -86,6 +87,13 @@ public:
     // True once the program has been told to end.
     [[nodiscard]] bool hasEnded() const { return m_ended; }
 
+    // ｵﾌﾟｼｮﾝ → 同期の設定: the dialog, whose choice pim.ini takes at the quit and the next
+    // start uses.
+    void showSyncSettings();
+    [[nodiscard]] dlgSync *syncDialog() { return m_syncDialog.get(); }
+    // How long the sync command may run; for tests.
+    void setSyncTimeLimit(int ms) { m_syncLimitMs = ms; }
+
     // ﾌｧｲﾙ → 予定表を書き出す … 電話帳に読み込む: a file chosen in the file dialog, written
     // from or read into the schedule or the phone book, and one message of what was done.
     // What is read is in memory like typed entries, saved at the next quit.
@@ -123,6 +131,10 @@ private:
     void continueStart();
     void showBoard();
     void end();
+    // The sync command of the start's settings, if any; a failure is said, and the
+    // program goes on with the files it has.
+    void runSyncCommand();
+    void tellSyncMessages();
     void exportSchedule();
     void importSchedule();
     void exportPhoneBook();
@@ -155,6 +167,9 @@ private:
     std::unique_ptr<frmHelp> m_helpWindow;
     std::unique_ptr<FolderWatch> m_watch;
     std::unique_ptr<Reminding> m_reminding;
+    std::unique_ptr<dlgSync> m_syncDialog;
+    QString m_syncCommand;
+    int m_syncLimitMs;
     bool m_busChosen = false;
     std::optional<QDBusConnection> m_notificationBus;
     bool m_skipStartup = false;

@@ -67,6 +67,7 @@ void KibanuApp::tellAfterSave()
     }
     if (const QList<KeptCopy> kept = files.takeKeptCopies(); !kept.isEmpty())
         m_prompter->inform(keptCopiesMessage(kept));
+    tellSyncMessages();
 }
 
 void KibanuApp::quitWithSaving()
@@ -82,6 +83,8 @@ void KibanuApp::quitWithSaving()
         m_todo->hide();
     if (m_reminding)
         m_reminding->stop();
+    // After every file is written: the servers get this run's items.
+    runSyncCommand();
     // Tomorrow's appointments last; the program ends when their window is closed.
     const QDate today = m_clock->today();
     if (!tomorrowWindow().showLines(m_session->schedule().reminderLines(today.addDays(1), today)))

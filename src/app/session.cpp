@@ -5,6 +5,9 @@
 #include "text/clock.h"
 #include "text/jdate.h"
 
+#include <QDir>
+#include <QTimeZone>
+
 
 Session::Session(const QString &programFolder, const Clock &clock)
     : m_files(programFolder, clock), m_clock(clock)
@@ -18,12 +21,32 @@ void Session::loadThroughSchedule()
     m_files.noteRead(DataFile::Closet, m_shelf.loadCloset(m_files.path(DataFile::Closet)));
     m_files.noteRead(DataFile::Schedule,
                      m_schedule.loadSchedule(m_files.path(DataFile::Schedule), m_clock.today()));
+    // A file that could not be read is not written: nothing of it goes to the folder either.
+    if (m_files.mayWrite(DataFile::Schedule))
+        m_sync.mergeSchedule(m_schedule, m_clock.today(), QTimeZone::systemTimeZone());
 }
 
 void Session::loadPhoneFiles()
 {
     m_files.noteRead(DataFile::Type, m_phoneTypes.loadPhoneTypes(m_files.path(DataFile::Type)));
     m_files.noteRead(DataFile::Tel, m_phoneBook.loadPhoneBook(m_files.path(DataFile::Tel)));
+    if (m_files.mayWrite(DataFile::Tel))
+        m_sync.mergePhoneBook(m_phoneBook);
+}
+
+QString Session::readSyncSettings()
+{
+    ProfileFile ini;
+    if (ini.load(m_files.path(DataFile::Ini)).status != TextFileRead::Ok)
+        return {};
+    const Settings settings = readSettings(ini);
+    QString folder = settings.syncFolder;
+    if (folder == u"~" || folder.startsWith(QLatin1String("~/")))
+        folder = QDir::homePath() + folder.mid(1);
+    if (!folder.isEmpty())
+        folder = QDir(m_files.folder()).absoluteFilePath(folder);
+    m_sync = VdirSync(folder);
+    return settings.syncCommand;
 }
 
 void Session::readAhead()
@@ -94,6 +117,7 @@ Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> lef
     const auto save = [this](DataFile file, const QStringList &lines) {
         return m_files.save(file, lines, DataFolder::Backup::Yes);
     };
+    bool othersSchedule = false;
     const DataFile order[] = {DataFile::Todo, DataFile::Closet,   DataFile::Ini,
                               DataFile::Schedule, DataFile::Tel, DataFile::Type};
     for (const DataFile file : order) {
@@ -107,8 +131,10 @@ Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> lef
         case DataFile::Schedule:
             // The other program's version stays, and with it the past entries: they go to
             // done.txt when a run writes that version, never twice.
-            if (m_files.onlyOthersChanged(file, m_schedule.fileLines()))
+            if (m_files.onlyOthersChanged(file, m_schedule.fileLines())) {
+                othersSchedule = true; // the folder follows it at the next start
                 break;
+            }
             // The past entries go to done.txt first: a failure there is done.txt's.
             if (const WriteResult handed = m_schedule.handPastToDone(donePath, today); !handed.ok)
                 return {false, DataFile::Done, handed.error};
@@ -121,5 +147,9 @@ Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> lef
         if (!written.ok)
             return {false, file, written.error};
     }
+    // After the data files: a sync folder that fails is said, and the files are saved.
+    m_sync.write(m_schedule, m_phoneBook, today, QTimeZone::systemTimeZone(),
+                 m_clock.now().toUTC(), m_files.mayWrite(DataFile::Schedule) && !othersSchedule,
+                 m_files.mayWrite(DataFile::Tel));
     return {};
 }

@@ -9,6 +9,7 @@
 #include "phonebook/phonetypes.h"
 #include "schedule/scheduletable.h"
 #include "settings.h"
+#include "sync/vdirsync.h"
 #include "text/datafolder.h"
 #include "text/profile.h"
 
@@ -33,6 +34,14 @@ public:
 
     // pim.ini; a missing file or key gives the defaults.
     void loadSettings();
+    // The sync folder and command from pim.ini before anything else is read (the command
+    // runs before the loaders); a folder named relative to the program folder or from
+    // "~/" is taken from there. Returns the command.
+    QString readSyncSettings();
+    [[nodiscard]] const VdirSync &sync() const { return m_sync; }
+    // What the sync has to tell the user (items skipped, entries doubled, a folder that
+    // cannot be used), each once.
+    [[nodiscard]] QStringList takeSyncMessages() { return m_sync.takeMessages(); }
 
     struct QuitResult {
         bool ok = true;
@@ -98,5 +107,6 @@ private:
     ProfileFile m_ini;
     Settings m_settings;
     Settings m_settingsAtStart;
+    VdirSync m_sync;
     bool m_ended = false;
 };

@@ -102,8 +102,14 @@ void Session::reload(DataFile file, const FileBytes &bytes, const QString &text)
     switch (file) {
     case DataFile::Todo: m_board.setTodoText(text); break;
     case DataFile::Closet: m_shelf.takeLines(LineReader(text).readAll()); break;
-    case DataFile::Schedule: m_schedule.reload(bytes, m_clock.today()); break;
-    case DataFile::Tel: m_phoneBook.reload(bytes); break;
+    case DataFile::Schedule:
+        m_schedule.reload(bytes, m_clock.today());
+        m_sync.rebindSchedule(m_schedule);
+        break;
+    case DataFile::Tel:
+        m_phoneBook.reload(bytes);
+        m_sync.rebindPhoneBook(m_phoneBook);
+        break;
     case DataFile::Type: m_phoneTypes.setStringList(LineReader(text).readAll()); break;
     case DataFile::Ini:
     case DataFile::Done: break;

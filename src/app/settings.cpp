@@ -44,6 +44,12 @@ Settings readSettings(const ProfileFile &ini)
     // value that is not one of theirs.
     s.board.notify = strictNumber(ini, "Notify").value_or(1) != 0;
     s.exchangeFolder = ini.readString(section, QStringLiteral("ExchangeFolder"), QString(), 1024);
+    const QString absent = QStringLiteral("\x1f");
+    const QString folder = ini.readString(section, QStringLiteral("SyncFolder"), absent, 1024);
+    const QString command = ini.readString(section, QStringLiteral("SyncCommand"), absent, 1024);
+    s.syncKeysRead = folder != absent || command != absent;
+    s.syncFolder = folder == absent ? QString() : folder.trimmed();
+    s.syncCommand = command == absent ? QString() : command.trimmed();
     const int before = strictNumber(ini, "NotifyBefore").value_or(s.board.notifyBefore);
     if (before >= 0 && before <= Reminders::MostLead)
         s.board.notifyBefore = before;
@@ -68,6 +74,10 @@ QList<std::pair<QString, QString>> entries(const Settings &s, bool windowNormal)
     written.append({QStringLiteral("NotifyBefore"), profileNumber(s.board.notifyBefore)});
     if (!s.exchangeFolder.isEmpty())
         written.append({QStringLiteral("ExchangeFolder"), s.exchangeFolder});
+    if (s.syncKeysRead || !s.syncFolder.isEmpty() || !s.syncCommand.isEmpty()) {
+        written.append({QStringLiteral("SyncFolder"), s.syncFolder});
+        written.append({QStringLiteral("SyncCommand"), s.syncCommand});
+    }
     return written;
 }
 

@@ -18,6 +18,12 @@ struct Settings {
     // The folder of the last iCalendar or vCard file written or read; written only once
     // there is one.
     QString exchangeFolder;
+    // The sync folder (a vdir: calendar/ and contacts/) and the command that syncs it
+    // with the servers, run before the start reads and after the quit writes; both empty
+    // (the keys absent) when there is no sync.
+    QString syncFolder;
+    QString syncCommand;
+    bool syncKeysRead = false; // pim.ini had them: clearing them writes them empty
 };
 
 // Values as the program has always read them: the editor cut to 29 bytes, the window's

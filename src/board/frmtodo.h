@@ -95,6 +95,7 @@ public:
     void mnuAbout_Click();
     void mnuNotify_Click();
     void mnuNotifyBefore_Click();
+    void mnuSync_Click();
 
     void cmdSchedule_Click();
     void cmdTel_Click();
@@ -128,6 +129,8 @@ signals:
     void backupFolderRequested();
     // The reminder options were changed in the menu.
     void remindersChanged();
+    // ｵﾌﾟｼｮﾝ → 同期の設定.
+    void syncSettingsRequested();
     // The schedule or the phone book to be written to or read from another program's file.
     void interchangeRequested(Interchange what);
 

@@ -87,6 +87,7 @@ void frmTodo::createMenus()
     mnuNotify->setCheckable(true);
     entry(option, "mnuNotifyBefore", QStringLiteral("通知を何分前にするか(&B)..."), this,
           &frmTodo::mnuNotifyBefore_Click);
+    entry(option, "mnuSync", QStringLiteral("同期の設定(&S)..."), this, &frmTodo::mnuSync_Click);
 
     QMenu *window = topMenu(bar, "mnuWindow", QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
     entry(window, "mnuTelWindow", QStringLiteral("電話帳"), this, &frmTodo::cmdTel_Click);
@@ -174,6 +175,11 @@ void frmTodo::mnuNotify_Click()
     m_options.notify = !m_options.notify;
     showOptions();
     emit remindersChanged();
+}
+
+void frmTodo::mnuSync_Click()
+{
+    emit syncSettingsRequested();
 }
 
 void frmTodo::mnuNotifyBefore_Click()

@@ -400,9 +400,8 @@ void VdirSync::mergePhoneBook(PhoneBook &book)
                               .arg(listOf(leftOut)));
 }
 
-void VdirSync::rebindSchedule(ScheduleTable &table, QDate today)
+void VdirSync::rebindSchedule(ScheduleTable &table)
 {
-    Q_UNUSED(today);
     if (!isOn() || m_broken || !m_stateRead)
         return;
     QList<syncmerge::Entry> entries;
@@ -551,7 +550,7 @@ Written writeFolder(const QString &dir, const Side &side, const QList<syncmerge:
 } // namespace
 
 void VdirSync::write(ScheduleTable &table, PhoneBook &book, QDate today, const QTimeZone &zone,
-                     const QDateTime &stamp)
+                     const QDateTime &stamp, bool calendarToo, bool contactsToo)
 {
     m_counts = {};
     if (!ready())
@@ -577,6 +576,8 @@ void VdirSync::write(ScheduleTable &table, PhoneBook &book, QDate today, const Q
                   [&](int i, const QString &uid) { return phonecards::card(book.at(i), uid); },
                   [&](int i, const QByteArray &original) { return phonecards::patch(original, book.at(i)); }};
     for (const Kind kind : {Kind::Calendar, Kind::Contacts}) {
+        if (!(kind == Kind::Calendar ? calendarToo : contactsToo))
+            continue;
         const Written w = writeFolder(folderPath(kind), kind == Kind::Calendar ? calendar : contacts,
                                       records(kind));
         m_counts.written += w.counts.written;

@@ -29,14 +29,15 @@ public:
     void mergePhoneBook(PhoneBook &book);
     // After a file was read again (another program changed it): the entries learn their
     // items again from what the last sync knew; the folder is not read.
-    void rebindSchedule(ScheduleTable &table, QDate today);
+    void rebindSchedule(ScheduleTable &table);
     void rebindPhoneBook(PhoneBook &book);
 
     // The quit, after schedule.txt and tel.txt are written: each entry into its item
     // (new ones as new items, those taken away deleted, unchanged ones untouched), then
-    // the state. Entries before today are gone to done.txt and leave the folder.
+    // the state. Entries before today are gone to done.txt and leave the folder. A table
+    // whose file was not written (it could not be read) is left out.
     void write(ScheduleTable &table, PhoneBook &book, QDate today, const QTimeZone &zone,
-               const QDateTime &stamp);
+               const QDateTime &stamp, bool calendar = true, bool contacts = true);
 
     // What the user is to be told, once each: items skipped, entries doubled, a folder
     // that cannot be used.

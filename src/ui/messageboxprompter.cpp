@@ -77,6 +77,8 @@ QString MessageBoxPrompter::askFileName(FileUse use, const QString &title, const
                                         const QString &filter)
 {
     QWidget *parent = QApplication::activeWindow();
+    if (use == FileUse::Folder)
+        return QFileDialog::getExistingDirectory(parent, title, start);
     return use == FileUse::Open ? QFileDialog::getOpenFileName(parent, title, start, filter)
                                 : QFileDialog::getSaveFileName(parent, title, start, filter);
 }

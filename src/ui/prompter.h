@@ -18,9 +18,9 @@ public:
                                          int maximum) = 0;
     // A line of text, starting with value; nothing when cancelled.
     virtual std::optional<QString> askText(const QString &text, const QString &value) = 0;
-    // A file chosen in the platform's file dialog, starting at `start` (a folder, or for
-    // a save the suggested file); empty when cancelled.
-    enum class FileUse { Open, Save };
+    // A file (or a folder) chosen in the platform's file dialog, starting at `start` (a
+    // folder, or for a save the suggested file); empty when cancelled.
+    enum class FileUse { Open, Save, Folder };
     virtual QString askFileName(FileUse use, const QString &title, const QString &start,
                                 const QString &filter) = 0;
 };

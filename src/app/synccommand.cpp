@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "synccommand.h"
+
+#include "shell/frmsyncrun.h"
+#include "ui/windows.h"
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+
+namespace synccommand {
+
+namespace {
+
+// The last lines the command printed, which say why it failed.
+QString lastLines(const QByteArray &output, int count = 8)
+{
+    QStringList lines = QString::fromLocal8Bit(output).split(u'\n', Qt::SkipEmptyParts);
+    for (QString &line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    return lines.mid(std::max<qsizetype>(0, lines.size() - count)).join(u'\n');
+}
+
+} // namespace
+
+Result run(const QString &command, const QString &folder, int limitMs)
+{
+    const QStringList words = QProcess::splitCommand(command);
+    if (words.isEmpty())
+        return {};
+    QProcess process;
+    process.setProgram(words.first());
+    process.setArguments(words.mid(1));
+    process.setWorkingDirectory(folder);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardInputFile(QProcess::nullDevice()); // nobody can answer a question
+    QByteArray output;
+    constexpr qsizetype kept = 16384;
+    QObject::connect(&process, &QProcess::readyRead, [&] {
+        output += process.readAll();
+        if (output.size() > kept)
+            output = output.right(kept);
+    });
+
+    frmSyncRun window(command);
+    QEventLoop loop;
+    bool cancelled = false;
+    bool timedOut = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [&] {
+        timedOut = true;
+        process.kill();
+    });
+    QObject::connect(&window, &frmSyncRun::cancelRequested, [&] {
+        cancelled = true;
+        process.kill();
+    });
+    bool failedToStart = false;
+    QObject::connect(&process, &QProcess::errorOccurred, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            failedToStart = true;
+            loop.quit();
+        }
+    });
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    process.start();
+    if (!failedToStart) {
+        limit.start(limitMs);
+        windows::showModal(window);
+        loop.exec();
+        window.hide();
+    }
+    output += process.readAll();
+    const QString shown = command;
+    if (failedToStart)
+        return {false, QStringLiteral("同期コマンド「%1」を起動できませんでした。\n%2")
+                           .arg(shown, process.errorString())};
+    if (cancelled)
+        return {false, QStringLiteral("同期コマンド「%1」を中止しました。").arg(shown)};
+    if (timedOut)
+        return {false, QStringLiteral("同期コマンド「%1」が %2 秒で終わらなかったため、止めました。\n%3")
+                           .arg(shown)
+                           .arg(limitMs / 1000)
+                           .arg(lastLines(output))};
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {false, QStringLiteral("同期コマンド「%1」が失敗しました（終了コード %2）。\n%3")
+                           .arg(shown)
+                           .arg(process.exitCode())
+                           .arg(lastLines(output))};
+    return {};
+}
+
+} // namespace synccommand
