@@ -5,9 +5,9 @@
 #include "shell/frmsyncrun.h"
 #include "ui/windows.h"
 
-#include <QEventLoop>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
-#include <QTimer>
 
 namespace synccommand {
 
@@ -45,32 +45,27 @@ Result run(const QString &command, const QString &folder, int limitMs)
     });
 
     frmSyncRun window(command);
-    QEventLoop loop;
     bool cancelled = false;
-    bool timedOut = false;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [&] {
-        timedOut = true;
-        process.kill();
-    });
     QObject::connect(&window, &frmSyncRun::cancelRequested, [&] {
         cancelled = true;
         process.kill();
     });
-    bool failedToStart = false;
-    QObject::connect(&process, &QProcess::errorOccurred, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            failedToStart = true;
-            loop.quit();
-        }
-    });
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    bool timedOut = false;
     process.start();
+    const bool failedToStart = !process.waitForStarted(5000);
     if (!failedToStart) {
-        limit.start(limitMs);
         windows::showModal(window);
-        loop.exec();
+        QElapsedTimer running;
+        running.start();
+        // Events in slices, not a nested event loop: the window and its 中止 stay alive,
+        // and an exit already asked of the program cannot cut the wait short.
+        while (!process.waitForFinished(30) && process.state() != QProcess::NotRunning) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 30);
+            if (!timedOut && running.elapsed() > limitMs) {
+                timedOut = true;
+                process.kill();
+            }
+        }
         window.hide();
     }
     output += process.readAll();
