@@ -11,7 +11,7 @@ namespace {
 
 Record recordOf(const Item &item, const Entry &entry)
 {
-    return {item.uid, item.file, item.hash, entry.hash, entry.keyA, entry.keyB, item.series};
+    return {item.uid, item.file, item.hash, entry.hash, entry.keyA, entry.keyB, item.series, item.stamp};
 }
 
 } // namespace
@@ -87,7 +87,9 @@ Plan merge(const QList<Entry> &entries, const QList<Item> &items, const QList<Re
         }
         const Item &item = items.at(*found);
         if (item.hash == record.itemHash) {
-            plan.records.append(record);
+            Record kept = record;
+            kept.stamp = item.stamp; // the same content, perhaps written anew
+            plan.records.append(kept);
             if (row != none)
                 plan.bind.append({int(row), record.uid});
             continue;

@@ -26,6 +26,7 @@ struct Item {
     QByteArray hash;
     QList<Entry> entries;
     bool series = false;
+    QByteArray stamp = {}; // the file's size, time and inode when it was read
 };
 
 // What the last sync knew: an entry's item, the item's content then and the entry's.
@@ -37,6 +38,9 @@ struct Record {
     QByteArray keyA;
     QByteArray keyB;
     bool series = false; // one of several entries of a repeating event
+    // The item file's size, time of change and inode as last read or written: while they
+    // are the same, the file is not read again.
+    QByteArray stamp = {};
 
     bool operator==(const Record &) const = default;
 };

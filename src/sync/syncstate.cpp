@@ -18,7 +18,7 @@ QByteArray line(const char *kind, const syncmerge::Record &r)
     return QByteArray(kind) + '\t' + QUrl::toPercentEncoding(r.uid) + '\t'
            + QUrl::toPercentEncoding(r.file) + '\t' + r.itemHash.toHex() + '\t'
            + r.entryHash.toHex() + '\t' + r.keyA.toHex() + '\t' + r.keyB.toHex() + '\t'
-           + (r.series ? "S" : "-") + '\n';
+           + (r.series ? "S" : "-") + '\t' + r.stamp + '\n';
 }
 
 } // namespace
@@ -52,7 +52,7 @@ ReadResult read(const QString &path)
         if (lines.at(i).isEmpty())
             continue;
         const QList<QByteArray> f = lines.at(i).split('\t');
-        if (f.size() != 8 || (f.at(0) != "calendar" && f.at(0) != "contacts")) {
+        if (f.size() != 9 || (f.at(0) != "calendar" && f.at(0) != "contacts")) {
             result.error = QStringLiteral("同期の記録 (%1) の %2 行目が読めません。").arg(path).arg(i + 1);
             result.state = {};
             return result;
@@ -63,7 +63,8 @@ ReadResult read(const QString &path)
                             QByteArray::fromHex(f.at(4)),
                             QByteArray::fromHex(f.at(5)),
                             QByteArray::fromHex(f.at(6)),
-                            f.at(7) == "S"};
+                            f.at(7) == "S",
+                            f.at(8)};
         (f.at(0) == "calendar" ? result.state.calendar : result.state.contacts).append(r);
     }
     return result;

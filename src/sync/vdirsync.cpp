@@ -15,6 +15,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <functional>
 
@@ -48,27 +50,30 @@ syncmerge::Entry entryOf(const phoneentry &e)
 
 struct FileItem {
     QString file;
-    QByteArray bytes;
-    QByteArray hash;
+    QByteArray stamp;
 };
 
-// The items of a collection folder; a file that cannot be read is named in `unreadable`.
-QList<FileItem> readFolder(const QString &path, const QString &ext, QStringList &unreadable)
+// The file's size, time of change (to the nanosecond) and inode: a sync program that
+// rewrites an item changes them, so an item with the stamp it had is not read again.
+QByteArray stampOf(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return QByteArray::number(qint64(st.st_size)) + '-' + QByteArray::number(qint64(st.st_mtim.tv_sec))
+           + '.' + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + '-'
+           + QByteArray::number(quint64(st.st_ino));
+}
+
+// The items of a collection folder by name, with their stamps.
+QList<FileItem> readFolder(const QString &path, const QString &ext)
 {
     QList<FileItem> items;
-    const QStringList names =
-        QDir(path).entryList({u'*' + ext}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    const QDir dir(path);
+    const QStringList names = dir.entryList({u'*' + ext}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     items.reserve(names.size());
-    for (const QString &name : names) {
-        const FileBytes file = readFileBytes(QDir(path).filePath(name));
-        if (!file.exists)
-            continue;
-        if (!file.ok) {
-            unreadable.append(name + QStringLiteral("（") + file.error + QStringLiteral("）"));
-            continue;
-        }
-        items.append({name, file.bytes, sha(file.bytes)});
-    }
+    for (const QString &name : names)
+        items.append({name, stampOf(dir.filePath(name))});
     return items;
 }
 
@@ -102,8 +107,8 @@ struct Seen {
 };
 
 template<typename E>
-Seen<E> look(const QList<FileItem> &files, const QList<syncmerge::Record> &records, const QString &ext,
-             const std::function<Parsed<E>(const QByteArray &)> &parse)
+Seen<E> look(const QString &dir, const QList<FileItem> &files, const QList<syncmerge::Record> &records,
+             const QString &ext, const std::function<Parsed<E>(const QByteArray &)> &parse)
 {
     Seen<E> seen;
     QHash<QString, const syncmerge::Record *> byFile;
@@ -114,13 +119,28 @@ Seen<E> look(const QList<FileItem> &files, const QList<syncmerge::Record> &recor
     QList<syncmerge::Item> all;
     for (const FileItem &f : files) {
         const syncmerge::Record *known = byFile.value(f.file);
-        if (known && known->itemHash == f.hash) {
+        if (known && !f.stamp.isEmpty() && known->stamp == f.stamp) {
             // As the last sync left it: nothing to read.
-            all.append({known->uid, f.file, f.hash, {}, known->series});
+            all.append({known->uid, f.file, known->itemHash, {}, known->series, f.stamp});
             filesOfUid[known->uid].append(f.file);
             continue;
         }
-        Parsed<E> parsed = parse(f.bytes);
+        const FileBytes file = readFileBytes(QDir(dir).filePath(f.file));
+        if (!file.exists)
+            continue; // taken away meanwhile
+        if (!file.ok) {
+            seen.skipped.append(f.file + QStringLiteral("（") + file.error + QStringLiteral("）"));
+            if (known)
+                seen.unread.append(known->uid);
+            continue;
+        }
+        const QByteArray hash = sha(file.bytes);
+        if (known && known->itemHash == hash) {
+            all.append({known->uid, f.file, hash, {}, known->series, f.stamp});
+            filesOfUid[known->uid].append(f.file);
+            continue;
+        }
+        Parsed<E> parsed = parse(file.bytes);
         if (parsed.problem.isEmpty() && nameSafe(parsed.uid) && f.file != parsed.uid + ext)
             parsed.problem = QStringLiteral("ファイル名が UID と違います");
         if (!parsed.problem.isEmpty()) {
@@ -129,7 +149,7 @@ Seen<E> look(const QList<FileItem> &files, const QList<syncmerge::Record> &recor
                 seen.unread.append(known->uid);
             continue;
         }
-        syncmerge::Item item{parsed.uid, f.file, f.hash, {}, parsed.series};
+        syncmerge::Item item{parsed.uid, f.file, hash, {}, parsed.series, f.stamp};
         for (const E &e : std::as_const(parsed.entries))
             item.entries.append(entryOf(e));
         all.append(item);
@@ -211,7 +231,7 @@ namespace {
 // The items of one folder for a merge, or nothing when the folder cannot be used now.
 std::optional<QList<FileItem>> folderItems(const QString &path, const QString &ext,
                                            const QList<syncmerge::Record> &records,
-                                           QStringList &messages, QStringList &skipped)
+                                           QStringList &messages)
 {
     if (!QFileInfo(path).isDir()) {
         // Before the first sync there is none; after it, its items must not count as gone.
@@ -220,7 +240,7 @@ std::optional<QList<FileItem>> folderItems(const QString &path, const QString &e
                                 .arg(QDir::toNativeSeparators(path)));
         return std::nullopt;
     }
-    return readFolder(path, ext, skipped);
+    return readFolder(path, ext);
 }
 
 // Every item the records know, as the last sync left it.
@@ -231,7 +251,7 @@ QList<syncmerge::Item> itemsAsRecorded(const QList<syncmerge::Record> &records)
     for (const syncmerge::Record &r : records)
         if (!seen.contains(r.uid)) {
             seen.insert(r.uid);
-            items.append({r.uid, r.file, r.itemHash, {}, r.series});
+            items.append({r.uid, r.file, r.itemHash, {}, r.series, r.stamp});
         }
     return items;
 }
@@ -256,11 +276,11 @@ void VdirSync::mergeSchedule(ScheduleTable &table, QDate today, const QTimeZone 
         return;
     const QString ext = QStringLiteral(".ics");
     QStringList skipped;
-    const auto files = folderItems(folderPath(Kind::Calendar), ext, m_state.calendar, m_messages, skipped);
+    const auto files = folderItems(folderPath(Kind::Calendar), ext, m_state.calendar, m_messages);
     if (!files)
         return;
     const Seen<scheduleitem> seen = look<scheduleitem>(
-        *files, m_state.calendar, ext, [&](const QByteArray &bytes) {
+        folderPath(Kind::Calendar), *files, m_state.calendar, ext, [&](const QByteArray &bytes) {
             Parsed<scheduleitem> p;
             const schedulecalendar::ReadResult read = schedulecalendar::read(bytes, today, zone);
             if (!read.error.isEmpty())
@@ -331,11 +351,11 @@ void VdirSync::mergePhoneBook(PhoneBook &book)
         return;
     const QString ext = QStringLiteral(".vcf");
     QStringList skipped;
-    const auto files = folderItems(folderPath(Kind::Contacts), ext, m_state.contacts, m_messages, skipped);
+    const auto files = folderItems(folderPath(Kind::Contacts), ext, m_state.contacts, m_messages);
     if (!files)
         return;
     const Seen<phoneentry> seen = look<phoneentry>(
-        *files, m_state.contacts, ext, [](const QByteArray &bytes) {
+        folderPath(Kind::Contacts), *files, m_state.contacts, ext, [](const QByteArray &bytes) {
             Parsed<phoneentry> p;
             const phonecards::ReadResult read = phonecards::read(bytes);
             if (!read.error.isEmpty())
@@ -500,7 +520,7 @@ Written writeFolder(const QString &dir, const Side &side, const QList<syncmerge:
                     if (!put(record->file, bytes))
                         break;
                     out.records.append({uid, record->file, sha(bytes), entry.hash, entry.keyA,
-                                        entry.keyB, false});
+                                        entry.keyB, false, stampOf(QDir(dir).filePath(record->file))});
                     present.insert(uid);
                     continue;
                 }
@@ -522,7 +542,8 @@ Written writeFolder(const QString &dir, const Side &side, const QList<syncmerge:
         inUse.insert(fresh);
         present.insert(fresh);
         side.setUid(i, fresh);
-        out.records.append({fresh, fresh + side.ext, sha(bytes), entry.hash, entry.keyA, entry.keyB, false});
+        out.records.append({fresh, fresh + side.ext, sha(bytes), entry.hash, entry.keyA, entry.keyB,
+                            false, stampOf(QDir(dir).filePath(fresh + side.ext))});
     }
     if (!out.error.isEmpty())
         return out;
