@@ -4,6 +4,7 @@
 // its failures, its window, the settings dialog and what the user is told.
 #include "common/apphelper.h"
 #include "common/testfiles.h"
+#include "phonebook/phonebook.h"
 #include "schedule/scheduletable.h"
 #include "shell/dlgsync.h"
 #include "shell/frmsyncrun.h"
@@ -171,4 +172,32 @@ TEST_F(SyncApp, whatTheFolderCannotGiveIsToldWithTheBoardAndAtTheQuit)
     EXPECT_TRUE(readBytes(path("schedule.txt")).contains("local"));
     EXPECT_TRUE(prompter->messages.last().contains(QString::fromUtf8("書き込めませんでした")));
     EXPECT_TRUE(prompter->messages.last().contains("Read-only file system"));
+}
+
+TEST_F(SyncApp, aDataFileThatCannotBeReadTakesNothingFromTheFolderAndDeletesNothingThere)
+{
+    settings(QString());
+    {
+        AppRun first;
+        writeBytes(first.path("pim.ini"), readBytes(path("pim.ini")));
+        first.startBoard();
+        phoneentry e;
+        e.index = "yamada";
+        e.name = "Yamada";
+        first.phoneBook().add(e);
+        ASSERT_TRUE(first.quit());
+        writeBytes(path("tel.txt"), readBytes(first.path("tel.txt")));
+    }
+    ASSERT_EQ(QDir(vdir.path() + "/contacts").entryList(QDir::Files).size(), 1);
+    const QString tel = path("tel.txt");
+    fileops::setInjector([tel](fileops::Op op, fileops::Stage, const QString &p) -> std::optional<fileops::Fault> {
+        if (p == tel && op == fileops::Op::Read)
+            return fileops::Fault{"I/O error", 0};
+        return std::nullopt;
+    });
+    startBoard();
+    fileops::setInjector({});
+    EXPECT_EQ(phoneBook().ntphone(), 0);
+    ASSERT_TRUE(quit());
+    EXPECT_EQ(QDir(vdir.path() + "/contacts").entryList(QDir::Files).size(), 1);
 }

@@ -7,6 +7,7 @@
 #include "schedule/scheduletable.h"
 #include "sync/vdirsync.h"
 #include "text/fileops.h"
+#include "text/textfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -161,6 +162,12 @@ TEST_F(VdirSyncTest, anEntryKeepsItsItemThroughEveryEditAndTheItemKeepsWhatThisP
     second->book.setPair(0, 1, "自宅", "03-1111-2222");
     const int moved = second->book.changethis(0, "hanako");
     EXPECT_EQ(second->book.at(moved).uid, cardFile.chopped(4));
+    // A to-do's pair joining the entry overwrites it in place: still the same card.
+    phoneentry joined = second->book.at(moved);
+    joined.uid.clear();
+    joined.keys = "友人";
+    second->book.add(joined);
+    EXPECT_EQ(second->book.at(moved).uid, cardFile.chopped(4));
     second->quit();
     EXPECT_EQ(second->sync.lastWrite().written, 2);
     EXPECT_EQ(items(calendar()).size(), 2); // the same file, not a new one
@@ -176,6 +183,7 @@ TEST_F(VdirSyncTest, anEntryKeepsItsItemThroughEveryEditAndTheItemKeepsWhatThisP
     EXPECT_TRUE(card.contains("FN:山田 花\r\n"));
     EXPECT_TRUE(card.contains("X-KIBANU-INDEX:hanako"));
     EXPECT_TRUE(card.contains("03-1111-2222"));
+    EXPECT_TRUE(card.contains("NOTE:友人"));
     EXPECT_TRUE(card.contains("PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRg=="));
     EXPECT_TRUE(card.contains("ADR;TYPE=HOME:;;1-2-3;Tokyo;;;JP"));
 
@@ -297,8 +305,8 @@ TEST_F(VdirSyncTest, itemsThatCannotBeTakenAreSkippedByNameAndNoEntryIsLost)
     firstSync();
     const QStringList before = items(calendar());
     writeBytes(calendar("broken.ics"), "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:x\r\n");
-    writeBytes(calendar("twin-a.ics"), serverEvent("twin", "双子", "20261220T010000Z"));
-    writeBytes(calendar("twin-b.ics"), serverEvent("twin", "双子", "20261221T010000Z"));
+    writeBytes(calendar("twin-a.ics"), serverEvent("twin@phone", "双子", "20261220T010000Z"));
+    writeBytes(calendar("twin-b.ics"), serverEvent("twin@phone", "双子", "20261221T010000Z"));
     writeBytes(calendar("named.ics"), serverEvent("other-name", "名前違い", "20261220T010000Z"));
     // A known item made unreadable on the server: its entry stays.
     writeBytes(calendar(before.first()), "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n");
@@ -341,4 +349,26 @@ TEST_F(VdirSyncTest, aCollectionFolderTakenAwayAfterASyncRemovesNoEntry)
     auto second = run();
     EXPECT_EQ(second->schedule.ntschedule(), 2);
     EXPECT_EQ(second->sync.takeMessages().size(), 1);
+}
+
+TEST_F(VdirSyncTest, filesReadAgainWhileRunningKeepTheirItems)
+{
+    firstSync();
+    auto second = run();
+    // Another program rewrote both files (the same entries, one text changed by hand).
+    QByteArray schedule = readBytes(data.filePath("schedule.txt"));
+    schedule.replace(sjis("仕事始め"), sjis("仕事始め式"));
+    writeBytes(data.filePath("schedule.txt"), schedule);
+    second->schedule.reload(readFileBytes(data.filePath("schedule.txt")), today);
+    second->sync.rebindSchedule(second->schedule);
+    second->book.reload(readFileBytes(data.filePath("tel.txt")));
+    second->sync.rebindPhoneBook(second->book);
+    for (int i = 0; i < second->schedule.ntschedule(); ++i)
+        EXPECT_FALSE(second->schedule.at(i).uid.isEmpty());
+    EXPECT_FALSE(second->book.at(0).uid.isEmpty());
+    const QStringList before = items(calendar());
+    second->quit();
+    EXPECT_EQ(items(calendar()), before); // the changed one rewritten in its own file
+    EXPECT_EQ(second->sync.lastWrite().written, 1);
+    EXPECT_EQ(second->sync.lastWrite().deleted, 0);
 }
