@@ -16,7 +16,9 @@
 #include "schedule/frmschedule.h"
 #include "shell/frmabout.h"
 #include "shell/frmhelp.h"
+#include "shell/dlgsync.h"
 #include "shell/frmstartup.h"
+#include "shell/frmsyncrun.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -70,6 +72,7 @@ QString describe(QWidget *w)
 // Every window of the program, each opened the way the program opens it.
 class Access : public AppTest {
 protected:
+    std::unique_ptr<frmSyncRun> syncRun; // the app makes one for each run of the command
     QList<QWidget *> openEveryWindow()
     {
         // An appointment tomorrow that a lead of a day announces at once, in the program's
@@ -86,6 +89,8 @@ protected:
         frmTypeEdit &types = app->typeEditWindow();
         app->showAbout();
         app->showHelp(QStringLiteral("frmTodo"));
+        app->showSyncSettings();
+        syncRun = std::make_unique<frmSyncRun>(QStringLiteral("vdirsyncer sync"));
         QList<QWidget *> windows{board,
                                  board->findChild<QDialog *>(QStringLiteral("frmRegEdit")),
                                  &app->doneWindow(),
@@ -103,7 +108,9 @@ protected:
                                  app->startupWindow(),
                                  app->aboutWindow(),
                                  app->helpWindow(),
-                                 app->reminding()->window()};
+                                 app->reminding()->window(),
+                                 app->syncDialog(),
+                                 syncRun.get()};
         for (QWidget *w : windows)
             EXPECT_NE(w, nullptr);
         windows.removeAll(nullptr);
@@ -116,7 +123,7 @@ protected:
 TEST_F(Access, everyControlOfEveryWindowHasAnObjectNameAndAnAccessibleName)
 {
     const QList<QWidget *> windows = openEveryWindow();
-    EXPECT_EQ(windows.size(), 18);
+    EXPECT_EQ(windows.size(), 20);
     QStringList unnamed;
     for (QWidget *window : windows) {
         const QList<QWidget *> controls = controlsOf(window);
