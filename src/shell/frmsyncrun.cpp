@@ -18,10 +18,15 @@ frmSyncRun::frmSyncRun(const QString &command)
     setWindowTitle(QStringLiteral("同期しています"));
     setWindowModality(Qt::ApplicationModal);
     windows::fixSize(*this, twips(5400), twips(1800));
-    lblCommand = new QLabel(QStringLiteral("同期しています: %1").arg(command), this);
+    lblCommand = new QLabel(this);
     lblCommand->setObjectName(QStringLiteral("lblCommand"));
     lblCommand->setTextFormat(Qt::PlainText);
     lblCommand->setGeometry(twipsRect(120, 120, 5160, 255));
+    // A long command keeps its start and its end, the whole of it in the tooltip.
+    const QString text = QStringLiteral("同期しています: %1").arg(command);
+    lblCommand->setText(lblCommand->fontMetrics().elidedText(text, Qt::ElideMiddle, lblCommand->width()));
+    lblCommand->setToolTip(command);
+    lblCommand->setAccessibleName(text);
     auto *bar = new QProgressBar(this);
     bar->setObjectName(QStringLiteral("barBusy"));
     bar->setRange(0, 0); // how long it takes is the server's
