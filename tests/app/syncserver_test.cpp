@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QProcess>
 #include <QStandardPaths>
@@ -108,6 +109,11 @@ protected:
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("VDIRSYNCER_CONFIG", QDir(work.path()).filePath("vdirsyncer.conf"));
+        // The server is on this machine: a proxy of the environment must not be asked.
+        for (const char *name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            env.remove(name);
+        env.insert("NO_PROXY", "127.0.0.1,localhost");
+        env.insert("no_proxy", "127.0.0.1,localhost");
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.setStandardInputFile(QProcess::nullDevice());
@@ -122,6 +128,7 @@ protected:
                     const char *type = nullptr)
     {
         QNetworkAccessManager manager;
+        manager.setProxy(QNetworkProxy::NoProxy);
         QNetworkRequest request{QUrl(to)};
         if (type)
             request.setHeader(QNetworkRequest::ContentTypeHeader, type);
