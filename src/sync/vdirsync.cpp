@@ -256,6 +256,46 @@ QList<syncmerge::Item> itemsAsRecorded(const QList<syncmerge::Record> &records)
     return items;
 }
 
+// The two tables alike for the merge.
+int countOf(const ScheduleTable &table) { return table.ntschedule(); }
+int countOf(const PhoneBook &book) { return book.ntphone(); }
+void removeRow(ScheduleTable &table, int row) { table.removeAt(row); }
+void removeRow(PhoneBook &book, int row) { book.deleteIndex(row); }
+
+template<typename Table>
+QList<syncmerge::Entry> entriesOf(const Table &table)
+{
+    QList<syncmerge::Entry> entries;
+    entries.reserve(countOf(table));
+    for (int i = 0; i < countOf(table); ++i)
+        entries.append(entryOf(table.at(i)));
+    return entries;
+}
+
+// Every entry learns its item, or that it has none.
+template<typename Table>
+void bindRows(Table &table, const QList<std::pair<int, QString>> &bound)
+{
+    for (int i = 0; i < countOf(table); ++i)
+        table.setUid(i, QString());
+    for (const auto &[row, uid] : bound)
+        table.setUid(row, uid);
+}
+
+template<typename Table>
+void removeRows(Table &table, QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    for (const int row : std::as_const(rows))
+        removeRow(table, row);
+}
+
+template<typename Table>
+void rebind(Table &table, const QList<syncmerge::Record> &records)
+{
+    bindRows(table, syncmerge::merge(entriesOf(table), itemsAsRecorded(records), records, {}).bind);
+}
+
 // An index the phone book takes for a card: the card's own, else one from its UID; with a
 // number after it while another entry has it.
 QString freeIndex(const PhoneBook &book, QString index, const QString &uid)
@@ -296,23 +336,13 @@ void VdirSync::mergeSchedule(ScheduleTable &table, QDate today, const QTimeZone 
         });
     skipped += seen.skipped;
 
-    QList<syncmerge::Entry> entries;
-    entries.reserve(table.ntschedule());
-    for (int i = 0; i < table.ntschedule(); ++i)
-        entries.append(entryOf(table.at(i)));
-    syncmerge::Plan plan = syncmerge::merge(entries, seen.items, m_state.calendar, seen.unread);
-
+    syncmerge::Plan plan = syncmerge::merge(entriesOf(table), seen.items, m_state.calendar, seen.unread);
+    bindRows(table, plan.bind);
     QStringList doubled;
-    for (int i = 0; i < table.ntschedule(); ++i)
-        table.setUid(i, QString());
-    for (const auto &[row, uid] : std::as_const(plan.bind))
-        table.setUid(row, uid);
     for (const auto &[row, uid] : std::as_const(plan.doubled))
         doubled.append(scheduleListLine(table.at(row).eventdate, table.at(row).eventtime,
                                         table.at(row).eventinfo, today));
-    std::sort(plan.remove.begin(), plan.remove.end(), std::greater<>());
-    for (const int row : std::as_const(plan.remove))
-        table.removeAt(row);
+    removeRows(table, plan.remove);
     QStringList leftOut;
     for (const QString &uid : std::as_const(plan.add)) {
         const QList<scheduleitem> items = seen.entries.value(uid);
@@ -374,22 +404,12 @@ void VdirSync::mergePhoneBook(PhoneBook &book)
         });
     skipped += seen.skipped;
 
-    QList<syncmerge::Entry> entries;
-    entries.reserve(book.ntphone());
-    for (int i = 0; i < book.ntphone(); ++i)
-        entries.append(entryOf(book.at(i)));
-    syncmerge::Plan plan = syncmerge::merge(entries, seen.items, m_state.contacts, seen.unread);
-
+    syncmerge::Plan plan = syncmerge::merge(entriesOf(book), seen.items, m_state.contacts, seen.unread);
+    bindRows(book, plan.bind);
     QStringList doubled;
-    for (int i = 0; i < book.ntphone(); ++i)
-        book.setUid(i, QString());
-    for (const auto &[row, uid] : std::as_const(plan.bind))
-        book.setUid(row, uid);
     for (const auto &[row, uid] : std::as_const(plan.doubled))
         doubled.append(book.at(row).index + u' ' + book.at(row).name);
-    std::sort(plan.remove.begin(), plan.remove.end(), std::greater<>());
-    for (const int row : std::as_const(plan.remove))
-        book.deleteIndex(row);
+    removeRows(book, plan.remove);
     QStringList leftOut;
     for (const QString &uid : std::as_const(plan.add)) {
         const QList<phoneentry> cards = seen.entries.value(uid);
@@ -422,32 +442,14 @@ void VdirSync::mergePhoneBook(PhoneBook &book)
 
 void VdirSync::rebindSchedule(ScheduleTable &table)
 {
-    if (!isOn() || m_broken || !m_stateRead)
-        return;
-    QList<syncmerge::Entry> entries;
-    for (int i = 0; i < table.ntschedule(); ++i)
-        entries.append(entryOf(table.at(i)));
-    const syncmerge::Plan plan =
-        syncmerge::merge(entries, itemsAsRecorded(m_state.calendar), m_state.calendar, {});
-    for (int i = 0; i < table.ntschedule(); ++i)
-        table.setUid(i, QString());
-    for (const auto &[row, uid] : plan.bind)
-        table.setUid(row, uid);
+    if (isOn() && !m_broken && m_stateRead)
+        rebind(table, m_state.calendar);
 }
 
 void VdirSync::rebindPhoneBook(PhoneBook &book)
 {
-    if (!isOn() || m_broken || !m_stateRead)
-        return;
-    QList<syncmerge::Entry> entries;
-    for (int i = 0; i < book.ntphone(); ++i)
-        entries.append(entryOf(book.at(i)));
-    const syncmerge::Plan plan =
-        syncmerge::merge(entries, itemsAsRecorded(m_state.contacts), m_state.contacts, {});
-    for (int i = 0; i < book.ntphone(); ++i)
-        book.setUid(i, QString());
-    for (const auto &[row, uid] : plan.bind)
-        book.setUid(row, uid);
+    if (isOn() && !m_broken && m_stateRead)
+        rebind(book, m_state.contacts);
 }
 
 namespace {
