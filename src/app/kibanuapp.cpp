@@ -319,7 +319,9 @@ void KibanuApp::showHelp(const QString &anchor)
 {
     if (!m_helpWindow)
         m_helpWindow = std::make_unique<frmHelp>();
-    const QString path = QDir(m_programFolder).filePath(QStringLiteral("Kibanu.hlp"));
+    const QString path = m_helpFile.isEmpty()
+                             ? QDir(m_programFolder).filePath(QStringLiteral("Kibanu.hlp"))
+                             : m_helpFile;
     if (!m_helpWindow->showHelp(path, anchor))
         m_prompter->inform(QStringLiteral("ヘルプファイルを開けませんでした。\n%1")
                                .arg(QDir::toNativeSeparators(path)));

@@ -75,6 +75,8 @@ public:
     // overwritten. When the editor cannot be started, or a save fails, says so and goes
     // on.
     void editInExternalEditor(DataFile file);
+    // Where the help file is; beside the data files unless set.
+    void setHelpFile(const QString &path) { m_helpFile = path; }
     // The help window at the part that describes the window of that name.
     void showHelp(const QString &anchor);
     [[nodiscard]] frmHelp *helpWindow() { return m_helpWindow.get(); }
@@ -151,6 +153,7 @@ private:
     bool mayTake(const QString &path, const QString &error, const QStringList &replaced);
 
     QString m_programFolder;
+    QString m_helpFile;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<Session> m_session;

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datahome.h"
 #include "kibanuapp.h"
 #include "singlerun.h"
 #include "text/clock.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -17,13 +19,20 @@ int main(int argc, char *argv[])
     qapp.setWindowIcon(QIcon(QStringLiteral(":/kibanu.svg")));
     // Only the quit sequence ends the program.
     qapp.setQuitOnLastWindowClosed(false);
-    // One board per program folder: before anything is read, a later start hands over to
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const datahome::Choice data = datahome::choose(
+        programFolder, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    if (!data.error.isEmpty()) {
+        MessageBoxPrompter().inform(data.error);
+        return 1;
+    }
+    // One board per data folder: before anything is read, a later start hands over to
     // the run that holds the folder. It holds it until this function returns.
-    SingleRun singleRun(QCoreApplication::applicationDirPath());
+    SingleRun singleRun(data.folder);
     if (singleRun.claim() == SingleRun::Outcome::Forwarded)
         return 0;
-    KibanuApp app(QCoreApplication::applicationDirPath(), std::make_unique<SystemClock>(),
-                  std::make_unique<MessageBoxPrompter>());
+    KibanuApp app(data.folder, std::make_unique<SystemClock>(), std::make_unique<MessageBoxPrompter>());
+    app.setHelpFile(datahome::helpFile(programFolder));
     QObject::connect(&singleRun, &SingleRun::comeForward, &app, &KibanuApp::bringForward);
     app.start();
     return qapp.exec();
