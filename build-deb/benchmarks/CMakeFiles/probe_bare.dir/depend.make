@@ -1,0 +1,2 @@
+# Empty dependencies file for probe_bare.
+# This may be replaced when dependencies are built.
