@@ -5,6 +5,7 @@
 // once the done window has been painted and prints how long that took.
 #include "probe_exit.h"
 
+#include "app/appicon.h"
 #include "app/kibanuapp.h"
 #include "board/frmtodo.h"
 #include "lists/frmdone.h"
@@ -22,8 +23,16 @@ int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
     const bool openDone = argc == 3 && qstrcmp(argv[2], "done") == 0;
-    if (argc != 2 && !openDone)
-        qFatal("usage: probe_kibanu PROGRAM_FOLDER [done]");
+    // The window icon as the program once set it (before anything is painted) or as it
+    // does now (after the first paint); without either, no icon.
+    const bool iconNow = argc == 3 && qstrcmp(argv[2], "icon-now") == 0;
+    const bool iconLater = argc == 3 && qstrcmp(argv[2], "icon-later") == 0;
+    if (argc != 2 && !openDone && !iconNow && !iconLater)
+        qFatal("usage: probe_kibanu PROGRAM_FOLDER [done|icon-now|icon-later]");
+    if (iconNow)
+        appicon::setNow();
+    if (iconLater)
+        appicon::setAfterFirstPaint();
     qapp.setApplicationName(QStringLiteral("Kibanu"));
     qapp.setQuitOnLastWindowClosed(false);
     KibanuApp app(QString::fromLocal8Bit(argv[1]), std::make_unique<SystemClock>(),

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "appicon.h"
 #include "datahome.h"
 #include "kibanuapp.h"
 #include "singlerun.h"
@@ -7,7 +8,6 @@
 #include "ui/messageboxprompter.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStandardPaths>
 
 int main(int argc, char *argv[])
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     qapp.setApplicationName(QStringLiteral("Kibanu"));
     // The desktop entry's name, so the desktop shows the entry's icon for the windows too.
     qapp.setDesktopFileName(QStringLiteral("kibanu"));
-    qapp.setWindowIcon(QIcon(QStringLiteral(":/kibanu.svg")));
+    appicon::setAfterFirstPaint();
     // Only the quit sequence ends the program.
     qapp.setQuitOnLastWindowClosed(false);
     const QString programFolder = QCoreApplication::applicationDirPath();
