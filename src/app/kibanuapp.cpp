@@ -167,9 +167,11 @@ void KibanuApp::connectBoard()
 
 frmSchedule &KibanuApp::scheduleWindow()
 {
-    if (!m_scheduleWindow)
+    if (!m_scheduleWindow) {
         m_scheduleWindow = std::make_unique<frmSchedule>(
             m_session->schedule(), m_session->files(), *m_clock, *m_prompter);
+        windows::belongTo(*m_scheduleWindow, m_todo.get());
+    }
     return *m_scheduleWindow;
 }
 
@@ -179,6 +181,7 @@ frmTel &KibanuApp::telWindow()
         return *m_telWindow;
     m_telWindow = std::make_unique<frmTel>(m_session->phoneBook(), m_session->phoneTypes(),
                                            *m_prompter);
+    windows::belongTo(*m_telWindow, m_todo.get());
     TodoBoard &board = m_session->board();
     connect(m_telWindow.get(), &frmTel::todoFiled, this,
             [&board](int slot, const QString &text) { board.takeText(slot, text); });
@@ -192,16 +195,20 @@ frmADDphone &KibanuApp::addPhoneDialog()
 
 frmTypeEdit &KibanuApp::typeEditWindow()
 {
-    if (!m_typeEditWindow)
+    if (!m_typeEditWindow) {
         m_typeEditWindow = std::make_unique<frmTypeEdit>(m_session->phoneTypes(), *m_prompter);
+        windows::belongTo(*m_typeEditWindow, m_todo.get());
+    }
     return *m_typeEditWindow;
 }
 
 frmDone &KibanuApp::doneWindow()
 {
-    if (!m_doneWindow)
+    if (!m_doneWindow) {
         m_doneWindow = std::make_unique<frmDone>(
             m_session->doneList(), m_session->files().path(DataFile::Done), *m_prompter);
+        windows::belongTo(*m_doneWindow, m_todo.get());
+    }
     return *m_doneWindow;
 }
 
@@ -211,6 +218,7 @@ frmTrash &KibanuApp::trashWindow()
         return *m_trashWindow;
     m_trashWindow =
         std::make_unique<frmTrash>(m_session->shelf(), m_session->files(), *m_prompter);
+    windows::belongTo(*m_trashWindow, m_todo.get());
     TodoBoard &board = m_session->board();
     connect(m_trashWindow.get(), &frmTrash::shelveTodoRequested, this,
             [this, &board](int slot) { board.shelve(slot, m_session->shelf()); });
@@ -238,6 +246,7 @@ void KibanuApp::showSyncSettings()
 {
     if (!m_syncDialog) {
         m_syncDialog = std::make_unique<dlgSync>(*m_prompter);
+        windows::belongTo(*m_syncDialog, m_todo.get());
         connect(m_syncDialog.get(), &dlgSync::chosen, this,
                 [this](const QString &folder, const QString &command) {
                     Settings &settings = m_session->settings();

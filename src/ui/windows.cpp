@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QWidget>
+#include <QWindow>
 
 namespace windows {
 
@@ -55,6 +56,17 @@ void fixSize(QWidget &window, int width, int height)
     if ((flags & Qt::WindowType_Mask) == Qt::Window)
         fixed |= Qt::WindowMinimizeButtonHint;
     window.setWindowFlags(fixed);
+}
+
+void belongTo(QWidget &window, QWidget *owner)
+{
+    if (!owner)
+        return;
+    // The native windows exist from here on, so the tie holds from the first show.
+    window.winId();
+    owner->winId();
+    if (QWindow *handle = window.windowHandle())
+        handle->setTransientParent(owner->windowHandle());
 }
 
 void showModeless(QWidget &window)

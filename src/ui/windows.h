@@ -31,6 +31,11 @@ void setPlatformTellsPlaceForTests(std::optional<bool> tells);
 // made for that size; a dialog keeps only its close button.
 void fixSize(QWidget &window, int width, int height);
 
+// A window that comes from `owner` (the board) belongs to it: the desktop keeps it above
+// the owner and places it near it, as a compositor does with a dialog. It stays a window
+// of its own, made and destroyed by whoever made it.
+void belongTo(QWidget &window, QWidget *owner);
+
 // A push button at that place that Enter never presses unless it is made the default.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption,
                     const QRect &geometry);

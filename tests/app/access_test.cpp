@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -226,4 +227,24 @@ TEST_F(Access, tabOrderFollowsTheLayoutInEveryWindow)
                 << describe(chain[i]).toStdString();
         }
     }
+}
+
+// The windows opened from the board belong to it, so a compositor keeps them above it and
+// places them near it; their dialogs belong to them.
+TEST_F(Access, windowsOpenedFromTheBoardBelongToIt)
+{
+    openEveryWindow();
+    QWindow *board = app->todoWindow()->windowHandle();
+    ASSERT_NE(board, nullptr);
+    const auto ownerOf = [](QWidget *w) {
+        w->winId();
+        return w->windowHandle() ? w->windowHandle()->transientParent() : nullptr;
+    };
+    const QList<QWidget *> owned{&app->scheduleWindow(), &app->telWindow(),      &app->doneWindow(),
+                                 &app->trashWindow(),    &app->typeEditWindow(), app->syncDialog()};
+    for (QWidget *w : owned)
+        EXPECT_EQ(ownerOf(w), board) << w->objectName().toStdString();
+    frmSchedule &schedule = app->scheduleWindow();
+    EXPECT_EQ(ownerOf(schedule.findChild<QDialog *>(QStringLiteral("dlgSchedule"))), schedule.windowHandle());
+    EXPECT_EQ(ownerOf(&app->addPhoneDialog()), app->telWindow().windowHandle());
 }
