@@ -87,7 +87,7 @@ void frmTodo::createMenus()
     mnuNotify->setCheckable(true);
     entry(option, "mnuNotifyBefore", QStringLiteral("通知を何分前にするか(&B)..."), this,
           &frmTodo::mnuNotifyBefore_Click);
-    entry(option, "mnuSync", QStringLiteral("同期の設定(&S)..."), this, &frmTodo::mnuSync_Click);
+    entry(option, "mnuSync", QStringLiteral("同期の設定..."), this, &frmTodo::mnuSync_Click);
 
     QMenu *window = topMenu(bar, "mnuWindow", QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
     entry(window, "mnuTelWindow", QStringLiteral("電話帳"), this, &frmTodo::cmdTel_Click);
