@@ -75,6 +75,9 @@ void frmADDphone::createControls()
 
     for (QLineEdit *box : {txtIndex, txtName, txtTel, txtKeyword})
         TypedTextValidator::install(box, TypedTextValidator::Field);
+    composition::asksLatin(txtIndex);
+    composition::prefersNumbers(txtTel);
+
 
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));

@@ -30,6 +30,7 @@ frmIndexChange::frmIndexChange(Prompter &prompter, Store store, QWidget *parent)
     txtIndex->setGeometry(twipsRect(120, 420, 4335, 315));
     txtIndex->setFont(pGothicFont());
     TypedTextValidator::install(txtIndex, TypedTextValidator::Field);
+    composition::asksLatin(txtIndex);
 
     cmdOK = windows::button(this, "cmdOK", QStringLiteral("OK"), twipsRect(2160, 900, 1095, 375));
     cmdCancel = windows::button(this, "cmdCancel", QStringLiteral("キャンセル"),

@@ -54,6 +54,7 @@ frmPhoneChange::frmPhoneChange(PhoneTypes &types, Prompter &prompter, Store stor
     txtPhonenumber->setGeometry(twipsRect(120, 1065, 4455, 315));
     txtPhonenumber->setFont(pGothicFont());
     TypedTextValidator::install(txtPhonenumber, TypedTextValidator::Field);
+    composition::prefersNumbers(txtPhonenumber);
 
     cmdOK = addButton(this, "cmdOK", QStringLiteral("OK"), 1080);
     cmdDelete = addButton(this, "cmdDelete", QStringLiteral("削除"), 2280);

@@ -79,4 +79,16 @@ void commit()
     QCoreApplication::sendEvent(box, &event);
 }
 
+void asksLatin(QLineEdit *box)
+{
+    box->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhLatinOnly | Qt::ImhNoPredictiveText
+                             | Qt::ImhNoAutoUppercase | Qt::ImhSensitiveData);
+}
+
+void prefersNumbers(QLineEdit *box)
+{
+    box->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
+                             | Qt::ImhNoAutoUppercase);
+}
+
 } // namespace composition

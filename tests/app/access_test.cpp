@@ -248,3 +248,28 @@ TEST_F(Access, windowsOpenedFromTheBoardBelongToIt)
     EXPECT_EQ(ownerOf(schedule.findChild<QDialog *>(QStringLiteral("dlgSchedule"))), schedule.windowHandle());
     EXPECT_EQ(ownerOf(&app->addPhoneDialog()), app->telWindow().windowHandle());
 }
+
+// The index boxes ask the input method to type letters as they are (Mozc and the like
+// would compose them into kana and kanji the index refuses), yet show what is typed; the
+// number boxes prefer numbers and stay open to a memo.
+TEST_F(Access, indexBoxesAskForLettersAndNumberBoxesPreferNumbers)
+{
+    openEveryWindow();
+    QList<QLineEdit *> indexes{app->addPhoneDialog().findChild<QLineEdit *>(QStringLiteral("txtIndex")),
+                               app->telWindow().indexChangeDialog().findChild<QLineEdit *>(QStringLiteral("txtIndex"))};
+    for (QLineEdit *box : indexes) {
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->inputMethodHints() & Qt::ImhHiddenText);
+        EXPECT_TRUE(box->inputMethodHints() & Qt::ImhLatinOnly);
+        EXPECT_EQ(box->echoMode(), QLineEdit::Normal);
+        box->setText(QStringLiteral("yamada"));
+        EXPECT_EQ(box->displayText(), QStringLiteral("yamada"));
+    }
+    QList<QLineEdit *> numbers{app->addPhoneDialog().findChild<QLineEdit *>(QStringLiteral("txtTel")),
+                               app->telWindow().phoneChangeDialog().findChild<QLineEdit *>(QStringLiteral("txtPhonenumber"))};
+    for (QLineEdit *box : numbers) {
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->inputMethodHints() & Qt::ImhPreferNumbers);
+        EXPECT_FALSE(box->inputMethodHints() & Qt::ImhHiddenText);
+    }
+}
