@@ -18,8 +18,8 @@ void follow(QLineEdit *box);
 void commit();
 
 // A box of letters and digits only (a phone book index): the input method is to type
-// them as they are, not compose them. fcitx5 and IBus turn composition off only in a box
-// they take for a password; the hint says so without hiding the text.
+// them as they are, not compose them. fcitx5 turns composition off only in a box it takes
+// for a password; the hint says so without hiding the text.
 void asksLatin(QLineEdit *box);
 // A box mostly of numbers (a phone number, or an address): numbers first, nothing
 // predicted; the input method stays usable for a memo typed there.
