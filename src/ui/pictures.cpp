@@ -74,7 +74,8 @@ QPixmap button(Button which)
         p.drawText(QRect(4, 4, 24, 24), Qt::AlignCenter, QStringLiteral("?"));
         break;
     case Button::Tel: {
-        p.setPen(QPen(Qt::black, 1));
+        // A mid-grey outline: the dark telephone keeps its shape on a dark button too.
+        p.setPen(QPen(QColor(150, 150, 150), 1.5));
         p.setBrush(QColor(60, 60, 60));
         p.drawRoundedRect(4, 8, 24, 18, 4, 4);
         p.setBrush(QColor(230, 230, 230));
