@@ -1,2 +1,0 @@
-# Empty dependencies file for kibanu_benchdata.
-# This may be replaced when dependencies are built.

@@ -1,2 +1,0 @@
-# Empty dependencies file for kibanu_benchdata_write.
-# This may be replaced when dependencies are built.

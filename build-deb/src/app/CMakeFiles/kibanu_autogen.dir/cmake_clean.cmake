@@ -1,9 +1,0 @@
-file(REMOVE_RECURSE
-  "CMakeFiles/kibanu_autogen"
-  "kibanu_autogen/mocs_compilation.cpp"
-)
-
-# Per-language clean rules from dependency scanning.
-foreach(lang )
-  include(CMakeFiles/kibanu_autogen.dir/cmake_clean_${lang}.cmake OPTIONAL)
-endforeach()
