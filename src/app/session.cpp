@@ -5,7 +5,6 @@
 #include "text/clock.h"
 #include "text/jdate.h"
 
-#include <QDir>
 #include <QTimeZone>
 
 
@@ -40,12 +39,7 @@ QString Session::readSyncSettings()
     if (ini.load(m_files.path(DataFile::Ini)).status != TextFileRead::Ok)
         return {};
     const Settings settings = readSettings(ini);
-    QString folder = settings.syncFolder;
-    if (folder == u"~" || folder.startsWith(QLatin1String("~/")))
-        folder = QDir::homePath() + folder.mid(1);
-    if (!folder.isEmpty())
-        folder = QDir(m_files.folder()).absoluteFilePath(folder);
-    m_sync = VdirSync(folder);
+    m_sync = VdirSync(VdirSync::folderOf(settings.syncFolder, m_files.folder()));
     return settings.syncCommand;
 }
 

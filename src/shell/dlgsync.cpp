@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dlgsync.h"
 
+#include "sync/vdirsync.h"
 #include "ui/access.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -96,9 +97,7 @@ void dlgSync::cmdOK_Click()
     const QString folder = txtFolder->text().trimmed();
     const QString command = txtCommand->text().trimmed();
     if (!folder.isEmpty()) {
-        QString path = folder;
-        if (path == u"~" || path.startsWith(QLatin1String("~/")))
-            path = QDir::homePath() + path.mid(1);
+        const QString path = VdirSync::folderOf(folder);
         if (!QDir::isAbsolutePath(path)) {
             m_prompter.inform(QStringLiteral("同期フォルダは絶対パス（/ か ~/ で始まるもの）で指定してください。"));
             return;

@@ -180,6 +180,16 @@ QString listOf(const QStringList &names)
 
 VdirSync::VdirSync(const QString &root) : m_root(root) {}
 
+QString VdirSync::folderOf(const QString &setting, const QString &base)
+{
+    QString folder = setting;
+    if (folder == u"~" || folder.startsWith(QLatin1String("~/")))
+        folder = QDir::homePath() + folder.mid(1);
+    if (!folder.isEmpty() && !base.isEmpty())
+        folder = QDir(base).absoluteFilePath(folder);
+    return folder;
+}
+
 QString VdirSync::folderPath(Kind kind) const
 {
     return QDir(m_root).filePath(kind == Kind::Calendar ? QStringLiteral("calendar")

@@ -20,6 +20,9 @@ class VdirSync {
 public:
     // An empty root: no sync.
     explicit VdirSync(const QString &root = {});
+    // The folder a setting names: "~" and "~/…" from the home folder, a relative one from
+    // `base` (left relative without one).
+    [[nodiscard]] static QString folderOf(const QString &setting, const QString &base = {});
     [[nodiscard]] bool isOn() const { return !m_root.isEmpty(); }
     [[nodiscard]] QString root() const { return m_root; }
 
