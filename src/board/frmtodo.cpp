@@ -40,6 +40,8 @@ frmTodo::frmTodo(TodoBoard &board, ShelfList &shelf, BoardOptions &options,
     // The window can be resized; the controls keep their places.
     auto *client = new QWidget(this);
     client->setMinimumSize(twips(1500), twips(1500));
+    // The places are made for 12-pixel text; a desktop's larger font would clip captions.
+    client->setFont(pGothicFont());
     setCentralWidget(client);
     createSlots(client);
     createButtons(client);

@@ -3,6 +3,7 @@
 #include "windows.h"
 
 #include "composition.h"
+#include "fonts.h"
 #include "prompter.h"
 
 #include <QGuiApplication>
@@ -47,6 +48,9 @@ void setPlatformTellsPlaceForTests(std::optional<bool> tells)
 void fixSize(QWidget &window, int width, int height)
 {
     window.setFixedSize(width, height);
+    // Its own font, not the desktop's: GNOME's and KDE's are larger and would clip the
+    // captions, and a theme that sets the application's font later does not reach it.
+    window.setFont(pGothicFont());
     const Qt::WindowFlags flags = window.windowFlags();
     if (flags & Qt::FramelessWindowHint)
         return;

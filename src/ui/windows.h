@@ -27,8 +27,9 @@ void showModal(QWidget &window);
 // Tests stand in for a platform: true or false, or nothing for the real answer.
 void setPlatformTellsPlaceForTests(std::optional<bool> tells);
 
-// A window of one size: no maximise button, which would do nothing or stretch a layout
-// made for that size; a dialog keeps only its close button.
+// A window of one size: laid out for the program's 12-pixel text, and without a maximise
+// button, which would do nothing or stretch a layout made for that size; a dialog keeps
+// only its close button.
 void fixSize(QWidget &window, int width, int height);
 
 // A window that comes from `owner` (the board) belongs to it: the desktop keeps it above

@@ -21,6 +21,9 @@
 #include "shell/frmsyncrun.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QStyle>
 #include <QAction>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -272,4 +275,39 @@ TEST_F(Access, indexBoxesAskForLettersAndNumberBoxesPreferNumbers)
         EXPECT_TRUE(box->inputMethodHints() & Qt::ImhPreferNumbers);
         EXPECT_FALSE(box->inputMethodHints() & Qt::ImhHiddenText);
     }
+}
+
+// The windows are laid out for the program's own 12-pixel text: a desktop whose font is
+// larger (GNOME's and KDE's are) must not clip their captions.
+TEST_F(Access, aLargerDesktopFontLeavesEveryCaptionWhole)
+{
+    QFont desktop(QStringLiteral("Sans Serif"));
+    desktop.setPixelSize(15);
+    QApplication::setFont(desktop);
+    const QList<QWidget *> windows = openEveryWindow();
+    // Some platform themes set the application's font once the program runs.
+    desktop.setPixelSize(16);
+    QApplication::setFont(desktop);
+    QStringList clipped;
+    for (QWidget *window : windows)
+        for (QWidget *control : controlsOf(window)) {
+            QString text;
+            int room = control->contentsRect().width();
+            if (auto *label = qobject_cast<QLabel *>(control)) {
+                if (label->wordWrap() || label->textFormat() == Qt::RichText)
+                    continue;
+                text = label->text();
+                room -= 2 * label->margin() + label->indent();
+            } else if (auto *check = qobject_cast<QCheckBox *>(control)) {
+                text = check->text();
+                room -= check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check)
+                        + check->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check);
+            } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+                text = button->text();
+            }
+            text.remove(QLatin1Char('&'));
+            if (!text.isEmpty() && control->fontMetrics().horizontalAdvance(text) > room)
+                clipped.append(describe(control) + QStringLiteral(": ") + text);
+        }
+    EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QLatin1Char('\n')).toStdString();
 }
