@@ -69,6 +69,7 @@ void KibanuApp::start()
 void KibanuApp::continueStart()
 {
     m_session->loadPhoneFiles();
+    followBarredTables();
     m_todo->showLoaded();
     m_session->loadSettings();
     watchFolder();
@@ -236,12 +237,6 @@ void KibanuApp::runSyncCommand()
         m_prompter->inform(result.failure + QStringLiteral("\n\n手元のファイルのまま続けます。"));
 }
 
-void KibanuApp::tellSyncMessages()
-{
-    for (const QString &message : m_session->takeSyncMessages())
-        m_prompter->inform(message);
-}
-
 void KibanuApp::showSyncSettings()
 {
     if (!m_syncDialog) {
@@ -258,27 +253,6 @@ void KibanuApp::showSyncSettings()
     m_syncDialog->showWith(settings.syncFolder, settings.syncCommand);
 }
 
-void KibanuApp::reportUnreadable()
-{
-    tellSyncMessages();
-    const QStringList &utf8 = m_session->files().utf8Files();
-    if (!utf8.isEmpty())
-        m_prompter->inform(QStringLiteral("次のファイルは UTF-8 で保存されていました。\n%1\n\n"
-                                          "終了時に Shift-JIS（CP932）で保存します。")
-                               .arg(utf8.join(QLatin1Char('\n'))));
-    if (const QStringList copies = m_session->conflictCopies(); !copies.isEmpty())
-        m_prompter->inform(QStringLiteral("次のファイルは、同期ソフトなどが二つの版を残した競合コピーです。\n%1\n\n"
-                                          "内容を見比べ、必要なら手で元のファイルに合わせてから、"
-                                          "コピーを削除してください。")
-                               .arg(copies.join(QLatin1Char('\n'))));
-    const QStringList &reasons = m_session->files().unreadableReasons();
-    if (reasons.isEmpty())
-        return;
-    m_prompter->inform(QStringLiteral("次のファイルを最後まで読み込めませんでした。\n%1\n\n"
-                                      "内容を守るため、これらのファイルは今回保存しません。")
-                           .arg(reasons.join(QLatin1Char('\n'))));
-}
-
 void KibanuApp::watchFolder()
 {
     m_watch = std::make_unique<FolderWatch>(*m_session, [this] {
@@ -289,6 +263,11 @@ void KibanuApp::watchFolder()
                // The type editor works on a copy that its OK puts back.
                && !(m_typeEditWindow && m_typeEditWindow->isVisible());
     });
+    // Told after the look over every file, not in the middle of it.
+    connect(m_watch.get(), &FolderWatch::reloaded, this, [this](DataFile file) {
+        if (file == DataFile::Todo)
+            tellMovedToShelf();
+    }, Qt::QueuedConnection);
 }
 
 void KibanuApp::setNotificationBus(std::optional<QDBusConnection> bus)
@@ -302,7 +281,13 @@ void KibanuApp::startReminders()
     m_reminding = std::make_unique<Reminding>(
         m_session->schedule(), *m_clock,
         m_busChosen ? m_notificationBus : DesktopNotifier::sessionBus());
-    connect(m_reminding.get(), &Reminding::dayChanged, this, [this] { m_todo->showToday(); });
+    connect(m_reminding.get(), &Reminding::dayChanged, this, [this] {
+        m_todo->showToday();
+        // A date without a year means another day from New Year's Day on.
+        m_session->schedule().relist(m_clock->today());
+        if (m_scheduleWindow)
+            m_scheduleWindow->Form_Load();
+    });
     connect(m_reminding.get(), &Reminding::openRequested, this, [this](int pos) {
         m_todo->cmdSchedule_Click();
         scheduleWindow().selectEntry(pos);

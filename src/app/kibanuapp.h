@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QList>
 #include <QObject>
 
 #include <memory>
@@ -124,6 +125,11 @@ private:
     // What a save did besides: backups that failed, other programs' versions kept.
     void tellAfterSave();
     void reportUnreadable();
+    // Lines of todo.txt beyond the slots that went to the shelf, if any.
+    void tellMovedToShelf();
+    // The first change of a table whose file this run may not write is told.
+    void followBarredTables();
+    void tellBarredChange(DataFile file);
     // Starts following the files that other programs change while this one runs.
     void watchFolder();
     // Starts announcing appointments at their time, as the options say.
@@ -178,4 +184,5 @@ private:
     bool m_skipStartup = false;
     bool m_ended = false;
     bool m_toldBackupFailure = false;
+    QList<DataFile> m_toldBarred;
 };

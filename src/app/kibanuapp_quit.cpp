@@ -67,6 +67,8 @@ void KibanuApp::tellAfterSave()
     }
     if (const QList<KeptCopy> kept = files.takeKeptCopies(); !kept.isEmpty())
         m_prompter->inform(keptCopiesMessage(kept));
+    if (const QList<SavedAside> aside = files.takeSavedAside(); !aside.isEmpty())
+        m_prompter->inform(savedAsideMessage(aside));
     tellSyncMessages();
 }
 

@@ -87,7 +87,7 @@ void Reminding::showInWindow(const Reminders::Announcement &announcement)
     if (m_stopped)
         return;
     if (!m_window) {
-        m_window = std::make_unique<frmReminder>();
+        m_window = std::make_unique<frmReminder>(m_clock);
         connect(m_window.get(), &frmReminder::snoozeRequested, this,
                 [this](const QList<Reminders::Announcement> &later) {
                     for (const Reminders::Announcement &a : later)

@@ -17,9 +17,13 @@ Session::Session(const QString &programFolder, const Clock &clock)
 void Session::loadThroughSchedule()
 {
     m_files.noteRead(DataFile::Todo, m_board.loadTodoList(m_files.path(DataFile::Todo)));
+    keepStartLinesIfBarred(DataFile::Todo);
     m_files.noteRead(DataFile::Closet, m_shelf.loadCloset(m_files.path(DataFile::Closet)));
+    keepStartLinesIfBarred(DataFile::Closet); // before the lines from todo.txt join it
+    shelveLinesBeyondSlots();
     m_files.noteRead(DataFile::Schedule,
                      m_schedule.loadSchedule(m_files.path(DataFile::Schedule), m_clock.today()));
+    keepStartLinesIfBarred(DataFile::Schedule);
     // A file that could not be read is not written: nothing of it goes to the folder either.
     if (m_files.mayWrite(DataFile::Schedule))
         m_sync.mergeSchedule(m_schedule, m_clock.today(), QTimeZone::systemTimeZone());
@@ -29,8 +33,21 @@ void Session::loadPhoneFiles()
 {
     m_files.noteRead(DataFile::Type, m_phoneTypes.loadPhoneTypes(m_files.path(DataFile::Type)));
     m_files.noteRead(DataFile::Tel, m_phoneBook.loadPhoneBook(m_files.path(DataFile::Tel)));
+    keepStartLinesIfBarred(DataFile::Type);
+    keepStartLinesIfBarred(DataFile::Tel);
     if (m_files.mayWrite(DataFile::Tel))
         m_sync.mergePhoneBook(m_phoneBook);
+}
+
+void Session::shelveLinesBeyondSlots()
+{
+    const QStringList lines = m_board.takeLinesBeyondSlots();
+    // A todo.txt this run may not write keeps them: moved, they would be there twice.
+    if (!m_files.mayWrite(DataFile::Todo))
+        return;
+    for (const QString &line : lines)
+        m_shelf.append(line);
+    m_movedToShelf += int(lines.size());
 }
 
 QString Session::readSyncSettings()
@@ -115,7 +132,12 @@ Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> lef
     const DataFile order[] = {DataFile::Todo, DataFile::Closet,   DataFile::Ini,
                               DataFile::Schedule, DataFile::Tel, DataFile::Type};
     for (const DataFile file : order) {
-        if (!m_files.mayWrite(file) || file == leftAlone)
+        if (!m_files.mayWrite(file)) {
+            if (const WriteResult aside = saveAsideIfChanged(file); !aside.ok)
+                return {false, file, aside.error};
+            continue;
+        }
+        if (file == leftAlone)
             continue;
         WriteResult written;
         switch (file) {

@@ -13,7 +13,10 @@
 #include "text/datafolder.h"
 #include "text/profile.h"
 
+#include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 
 class Clock;
 
@@ -31,6 +34,10 @@ public:
     // Starts reading the two large files of those on another thread, so that the first
     // window can be built meanwhile; each loader still reads at its turn.
     void readAhead();
+
+    // How many lines after the fourteenth of todo.txt went to the end of the shelf since
+    // the last call: at start, or when another program's todo.txt was read in.
+    [[nodiscard]] int takeMovedToShelf() { return std::exchange(m_movedToShelf, 0); }
 
     // pim.ini; a missing file or key gives the defaults.
     void loadSettings();
@@ -64,6 +71,15 @@ public:
     // Whether this run's data of a file differ from what the file held when this run last
     // read or wrote it (an open slot or a marked one counts as a change of todo.txt).
     [[nodiscard]] bool changedSinceRead(DataFile file) const;
+    // What a save of the file would write: the lines of its table.
+    [[nodiscard]] QStringList linesOf(DataFile file) const;
+    // Whether the table of a file this run may not write differs from what the start read:
+    // the quit saves it aside.
+    [[nodiscard]] bool changedWhileBarred(DataFile file) const;
+    // Calls back after any change of a table, with its file, possibly in the middle of a
+    // change that has more steps to come.
+    void onTableChange(const std::function<void(DataFile)> &changed);
+
     // Follows a data file that another program changed on disk. mayReload false: the
     // data must not change now (a dialog is open), so a reload waits.
     enum class Follow {
@@ -95,6 +111,12 @@ private:
     // Each file's reader as its loader reads it, for telling a change of this run.
     void setReaders();
     void reload(DataFile file, const FileBytes &bytes, const QString &text);
+    // The lines of todo.txt that no slot holds go to the end of the shelf.
+    void shelveLinesBeyondSlots();
+    // A file this run may not write: what its table holds once read, to tell a change.
+    void keepStartLinesIfBarred(DataFile file);
+    // The table of a file this run may not write, beside it, when the run changed it.
+    WriteResult saveAsideIfChanged(DataFile file);
 
     DataFolder m_files;
     const Clock &m_clock;
@@ -109,4 +131,6 @@ private:
     Settings m_settingsAtStart;
     VdirSync m_sync;
     bool m_ended = false;
+    int m_movedToShelf = 0;
+    std::map<DataFile, QStringList> m_barredAtStart;
 };

@@ -26,7 +26,8 @@ void Session::setReaders()
             return std::nullopt;
         TodoBoard board;
         board.setTodoText(*t);
-        return board.todoLines();
+        // Lines beyond the slots go to the shelf: a file with them is never as this run has it.
+        return board.todoLines() + board.takeLinesBeyondSlots();
     });
     m_files.setReader(DataFile::Closet, lines);
     m_files.setReader(DataFile::Type, lines);
@@ -53,11 +54,11 @@ bool Session::changedSinceRead(DataFile file) const
         for (int slot = 0; slot < TodoBoard::SlotCount; ++slot)
             if (m_board.isEditing(slot) || m_board.isDone(slot))
                 return true;
-        return !m_files.holdsAsRead(file, m_board.todoLines());
-    case DataFile::Closet: return !m_files.holdsAsRead(file, m_shelf.stringList());
-    case DataFile::Schedule: return !m_files.holdsAsRead(file, m_schedule.fileLines());
-    case DataFile::Tel: return !m_files.holdsAsRead(file, m_phoneBook.fileLines());
-    case DataFile::Type: return !m_files.holdsAsRead(file, m_phoneTypes.stringList());
+        return !m_files.holdsAsRead(file, linesOf(file));
+    case DataFile::Closet:
+    case DataFile::Schedule:
+    case DataFile::Tel:
+    case DataFile::Type: return !m_files.holdsAsRead(file, linesOf(file));
     // pim.ini is merged by key at the quit; done.txt only ever gains lines.
     case DataFile::Ini:
     case DataFile::Done: return false;
@@ -78,7 +79,7 @@ Session::Follow Session::follow(DataFile file, bool mayReload)
     const FileBytes bytes = readFileBytes(path);
     const FileStamp after(path);
     if (!bytes.exists || !bytes.ok || !(before == after) || after.size != bytes.bytes.size()
-        || after.modifiedMs != bytes.modifiedMs)
+        || after.identity != bytes.identity)
         return Follow::NotReady;
     const FileBytes *base = m_files.baseline(file);
     if (base && base->exists && base->bytes == bytes.bytes) {
@@ -100,7 +101,10 @@ Session::Follow Session::follow(DataFile file, bool mayReload)
 void Session::reload(DataFile file, const FileBytes &bytes, const QString &text)
 {
     switch (file) {
-    case DataFile::Todo: m_board.setTodoText(text); break;
+    case DataFile::Todo:
+        m_board.setTodoText(text);
+        shelveLinesBeyondSlots();
+        break;
     case DataFile::Closet: m_shelf.takeLines(LineReader(text).readAll()); break;
     case DataFile::Schedule:
         m_schedule.reload(bytes, m_clock.today());

@@ -62,6 +62,10 @@ void TodoBoard::setTodoText(const QString &text)
     LineReader reader(text);
     for (int k = 0; k < SlotCount; ++k)
         setText(k, reader.readTextLine());
+    m_beyondSlots.clear();
+    while (!reader.atEnd())
+        if (QString line = reader.readTextLine(); !line.isEmpty())
+            m_beyondSlots.append(line);
 }
 
 QStringList TodoBoard::todoLines() const

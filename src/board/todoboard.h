@@ -6,8 +6,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <utility>
 
 class ShelfList;
 
@@ -44,10 +46,13 @@ public:
     bool endEdit(int slot);
 
     // todo.txt: line k is slot k; a short file leaves the rest empty, lines after the
-    // fourteenth are ignored.
+    // fourteenth are kept aside for the shelf.
     TextFileRead loadTodoList(const QString &path);
-    // The slots take the lines of the text, as the loader gives them.
+    // The slots take the lines of the text, as the loader gives them; the non-empty lines
+    // after the fourteenth, which no slot holds (a file merged by hand), are kept aside.
     void setTodoText(const QString &text);
+    // Those lines, each once.
+    [[nodiscard]] QStringList takeLinesBeyondSlots() { return std::exchange(m_beyondSlots, {}); }
     [[nodiscard]] QStringList todoLines() const;
     [[nodiscard]] WriteResult writeTodoList(const QString &path) const;
 
@@ -96,4 +101,5 @@ private:
     };
     std::array<Slot, SlotCount> m_slots;
     int m_inputStatus = -1;
+    QStringList m_beyondSlots;
 };

@@ -5,24 +5,47 @@
 #include "text/cp932.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 constexpr qsizetype BlockLines = 64;
 
-// Where the line after the one at pos starts, as LineReader cuts the decoded text: CR and
-// LF are single bytes in CP932, never part of a two-byte character, and a fault before
-// one never takes it along. The end of the bytes when none follows.
+// Where the line that starts at pos ends, as LineReader cuts the decoded text: CR and LF
+// are single bytes in CP932, never part of a two-byte character, and a fault before one
+// never takes it along. The end of the bytes when no line end follows.
+qsizetype lineEnd(const QByteArray &bytes, qsizetype pos)
+{
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    while (pos < size && data[pos] != '\r' && data[pos] != '\n')
+        ++pos;
+    return pos;
+}
+
+// Where the line after the one at pos starts.
 qsizetype nextLine(const QByteArray &bytes, qsizetype pos)
 {
     const char *data = bytes.constData();
     const qsizetype size = bytes.size();
-    const auto *cr = static_cast<const char *>(std::memchr(data + pos, '\r', size - pos));
-    if (!cr)
-        return size;
-    pos = cr - data + 1;
+    pos = lineEnd(bytes, pos);
+    if (pos < size && data[pos] == '\r')
+        ++pos;
     return pos < size && data[pos] == '\n' ? pos + 1 : pos;
+}
+
+// The text of a done log that is to be written anew before a line is appended: UTF-8, or
+// lines ended by LF alone. One that CP932 cannot hold, or that is not whole, stays as it is.
+std::optional<QString> convertible(const QByteArray &bytes)
+{
+    bool loneLineFeed = false;
+    for (qsizetype at = bytes.indexOf('\n'); at >= 0 && !loneLineFeed; at = bytes.indexOf('\n', at + 1))
+        loneLineFeed = at == 0 || bytes.at(at - 1) != '\r';
+    if (!loneLineFeed && !utf8Text(bytes))
+        return std::nullopt;
+    const TextFileRead read = decodeTextFile(bytes);
+    if (read.status != TextFileRead::Ok)
+        return std::nullopt;
+    return read.text;
 }
 
 } // namespace
@@ -108,10 +131,7 @@ QByteArray DoneList::lineBytes(qsizetype fileRow) const
     qsizetype start = m_blockStarts.at(fileRow / BlockLines);
     for (qsizetype i = 0; i < fileRow % BlockLines; ++i)
         start = nextLine(m_bytes, start);
-    const auto *cr = static_cast<const char *>(
-        std::memchr(m_bytes.constData() + start, '\r', m_bytes.size() - start));
-    const qsizetype end = cr ? cr - m_bytes.constData() : m_bytes.size();
-    return QByteArray::fromRawData(m_bytes.constData() + start, end - start);
+    return QByteArray::fromRawData(m_bytes.constData() + start, lineEnd(m_bytes, start) - start);
 }
 
 QVariant DoneList::data(const QModelIndex &index, int role) const
@@ -146,14 +166,14 @@ bool DoneList::removeRows(int row, int count, const QModelIndex &parent)
 
 WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText)
 {
-    // A CP932 line appended to a UTF-8 file would leave it in two encodings: the file
-    // becomes CP932 first, as every other data file does at quit.
+    // A CP932 line appended to a UTF-8 file would leave it in two encodings, and one with
+    // CR LF to a file of LF lines in two line ends: the file becomes CP932 with CR LF
+    // first, as every other data file does at quit.
     const FileBytes file = readFileBytes(donePath);
     if (!file.ok)
         return {false, file.error};
-    // One that CP932 cannot hold stays as it is.
-    if (const auto utf8 = utf8Text(file.bytes); utf8 && cp932::encode(*utf8).ok) {
-        if (const WriteResult converted = writeTextLines(donePath, LineReader(*utf8).readAll());
+    if (const auto whole = convertible(file.bytes)) {
+        if (const WriteResult converted = writeTextLines(donePath, LineReader(*whole).readAll());
             !converted.ok)
             return converted;
     }

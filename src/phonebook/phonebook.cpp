@@ -84,7 +84,7 @@ std::optional<int> PhoneBook::find(const QString &index) const
 int PhoneBook::insertSorted(const phoneentry &entry)
 {
     const int pos = m_table.insert(entry, entry.index);
-    m_changed = true;
+    markChanged();
     return pos;
 }
 
@@ -98,7 +98,7 @@ std::optional<int> PhoneBook::add(const phoneentry &entry)
         entry = clean;
         entry.index = kept;
         entry.uid = uid;
-        m_changed = true;
+        markChanged();
         return pos;
     }
     if (isFull())
@@ -128,7 +128,7 @@ void PhoneBook::setUid(int pos, const QString &uid)
 void PhoneBook::deleteIndex(int pos)
 {
     m_table.removeAt(pos);
-    m_changed = true;
+    markChanged();
 }
 
 void PhoneBook::setField(QString &field, const QString &typed)
@@ -137,7 +137,7 @@ void PhoneBook::setField(QString &field, const QString &typed)
     if (field == clean)
         return; // the box was left as it was
     field = clean;
-    m_changed = true;
+    markChanged();
 }
 
 void PhoneBook::setName(int pos, const QString &name)
@@ -158,7 +158,7 @@ std::optional<int> PhoneBook::setPair(int pos, int pair, const QString &type,
         if (e.numphone >= phoneentry::MaxPairs)
             return std::nullopt;
         pair = e.numphone++;
-        m_changed = true;
+        markChanged();
     }
     setField(e.phonetype[pair], type);
     setField(e.phonenumber[pair], number);
@@ -177,7 +177,7 @@ void PhoneBook::deletePair(int pos, int pair)
     }
     e.phonetype[e.numphone].clear();
     e.phonenumber[e.numphone].clear();
-    m_changed = true;
+    markChanged();
 }
 
 bool PhoneBook::isIndexOfAnother(const QString &index, int pos) const
@@ -193,7 +193,8 @@ PhoneBook::Read PhoneBook::cut(const FileBytes &file)
 {
     Read read{textFileRead(file), {}, {}};
     LineReader reader(read.text.text);
-    const qsizetype lines = read.text.text.count(QLatin1Char('\r')) + 1; // at most
+    const QString &text = read.text.text;
+    const qsizetype lines = text.count(u'\n') + text.count(u'\r') + 1; // at most
     read.rows.reserve(lines);
     read.lines.reserve(lines);
     while (!reader.atEnd()) {
@@ -236,4 +237,11 @@ QStringList PhoneBook::fileLines() const
 WriteResult PhoneBook::writePhoneBook(const QString &path) const
 {
     return writeTextLines(path, fileLines());
+}
+
+void PhoneBook::markChanged()
+{
+    m_changed = true;
+    if (m_changeHook)
+        m_changeHook();
 }

@@ -7,6 +7,7 @@
 #include "text/textfile.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // One phone book entry: an index, a name, a keyword text and up to eleven type/number pairs.
@@ -110,6 +111,8 @@ public:
 
     // Whether an entry was added, renamed, deleted or edited since tel.txt was read.
     [[nodiscard]] bool changedThisRun() const { return m_changed; }
+    // Called after each such change (a name or a pair changes no line of the index list).
+    void setChangeHook(std::function<void()> hook) { m_changeHook = std::move(hook); }
 
     // The pair count of a line of that many fields: (fields - 3) / 2, halves to even, not
     // below 0.
@@ -125,8 +128,10 @@ private:
     static Read cut(const FileBytes &file);
     int insertSorted(const phoneentry &entry);
     void setField(QString &field, const QString &typed);
+    void markChanged();
 
     SortedTable<phoneentry> m_table; // shown by index
     ReadAhead<Read> m_ahead;
     bool m_changed = false;
+    std::function<void()> m_changeHook;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmreminder.h"
 
+#include "text/clock.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -14,10 +15,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-frmReminder::frmReminder()
+frmReminder::frmReminder(const Clock &clock)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      m_clock(clock)
 {
+    m_minute.setSingleShot(true);
+    connect(&m_minute, &QTimer::timeout, this, &frmReminder::showLines);
     setObjectName(QStringLiteral("frmReminder"));
     setWindowTitle(QStringLiteral("予定のお知らせ"));
     // Someone typing in a slot keeps the keyboard; the quit is never held up by it.
@@ -62,16 +66,27 @@ frmReminder::~frmReminder() = default;
 void frmReminder::announce(const Reminders::Announcement &announcement)
 {
     m_shown.append(announcement);
-    QStringList lines;
-    for (const Reminders::Announcement &a : std::as_const(m_shown))
-        lines.append(a.line + QStringLiteral("　（") + a.body + QStringLiteral("）"));
-    lblReminder->setText(lines.join(QLatin1Char('\n')));
-    lblReminder->setAccessibleName(lblReminder->text());
+    showLines();
     const bool wasVisible = isVisible();
     show();
     if (!wasVisible)
         place();
     raise(); // above the others, but not made active
+}
+
+void frmReminder::showLines()
+{
+    const QDateTime now = m_clock.now();
+    QStringList lines;
+    for (const Reminders::Announcement &a : std::as_const(m_shown))
+        lines.append(a.line + QStringLiteral("　（") + Reminders::bodyAt(a.start, now)
+                     + QStringLiteral("）"));
+    lblReminder->setText(lines.join(QLatin1Char('\n')));
+    lblReminder->setAccessibleName(lblReminder->text());
+    // The lines change at whole minutes before and after each appointment's moment.
+    const qint64 intoMinute = (now.time().second() * 1000 + now.time().msec()) % 60000;
+    if (!m_shown.isEmpty())
+        m_minute.start(int(60000 - intoMinute));
 }
 
 void frmReminder::place()
@@ -89,6 +104,7 @@ void frmReminder::place()
 void frmReminder::cmdClose_Click()
 {
     m_shown.clear();
+    m_minute.stop();
     hide();
 }
 

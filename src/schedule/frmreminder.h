@@ -4,8 +4,10 @@
 
 #include "reminders.h"
 
+#include <QTimer>
 #include <QWidget>
 
+class Clock;
 class QLabel;
 class QPushButton;
 
@@ -15,10 +17,11 @@ class QPushButton;
 class frmReminder : public QWidget {
     Q_OBJECT
 public:
-    frmReminder();
+    explicit frmReminder(const Clock &clock);
     ~frmReminder() override;
 
-    // Adds the announcement's line to those shown and shows the window.
+    // Adds the announcement's line to those shown and shows the window. While shown, each
+    // line says what is left as the minutes pass, and once its time has passed, that time.
     void announce(const Reminders::Announcement &announcement);
     [[nodiscard]] const QList<Reminders::Announcement> &shown() const { return m_shown; }
 
@@ -35,9 +38,13 @@ protected:
 
 private:
     void place();
+    // The lines as they read now, and the timer set to the next minute.
+    void showLines();
 
     QLabel *lblReminder = nullptr;
     QPushButton *cmdLater = nullptr;
     QPushButton *cmdClose = nullptr;
     QList<Reminders::Announcement> m_shown;
+    const Clock &m_clock;
+    QTimer m_minute;
 };

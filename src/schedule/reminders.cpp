@@ -9,14 +9,6 @@ namespace {
 
 constexpr qint64 graceSeconds = 60;
 
-QString bodyFor(const QDateTime &start, const QDateTime &now)
-{
-    const qint64 seconds = now.secsTo(start);
-    if (seconds < 60)
-        return QStringLiteral("まもなく");
-    return QStringLiteral("あと %1 分").arg((seconds + 59) / 60);
-}
-
 bool stillAhead(const QDateTime &start, const QDateTime &now)
 {
     return now.secsTo(start) > -graceSeconds;
@@ -40,6 +32,16 @@ std::optional<Reminders::Announcement> appointmentOf(const scheduleitem &item, Q
 }
 
 } // namespace
+
+QString Reminders::bodyAt(const QDateTime &start, const QDateTime &now)
+{
+    const qint64 seconds = now.secsTo(start);
+    if (seconds <= -60)
+        return jdate::formatHhMm(start.time()) + QStringLiteral(" の予定です");
+    if (seconds < 60)
+        return QStringLiteral("まもなく");
+    return QStringLiteral("あと %1 分").arg((seconds + 59) / 60);
+}
 
 int Reminders::rowOf(const ScheduleTable &table, const Announcement &announcement, QDate today)
 {
@@ -82,7 +84,7 @@ QList<Reminders::Announcement> Reminders::takeDue(const ScheduleTable &table,
     for (Pending &p : pending(table, now)) {
         if (p.due > now)
             continue;
-        p.announcement.body = bodyFor(p.announcement.start, now);
+        p.announcement.body = bodyAt(p.announcement.start, now);
         m_announced.insert(p.announcement.key);
         due.append(p.announcement);
     }

@@ -26,6 +26,9 @@ public:
         QString key;      // the appointment as it is now: its moment and text
         QString body;     // "あと N 分", or "まもなく" in its last minute
     };
+    // What an announcement says at that moment: the minutes left, "まもなく" in the last
+    // minute and its own, then the time it was for ("23:59 の予定です").
+    [[nodiscard]] static QString bodyAt(const QDateTime &start, const QDateTime &now);
 
     // Minutes before the time; a value out of 0..MostLead takes the default.
     void setLead(int minutes);

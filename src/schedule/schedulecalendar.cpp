@@ -553,7 +553,10 @@ Added addAll(ScheduleTable &table, const QList<scheduleitem> &items, QDate today
             counts.leftOut = int(items.size() - k);
             break;
         }
-        table.insertSorted(item, scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+        // Another program's text of a day without a year keeps meaning that day next year.
+        scheduleitem stored = item;
+        stored.eventdate = jdate::withYear(item.eventdate, today);
+        table.insertSorted(stored, scheduleListLine(stored.eventdate, stored.eventtime, stored.eventinfo, today));
         ++counts.added;
     }
     return counts;

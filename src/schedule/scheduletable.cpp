@@ -87,7 +87,8 @@ ScheduleTable::Read ScheduleTable::cut(const FileBytes &file, QDate today)
 {
     Read read{textFileRead(file), today, {}, {}};
     LineReader reader(read.text.text);
-    const qsizetype most = read.text.text.count(QLatin1Char('\r')) + 1;
+    const QString &text = read.text.text;
+    const qsizetype most = text.count(u'\n') + text.count(u'\r') + 1; // at most
     read.rows.reserve(most);
     read.lines.reserve(most);
     while (!reader.atEnd()) {
@@ -121,6 +122,17 @@ TextFileRead ScheduleTable::reload(const FileBytes &file, QDate today)
     m_table.replaceAll(std::move(read.rows), read.lines);
     m_changed = false;
     return read.text;
+}
+
+void ScheduleTable::relist(QDate today)
+{
+    QStringList lines;
+    lines.reserve(ntschedule());
+    for (const ScheduleRow &row : m_table.rows())
+        lines.append(scheduleListLine(row.item.eventdate, row.item.eventtime, row.item.eventinfo, today));
+    if (lines == m_table.items())
+        return;
+    m_table.replaceAll(m_table.rows(), lines); // the entries are as they were: no change
 }
 
 QStringList ScheduleTable::fileLines() const

@@ -68,6 +68,9 @@ public:
     // Starts reading and cutting the file on another thread, for the loadSchedule of the
     // same path and day that follows.
     void readAhead(const QString &path, QDate today);
+    // The list lines as they read on that day: a date without a year means another day in
+    // a new year, and the list places it anew.
+    void relist(QDate today);
     // Every line of schedule.txt, even beyond the capacity, so that a save loses none.
     TextFileRead loadSchedule(const QString &path, QDate today);
     // The file read again, whole, after another program changed it: the table is that.

@@ -8,20 +8,29 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace backups {
 
 namespace {
 
-// The backups of that file, oldest first: their names sort by their time.
-QStringList backupsOf(const QDir &dir, const QString &name)
+// The backups of that file, newest first by the time each was written (by name within the
+// same millisecond): their names hold the clock's time, which may have been wrong, or
+// another machine's.
+QFileInfoList backupsOf(const QDir &dir, const QString &name)
 {
     const QRegularExpression ours(QStringLiteral("^%1\\.\\d{8}-\\d{6}$")
                                       .arg(QRegularExpression::escape(name)));
-    QStringList found;
-    for (const QString &entry : dir.entryList({name + QStringLiteral(".*")}, QDir::Files,
-                                              QDir::Name))
-        if (ours.match(entry).hasMatch())
+    QFileInfoList found;
+    for (const QFileInfo &entry : dir.entryInfoList({name + QStringLiteral(".*")}, QDir::Files))
+        if (ours.match(entry.fileName()).hasMatch())
             found.append(entry);
+    const auto newer = [](const QFileInfo &a, const QFileInfo &b) {
+        const qint64 at = a.lastModified().toMSecsSinceEpoch();
+        const qint64 bt = b.lastModified().toMSecsSinceEpoch();
+        return at != bt ? at > bt : a.fileName() > b.fileName();
+    };
+    std::sort(found.begin(), found.end(), newer);
     return found;
 }
 
@@ -44,9 +53,16 @@ std::optional<QString> keep(const QString &programFolder, const QString &name,
         if (const WriteResult written = replaceFileBytes(dir.filePath(copy), bytes, Asked::No);
             !written.ok)
             return written.error;
-    const QStringList all = backupsOf(dir, name);
-    for (qsizetype i = 0; i + KeptPerFile < all.size(); ++i)
-        dir.remove(all.at(i)); // a copy left over is no harm
+    // The copy just made is never the one to go, whatever the times say.
+    qsizetype kept = 1;
+    for (const QFileInfo &older : backupsOf(dir, name)) {
+        if (older.fileName() == copy)
+            continue;
+        if (kept < KeptPerFile)
+            ++kept;
+        else
+            dir.remove(older.fileName()); // a copy left over is no harm
+    }
     return std::nullopt;
 }
 

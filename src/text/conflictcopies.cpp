@@ -43,9 +43,15 @@ QRegularExpression copyPattern(const QString &fileName)
 
 QString newName(const QDir &folder, const QString &fileName, const QDateTime &when)
 {
+    return newName(folder, fileName, QStringLiteral("conflict"), when);
+}
+
+QString newName(const QDir &folder, const QString &fileName, const QString &kind,
+                const QDateTime &when)
+{
     const Parts parts = split(fileName);
-    const QString base =
-        parts.stem + QStringLiteral(".conflict-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = parts.stem + QLatin1Char('.') + kind + QLatin1Char('-')
+                         + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString name = base + parts.ext;
     for (int n = 2; folder.exists(name); ++n)
         name = base + QLatin1Char('-') + QString::number(n) + parts.ext;

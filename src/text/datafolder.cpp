@@ -61,20 +61,26 @@ QString DataFolder::path(DataFile file) const
 
 void DataFolder::noteRead(DataFile file, const TextFileRead &read)
 {
-    if (read.status == TextFileRead::Ok && read.utf8 && !m_utf8Files.contains(dataFileName(file)))
-        m_utf8Files.append(dataFileName(file));
+    const auto noteOnce = [&file](QStringList &names, bool applies) {
+        if (applies && !names.contains(dataFileName(file)))
+            names.append(dataFileName(file));
+    };
+    noteOnce(m_utf8Files, read.status == TextFileRead::Ok && read.utf8);
+    noteOnce(m_lineFeedFiles, read.status == TextFileRead::Ok && read.loneLineFeeds);
     if (read.status != TextFileRead::Unreadable) {
         FileBytes was;
         was.exists = read.status == TextFileRead::Ok;
         was.bytes = read.bytes;
-        was.modifiedMs = read.modifiedMs;
+        was.identity = read.identity;
         takeBaseline(file, was);
         return;
     }
     if (m_unreadable.contains(file))
         return;
     m_unreadable.append(file);
-    m_reasons.append(QStringLiteral("%1：%2").arg(dataFileName(file), read.error));
+    // A UTF-8 file's reason names its lines: "tel.txt の 3 行目の「𠮷」は …".
+    m_reasons.append((read.utf8 ? QStringLiteral("%1 の %2") : QStringLiteral("%1：%2"))
+                         .arg(dataFileName(file), read.error));
 }
 
 const FileBytes *DataFolder::baseline(DataFile file) const
@@ -109,7 +115,7 @@ bool DataFolder::stampDiffers(DataFile file) const
     const FileStamp now(path(file));
     return now.exists != base->exists
            || (now.exists
-               && (now.size != base->bytes.size() || now.modifiedMs != base->modifiedMs));
+               && (now.size != base->bytes.size() || now.identity != base->identity));
 }
 
 DataFolder::Prepared DataFolder::prepare(DataFile file, const QStringList &lines) const
@@ -189,7 +195,7 @@ WriteResult DataFolder::write(DataFile file, const QByteArray &bytes, const File
         return written;
     FileBytes now;
     now.bytes = bytes;
-    now.modifiedMs = FileStamp(path(file)).modifiedMs;
+    now.identity = FileStamp(path(file)).identity;
     takeBaseline(file, now);
     return written;
 }
@@ -199,6 +205,26 @@ void DataFolder::backUp(DataFile file, const FileBytes &onDisk)
     // A backup that fails never stops the save: the replacement itself is atomic.
     if (const auto error = backups::keep(m_folder, dataFileName(file), onDisk.bytes, m_clock.now()))
         m_backupFailures.append(QStringLiteral("%1：%2").arg(dataFileName(file), *error));
+}
+
+WriteResult DataFolder::saveAside(DataFile file, const QStringList &lines)
+{
+    if (const auto saved = m_linesSavedAside.find(file);
+        saved != m_linesSavedAside.end() && saved->second == lines)
+        return {};
+    EncodedLines encoded = encodeTextLines(lines);
+    const bool utf8 = !encoded.error.isEmpty();
+    if (utf8)
+        encoded.bytes = lines.isEmpty() ? QByteArray() : (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    const QDir folder(m_folder);
+    const QString copy =
+        conflictcopies::newName(folder, dataFileName(file), QStringLiteral("unsaved"), m_clock.now());
+    if (const WriteResult written = replaceFileBytes(folder.filePath(copy), encoded.bytes);
+        !written.ok)
+        return {false, QStringLiteral("今回の内容を %1 に保存できません（%2）").arg(copy, written.error)};
+    m_linesSavedAside[file] = lines;
+    m_savedAside.append({dataFileName(file), copy, utf8});
+    return {};
 }
 
 QList<KeptCopy> DataFolder::takeKeptCopies()
@@ -219,4 +245,18 @@ QString keptCopiesMessage(const QList<KeptCopy> &copies)
                          .arg(kept.file, kept.copy));
     return lines.join(QLatin1Char('\n'))
            + QStringLiteral("\n\n今回の内容は元のファイルに保存しました。二つを見比べ、必要なら手で合わせてください。");
+}
+
+QString savedAsideMessage(const QList<SavedAside> &saved)
+{
+    QStringList lines;
+    for (const SavedAside &aside : saved)
+        lines.append(QStringLiteral("%1 → %2%3")
+                         .arg(aside.file, aside.copy,
+                              aside.utf8 ? QStringLiteral("（Shift-JIS で保存できない文字があるため UTF-8）")
+                                         : QString()));
+    return QStringLiteral("次のファイルは読み込めなかったため、元のファイルは変えずに、"
+                          "この起動中の内容を別のファイルに保存しました。\n")
+           + lines.join(QLatin1Char('\n'))
+           + QStringLiteral("\n\n元のファイルと見比べ、必要なら手で合わせてください。");
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 
 class Clock;
 class QDateTime;
@@ -25,6 +26,13 @@ enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type };
 struct KeptCopy {
     QString file; // the data file's name
     QString copy; // the name of the copy, in the same folder
+};
+
+// This run's version of a data file it may not write, kept beside it.
+struct SavedAside {
+    QString file;      // the data file's name
+    QString copy;      // the name of the file written, in the same folder
+    bool utf8 = false; // in UTF-8: CP932 cannot hold some of it
 };
 
 // The program folder and what this run may write into it: a data file that exists but
@@ -47,6 +55,8 @@ public:
     [[nodiscard]] const QStringList &unreadableReasons() const { return m_reasons; }
     // The names of the files that were read as UTF-8: they are saved in CP932.
     [[nodiscard]] const QStringList &utf8Files() const { return m_utf8Files; }
+    // The names of the files whose lines ended in LF alone: they are saved with CR LF.
+    [[nodiscard]] const QStringList &lineFeedFiles() const { return m_lineFeedFiles; }
 
     // What this run last read from the file or wrote to it, or null for a file it never
     // read. The bytes themselves, not a digest: they are in memory after the read anyway,
@@ -80,8 +90,15 @@ public:
     // key): no comparison, only the backup.
     [[nodiscard]] WriteResult saveMerged(DataFile file, const QStringList &lines, Backup backup);
 
-    // The copies kept since the last call, and the backups that failed.
+    // Writes the lines of a file this run may not write beside it, as
+    // "<stem>.unsaved-<yyyymmdd-hhmmss>.txt": CP932, or UTF-8 where CP932 cannot hold them.
+    // The same lines again (a quit tried again) are not written twice.
+    [[nodiscard]] WriteResult saveAside(DataFile file, const QStringList &lines);
+
+    // The copies kept since the last call, the files saved aside, and the backups that
+    // failed.
     [[nodiscard]] QList<KeptCopy> takeKeptCopies();
+    [[nodiscard]] QList<SavedAside> takeSavedAside() { return std::exchange(m_savedAside, {}); }
     [[nodiscard]] QStringList takeBackupFailures();
 
 private:
@@ -101,11 +118,16 @@ private:
     QList<DataFile> m_unreadable;
     QStringList m_reasons;
     QStringList m_utf8Files;
+    QStringList m_lineFeedFiles;
     std::map<DataFile, FileBytes> m_baselines;
     std::map<DataFile, Reader> m_readers;
     QList<KeptCopy> m_keptCopies;
+    QList<SavedAside> m_savedAside;
+    std::map<DataFile, QStringList> m_linesSavedAside;
     QStringList m_backupFailures;
 };
 
 // The one message after the saves that kept copies.
 [[nodiscard]] QString keptCopiesMessage(const QList<KeptCopy> &copies);
+// The one message after the saves that saved files aside.
+[[nodiscard]] QString savedAsideMessage(const QList<SavedAside> &saved);

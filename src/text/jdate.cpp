@@ -73,12 +73,20 @@ QString dateForNewEntry(const QString &typed, QDate today)
     if (!md)
         return typed;
     const auto thisYear = validDate(today.year(), (*md)[0], (*md)[1]);
-    if (!thisYear || *thisYear >= today.addDays(-DaysBackStillThisYear))
-        return typed;
     const int next = today.year() + 1;
-    if (next > 9999 || !validDate(next, (*md)[0], (*md)[1]))
-        return typed;
-    return QString::number(next) + u'/' + typed;
+    const auto nextYear = next > 9999 ? std::nullopt : validDate(next, (*md)[0], (*md)[1]);
+    const bool meantForNext = nextYear && (!thisYear || *thisYear < today.addDays(-DaysBackStillThisYear));
+    if (!meantForNext && !thisYear)
+        return typed; // no such day: the text stays as typed, as any other text
+    return QString::number(meantForNext ? next : today.year()) + u'/' + typed;
+}
+
+QString withYear(const QString &text, QDate today)
+{
+    const auto md = numbers(text, u'/', {2, 2});
+    if (!md || !validDate(today.year(), (*md)[0], (*md)[1]))
+        return text;
+    return QString::number(today.year()) + u'/' + text;
 }
 
 std::optional<QTime> parseTime(QStringView text)

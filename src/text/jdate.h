@@ -22,11 +22,16 @@ namespace jdate {
 // window), yyy/m/d or yyyy/m/d (that year). Nothing else, and no day that does not exist.
 [[nodiscard]] std::optional<QDate> parseDate(QStringView text, QDate today);
 
-// A new appointment's date as it is to be stored. Typed without a year, a day that in
-// today's year lies more than 90 days back is meant for next year: it gets that year in
-// front ("1/5" on 28 December 2026 becomes "2027/1/5"), so the file, the list and the
-// reminders agree. Every other text, and a day next year lacks (29 February), stays.
+// A new appointment's date as it is to be stored. Typed without a year, it gets the year
+// it is meant for in front, so that it keeps meaning that day in the years to come: a day
+// that in today's year lies more than 90 days back is meant for next year ("1/5" on
+// 28 December 2026 becomes "2027/1/5"), any other for this year ("12/28" becomes
+// "2026/12/28"). Every other text, and a day that no such year has, stays.
 [[nodiscard]] QString dateForNewEntry(const QString &typed, QDate today);
+
+// A date text without a year with the year it means today in front ("12/28" in 2026 becomes
+// "2026/12/28"); every other text as it is.
+[[nodiscard]] QString withYear(const QString &text, QDate today);
 
 // h:mm or hh:mm, up to 23:59.
 [[nodiscard]] std::optional<QTime> parseTime(QStringView text);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readahead.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 
 FileStamp::FileStamp(const QString &path)
@@ -10,7 +9,7 @@ FileStamp::FileStamp(const QString &path)
     const QFileInfo info(path);
     exists = info.exists();
     size = info.size();
-    modifiedMs = info.lastModified().toMSecsSinceEpoch();
+    identity = fileIdentity(path).value_or(FileIdentity{});
 }
 
 std::mutex &readAheadTurn()

@@ -9,11 +9,11 @@
 #include <optional>
 #include <system_error>
 
-// What a file was when it was looked at: size and time of its last change.
+// What a file was when it was looked at: which file, its size and time of its last change.
 struct FileStamp {
     bool exists = false;
     qint64 size = 0;
-    qint64 modifiedMs = 0;
+    FileIdentity identity;
 
     explicit FileStamp(const QString &path);
     bool operator==(const FileStamp &) const = default;

@@ -6,6 +6,7 @@
 #include "cp932.h"
 
 #include <QHash>
+#include <QStringList>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -110,25 +111,80 @@ std::optional<QString> utf8Text(const QByteArray &bytes)
     return anyJapanese ? std::optional(text) : std::nullopt;
 }
 
-TextFileRead decodeTextFile(const QByteArray &bytes)
+namespace {
+
+// The characters of the text that CP932 cannot hold, with the lines they are on, for the
+// user to find them: the first few.
+QString unsavableCharacters(const QString &text)
+{
+    constexpr int MostNamed = 5;
+    QHash<char32_t, bool> unsavable;
+    QStringList named;
+    int line = 1;
+    const QList<uint> chars = text.toUcs4();
+    for (qsizetype i = 0; i < chars.size() && named.size() < MostNamed; ++i) {
+        const char32_t c = chars[i];
+        if (c == U'\n' || (c == U'\r' && (i + 1 == chars.size() || chars[i + 1] != U'\n')))
+            ++line;
+        if (c < 0x80)
+            continue;
+        auto known = unsavable.constFind(c);
+        if (known == unsavable.constEnd())
+            known = unsavable.insert(c, !cp932::encode(QString::fromUcs4(&c, 1)).ok);
+        if (*known)
+            named.append(QStringLiteral("%1 行目の「%2」").arg(line).arg(QString::fromUcs4(&c, 1)));
+    }
+    return named.join(QStringLiteral("、"));
+}
+
+// A UTF-8 file's text: whole, even where CP932 cannot hold it, so that the run shows what
+// the file holds; such a file is not saved over.
+TextFileRead fromUtf8(const QString &decoded)
 {
     TextFileRead result;
-    if (const auto utf8 = utf8Text(bytes)) {
-        result.text = *utf8;
-        result.text = withoutSilentCharacters(result.text);
-        result.utf8 = true;
-        if (const cp932::Encoded back = cp932::encode(result.text); !back.ok) {
-            // Text CP932 cannot hold, from bytes that are whole CP932 without a byte-order
-            // mark: CP932 that happens to look like UTF-8, read as such it is the user's.
-            if (!bytes.startsWith("\xEF\xBB\xBF") && cp932::decode(bytes).complete)
-                return decodeCp932(bytes);
-            result.status = TextFileRead::Unreadable;
-            result.error = QStringLiteral("UTF-8 の文字「%1」は Shift-JIS で保存できません")
-                               .arg(back.failedChar);
-            return result;
-        }
-        result.status = TextFileRead::Ok;
-        return result;
+    result.text = withoutSilentCharacters(decoded);
+    result.utf8 = true;
+    result.status = TextFileRead::Ok;
+    if (!cp932::encode(result.text).ok) {
+        result.status = TextFileRead::Unreadable;
+        result.error = unsavableCharacters(result.text) + QStringLiteral("は Shift-JIS で保存できません");
     }
-    return decodeCp932(bytes);
+    return result;
+}
+
+// Any UTF-8 at all, strictly decoded.
+std::optional<QString> anyUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+    return decoder.hasError() ? std::nullopt : std::optional(text);
+}
+
+TextFileRead decodeEitherEncoding(const QByteArray &bytes)
+{
+    if (const auto utf8 = utf8Text(bytes)) {
+        TextFileRead read = fromUtf8(*utf8);
+        // Text CP932 cannot hold, from bytes that are whole CP932 without a byte-order
+        // mark: CP932 that happens to look like UTF-8, read as such it is the user's.
+        if (read.status != TextFileRead::Ok && !bytes.startsWith("\xEF\xBB\xBF")
+            && cp932::decode(bytes).complete)
+            return decodeCp932(bytes);
+        return read;
+    }
+    TextFileRead cp932 = decodeCp932(bytes);
+    if (cp932.status == TextFileRead::Ok)
+        return cp932;
+    // Not CP932, but UTF-8 all the same: with characters beyond Japanese (an emoji, 𠮷).
+    if (const auto utf8 = anyUtf8(bytes))
+        return fromUtf8(*utf8);
+    return cp932;
+}
+
+} // namespace
+
+TextFileRead decodeTextFile(const QByteArray &bytes)
+{
+    TextFileRead result = decodeEitherEncoding(bytes);
+    result.loneLineFeeds = result.status == TextFileRead::Ok && hasLoneLineFeeds(result.text);
+    return result;
 }

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
@@ -61,6 +63,13 @@ std::optional<QString> writeAll(QFileDevice &file, std::optional<fileops::Op> op
     return std::nullopt;
 }
 
+FileIdentity identityOf(const struct stat &st)
+{
+    constexpr qint64 nsPerSecond = 1'000'000'000;
+    return {quint64(st.st_ino), qint64(st.st_mtim.tv_sec) * nsPerSecond + st.st_mtim.tv_nsec,
+            qint64(st.st_ctim.tv_sec) * nsPerSecond + st.st_ctim.tv_nsec};
+}
+
 FileBytes missingFile()
 {
     FileBytes missing;
@@ -75,7 +84,9 @@ FileBytes readExisting(const QString &path)
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         // Of the file that was opened, even should another be renamed over it meanwhile.
-        result.modifiedMs = file.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch();
+        struct stat st {};
+        if (::fstat(file.handle(), &st) == 0)
+            result.identity = identityOf(st);
         result.bytes = file.readAll();
     }
     if (file.error() != QFileDevice::NoError) {
@@ -86,6 +97,14 @@ FileBytes readExisting(const QString &path)
 }
 
 } // namespace
+
+std::optional<FileIdentity> fileIdentity(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return identityOf(st);
+}
 
 FileBytes readFileBytesUnasked(const QString &path)
 {
@@ -117,7 +136,7 @@ TextFileRead textFileRead(const FileBytes &file)
     }
     TextFileRead read = decodeTextFile(file.bytes);
     read.bytes = file.bytes;
-    read.modifiedMs = file.modifiedMs;
+    read.identity = file.identity;
     return read;
 }
 
@@ -165,10 +184,10 @@ WriteResult appendTextLine(const QString &path, const QString &line)
     const FileEnd end = fileEnd(path);
     if (!end.error.isEmpty())
         return {false, end.error};
-    // A hand-edited file may end in the middle of a line, and only a CR ends one (a lone
-    // LF belongs to the line): a line appended there would join that last line.
+    // A hand-edited file may end in the middle of a line: a line appended there would join
+    // that last line.
     const bool endsInsideALine =
-        !end.bytes.isEmpty() && !end.bytes.endsWith('\r') && !end.bytes.endsWith("\r\n");
+        !end.bytes.isEmpty() && !end.bytes.endsWith('\r') && !end.bytes.endsWith('\n');
     const cp932::Encoded encoded =
         cp932::encode(QString((endsInsideALine ? crlf : QString()) + line + crlf));
     if (!encoded.ok)
@@ -188,15 +207,25 @@ WriteResult appendTextLine(const QString &path, const QString &line)
 QString LineReader::readTextLine()
 {
     const qsizetype start = m_pos;
-    const qsizetype cr = m_text.indexOf(QLatin1Char('\r'), start);
-    if (cr < 0) {
-        m_pos = m_text.size();
-        return m_text.mid(start);
-    }
-    m_pos = cr + 1;
-    if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('\n'))
+    const qsizetype size = m_text.size();
+    const QChar *text = m_text.constData();
+    qsizetype end = start;
+    while (end < size && text[end] != u'\r' && text[end] != u'\n')
+        ++end;
+    m_pos = end;
+    if (m_pos < size && text[m_pos] == u'\r')
         ++m_pos;
-    return m_text.mid(start, cr - start);
+    if (m_pos < size && text[m_pos] == u'\n')
+        ++m_pos;
+    return m_text.mid(start, end - start);
+}
+
+bool hasLoneLineFeeds(QStringView text)
+{
+    for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', at + 1))
+        if (at == 0 || text[at - 1] != u'\r')
+            return true;
+    return false;
 }
 
 QStringList LineReader::readAll()

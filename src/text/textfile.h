@@ -9,14 +9,27 @@
 
 // Data files: CP932 text, CR LF line ends, no header, no quoting.
 
+// Which file a path names and when it last changed. A file renamed over it is another file
+// (another inode, a new change time), even with the same size and modification time, as
+// sync tools that keep the file's time leave it.
+struct FileIdentity {
+    quint64 inode = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0; // of the inode: a rename, a write
+    bool operator==(const FileIdentity &) const = default;
+};
+// Nothing for a path that names no file.
+[[nodiscard]] std::optional<FileIdentity> fileIdentity(const QString &path);
+
 struct TextFileRead {
     enum Status { Ok, Missing, Unreadable };
     Status status = Missing;
     QString text;   // the decoded text; for Unreadable, what could be read before the fault
-    QString error;  // why it could not be read, for the user
-    bool utf8 = false; // saved by a desktop editor as UTF-8; written back in CP932
+    QString error;  // why it could not be read, for the user; of UTF-8, the lines that cannot be saved
+    bool utf8 = false; // saved by a desktop editor as UTF-8; written back in CP932 (when it can)
+    bool loneLineFeeds = false; // lines ended by LF alone; written back with CR LF
     QByteArray bytes;  // as read, to tell later whether another program changed the file
-    qint64 modifiedMs = 0;
+    FileIdentity identity;
 };
 
 // CP932, or UTF-8 when the bytes start with its byte-order mark, or are UTF-8 whose every
@@ -30,7 +43,7 @@ struct FileBytes {
     bool ok = true;     // false: it exists but could not be read completely
     QByteArray bytes;   // what could be read
     QString error;
-    qint64 modifiedMs = 0; // the time of the file's last change, as the read saw it
+    FileIdentity identity; // of the file that was read, as the read saw it
 
     bool operator==(const FileBytes &) const = default;
 };
@@ -70,8 +83,11 @@ enum class Asked { Yes, No };
 // is cut back to what it held.
 [[nodiscard]] WriteResult appendTextLine(const QString &path, const QString &line);
 
-// Reads lines the way every loader does: a CR ends a line and a LF right after it is
-// dropped; a lone LF stays in the text; the end of the text ends the last line.
+// Reads lines the way every loader does: CR LF, a lone LF (files from Linux tools) and a
+// lone CR each end a line; the end of the text ends the last line.
+// Whether some line of the text ends in a LF without a CR before it.
+[[nodiscard]] bool hasLoneLineFeeds(QStringView text);
+
 class LineReader {
 public:
     explicit LineReader(QString text) : m_text(std::move(text)) {}

@@ -183,7 +183,7 @@ TEST_F(Shell, editorGetsTheFileAfterTheRunIsSavedOrNothingHappensWhenItCannotSta
     EXPECT_TRUE(readBytes(path("todo.txt")).startsWith("typed\r\n\r\n"));
     EXPECT_TRUE(readBytes(path("done.txt")).endsWith("2026/12/07ticked\r\n"));
     EXPECT_EQ(readBytes(path("schedule.txt")),
-              QByteArray("tomorrow,12/8,9:00,,,\r\nparty,12/24,18:00,,,\r\n"));
+              QByteArray("tomorrow,12/8,9:00,,,\r\nparty,2026/12/24,18:00,,,\r\n"));
     EXPECT_TRUE(readBytes(path("pim.ini")).contains("Left"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(record) && QFile(record).size() > 0; }));
     EXPECT_EQ(readBytes(record), path("schedule.txt").toUtf8() + "|");
@@ -219,7 +219,7 @@ TEST_F(Shell, aTypedAppointmentReachesTheScheduleAndIsShownOnItsDay)
     prompter->answers = {true};
     commitSlot(0, QString::fromUtf8("9/20 10:00 歯医者"));
     EXPECT_TRUE(quit());
-    EXPECT_TRUE(readBytes(path("schedule.txt")).startsWith(sjis(QString::fromUtf8("歯医者,9/20,10:00"))));
+    EXPECT_TRUE(readBytes(path("schedule.txt")).startsWith(sjis(QString::fromUtf8("歯医者,2026/9/20,10:00"))));
 
     auto clock2 = std::make_unique<FakeClock>(QDateTime(QDate(2026, 9, 20), QTime(8, 0)));
     KibanuApp again(dir.path(), std::move(clock2), std::make_unique<ScriptedPrompter>());

@@ -42,7 +42,7 @@ TEST_F(Commit, aDatedTextMovesToTheScheduleOnlyWhenTheUserAgrees)
     prompter->answers = {true};
     commit(6, typed + QStringLiteral(" "));
     ASSERT_EQ(schedule().ntschedule(), 1);
-    EXPECT_EQ(schedule().at(0).eventdate, QStringLiteral("12/24"));
+    EXPECT_EQ(schedule().at(0).eventdate, QStringLiteral("2026/12/24"));
     EXPECT_EQ(schedule().at(0).eventtime, QStringLiteral("10:00"));
     EXPECT_EQ(schedule().at(0).eventinfo, QString::fromUtf8("歯医者"));
     EXPECT_EQ(board().text(6), QString());

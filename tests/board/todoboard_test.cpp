@@ -67,11 +67,11 @@ TEST_F(BoardFiles, closetKeepsEmptyLinesAndLineFeedOnlyFiles)
     ASSERT_TRUE(shelf.writeCloset(path("closet.txt")).ok);
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray("a\r\n\r\nb\r\n\r\n"));
 
-    writeBytes(path("closet.txt"), "x\ny\n");
+    writeBytes(path("closet.txt"), "x\n\ny\n");
     shelf.loadCloset(path("closet.txt"));
-    EXPECT_EQ(shelf.stringList(), QStringList({"x\ny\n"}));
+    EXPECT_EQ(shelf.stringList(), QStringList({"x", "", "y"}));
     ASSERT_TRUE(shelf.writeCloset(path("closet.txt")).ok);
-    EXPECT_EQ(readBytes(path("closet.txt")), QByteArray("x\ny\n\r\n"));
+    EXPECT_EQ(readBytes(path("closet.txt")), QByteArray("x\r\n\r\ny\r\n"));
 
     writeBytes(path("closet.txt"), "");
     shelf.loadCloset(path("closet.txt"));

@@ -4,6 +4,8 @@
 // half-written, and the next start reads every file completely.
 #include "childrun.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,8 +66,11 @@ TEST(KilledQuit, leavesEveryFileWholeAndReadable)
             Folder next(after);
             const Child again = runChild(next, {QStringLiteral("plain")});
             ASSERT_EQ(again.exitCode, 0) << again.output.toStdString();
-            EXPECT_FALSE(again.output.contains(QStringLiteral("message:")))
-                << again.output.toStdString();
+            // Only the old closet.txt's lone LF is told, until a quit writes it with CR LF.
+            QStringList told = again.output.split(QLatin1Char('\n')).filter(QStringLiteral("message:"));
+            if (after.at(QStringLiteral("closet.txt")) == old.at(QStringLiteral("closet.txt")))
+                told = told.filter(QRegularExpression(QStringLiteral("^(?!.*LF だけ)")));
+            EXPECT_TRUE(told.isEmpty()) << again.output.toStdString();
             const Files reread = next.files();
             for (const QString &name : dataFiles) {
                 if (name == QLatin1String("done.txt"))

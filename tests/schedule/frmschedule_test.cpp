@@ -74,7 +74,7 @@ TEST_F(ScheduleWindow, newEntryIsCheckedThenAdded)
     QTest::keyClick(box("txtTime"), Qt::Key_Return);
     EXPECT_FALSE(dialog()->isVisible());
     EXPECT_EQ(lines().at(1), QStringLiteral("26/12/08  10:00  lunch"));
-    EXPECT_EQ(schedule.at(1).eventdate, QStringLiteral("12/8"));
+    EXPECT_EQ(schedule.at(1).eventdate, QStringLiteral("2026/12/8")); // with the year it meant
 }
 
 TEST_F(ScheduleWindow, changingATimeMovesTheEntryWithinItsDay)

@@ -72,6 +72,12 @@ TEST(ScheduleCalendar, everyReadableEntryOfTheGoldenFileComesBackAsItWasInAnyZon
         const QStringList lines = back.fileLines();
         QStringList want = readable;
         want.removeOne(want.filter(QString::fromUtf8("余分")).value(0));
+        // An import stores a date typed without a year with the year it meant.
+        for (QString &line : want) {
+            QStringList fields = line.split(QLatin1Char(','));
+            fields[1] = jdate::withYear(fields[1], today);
+            line = fields.join(QLatin1Char(','));
+        }
         EXPECT_EQ(lines, want) << zone.id().toStdString();
     }
 }

@@ -202,6 +202,31 @@ TEST_F(FolderTest, theNewestTenBackupsOfEachFileAreKept)
     EXPECT_TRUE(backupNames().contains("tel.txt.note"));
 }
 
+TEST_F(FolderTest, aClockBehindTheBackupsNamesNeverCostsTheBackupJustMade)
+{
+    // Ten backups named in the future (another machine's clock, a wrong one), written
+    // over the last ten days.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("backup"));
+    const QDir backup(backups::folderPath(dir.path()));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int n = 0; n < backups::KeptPerFile; ++n) {
+        const QString name = QStringLiteral("tel.txt.2031010%1-000000").arg(n);
+        writeBytes(backup.filePath(name), QByteArray::number(n));
+        QFile file(backup.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        // The smallest name is the newest file: the rotation must go by time, not name.
+        ASSERT_TRUE(file.setFileTime(now.addDays(-10 + (backups::KeptPerFile - n)),
+                                     QFileDevice::FileModificationTime));
+    }
+    readAtStart("replaced\r\n");
+    ASSERT_TRUE(folder.save(DataFile::Tel, {"new"}, DataFolder::Backup::Yes).ok);
+    const QStringList tel = backupNames().filter(QRegularExpression("^tel\\.txt\\.\\d"));
+    EXPECT_EQ(tel.size(), backups::KeptPerFile);
+    EXPECT_EQ(readBytes(backup.filePath("tel.txt.20261209-130501")), "replaced\r\n");
+    EXPECT_TRUE(tel.contains("tel.txt.20310100-000000")); // newest by time stays
+    EXPECT_FALSE(tel.contains("tel.txt.20310109-000000")); // oldest by time went
+}
+
 TEST_F(FolderTest, aBackupThatFailsNeverStopsTheSave)
 {
     readAtStart("aoki,Aoki,,\r\n");

@@ -60,20 +60,35 @@ TEST(JDate, parsesTimesUpTo2359)
         EXPECT_FALSE(jdate::parseTime(text).has_value()) << QString::fromUtf16(text).toStdString();
 }
 
-TEST(JDate, aNewEntryTypedWithoutAYearFarBackIsNextYears)
+TEST(JDate, aNewEntryTypedWithoutAYearIsStoredWithTheYearItIsMeantFor)
 {
     const QDate dec28(2026, 12, 28);
-    EXPECT_EQ(jdate::dateForNewEntry("1/5", dec28), QStringLiteral("2027/1/5"));
-    EXPECT_EQ(jdate::dateForNewEntry("09/28", dec28), QStringLiteral("2027/09/28")); // 91 days
-    EXPECT_EQ(jdate::dateForNewEntry("9/29", dec28), QStringLiteral("9/29"));        // 90 days
-    EXPECT_EQ(jdate::dateForNewEntry("12/27", dec28), QStringLiteral("12/27"));
-    EXPECT_EQ(jdate::dateForNewEntry("12/31", dec28), QStringLiteral("12/31"));
-    // Early in the year nothing lies 90 days back in it.
-    EXPECT_EQ(jdate::dateForNewEntry("1/1", QDate(2027, 3, 31)), QStringLiteral("1/1"));
-    EXPECT_EQ(jdate::dateForNewEntry("1/1", QDate(2027, 4, 2)), QStringLiteral("2028/1/1"));
-    // A year typed is the user's; a day next year lacks, or no date at all, stays.
-    for (const char *typed : {"2026/1/5", "26/1/5", "2/29", "1/5 ", "", "x"})
-        EXPECT_EQ(jdate::dateForNewEntry(typed, dec28), QString::fromUtf8(typed)) << typed;
-    EXPECT_EQ(jdate::dateForNewEntry("2/29", QDate(2028, 12, 28)), QStringLiteral("2/29"));
-    EXPECT_EQ(jdate::dateForNewEntry("2/28", QDate(2027, 12, 28)), QStringLiteral("2028/2/28"));
+    const struct {
+        const char *typed;
+        QDate today;
+        const char *stored;
+    } cases[] = {
+        {"1/5", dec28, "2027/1/5"},
+        {"09/28", dec28, "2027/09/28"}, // 91 days back
+        {"9/29", dec28, "2026/9/29"},   // 90 days back: still this year's
+        {"12/27", dec28, "2026/12/27"},
+        {"12/31", dec28, "2026/12/31"},
+        // Early in the year nothing lies 90 days back in it.
+        {"1/1", QDate(2027, 3, 31), "2027/1/1"},
+        {"1/1", QDate(2027, 4, 2), "2028/1/1"},
+        // A day only one of the two years has is that year's.
+        {"2/29", QDate(2028, 12, 28), "2028/2/29"},
+        {"2/29", QDate(2027, 12, 28), "2028/2/29"},
+        {"2/28", QDate(2027, 12, 28), "2028/2/28"},
+        // A year typed is the user's; a day no year has, or no date at all, stays.
+        {"2026/1/5", dec28, "2026/1/5"},
+        {"26/1/5", dec28, "26/1/5"},
+        {"2/30", dec28, "2/30"},
+        {"1/5 ", dec28, "1/5 "},
+        {"", dec28, ""},
+        {"x", dec28, "x"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(jdate::dateForNewEntry(c.typed, c.today), QString::fromUtf8(c.stored))
+            << c.typed << " on " << c.today.toString(Qt::ISODate).toStdString();
 }

@@ -48,13 +48,19 @@ protected:
 
 } // namespace
 
-TEST(LineReader, endsLinesAtCarriageReturns)
+TEST(LineReader, endsLinesAtCrLfLoneLfAndLoneCr)
 {
     EXPECT_EQ(allLines("a\r\nb\r\n"), QStringList({"a", "b"}));
     EXPECT_EQ(allLines("a\r\n\r\nb"), QStringList({"a", "", "b"}));
-    // A lone LF stays in the text; a lone CR ends a line without eating the next letter.
-    EXPECT_EQ(allLines("a\nb\n"), QStringList({"a\nb\n"}));
+    // Files from Linux tools; a lone CR ends a line without eating the next letter.
+    EXPECT_EQ(allLines("a\nb\n"), QStringList({"a", "b"}));
+    EXPECT_EQ(allLines("a\n\nb"), QStringList({"a", "", "b"}));
+    EXPECT_EQ(allLines("a\r\nb\nc\r\n\n"), QStringList({"a", "b", "c", ""}));
     EXPECT_EQ(allLines("ab\rcd\rx"), QStringList({"ab", "cd", "x"}));
+    EXPECT_EQ(allLines("a\r\rb"), QStringList({"a", "", "b"}));
+    EXPECT_FALSE(hasLoneLineFeeds(u"a\r\nb\r\n"));
+    EXPECT_TRUE(hasLoneLineFeeds(u"a\r\nb\n"));
+    EXPECT_TRUE(hasLoneLineFeeds(u"\nb"));
     EXPECT_TRUE(allLines("").isEmpty());
     LineReader reader("only\r\n");
     reader.readTextLine();
@@ -167,8 +173,8 @@ TEST_F(TextFileTest, appendAfterALastLineWithoutLineEndKeepsTwoLines)
     writeBytes(path("cr.txt"), "ends in cr\r");
     ASSERT_TRUE(appendTextLine(path("cr.txt"), QStringLiteral("x")).ok);
     EXPECT_EQ(readBytes(path("cr.txt")), QByteArray("ends in cr\rx\r\n"));
-    // A lone LF belongs to the line it ends, which is not ended yet.
-    writeBytes(path("lf.txt"), "2026/12/01a\r\n\n");
+    // A lone LF ends its line as CR LF does.
+    writeBytes(path("lf.txt"), "2026/12/01a\nb\n");
     ASSERT_TRUE(appendTextLine(path("lf.txt"), QStringLiteral("x")).ok);
-    EXPECT_EQ(readBytes(path("lf.txt")), QByteArray("2026/12/01a\r\n\n\r\nx\r\n"));
+    EXPECT_EQ(readBytes(path("lf.txt")), QByteArray("2026/12/01a\nb\nx\r\n"));
 }

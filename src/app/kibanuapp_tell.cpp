@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// KibanuApp: what the start and the run have to tell the user about the data files.
+#include "kibanuapp.h"
+
+#include "session.h"
+#include "ui/prompter.h"
+
+#include <QMetaObject>
+
+void KibanuApp::tellSyncMessages()
+{
+    for (const QString &message : m_session->takeSyncMessages())
+        m_prompter->inform(message);
+}
+
+void KibanuApp::tellMovedToShelf()
+{
+    if (const int moved = m_session->takeMovedToShelf(); moved > 0)
+        m_prompter->inform(QStringLiteral("%1 の 15 行目以降の %2 件をたな上げに移しました。")
+                               .arg(dataFileName(DataFile::Todo))
+                               .arg(moved));
+}
+
+void KibanuApp::reportUnreadable()
+{
+    tellSyncMessages();
+    tellMovedToShelf();
+    // One box for both: a file an editor on Linux saved is often UTF-8 with LF alone.
+    QStringList saidOfFormats;
+    if (const QStringList &utf8 = m_session->files().utf8Files(); !utf8.isEmpty())
+        saidOfFormats.append(QStringLiteral("次のファイルは UTF-8 で保存されていました。\n%1\n\n"
+                                            "終了時に Shift-JIS（CP932）で保存します。")
+                                 .arg(utf8.join(QLatin1Char('\n'))));
+    if (const QStringList &lineFeeds = m_session->files().lineFeedFiles(); !lineFeeds.isEmpty())
+        saidOfFormats.append(QStringLiteral("次のファイルは行の終わりが LF だけで保存されていました。\n%1\n\n"
+                                            "終了時に行の終わりを CR LF にして保存します。")
+                                 .arg(lineFeeds.join(QLatin1Char('\n'))));
+    if (!saidOfFormats.isEmpty())
+        m_prompter->inform(saidOfFormats.join(QStringLiteral("\n\n")));
+    if (const QStringList copies = m_session->conflictCopies(); !copies.isEmpty())
+        m_prompter->inform(QStringLiteral("次のファイルは、同期ソフトなどが二つの版を残した競合コピーです。\n%1\n\n"
+                                          "内容を見比べ、必要なら手で元のファイルに合わせてから、"
+                                          "コピーを削除してください。")
+                               .arg(copies.join(QLatin1Char('\n'))));
+    const QStringList &reasons = m_session->files().unreadableReasons();
+    if (reasons.isEmpty())
+        return;
+    m_prompter->inform(QStringLiteral("次のファイルを最後まで読み込めませんでした。\n%1\n\n"
+                                      "内容を守るため、これらのファイルは今回保存しません。")
+                           .arg(reasons.join(QLatin1Char('\n'))));
+}
+
+void KibanuApp::followBarredTables()
+{
+    if (m_session->files().unreadableReasons().isEmpty())
+        return; // every file may be written: nothing to follow
+    // Told once the change is complete: a change may take several steps.
+    m_session->onTableChange([this](DataFile file) {
+        QMetaObject::invokeMethod(this, [this, file] { tellBarredChange(file); },
+                                  Qt::QueuedConnection);
+    });
+}
+
+void KibanuApp::tellBarredChange(DataFile file)
+{
+    if (m_ended || m_session->hasEnded() || m_toldBarred.contains(file)
+        || !m_session->changedWhileBarred(file))
+        return;
+    m_toldBarred.append(file);
+    const QString name = dataFileName(file);
+    const QString stem = name.section(QLatin1Char('.'), 0, 0);
+    m_prompter->inform(QStringLiteral("%1 は読み込めなかったため、この変更は %1 に保存されません。\n"
+                                      "終了時に、この起動中の内容を %2.unsaved-（日時）.txt として"
+                                      "同じフォルダに保存します。%1 はそのまま残ります。")
+                           .arg(name, stem));
+}
