@@ -64,6 +64,8 @@ void Reminding::look()
         m_day = now.date();
         emit dayChanged();
     }
+    if (m_window && m_window->isVisible())
+        m_window->showLines(); // a clock that jumped: what is left now
     QDateTime next = now.date().addDays(1).startOfDay();
     if (m_on) {
         for (const Reminders::Announcement &a : m_reminders.takeDue(m_table, now))

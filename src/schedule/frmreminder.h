@@ -24,6 +24,8 @@ public:
     // line says what is left as the minutes pass, and once its time has passed, that time.
     void announce(const Reminders::Announcement &announcement);
     [[nodiscard]] const QList<Reminders::Announcement> &shown() const { return m_shown; }
+    // The lines as they read now (the window also does so at each whole minute).
+    void showLines();
 
     void cmdClose_Click();
     void cmdLater_Click();
@@ -38,8 +40,6 @@ protected:
 
 private:
     void place();
-    // The lines as they read now, and the timer set to the next minute.
-    void showLines();
 
     QLabel *lblReminder = nullptr;
     QPushButton *cmdLater = nullptr;

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 namespace {
@@ -200,4 +201,33 @@ TEST_F(RemindingApp, theQuitEndsAtOnceWithAReminderOnScreenAndAnnouncesNothingMo
     EXPECT_EQ(app->reminding()->window(), nullptr);
     app->tomorrowWindow().cmdClose_Click();
     EXPECT_TRUE(app->hasEnded());
+}
+
+// Open windows follow midnight: the schedule's date and list, the reminder's words.
+TEST_F(RemindingApp, openWindowsFollowMidnightAndAReminderSaysWhenItsTimeHasPassed)
+{
+    clock->set(QDateTime(QDate(2026, 12, 31), QTime(23, 50)));
+    writeBytes(path("schedule.txt"), sjis(QString::fromUtf8("忘年会,2026/12/31,23:59\r\n元日,1/1,\r\n")));
+    app->setSkipStartup(true);
+    app->start();
+    app->todayWindow().cmdClose_Click();
+    EXPECT_EQ(shown(), QStringList{QString::fromUtf8("23:59 忘年会　（あと 9 分）")});
+    frmSchedule &schedule = app->scheduleWindow();
+    schedule.show();
+    auto *list = schedule.findChild<QListView *>("lstSchedule");
+    const auto lines = [list] {
+        QStringList all;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            all.append(list->model()->index(row, 0).data().toString());
+        return all;
+    };
+    EXPECT_EQ(lines().first(), QString::fromUtf8("26/01/01         元日"));
+
+    clock->set(QDateTime(QDate(2027, 1, 1), QTime(0, 7)));
+    app->reminding()->look();
+    EXPECT_EQ(schedule.findChild<QLabel *>("lblDate")->text(), QStringLiteral("2027/01/01"));
+    // A date without a year is this year's: New Year's Day is today, no longer last year's.
+    EXPECT_EQ(lines(), QStringList({QString::fromUtf8("26/12/31  23:59  忘年会"),
+                                    QString::fromUtf8("27/01/01         元日")}));
+    EXPECT_EQ(shown(), QStringList{QString::fromUtf8("23:59 忘年会　（23:59 の予定です）")});
 }

@@ -122,3 +122,18 @@ TEST(DoneList, linesOfACp932FileAreThoseOfItsWholeText)
         EXPECT_EQ(one.complete && endsLines, b == '\r' || b == '\n') << b;
     }
 }
+
+// A done log a Linux tool wrote, lines ended by LF alone: CR LF throughout before a line is
+// appended, so the file never holds two kinds of line end.
+TEST(DoneList, lineFeedDoneLogBecomesCrLfBeforeAnAppend)
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath("done.txt");
+    writeBytes(file, sjis(QString::fromUtf8("2026/12/01会議\n2026/12/02資料\r\n2026/12/03電話\n")));
+    DoneList list;
+    list.loadDone(file);
+    EXPECT_EQ(list.rowCount(), 3);
+    ASSERT_TRUE(addToDone(file, "x", "2026/12/07").ok);
+    EXPECT_EQ(readBytes(file), sjis(QString::fromUtf8(
+                                   "2026/12/01会議\r\n2026/12/02資料\r\n2026/12/03電話\r\n2026/12/07x\r\n")));
+}
