@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datahome.h"
 
+#include "text/datafolder.h"
+#include "text/textfile.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -16,7 +20,76 @@ bool isSystemFolder(const QString &folder)
     return path == u"/usr" || path.startsWith(QLatin1String("/usr/"));
 }
 
+constexpr DataFile dataFiles[] = {DataFile::Todo, DataFile::Done, DataFile::Closet,
+                                  DataFile::Schedule, DataFile::Tel, DataFile::Ini, DataFile::Type};
+
+// The data files in the folder, and the time the newest of them was changed.
+struct Held {
+    QStringList names;
+    QDateTime newest;
+};
+
+Held held(const QString &folder)
+{
+    Held found;
+    for (const DataFile file : dataFiles) {
+        const QFileInfo info(QDir(folder).filePath(dataFileName(file)));
+        if (!info.isFile())
+            continue;
+        found.names.append(info.fileName());
+        if (!found.newest.isValid() || info.lastModified() > found.newest)
+            found.newest = info.lastModified();
+    }
+    return found;
+}
+
+// Copies every file, each whole; on a failure takes back those copied and says why.
+QString copyAll(const QString &from, const QString &to, const QStringList &names)
+{
+    QStringList done;
+    for (const QString &name : names) {
+        const FileBytes bytes = readFileBytesUnasked(QDir(from).filePath(name));
+        const WriteResult written = bytes.ok ? replaceFileBytes(QDir(to).filePath(name), bytes.bytes, Asked::No)
+                                             : WriteResult{false, bytes.error};
+        if (!written.ok) {
+            for (const QString &copied : done)
+                QFile::remove(QDir(to).filePath(copied));
+            return QStringLiteral("%1 をデータのフォルダにコピーできませんでした（%2）。").arg(name, written.error);
+        }
+        done.append(name);
+    }
+    return {};
+}
+
 } // namespace
+
+Carried carryOver(const QString &programFolder, const QString &dataFolder)
+{
+    Carried carried;
+    const Held there = held(programFolder);
+    if (there.names.isEmpty() || QFileInfo(programFolder) == QFileInfo(dataFolder))
+        return carried;
+    const QString from = QDir::toNativeSeparators(programFolder);
+    const QString to = QDir::toNativeSeparators(dataFolder);
+    const Held here = held(dataFolder);
+    if (here.names.isEmpty()) {
+        carried.error = copyAll(programFolder, dataFolder, there.names);
+        if (!carried.error.isEmpty())
+            return carried;
+        carried.copied = there.names;
+        carried.notice = QStringLiteral("プログラムのフォルダ %1 には書き込めないため、そこにあったデータファイル（%2）を"
+                                        "データのフォルダ %3 にコピーしました。\n\n"
+                                        "これからはデータのフォルダのファイルを読み書きします。")
+                             .arg(from, there.names.join(QStringLiteral("、")), to);
+    } else if (there.newest > here.newest) {
+        carried.notice = QStringLiteral("プログラムのフォルダ %1 にもデータファイルがありますが、そこには書き込めないため、"
+                                        "データのフォルダ %2 のファイルを使います。\n\n"
+                                        "プログラムのフォルダのファイルを使うには、Kibanu を終了してから、"
+                                        "それをデータのフォルダへコピーしてください。")
+                             .arg(from, to);
+    }
+    return carried;
+}
 
 bool writable(const QString &folder)
 {

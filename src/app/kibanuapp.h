@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -54,6 +55,9 @@ public:
     // Saves everything and ends the program; after a failed save the user is told and
     // the program goes on with every datum in memory.
     void quitWithSaving();
+    // Called once the quit has saved and only its last steps are left (the sync command,
+    // the tomorrow window): a later start must wait for this run to end.
+    void setQuittingHook(std::function<void()> hook) { m_quittingHook = std::move(hook); }
 
     [[nodiscard]] Session &session() { return *m_session; }
     [[nodiscard]] frmTodo *todoWindow() { return m_todo.get(); }
@@ -185,4 +189,5 @@ private:
     bool m_ended = false;
     bool m_toldBackupFailure = false;
     QList<DataFile> m_toldBarred;
+    std::function<void()> m_quittingHook;
 };

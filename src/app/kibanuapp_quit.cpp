@@ -78,6 +78,9 @@ void KibanuApp::quitWithSaving()
         return; // already saved; the tomorrow window may still be open
     commitOpenEdits();
     const Session::QuitResult result = m_session->quitWithSaving(takeBoardPlace());
+    // Saved: from here on only the messages, the sync command and the tomorrow window.
+    if (result.ok && m_quittingHook)
+        m_quittingHook();
     tellAfterSave();
     if (!result.ok)
         return tellSaveFailed(result.failed, result.error);

@@ -29,11 +29,25 @@ int main(int argc, char *argv[])
     // One board per data folder: before anything is read, a later start hands over to
     // the run that holds the folder. It holds it until this function returns.
     SingleRun singleRun(data.folder);
-    if (singleRun.claim() == SingleRun::Outcome::Forwarded)
-        return 0;
+    switch (singleRun.claim()) {
+    case SingleRun::Outcome::Forwarded: return 0;
+    case SingleRun::Outcome::StillQuitting:
+        MessageBoxPrompter().inform(SingleRun::stillQuittingMessage());
+        return 1;
+    case SingleRun::Outcome::First:
+    case SingleRun::Outcome::Unguarded: break;
+    }
+    // Only the run that holds the folder may fill it.
+    if (const datahome::Carried carried = datahome::carryOver(programFolder, data.folder);
+        !carried.error.isEmpty() || !carried.notice.isEmpty()) {
+        MessageBoxPrompter().inform(carried.error.isEmpty() ? carried.notice : carried.error);
+        if (!carried.error.isEmpty())
+            return 1; // an empty board over the user's data would be worse
+    }
     KibanuApp app(data.folder, std::make_unique<SystemClock>(), std::make_unique<MessageBoxPrompter>());
     app.setHelpFile(datahome::helpFile(programFolder));
     QObject::connect(&singleRun, &SingleRun::comeForward, &app, &KibanuApp::bringForward);
+    app.setQuittingHook([&singleRun] { singleRun.setQuitting(); });
     app.start();
     return qapp.exec();
 }

@@ -50,8 +50,9 @@ QString socketPathFor(const QString &serverName)
 
 } // namespace
 
-SingleRun::SingleRun(const QString &folder, std::chrono::milliseconds patience)
-    : m_serverName(serverNameFor(folder)), m_patience(patience),
+SingleRun::SingleRun(const QString &folder, std::chrono::milliseconds patience,
+                     std::chrono::milliseconds quitWait)
+    : m_serverName(serverNameFor(folder)), m_patience(patience), m_quitWait(quitWait),
       m_lock(socketPathFor(m_serverName) + QStringLiteral(".lock"))
 {
     // A run may last for weeks: only a lock whose process is gone is stale, never an old one.
@@ -68,6 +69,22 @@ QString SingleRun::socketPath() const
 QByteArray SingleRun::request()
 {
     return QByteArrayLiteral("forward\n");
+}
+
+QByteArray SingleRun::answerForward()
+{
+    return QByteArrayLiteral("ok\n");
+}
+
+QByteArray SingleRun::answerQuitting()
+{
+    return QByteArrayLiteral("quitting\n");
+}
+
+QString SingleRun::stillQuittingMessage()
+{
+    return QStringLiteral("このフォルダの Kibanu が終了の途中（明日の予定の表示や同期）のまま終わらないため、"
+                          "起動できませんでした。その Kibanu を終了してから、もう一度起動してください。");
 }
 
 SingleRun::Outcome SingleRun::claim()
@@ -87,8 +104,11 @@ SingleRun::Outcome SingleRun::claim()
         }
         if (m_lock.error() != QLockFile::LockFailedError)
             return Outcome::Unguarded;
-        if (askToComeForward())
-            return Outcome::Forwarded;
+        switch (askToComeForward()) {
+        case Answer::Forward: return Outcome::Forwarded;
+        case Answer::Quitting: return waitForQuit();
+        case Answer::None: break;
+        }
         if (deadline.hasExpired()) {
             if (lastRound)
                 break;
@@ -101,6 +121,17 @@ SingleRun::Outcome SingleRun::claim()
     // Its process lives, so a second board would still write over the same files.
     tellUnanswered();
     return Outcome::Forwarded;
+}
+
+SingleRun::Outcome SingleRun::waitForQuit()
+{
+    // Nothing shown meanwhile: the run that ends may still show its tomorrow window.
+    if (m_lock.tryLock(m_quitWait)) {
+        listen();
+        return Outcome::First;
+    }
+    std::fputs(("Kibanu: " + stillQuittingMessage() + u'\n').toUtf8().constData(), stderr);
+    return Outcome::StillQuitting;
 }
 
 void SingleRun::listen()
@@ -121,20 +152,27 @@ void SingleRun::listen()
     }
 }
 
-bool SingleRun::askToComeForward() const
+SingleRun::Answer SingleRun::askToComeForward() const
 {
     // Never another user's socket: anyone may put one in the temporary folder.
     const QFileInfo file(socketPath());
     if (!file.exists() || file.ownerId() != ::getuid())
-        return false;
+        return Answer::None;
     QLocalSocket socket;
-    socket.connectToServer(m_serverName, QIODevice::WriteOnly);
+    socket.connectToServer(m_serverName, QIODevice::ReadWrite);
     if (!socket.waitForConnected(250))
-        return false;
+        return Answer::None;
     socket.write(request());
-    const bool sent = socket.bytesToWrite() == 0 || socket.waitForBytesWritten(1000);
+    if (socket.bytesToWrite() != 0 && !socket.waitForBytesWritten(1000))
+        return Answer::None;
+    // A run that does not answer (busy, or of a version that never did) was asked all the same.
+    QDeadlineTimer answerWait(1000);
+    while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState
+           && !answerWait.hasExpired())
+        socket.waitForReadyRead(int(answerWait.remainingTime()));
+    const bool quitting = socket.readLine(requestLimit) == answerQuitting();
     socket.disconnectFromServer();
-    return sent;
+    return quitting ? Answer::Quitting : Answer::Forward;
 }
 
 void SingleRun::serve(QLocalSocket *socket)
@@ -145,9 +183,17 @@ void SingleRun::serve(QLocalSocket *socket)
             return;
         const QByteArray got = socket->read(requestLimit);
         disconnect(socket, nullptr, this, nullptr);
-        socket->abort();
-        socket->deleteLater();
-        if (got == request())
+        const bool asked = got == request();
+        if (asked) {
+            // A run that is ending cannot come forward: the later start waits for it.
+            socket->write(m_quitting ? answerQuitting() : answerForward());
+            socket->flush();
+        }
+        socket->disconnectFromServer(); // once what was written has gone
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (socket->state() == QLocalSocket::UnconnectedState)
+            socket->deleteLater();
+        if (asked && !m_quitting)
             emit comeForward();
     };
     connect(socket, &QLocalSocket::readyRead, this, [handle] { handle(false); });

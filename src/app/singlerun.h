@@ -24,15 +24,23 @@ public:
         First,     // this run holds the folder and listens for later starts
         Forwarded, // a live run holds the folder and was asked to come forward: end now
         Unguarded, // no lock can be made (or another user's file is in its place): run alone
+        StillQuitting, // the run that holds the folder was quitting and did not end in time
     };
 
     // patience: how long a later start keeps trying to reach the run that holds the
-    // folder, which may still be starting.
+    // folder, which may still be starting. quitWait: how long it waits for a run that
+    // answers that it is quitting (its tomorrow window, its sync command) to end; then it
+    // starts as the first, on the files that run saved.
     explicit SingleRun(const QString &folder,
-                       std::chrono::milliseconds patience = std::chrono::seconds(3));
+                       std::chrono::milliseconds patience = std::chrono::seconds(3),
+                       std::chrono::milliseconds quitWait = std::chrono::seconds(60));
     ~SingleRun() override;
 
     [[nodiscard]] Outcome claim();
+    // From now on a later start is told that this run is ending, and waits for it.
+    void setQuitting() { m_quitting = true; }
+    // Why a start that waited for a quitting run gave up, for the user.
+    [[nodiscard]] static QString stillQuittingMessage();
 
     // The name the first run listens on: a path in the user's runtime folder where there
     // is one, else a plain name, which Qt puts in the temporary folder.
@@ -41,22 +49,28 @@ public:
     [[nodiscard]] QString socketPath() const;
     // The lock file, beside the socket.
     [[nodiscard]] QString lockPath() const { return m_lock.fileName(); }
-    // The one request a later start sends.
+    // The one request a later start sends, and the answers: brought forward, or quitting.
     [[nodiscard]] static QByteArray request();
+    [[nodiscard]] static QByteArray answerForward();
+    [[nodiscard]] static QByteArray answerQuitting();
 
 signals:
     // A later start on this folder asked this run to come forward.
     void comeForward();
 
 private:
+    enum class Answer { None, Forward, Quitting };
     void listen();
-    [[nodiscard]] bool askToComeForward() const;
+    [[nodiscard]] Answer askToComeForward() const;
+    [[nodiscard]] Outcome waitForQuit();
     void serve(QLocalSocket *socket);
     void clearNamelessLock();
     void tellUnanswered();
 
     QString m_serverName;
     std::chrono::milliseconds m_patience;
+    std::chrono::milliseconds m_quitWait;
+    bool m_quitting = false;
     QLockFile m_lock;
     QLocalServer *m_server = nullptr;
 };

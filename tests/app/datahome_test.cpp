@@ -5,7 +5,10 @@
 #include "app/datahome.h"
 #include "common/testfiles.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -47,4 +50,54 @@ TEST(DataHome, theHelpFileIsBesideTheProgramOrWhereThePackagePutsIt)
     EXPECT_EQ(datahome::helpFile(root.filePath("bin")), root.filePath("share/kibanu/Kibanu.hlp"));
     writeBytes(root.filePath("bin/Kibanu.hlp"), "<html></html>");
     EXPECT_EQ(datahome::helpFile(root.filePath("bin")), root.filePath("bin/Kibanu.hlp"));
+}
+
+// A program folder that cannot be written, with the user's files in it: they are not
+// hidden behind an empty board.
+TEST(DataHome, theProgramFoldersDataFilesAreCopiedIntoAnEmptyDataFolderOnce)
+{
+    QTemporaryDir program;
+    QTemporaryDir data;
+    const QDir from(program.path());
+    writeBytes(from.filePath("tel.txt"), "aoki,\x90\xc2\x96\xd8,\r\n");
+    writeBytes(from.filePath("pim.ini"), "[Pim]\n");
+    writeBytes(from.filePath("memo.txt"), "not a data file");
+    const datahome::Carried first = datahome::carryOver(program.path(), data.path());
+    EXPECT_TRUE(first.error.isEmpty());
+    EXPECT_EQ(first.copied, QStringList({"tel.txt", "pim.ini"}));
+    EXPECT_TRUE(first.notice.contains(program.path()) && first.notice.contains(data.path()));
+    const QDir to(data.path());
+    EXPECT_EQ(readBytes(to.filePath("tel.txt")), "aoki,\x90\xc2\x96\xd8,\r\n");
+    EXPECT_EQ(readBytes(to.filePath("pim.ini")), "[Pim]\n");
+    EXPECT_FALSE(QFileInfo::exists(to.filePath("memo.txt")));
+
+    // The next start finds the data folder's own files: nothing copied, nothing to say.
+    writeBytes(to.filePath("tel.txt"), "changed by this program\r\n");
+    const datahome::Carried second = datahome::carryOver(program.path(), data.path());
+    EXPECT_TRUE(second.copied.isEmpty());
+    EXPECT_TRUE(second.notice.isEmpty());
+    EXPECT_EQ(readBytes(to.filePath("tel.txt")), "changed by this program\r\n");
+
+    // Files put into the program folder since: the user is told which folder is used.
+    QFile newer(from.filePath("todo.txt"));
+    writeBytes(newer.fileName(), "new\r\n");
+    ASSERT_TRUE(newer.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(newer.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    const datahome::Carried third = datahome::carryOver(program.path(), data.path());
+    EXPECT_TRUE(third.copied.isEmpty());
+    EXPECT_TRUE(third.notice.contains(data.path())) << third.notice.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(to.filePath("todo.txt")));
+}
+
+TEST(DataHome, aCopyThatFailsTakesBackWhatItCopiedAndSaysSo)
+{
+    QTemporaryDir program;
+    QTemporaryDir data;
+    writeBytes(QDir(program.path()).filePath("todo.txt"), "a\r\n");
+    writeBytes(QDir(program.path()).filePath("closet.txt"), "b\r\n");
+    ASSERT_TRUE(QDir(data.path()).mkdir("closet.txt")); // cannot be written over
+    const datahome::Carried carried = datahome::carryOver(program.path(), data.path());
+    EXPECT_TRUE(carried.copied.isEmpty());
+    EXPECT_TRUE(carried.error.contains("closet.txt")) << carried.error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QDir(data.path()).filePath("todo.txt")));
 }

@@ -272,3 +272,17 @@ TEST_F(AppTest, editedTypesSurviveAQuitAndTheNextStart)
               QStringList({QString::fromUtf8("電話"), "FAX"}));
 }
 
+
+// Later starts are told to wait from the moment the quit has saved, and not before.
+TEST_F(AppTest, theQuitSaysItIsEndingOnlyOnceItHasSaved)
+{
+    int told = 0;
+    app->setQuittingHook([&told] { ++told; });
+    startBoard();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("todo.txt")));
+    EXPECT_FALSE(quit());
+    EXPECT_EQ(told, 0);
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("todo.txt")));
+    EXPECT_TRUE(quit());
+    EXPECT_EQ(told, 1);
+}

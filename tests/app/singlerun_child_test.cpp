@@ -133,3 +133,24 @@ TEST_F(ProgramFolder, lockOfAKilledRunIsTakenAtOnce)
     EXPECT_EQ(later.claim(), Outcome::Forwarded);
     EXPECT_TRUE(QTest::qWaitFor([&] { return spy.count() == 1; }, 2000));
 }
+
+// A start while the run that holds the folder is quitting (its tomorrow window, its sync
+// command) waits for it to end and then starts on the files it saved, instead of handing
+// over to a run that is about to go.
+TEST_F(ProgramFolder, aStartWhileTheHolderIsQuittingWaitsAndThenRuns)
+{
+    auto holder = std::make_unique<SingleRun>(dir.path());
+    ASSERT_EQ(holder->claim(), Outcome::First);
+    holder->setQuitting();
+    QSignalSpy spy(holder.get(), &SingleRun::comeForward);
+
+    std::unique_ptr<QProcess> second = start();
+    QTest::qWait(1500); // the holder answers while it ends
+    EXPECT_EQ(second->state(), QProcess::Running) << second->readAllStandardError().constData();
+    EXPECT_EQ(spy.count(), 0);
+    holder.reset(); // the quitting run ends
+    EXPECT_TRUE(heldWithin(5000));
+    EXPECT_FALSE(second->waitForFinished(1000)); // it runs as the first
+    second->kill();
+    second->waitForFinished(5000);
+}

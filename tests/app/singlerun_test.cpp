@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -261,4 +263,35 @@ TEST(SingleRun, aReadOnlyFolderIsGuardedAllTheSameAndNothingIsWrittenThere)
     EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System
                                          | QDir::NoDotAndDotDot));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The run that holds the folder is ending and does not end in time: the later start says
+// why and does not run beside it.
+TEST(SingleRun, aLaterStartGivesUpOnARunThatKeepsQuittingAndTakesOverOneThatEnds)
+{
+    QTemporaryDir dir;
+    QThread thread; // the holder answers on an event loop of its own
+    thread.start();
+    auto *holder = new SingleRun(dir.path());
+    holder->moveToThread(&thread);
+    Outcome held = Outcome::Unguarded;
+    QMetaObject::invokeMethod(holder, [&] {
+        held = holder->claim();
+        holder->setQuitting();
+    }, Qt::BlockingQueuedConnection);
+    ASSERT_EQ(held, Outcome::First);
+
+    SingleRun impatient(dir.path(), 1s, 300ms);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(impatient.claim(), Outcome::StillQuitting);
+    EXPECT_GE(waited.elapsed(), 300);
+
+    QMetaObject::invokeMethod(holder, [holder] {
+        QTimer::singleShot(300, holder, [holder] { delete holder; }); // ends a little later
+    });
+    SingleRun patient(dir.path(), 1s, 5s);
+    EXPECT_EQ(patient.claim(), Outcome::First);
+    thread.quit();
+    thread.wait();
 }
