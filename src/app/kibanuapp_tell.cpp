@@ -46,8 +46,10 @@ void KibanuApp::reportUnreadable()
     const QStringList &reasons = m_session->files().unreadableReasons();
     if (reasons.isEmpty())
         return;
-    m_prompter->inform(QStringLiteral("次のファイルを最後まで読み込めませんでした。\n%1\n\n"
-                                      "内容を守るため、これらのファイルは今回保存しません。")
+    m_prompter->inform(QStringLiteral("次のファイルを最後まで読み込めないか、Shift-JIS で保存できません。\n%1\n\n"
+                                      "内容を守るため、これらのファイルは今回上書きしません。"
+                                      "この起動中に変えた内容は、終了時に同じフォルダの別のファイル"
+                                      "（名前.unsaved-日時.txt）に保存します。")
                            .arg(reasons.join(QLatin1Char('\n'))));
 }
 

@@ -255,8 +255,8 @@ QString savedAsideMessage(const QList<SavedAside> &saved)
                          .arg(aside.file, aside.copy,
                               aside.utf8 ? QStringLiteral("（Shift-JIS で保存できない文字があるため UTF-8）")
                                          : QString()));
-    return QStringLiteral("次のファイルは読み込めなかったため、元のファイルは変えずに、"
-                          "この起動中の内容を別のファイルに保存しました。\n")
+    return QStringLiteral("次のファイルは、起動時に最後まで読み込めなかったか Shift-JIS で保存できなかったため、"
+                          "元のファイルは変えずに、この起動中の内容を別のファイルに保存しました。\n")
            + lines.join(QLatin1Char('\n'))
            + QStringLiteral("\n\n元のファイルと見比べ、必要なら手で合わせてください。");
 }
