@@ -213,9 +213,10 @@ WriteResult DataFolder::saveAside(DataFile file, const QStringList &lines)
         saved != m_linesSavedAside.end() && saved->second == lines)
         return {};
     EncodedLines encoded = encodeTextLines(lines);
-    const bool utf8 = !encoded.error.isEmpty();
+    const bool utf8 = !encoded.error.isEmpty(); // a character CP932 cannot hold
     if (utf8)
-        encoded.bytes = lines.isEmpty() ? QByteArray() : (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+        for (const QString &line : lines)
+            encoded.bytes += line.toUtf8() + "\r\n";
     const QDir folder(m_folder);
     const QString copy =
         conflictcopies::newName(folder, dataFileName(file), QStringLiteral("unsaved"), m_clock.now());
