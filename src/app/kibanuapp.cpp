@@ -20,6 +20,7 @@
 #include "shell/dlgsync.h"
 #include "synccommand.h"
 #include "text/clock.h"
+#include "text/jdate.h"
 #include "ui/prompter.h"
 #include "ui/windows.h"
 
@@ -152,12 +153,13 @@ void KibanuApp::connectBoard()
     connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this,
             [this](int slot, const QString &text, const QString &date, const QString &time,
                    const QString &event) {
-                // A full schedule refuses the entry and has told the user: the to-do stays.
-                const bool stored = time.isEmpty()
-                                        ? scheduleWindow().additemdate(date, event)
-                                        : scheduleWindow().additemdatetime(date, time, event);
-                if (stored)
+                // Into the table itself: the schedule window, if open, follows it. A full
+                // schedule refuses the entry: the to-do stays.
+                const QDate today = m_clock->today();
+                if (m_session->schedule().add(jdate::dateForNewEntry(date, today), time, event, today))
                     m_session->board().takeText(slot, text);
+                else
+                    m_prompter->inform(frmSchedule::fullMessage());
             });
     connect(m_todo.get(), &frmTodo::phoneEntryOffered, this,
             [this](int slot, const QString &text, const QString &index, const QString &name,

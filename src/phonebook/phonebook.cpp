@@ -114,12 +114,6 @@ int PhoneBook::changethis(int pos, const QString &newindex)
     return insertSorted(entry);
 }
 
-int PhoneBook::replaceAt(int pos, const phoneentry &entry)
-{
-    m_table.removeAt(pos);
-    return insertSorted(cleaned(entry));
-}
-
 void PhoneBook::setUid(int pos, const QString &uid)
 {
     m_table.row(pos).uid = uid; // no change of tel.txt

@@ -70,8 +70,6 @@ public:
     // Gives the entry at pos a new index and moves it to where the list places it.
     int changethis(int pos, const QString &newindex);
     void deleteIndex(int pos);
-    // The whole entry at pos replaced (its identity as given), moved to where its index goes.
-    int replaceAt(int pos, const phoneentry &entry);
     void setUid(int pos, const QString &uid);
     void setName(int pos, const QString &name);
     void setKeys(int pos, const QString &keys);

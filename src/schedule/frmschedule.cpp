@@ -85,23 +85,20 @@ void frmSchedule::Form_Load()
     lblDate->setText(jdate::shortDate(m_clock.today()));
 }
 
-bool frmSchedule::add(const QString &eventdate, const QString &eventtime,
-                      const QString &eventinfo, const QString &temp)
+QString frmSchedule::fullMessage()
 {
-    if (m_table.add(eventdate, eventtime, eventinfo, temp))
-        return true;
-    m_prompter.inform(QStringLiteral("予定表がいっぱいです（%1 件）。\n"
-                                           "予定を削除してから追加して下さい。")
-                                .arg(ScheduleTable::Capacity));
-    return false;
+    return QStringLiteral("予定表がいっぱいです（%1 件）。\n予定を削除してから追加して下さい。")
+        .arg(ScheduleTable::Capacity);
 }
 
 bool frmSchedule::additemdatetime(const QString &eventdate, const QString &eventtime,
                                   const QString &eventinfo)
 {
     const QDate today = m_clock.today();
-    const QString date = jdate::dateForNewEntry(eventdate, today);
-    return add(date, eventtime, eventinfo, scheduleListLine(date, eventtime, eventinfo, today));
+    if (m_table.add(jdate::dateForNewEntry(eventdate, today), eventtime, eventinfo, today))
+        return true;
+    m_prompter.inform(fullMessage());
+    return false;
 }
 
 bool frmSchedule::additemdate(const QString &eventdate, const QString &eventinfo)
@@ -145,7 +142,7 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
     const QString stored = date == m_table.at(selected).eventdate
                                ? date
                                : jdate::dateForNewEntry(date, today);
-    m_table.change(selected, stored, time, event, scheduleListLine(stored, time, event, today));
+    m_table.change(selected, stored, time, event, today);
     listview::clearSelection(lstSchedule);
     return true;
 }

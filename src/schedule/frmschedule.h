@@ -21,14 +21,15 @@ public:
     frmSchedule(ScheduleTable &table, DataFolder &files, const Clock &clock, Prompter &prompter);
     ~frmSchedule() override;
 
-    // Every new entry comes in through these; the last two give a date typed without a
-    // year that lies far back next year's year. False when the schedule is full: the user
-    // was told and nothing was added.
-    bool add(const QString &eventdate, const QString &eventtime, const QString &eventinfo,
-             const QString &temp);
+    // Every new entry typed in the window comes in through these; a date typed without a
+    // year gets the year it means. False when the schedule is full: the user was told and
+    // nothing was added.
     bool additemdatetime(const QString &eventdate, const QString &eventtime,
                          const QString &eventinfo);
     bool additemdate(const QString &eventdate, const QString &eventinfo);
+
+    // What the user is told when the schedule is full.
+    [[nodiscard]] static QString fullMessage();
 
     // Removes the entry at that list position and leaves nothing selected.
     void removeEntry(int pos);

@@ -556,7 +556,7 @@ Added addAll(ScheduleTable &table, const QList<scheduleitem> &items, QDate today
         // Another program's text of a day without a year keeps meaning that day next year.
         scheduleitem stored = item;
         stored.eventdate = jdate::withYear(item.eventdate, today);
-        table.insertSorted(stored, scheduleListLine(stored.eventdate, stored.eventtime, stored.eventinfo, today));
+        table.add(stored, today);
         ++counts.added;
     }
     return counts;

@@ -36,9 +36,10 @@ QString scheduleListLine(const QString &eventdate, const QString &eventtime,
     return line + twoBlanks + eventinfo;
 }
 
-int ScheduleTable::insertSorted(const scheduleitem &item, const QString &line)
+int ScheduleTable::insertSorted(const scheduleitem &item, QDate today)
 {
     m_changed = true;
+    const QString line = scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today);
     return m_table.insert({item, false}, line);
 }
 
@@ -48,20 +49,26 @@ void ScheduleTable::removeAt(int pos)
     m_table.removeAt(pos);
 }
 
-std::optional<int> ScheduleTable::add(const QString &eventdate, const QString &eventtime,
-                                      const QString &eventinfo, const QString &listLine)
+std::optional<int> ScheduleTable::add(scheduleitem item, QDate today)
 {
     if (isFull())
         return std::nullopt;
+    item.eventinfo = typedtext::cleanField(item.eventinfo);
+    return insertSorted(item, today);
+}
+
+std::optional<int> ScheduleTable::add(const QString &eventdate, const QString &eventtime,
+                                      const QString &eventinfo, QDate today)
+{
     scheduleitem item;
     item.eventdate = eventdate;
     item.eventtime = eventtime;
-    item.eventinfo = typedtext::cleanField(eventinfo);
-    return insertSorted(item, typedtext::cleanField(listLine));
+    item.eventinfo = eventinfo;
+    return add(item, today);
 }
 
 int ScheduleTable::change(int pos, const QString &eventdate, const QString &eventtime,
-                          const QString &eventinfo, const QString &listLine)
+                          const QString &eventinfo, QDate today)
 {
     scheduleitem item;
     item.eventdate = eventdate;
@@ -69,13 +76,7 @@ int ScheduleTable::change(int pos, const QString &eventdate, const QString &even
     item.eventinfo = typedtext::cleanField(eventinfo);
     item.uid = at(pos).uid;
     removeAt(pos);
-    return insertSorted(item, typedtext::cleanField(listLine));
-}
-
-int ScheduleTable::replaceAt(int pos, const scheduleitem &item, QDate today)
-{
-    removeAt(pos);
-    return insertSorted(item, scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+    return insertSorted(item, today);
 }
 
 void ScheduleTable::setUid(int pos, const QString &uid)

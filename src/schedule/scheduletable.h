@@ -45,21 +45,20 @@ public:
     [[nodiscard]] const scheduleitem &at(int pos) const { return m_table.row(pos).item; }
     [[nodiscard]] bool isFull() const { return ntschedule() >= Capacity; }
 
-    // Puts the line where the sorted list places it and the item at the same position.
-    int insertSorted(const scheduleitem &item, const QString &line);
     void removeAt(int pos);
 
-    // A new entry from the program: the event text loses its commas. Nothing when the
-    // table is full.
+    // A new entry, placed where the sorted list puts its line as it reads on that day; the
+    // event text loses its commas. Nothing when the table is full. The entry keeps its
+    // extra fields and sync identity (an imported or synced one).
+    std::optional<int> add(scheduleitem item, QDate today);
+    // A new entry typed in the program.
     std::optional<int> add(const QString &eventdate, const QString &eventtime,
-                           const QString &eventinfo, const QString &listLine);
+                           const QString &eventinfo, QDate today);
     // The entry dialog's change: the entry at pos replaced by the one typed (its extra
     // fields gone, as ever) where the list places it; it stays the same appointment for
     // the sync folder.
     int change(int pos, const QString &eventdate, const QString &eventtime,
-               const QString &eventinfo, const QString &listLine);
-    // The whole entry at pos replaced, moved to where its list line goes.
-    int replaceAt(int pos, const scheduleitem &item, QDate today);
+               const QString &eventinfo, QDate today);
     // Each entry's sync identity set anew, for the entries in table order.
     void setUid(int pos, const QString &uid);
     // Whether the entry's day is before today: the quit hands it to done.txt.
@@ -97,6 +96,8 @@ public:
     [[nodiscard]] QStringList reminderLines(QDate day, QDate today) const;
 
 private:
+    // Puts the entry where the sorted list places its line, the item at the same position.
+    int insertSorted(const scheduleitem &item, QDate today);
     // The entries of a file in its order, with their list lines as shown on that day.
     struct Read {
         TextFileRead text;

@@ -361,7 +361,7 @@ void VdirSync::mergeSchedule(ScheduleTable &table, QDate today, const QTimeZone 
             if (table.isFull())
                 break;
             item.uid = uid;
-            table.insertSorted(item, scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
+            table.add(item, today);
             ++taken;
         }
         if (taken < items.size()) {

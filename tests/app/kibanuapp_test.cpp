@@ -49,7 +49,7 @@ protected:
         board().setText(0, QStringLiteral("new todo"));
         app->todoWindow()->mnuInsert_click(); // pim.ini's EditMode=2 becomes 1
         shelf().append(QStringLiteral("new shelf"));
-        ASSERT_TRUE(schedule().add("2027/1/1", "", "new", scheduleListLine("2027/1/1", "", "new", QDate(2026, 12, 7))));
+        ASSERT_TRUE(schedule().add("2027/1/1", "", "new", QDate(2026, 12, 7)));
         phoneEntry().index = QStringLiteral("new");
         phoneEntry().name = QStringLiteral("n");
         ASSERT_TRUE(phoneBook().add(phoneEntry()).has_value());

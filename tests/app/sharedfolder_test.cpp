@@ -40,7 +40,7 @@ TEST_F(SharedFolder, theQuitLeavesWhatAnotherProgramWroteToFilesThisRunDidNotCha
 TEST_F(SharedFolder, aFileChangedOnBothSidesKeepsTheOtherVersionBesideThisRuns)
 {
     start();
-    ASSERT_TRUE(session.schedule().add("2026/12/12", "", "出張", "26/12/12         出張"));
+    ASSERT_TRUE(session.schedule().add("2026/12/12", "", "出張", clock.today()));
     const QString theirs = "会議,2026/12/10,10:00,,,\r\n歯医者,2026/12/11,15:00,,,\r\n";
     replaceByRename("schedule.txt", theirs);
     ASSERT_TRUE(session.quitWithSaving().ok);
@@ -113,7 +113,7 @@ TEST_F(SharedFolder, aFileRenamedOverWithTheSameSizeAndTimeIsStillFollowed)
     ASSERT_EQ(session.schedule().ntschedule(), 1);
     EXPECT_EQ(session.schedule().at(0).eventinfo, "面接");
     // This run's change then meets the version it shows: no copy is kept.
-    session.schedule().add("2026/12/24", "18:00", "夕食", "26/12/24  18:00  夕食");
+    session.schedule().add("2026/12/24", "18:00", "夕食", clock.today());
     ASSERT_TRUE(session.quitWithSaving().ok);
     EXPECT_EQ(readBytes(path("schedule.txt")),
               sjis("面接,2026/12/10,10:00,,,\r\n夕食,2026/12/24,18:00,,,\r\n"));

@@ -63,7 +63,7 @@ TEST_F(SyncApp, theCommandRunsBeforeTheLoadersAndAgainAfterEveryFileOfTheQuitIsW
     startBoard();
     ASSERT_EQ(schedule().ntschedule(), 1);
     EXPECT_EQ(schedule().at(0).eventinfo, "server");
-    schedule().add("2026/12/24", "", "local", "");
+    schedule().add("2026/12/24", "", "local", clock->today());
     ASSERT_TRUE(quit());
     const QString sent = QDir(out.path()).filePath("sent");
     EXPECT_TRUE(readBytes(sent + "/schedule.txt").contains("local"));
@@ -159,7 +159,7 @@ TEST_F(SyncApp, whatTheFolderCannotGiveIsToldWithTheBoardAndAtTheQuit)
     EXPECT_TRUE(prompter->messages.first().contains("broken.ics"));
 
     // A folder that refuses writes: the quit says so and still saves the data files.
-    schedule().add("2026/12/24", "", "local", "");
+    schedule().add("2026/12/24", "", "local", clock->today());
     const QString root = vdir.path();
     fileops::setInjector([root](fileops::Op, fileops::Stage, const QString &p) -> std::optional<fileops::Fault> {
         if (p.startsWith(root))

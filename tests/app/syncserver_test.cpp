@@ -177,7 +177,7 @@ TEST_F(SyncServer, entriesReachTheServerAndWhatTheServerDoesReachesTheFiles)
 {
     // Made in the program, sent by the sync after the quit.
     runProgram([](Session &s) {
-        s.schedule().add("2026/12/24", "18:00", "年末の会", "");
+        s.schedule().add("2026/12/24", "18:00", "年末の会", QDate(2026, 12, 9));
         phoneentry e;
         e.index = "yamada";
         e.name = "山田 花子";
@@ -207,7 +207,7 @@ TEST_F(SyncServer, entriesReachTheServerAndWhatTheServerDoesReachesTheFiles)
         ASSERT_EQ(s.phoneBook().ntphone(), 2);
         for (int i = 0; i < t.ntschedule(); ++i)
             if (t.at(i).eventinfo == "dentist")
-                t.change(i, t.at(i).eventdate, "", "dentist moved", "dentist moved");
+                t.change(i, t.at(i).eventdate, "", "dentist moved", QDate(2026, 12, 9));
     });
     EXPECT_TRUE(dataFile("schedule.txt").contains(sjis("年末の会 変更")));
     EXPECT_TRUE(dataFile("tel.txt").contains("Taro Sato"));

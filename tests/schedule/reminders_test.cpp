@@ -17,7 +17,7 @@ class RemindersTest : public ::testing::Test {
 protected:
     int add(const char *date, const char *time, const char *text)
     {
-        return *table.add(date, time, text, scheduleListLine(date, time, text, QDate(2026, 12, 9)));
+        return *table.add(date, time, text, QDate(2026, 12, 9));
     }
     QStringList lines(const QList<Reminders::Announcement> &due)
     {

@@ -49,9 +49,9 @@ TEST(ScheduleCalendar, everyReadableEntryOfTheGoldenFileComesBackAsItWasInAnyZon
     extras.eventinfo = QString::fromUtf8("余分; な\\項目");
     extras.extra1 = QStringLiteral("a;b");
     extras.extra3 = QString::fromUtf8("三");
-    original.insertSorted(extras, scheduleListLine(extras.eventdate, extras.eventtime, extras.eventinfo, today));
+    original.add(extras, today);
     // The same entry twice is two events.
-    original.insertSorted(extras, scheduleListLine(extras.eventdate, extras.eventtime, extras.eventinfo, today));
+    original.add(extras, today);
     QStringList readable;
     for (int i = 0; i < original.ntschedule(); ++i) {
         const scheduleitem &item = original.at(i);
@@ -88,8 +88,8 @@ TEST(ScheduleCalendar, eventsHaveAZoneAStableUidAndFoldedUtf8Lines)
     scheduleitem timed{QString::fromUtf8("会議 ").repeated(20), QStringLiteral("2026/12/10"),
                        QStringLiteral("10:00"), {}, {}, {}};
     scheduleitem allDay{QString::fromUtf8("休み"), QStringLiteral("12/24"), {}, {}, {}, {}};
-    table.insertSorted(timed, QStringLiteral("a"));
-    table.insertSorted(allDay, QStringLiteral("b"));
+    table.add(timed, today);
+    table.add(allDay, today);
     const QByteArray once = schedulecalendar::write(table, today, tokyo(), stamp).bytes;
     const QByteArray twice = schedulecalendar::write(table, today, tokyo(), stamp.addDays(3)).bytes;
     const QString text = QString::fromUtf8(once);
@@ -172,7 +172,7 @@ TEST(ScheduleCalendar, anEntryAlreadyThereIsNotAddedTwiceAndAFullScheduleStopsTh
     ScheduleTable table;
     for (int i = 0; i < ScheduleTable::Capacity - 1; ++i) {
         scheduleitem item{QStringLiteral("e%1").arg(i), QStringLiteral("2027/1/1"), {}, {}, {}, {}};
-        table.insertSorted(item, QStringLiteral("x"));
+        table.add(item, today);
     }
     const QList<scheduleitem> items{
         {QStringLiteral("e5"), QStringLiteral("2027/01/01"), {}, {}, {}, {}}, // the same day, written otherwise

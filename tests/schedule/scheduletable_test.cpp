@@ -85,11 +85,11 @@ TEST_F(ScheduleFiles, loadsAnyFieldCountNarrowedAndSorted)
 
 TEST_F(ScheduleFiles, insertionKeepsListAndTableAlignedThroughEqualLinesAndCenturies)
 {
-    table.add("99/5/1", "", "late", scheduleListLine("99/5/1", "", "late", today));
-    table.add("2000/5/1", "", "early", scheduleListLine("2000/5/1", "", "early", today));
-    table.add("1/6", "8:00", "same", scheduleListLine("1/6", "8:00", "same", today));
-    const int second = *table.add("01/06", "08:00", "same", scheduleListLine("01/06", "08:00", "same", today));
-    table.add("1/6", "", "untimed", scheduleListLine("1/6", "", "untimed", today));
+    table.add("99/5/1", "", "late", today);
+    table.add("2000/5/1", "", "early", today);
+    table.add("1/6", "8:00", "same", today);
+    const int second = *table.add("01/06", "08:00", "same", today);
+    table.add("1/6", "", "untimed", today);
     expectAligned();
     // Two-digit years sort as text: 2000 before 1999; equal lines keep their order.
     EXPECT_EQ(table.at(0).eventinfo, QStringLiteral("early"));
@@ -107,8 +107,7 @@ TEST_F(ScheduleFiles, insertionKeepsListAndTableAlignedThroughEqualLinesAndCentu
 
 TEST_F(ScheduleFiles, commasInANewEventTextBecomeTouten)
 {
-    table.add("1/6", "8:00", QString::fromUtf8("a,b，c"),
-              scheduleListLine("1/6", "8:00", QString::fromUtf8("a,b，c"), today));
+    table.add("1/6", "8:00", QString::fromUtf8("a,b，c"), today);
     expectAligned();
     EXPECT_EQ(table.at(0).eventinfo, QString::fromUtf8("a、b、c"));
     ASSERT_TRUE(table.writeAll(path("schedule.txt")).ok);
@@ -154,15 +153,15 @@ TEST_F(ScheduleFiles, fullTableRefusesNewEntriesButLoadingKeepsEveryLine)
         content += QStringLiteral("e%1,2027/1/1,\r\n").arg(i, 4, 10, QLatin1Char('0'));
     load(content);
     EXPECT_EQ(table.ntschedule(), 1003);
-    EXPECT_FALSE(table.add("1/1", "", "one more", "x").has_value());
+    EXPECT_FALSE(table.add("1/1", "", "one more", today).has_value());
     ASSERT_TRUE(table.writeAll(path("schedule.txt")).ok);
     EXPECT_EQ(readBytes(path("schedule.txt")), sjis(content).replace(",\r\n", ",,,,\r\n"));
 
     table.removeAt(0);
     table.removeAt(0);
     table.removeAt(0);
-    EXPECT_TRUE(table.add("1/1", "", "fits", "x").has_value());
-    EXPECT_FALSE(table.add("1/1", "", "full", "x").has_value());
+    EXPECT_TRUE(table.add("1/1", "", "fits", today).has_value());
+    EXPECT_FALSE(table.add("1/1", "", "full", today).has_value());
 }
 
 TEST_F(ScheduleFiles, reminderLinesTakeTheDaysEntriesAsStoredAndSkipUnreadableDates)

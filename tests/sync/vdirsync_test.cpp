@@ -88,8 +88,8 @@ protected:
     void firstSync()
     {
         auto first = run();
-        first->schedule.add("2026/12/24", "18:00", "年末の会", "");
-        first->schedule.add("2027/1/5", "", "仕事始め", "");
+        first->schedule.add("2026/12/24", "18:00", "年末の会", today);
+        first->schedule.add("2027/1/5", "", "仕事始め", today);
         phoneentry e;
         e.index = "yamada";
         e.name = "山田 花子";
@@ -157,7 +157,7 @@ TEST_F(VdirSyncTest, anEntryKeepsItsItemThroughEveryEditAndTheItemKeepsWhatThisP
     // The entry dialog's change moves it in the list; the phone book: index, name, pair.
     const int row = second->scheduleRow("年末の会").value();
     EXPECT_EQ(second->schedule.at(row).uid, uid);
-    second->schedule.change(row, "2027/1/6", "19:30", "新年会", "27/01/06  19:30  新年会");
+    second->schedule.change(row, "2027/1/6", "19:30", "新年会", today);
     second->book.setName(0, "山田 花");
     second->book.setPair(0, 1, "自宅", "03-1111-2222");
     const int moved = second->book.changethis(0, "hanako");
@@ -237,7 +237,7 @@ TEST_F(VdirSyncTest, anEntryChangedByHandAndOnTheServerIsKeptTwiceAndTheUserIsTo
         table.loadSchedule(data.filePath("schedule.txt"), today);
         for (int i = 0; i < table.ntschedule(); ++i)
             if (table.at(i).eventinfo == "年末の会")
-                table.change(i, "2026/12/23", "18:00", "年末の会", "26/12/23  18:00  年末の会");
+                table.change(i, "2026/12/23", "18:00", "年末の会", today);
         ASSERT_TRUE(table.writeUpcoming(data.filePath("schedule.txt"), today).ok);
     }
     for (const QString &f : items(calendar())) {
@@ -263,7 +263,7 @@ TEST_F(VdirSyncTest, aQuitEndedBeforeItsStateNeitherDoublesNorDeletesAtTheNextSt
 {
     firstSync();
     auto second = run();
-    second->schedule.add("2026/12/31", "", "大掃除", "");
+    second->schedule.add("2026/12/31", "", "大掃除", today);
     second->schedule.removeAt(second->scheduleRow("仕事始め").value());
     second->book.setName(0, "山田 花");
     const QString statePath = QDir(vdir.path()).filePath(".kibanu-state");
@@ -294,7 +294,7 @@ TEST_F(VdirSyncTest, pastAppointmentsLeaveTheFolderWithTheQuitThatHandsThemToDon
 {
     firstSync();
     auto second = run();
-    second->schedule.add("2026/12/1", "", "過ぎた予定", "");
+    second->schedule.add("2026/12/1", "", "過ぎた予定", today);
     second->quit();
     EXPECT_EQ(items(calendar()).size(), 2);
     EXPECT_FALSE(readBytes(data.filePath("schedule.txt")).contains(sjis("過ぎた予定")));
@@ -335,7 +335,7 @@ TEST_F(VdirSyncTest, aFolderThatCannotBeUsedIsSaidOnceAndNothingElseHappens)
     ASSERT_TRUE(QDir().rename(vdir.path(), gone));
     auto second = run();
     EXPECT_EQ(second->schedule.ntschedule(), 2);
-    second->schedule.add("2026/12/31", "", "大掃除", "");
+    second->schedule.add("2026/12/31", "", "大掃除", today);
     second->quit();
     EXPECT_EQ(second->sync.takeMessages().size(), 1);
     ASSERT_TRUE(QDir().rename(gone, vdir.path()));
