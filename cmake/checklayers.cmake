@@ -1,11 +1,11 @@
 # SPDX-FileCopyrightText: 2026 The Kibanu developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run with cmake -P: fails when a file includes a header of a higher layer, or a window a
-# window of another folder. LAYERS names a file that sets level_1 .. level_5 (the files of
-# text, models, ui, windows, app), SRC the source folder, STAMP the file to touch.
+# window of another folder. LAYERS names a file that sets level_1 .. level_6 (the files of
+# text, models, store, ui, windows, app), SRC the source folder, STAMP the file to touch.
 include(${LAYERS})
 
-foreach(level RANGE 1 5)
+foreach(level RANGE 1 6)
   foreach(file IN LISTS level_${level})
     string(MAKE_C_IDENTIFIER "${file}" key)
     set(level_of_${key} ${level})
@@ -13,7 +13,7 @@ foreach(level RANGE 1 5)
 endforeach()
 
 set(errors "")
-foreach(level RANGE 1 5)
+foreach(level RANGE 1 6)
   foreach(file IN LISTS level_${level})
     if(NOT file MATCHES "^${SRC}/")
       continue()
@@ -40,7 +40,7 @@ foreach(level RANGE 1 5)
         list(APPEND errors "${shown}: ${header} belongs to no layer")
       elseif(its GREATER level)
         list(APPEND errors "${shown}: includes ${header} of a higher layer")
-      elseif(level EQUAL 4 AND its EQUAL 4)
+      elseif(level EQUAL 5 AND its EQUAL 5)
         get_filename_component(its_dir "${found}" DIRECTORY)
         if(NOT its_dir STREQUAL dir)
           list(APPEND errors "${shown}: includes ${header}, a window of another folder")

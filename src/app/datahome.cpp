@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datahome.h"
 
-#include "text/datafolder.h"
+#include "store/datafolder.h"
 #include "text/textfile.h"
 
 #include <QDateTime>

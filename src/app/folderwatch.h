@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "text/datafolder.h"
+#include "store/datafolder.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>

@@ -24,7 +24,7 @@
 #include "ui/prompter.h"
 #include "ui/windows.h"
 
-#include "text/backups.h"
+#include "store/backups.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -10,7 +10,7 @@
 #include "schedule/scheduletable.h"
 #include "settings.h"
 #include "sync/vdirsync.h"
-#include "text/datafolder.h"
+#include "store/datafolder.h"
 #include "text/profile.h"
 
 #include <functional>

@@ -4,7 +4,7 @@
 #include "session.h"
 
 #include "text/clock.h"
-#include "text/conflictcopies.h"
+#include "store/conflictcopies.h"
 #include "text/readahead.h"
 
 #include <QDir>

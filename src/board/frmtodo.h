@@ -3,7 +3,7 @@
 #pragma once
 
 #include "boardoptions.h"
-#include "text/datafolder.h"
+#include "store/datafolder.h"
 #include "todoboard.h"
 #include "ui/focus.h"
 

@@ -8,7 +8,7 @@
 #include "lists/shelflist.h"
 #include "slotwidgets.h"
 #include "text/clock.h"
-#include "text/datafolder.h"
+#include "store/datafolder.h"
 #include "text/jdate.h"
 #include "todoboard.h"
 #include "ui/dragdrop.h"

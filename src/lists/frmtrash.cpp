@@ -3,7 +3,7 @@
 #include "frmtrash.h"
 
 #include "shelflist.h"
-#include "text/datafolder.h"
+#include "store/datafolder.h"
 #include "ui/access.h"
 #include "ui/dragdrop.h"
 #include "ui/keys.h"

@@ -5,7 +5,7 @@
 #include "dlgschedule.h"
 #include "scheduletable.h"
 #include "text/clock.h"
-#include "text/datafolder.h"
+#include "store/datafolder.h"
 #include "text/jdate.h"
 #include "ui/access.h"
 #include "ui/dragdrop.h"

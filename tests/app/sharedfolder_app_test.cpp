@@ -7,7 +7,7 @@
 #include "phonebook/frmaddphone.h"
 #include "phonebook/frmtel.h"
 #include "schedule/frmschedule.h"
-#include "text/backups.h"
+#include "store/backups.h"
 
 #include <QDesktopServices>
 #include <QFile>

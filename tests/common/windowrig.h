@@ -4,7 +4,7 @@
 
 #include "common/fakes.h"
 #include "common/testfiles.h"
-#include "text/datafolder.h"
+#include "store/datafolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,9 +3,9 @@
 #include "datafolder.h"
 
 #include "backups.h"
-#include "clock.h"
+#include "text/clock.h"
 #include "conflictcopies.h"
-#include "readahead.h"
+#include "text/readahead.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "textfile.h"
+#include "text/textfile.h"
 
 #include <QList>
 #include <QString>

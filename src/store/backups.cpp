@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backups.h"
 
-#include "textfile.h"
+#include "text/textfile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves of a data file that another program may have written since this run read it.
 #include "common/testfiles.h"
-#include "text/backups.h"
+#include "store/backups.h"
 #include "text/clock.h"
-#include "text/conflictcopies.h"
-#include "text/datafolder.h"
+#include "store/conflictcopies.h"
+#include "store/datafolder.h"
 #include "text/fileops.h"
 
 #include <QDir>
