@@ -20,8 +20,6 @@ bool isSystemFolder(const QString &folder)
     return path == u"/usr" || path.startsWith(QLatin1String("/usr/"));
 }
 
-constexpr DataFile dataFiles[] = {DataFile::Todo, DataFile::Done, DataFile::Closet,
-                                  DataFile::Schedule, DataFile::Tel, DataFile::Ini, DataFile::Type};
 
 // The data files in the folder, and the time the newest of them was changed.
 struct Held {
@@ -32,7 +30,7 @@ struct Held {
 Held held(const QString &folder)
 {
     Held found;
-    for (const DataFile file : dataFiles) {
+    for (const DataFile file : allDataFiles()) {
         const QFileInfo info(QDir(folder).filePath(dataFileName(file)));
         if (!info.isFile())
             continue;

@@ -6,15 +6,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// The files whose data the windows show; pim.ini is merged at the quit, done.txt only
-// gains lines.
-constexpr DataFile followed[] = {DataFile::Todo, DataFile::Closet, DataFile::Schedule,
-                                 DataFile::Tel, DataFile::Type};
-
-} // namespace
-
 FolderWatch::FolderWatch(Session &session, std::function<bool()> mayReload, QObject *parent)
     : QObject(parent), m_session(session), m_mayReload(std::move(mayReload))
 {
@@ -35,8 +26,10 @@ FolderWatch::FolderWatch(Session &session, std::function<bool()> mayReload, QObj
 void FolderWatch::watchFiles()
 {
     // A file renamed over drops out of the watch: the new one is added.
-    for (const DataFile file : followed) {
-        const QString path = m_session.files().path(file);
+    for (const FileBinding &binding : m_session.files().bindings()) {
+        if (!binding.reload)
+            continue; // pim.ini is merged at the quit
+        const QString path = m_session.files().path(binding.file);
         if (!m_watcher.files().contains(path) && QFileInfo::exists(path))
             m_watcher.addPath(path);
     }
@@ -50,9 +43,9 @@ void FolderWatch::look()
     const bool mayReload = m_mayReload();
     bool again = false;
     bool waiting = false;
-    for (const DataFile file : followed) {
-        switch (m_session.follow(file, mayReload)) {
-        case Session::Follow::Reloaded: emit reloaded(file); break;
+    for (const FileBinding &binding : m_session.files().bindings()) {
+        switch (m_session.follow(binding.file, mayReload)) {
+        case Session::Follow::Reloaded: emit reloaded(binding.file); break;
         case Session::Follow::NotReady: again = true; break;
         case Session::Follow::ChangedHere: waiting = true; break;
         default: break;

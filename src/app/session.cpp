@@ -7,36 +7,39 @@
 
 #include <QTimeZone>
 
+#include <algorithm>
+
 
 Session::Session(const QString &programFolder, const Clock &clock)
     : m_files(programFolder, clock), m_clock(clock)
 {
-    setReaders();
+    bindFiles();
+}
+
+void Session::loadStep(FileBinding::Step step)
+{
+    QList<const FileBinding *> rows;
+    for (const FileBinding &binding : m_files.bindings())
+        if (binding.step == step)
+            rows.append(&binding);
+    std::sort(rows.begin(), rows.end(),
+              [](const FileBinding *a, const FileBinding *b) { return a->readOrder < b->readOrder; });
+    for (const FileBinding *binding : std::as_const(rows)) {
+        m_files.noteRead(binding->file, binding->load());
+        keepStartLinesIfBarred(binding->file);
+        if (binding->afterLoad)
+            binding->afterLoad();
+    }
 }
 
 void Session::loadThroughSchedule()
 {
-    m_files.noteRead(DataFile::Todo, m_board.loadTodoList(m_files.path(DataFile::Todo)));
-    keepStartLinesIfBarred(DataFile::Todo);
-    m_files.noteRead(DataFile::Closet, m_shelf.loadCloset(m_files.path(DataFile::Closet)));
-    keepStartLinesIfBarred(DataFile::Closet); // before the lines from todo.txt join it
-    shelveLinesBeyondSlots();
-    m_files.noteRead(DataFile::Schedule,
-                     m_schedule.loadSchedule(m_files.path(DataFile::Schedule), m_clock.today()));
-    keepStartLinesIfBarred(DataFile::Schedule);
-    // A file that could not be read is not written: nothing of it goes to the folder either.
-    if (m_files.mayWrite(DataFile::Schedule))
-        m_sync.mergeSchedule(m_schedule, m_clock.today(), QTimeZone::systemTimeZone());
+    loadStep(FileBinding::Step::BeforeToday);
 }
 
 void Session::loadPhoneFiles()
 {
-    m_files.noteRead(DataFile::Type, m_phoneTypes.loadPhoneTypes(m_files.path(DataFile::Type)));
-    m_files.noteRead(DataFile::Tel, m_phoneBook.loadPhoneBook(m_files.path(DataFile::Tel)));
-    keepStartLinesIfBarred(DataFile::Type);
-    keepStartLinesIfBarred(DataFile::Tel);
-    if (m_files.mayWrite(DataFile::Tel))
-        m_sync.mergePhoneBook(m_phoneBook);
+    loadStep(FileBinding::Step::AfterToday);
 }
 
 void Session::shelveLinesBeyondSlots()
@@ -68,9 +71,7 @@ void Session::readAhead()
 
 void Session::loadSettings()
 {
-    m_files.noteRead(DataFile::Ini, m_ini.load(m_files.path(DataFile::Ini)));
-    m_settings = readSettings(m_ini);
-    m_settingsAtStart = m_settings;
+    loadStep(FileBinding::Step::Settings);
 }
 
 Session::QuitResult Session::quitWithSaving(bool windowNormal)
@@ -92,16 +93,12 @@ Session::QuitResult Session::saveForEditor(DataFile handedOver, bool windowNorma
 
 bool Session::changedThisRun(DataFile file) const
 {
-    switch (file) {
-    case DataFile::Closet: return m_shelf.changedThisRun();
-    case DataFile::Schedule: return m_schedule.changedThisRun();
-    case DataFile::Tel: return m_phoneBook.changedThisRun();
     // done.txt is no writer's: it only gains lines, and this run's go in before the editor.
-    default: return true;
-    }
+    const FileBinding *binding = m_files.binding(file);
+    return !binding || !binding->changedThisRun || binding->changedThisRun();
 }
 
-WriteResult Session::saveSettings(bool windowNormal)
+WriteResult Session::saveSettings()
 {
     // Read again just before: keys another program or a newer version wrote stay.
     ProfileFile now;
@@ -110,7 +107,7 @@ WriteResult Session::saveSettings(bool windowNormal)
         return {false, QStringLiteral("今は読み込めません（%1）").arg(read.error)};
     if (read.status == TextFileRead::Missing)
         now = m_ini; // taken away since: what the start read, its other keys included
-    mergeSettings(now, m_settings, windowNormal, m_settingsAtStart);
+    mergeSettings(now, m_settings, m_windowNormal, m_settingsAtStart);
     const WriteResult written =
         m_files.saveMerged(DataFile::Ini, now.lines(), DataFolder::Backup::Yes);
     if (written.ok)
@@ -118,54 +115,50 @@ WriteResult Session::saveSettings(bool windowNormal)
     return written;
 }
 
+WriteResult Session::saveSchedule()
+{
+    // The other program's version stays, and with it the past entries: they go to done.txt
+    // when a run writes that version, never twice.
+    if (m_files.onlyOthersChanged(DataFile::Schedule, m_schedule.fileLines())) {
+        m_othersSchedule = true; // the folder follows it at the next start
+        return {};
+    }
+    // The past entries go to done.txt first: a failure there is done.txt's.
+    const QDate today = m_clock.today();
+    if (const WriteResult handed = m_schedule.handPastToDone(m_files.path(DataFile::Done), today);
+        !handed.ok) {
+        m_failedAt = DataFile::Done;
+        return handed;
+    }
+    return m_files.save(DataFile::Schedule, m_schedule.upcomingLines(today), DataFolder::Backup::Yes);
+}
+
 Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> leftAlone)
 {
     const QDate today = m_clock.today();
-    const QString donePath = m_files.path(DataFile::Done);
     // Appending never harms what done.txt already holds, so the commit always runs.
-    if (const WriteResult done = m_board.commitForQuit(jdate::shortDate(today), donePath); !done.ok)
+    if (const WriteResult done = m_board.commitForQuit(jdate::shortDate(today), m_files.path(DataFile::Done));
+        !done.ok)
         return {false, DataFile::Done, done.error};
-    const auto save = [this](DataFile file, const QStringList &lines) {
-        return m_files.save(file, lines, DataFolder::Backup::Yes);
-    };
-    bool othersSchedule = false;
-    const DataFile order[] = {DataFile::Todo, DataFile::Closet,   DataFile::Ini,
-                              DataFile::Schedule, DataFile::Tel, DataFile::Type};
-    for (const DataFile file : order) {
-        if (!m_files.mayWrite(file)) {
-            if (const WriteResult aside = saveAsideIfChanged(file); !aside.ok)
-                return {false, file, aside.error};
-            continue;
-        }
-        if (file == leftAlone)
-            continue;
+    m_windowNormal = windowNormal;
+    m_othersSchedule = false;
+    for (const FileBinding &binding : m_files.bindings()) {
+        const DataFile file = binding.file;
+        m_failedAt = file;
         WriteResult written;
-        switch (file) {
-        case DataFile::Todo: written = save(file, m_board.todoLines()); break;
-        case DataFile::Closet: written = save(file, m_shelf.stringList()); break;
-        case DataFile::Ini: written = saveSettings(windowNormal); break;
-        case DataFile::Schedule:
-            // The other program's version stays, and with it the past entries: they go to
-            // done.txt when a run writes that version, never twice.
-            if (m_files.onlyOthersChanged(file, m_schedule.fileLines())) {
-                othersSchedule = true; // the folder follows it at the next start
-                break;
-            }
-            // The past entries go to done.txt first: a failure there is done.txt's.
-            if (const WriteResult handed = m_schedule.handPastToDone(donePath, today); !handed.ok)
-                return {false, DataFile::Done, handed.error};
-            written = save(file, m_schedule.upcomingLines(today));
-            break;
-        case DataFile::Tel: written = save(file, m_phoneBook.fileLines()); break;
-        case DataFile::Type: written = save(file, m_phoneTypes.stringList()); break;
-        case DataFile::Done: break;
-        }
+        if (!m_files.mayWrite(file))
+            written = saveAsideIfChanged(file);
+        else if (file == leftAlone)
+            continue;
+        else
+            written = binding.save ? binding.save()
+                                   : m_files.save(file, binding.lines(), DataFolder::Backup::Yes);
         if (!written.ok)
-            return {false, file, written.error};
+            return {false, m_failedAt, written.error};
     }
     // After the data files: a sync folder that fails is said, and the files are saved.
     m_sync.write(m_schedule, m_phoneBook, today, QTimeZone::systemTimeZone(),
-                 m_clock.now().toUTC(), m_files.mayWrite(DataFile::Schedule) && !othersSchedule,
+                 m_clock.now().toUTC(), m_files.mayWrite(DataFile::Schedule) && !m_othersSchedule,
                  m_files.mayWrite(DataFile::Tel));
     return {};
 }

@@ -104,13 +104,18 @@ public:
     [[nodiscard]] Settings &settings() { return m_settings; }
 
 private:
+    // The table of the data files, one row each, in the quit's order.
+    void bindFiles();
+    void bindBoardFiles();
+    void bindSchedule();
+    void bindPhoneFiles();
+    // The start reads the files of one step, in their order.
+    void loadStep(FileBinding::Step step);
     // The quit's writers in their order; the file left alone is not written.
     QuitResult save(bool windowNormal, std::optional<DataFile> leftAlone);
     [[nodiscard]] bool changedThisRun(DataFile file) const;
-    WriteResult saveSettings(bool windowNormal);
-    // Each file's reader as its loader reads it, for telling a change of this run.
-    void setReaders();
-    void reload(DataFile file, const FileBytes &bytes, const QString &text);
+    WriteResult saveSettings();
+    WriteResult saveSchedule();
     // The lines of todo.txt that no slot holds go to the end of the shelf.
     void shelveLinesBeyondSlots();
     // A file this run may not write: what its table holds once read, to tell a change.
@@ -131,6 +136,11 @@ private:
     Settings m_settingsAtStart;
     VdirSync m_sync;
     bool m_ended = false;
+    // Of the save under way: the window's place counts, another program's schedule.txt
+    // stays, the file a failure is told of.
+    bool m_windowNormal = true;
+    bool m_othersSchedule = false;
+    DataFile m_failedAt = DataFile::Done;
     int m_movedToShelf = 0;
     std::map<DataFile, QStringList> m_barredAtStart;
 };

@@ -5,16 +5,8 @@
 
 QStringList Session::linesOf(DataFile file) const
 {
-    switch (file) {
-    case DataFile::Todo: return m_board.todoLines();
-    case DataFile::Closet: return m_shelf.stringList();
-    case DataFile::Schedule: return m_schedule.fileLines();
-    case DataFile::Tel: return m_phoneBook.fileLines();
-    case DataFile::Type: return m_phoneTypes.stringList();
-    case DataFile::Ini:
-    case DataFile::Done: break;
-    }
-    return {};
+    const FileBinding *binding = m_files.binding(file);
+    return binding && binding->lines ? binding->lines() : QStringList();
 }
 
 void Session::keepStartLinesIfBarred(DataFile file)

@@ -33,18 +33,31 @@ bool sameAs(const FileBytes &disk, const FileBytes &base)
 
 } // namespace
 
+namespace {
+
+// The data files and their names, in the order of a folder's listing.
+constexpr std::pair<DataFile, const char *> namedFiles[] = {
+    {DataFile::Todo, "todo.txt"},   {DataFile::Done, "done.txt"}, {DataFile::Closet, "closet.txt"},
+    {DataFile::Schedule, "schedule.txt"}, {DataFile::Tel, "tel.txt"}, {DataFile::Ini, "pim.ini"},
+    {DataFile::Type, "type.txt"},
+};
+
+} // namespace
+
 QString dataFileName(DataFile file)
 {
-    switch (file) {
-    case DataFile::Todo: return QStringLiteral("todo.txt");
-    case DataFile::Done: return QStringLiteral("done.txt");
-    case DataFile::Closet: return QStringLiteral("closet.txt");
-    case DataFile::Schedule: return QStringLiteral("schedule.txt");
-    case DataFile::Tel: return QStringLiteral("tel.txt");
-    case DataFile::Ini: return QStringLiteral("pim.ini");
-    case DataFile::Type: return QStringLiteral("type.txt");
-    }
+    for (const auto &[named, name] : namedFiles)
+        if (named == file)
+            return QString::fromLatin1(name);
     return {};
+}
+
+QList<DataFile> allDataFiles()
+{
+    QList<DataFile> files;
+    for (const auto &named : namedFiles)
+        files.append(named.first);
+    return files;
 }
 
 DataFolder::DataFolder(QString folder) : DataFolder(std::move(folder), systemClock) {}
@@ -94,13 +107,21 @@ void DataFolder::takeBaseline(DataFile file, const FileBytes &read)
     m_baselines[file] = read;
 }
 
+const FileBinding *DataFolder::binding(DataFile file) const
+{
+    for (const FileBinding &bound : m_bindings)
+        if (bound.file == file)
+            return &bound;
+    return nullptr;
+}
+
 bool DataFolder::holdsAsRead(DataFile file, const QStringList &lines) const
 {
     const FileBytes *base = baseline(file);
     if (!base)
         return false;
-    if (const auto reader = m_readers.find(file); reader != m_readers.end())
-        return reader->second(*base) == lines;
+    if (const FileBinding *bound = binding(file); bound && bound->reader)
+        return bound->reader(*base) == lines;
     const EncodedLines encoded = encodeTextLines(lines);
     // A missing file reads as no lines: saving none leaves it as it was.
     return encoded.error.isEmpty()

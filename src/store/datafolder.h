@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "filebinding.h"
 #include "text/textfile.h"
 
 #include <QList>
@@ -20,6 +21,8 @@ class QDateTime;
 enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type };
 
 [[nodiscard]] QString dataFileName(DataFile file);
+// Every data file, done.txt and pim.ini among them.
+[[nodiscard]] QList<DataFile> allDataFiles();
 
 // Another program's version of a data file, kept beside it because this run had changed
 // the file too.
@@ -64,11 +67,10 @@ public:
     [[nodiscard]] const FileBytes *baseline(DataFile file) const;
     // A file read again whole, by this run, now stands for what this run has.
     void takeBaseline(DataFile file, const FileBytes &read);
-    // How the program reads a file's bytes into its lines: a file it would write
-    // differently (a short todo.txt, a hand-sorted schedule) still reads as unchanged.
-    // Nothing for bytes it cannot read.
-    using Reader = std::function<std::optional<QStringList>(const FileBytes &file)>;
-    void setReader(DataFile file, Reader reader) { m_readers[file] = std::move(reader); }
+    // The table of the files this run reads and writes, one row each, in the quit's order.
+    void bind(FileBinding binding) { m_bindings.append(std::move(binding)); }
+    [[nodiscard]] const QList<FileBinding> &bindings() const { return m_bindings; }
+    [[nodiscard]] const FileBinding *binding(DataFile file) const;
     // Whether these lines are what the file held when last read or written: the lines
     // its reader makes of those bytes, or else the very bytes.
     [[nodiscard]] bool holdsAsRead(DataFile file, const QStringList &lines) const;
@@ -120,7 +122,7 @@ private:
     QStringList m_utf8Files;
     QStringList m_lineFeedFiles;
     std::map<DataFile, FileBytes> m_baselines;
-    std::map<DataFile, Reader> m_readers;
+    QList<FileBinding> m_bindings;
     QList<KeptCopy> m_keptCopies;
     QList<SavedAside> m_savedAside;
     std::map<DataFile, QStringList> m_linesSavedAside;
