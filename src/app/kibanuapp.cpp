@@ -11,7 +11,9 @@
 #include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
 #include "desktopnotifier.h"
+#include "filereports.h"
 #include "folderwatch.h"
+#include "interchangeactions.h"
 #include "reminding.h"
 #include "session.h"
 #include "shell/frmhelp.h"
@@ -33,69 +35,17 @@
 #include <QKeyEvent>
 #include <QIcon>
 
-KibanuApp::KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
+KibanuApp::KibanuApp(const QString &dataFolder, std::unique_ptr<Clock> clock,
                      std::unique_ptr<Prompter> prompter)
-    : m_programFolder(programFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
-      m_session(std::make_unique<Session>(programFolder, *m_clock)),
-      m_syncLimitMs(synccommand::TimeLimitMs)
+    : m_dataFolder(dataFolder), m_clock(std::move(clock)), m_prompter(std::move(prompter)),
+      m_session(std::make_unique<Session>(dataFolder, *m_clock)),
+      m_reports(std::make_unique<FileReports>(*m_session, *m_prompter)),
+      m_syncLimitMs(synccommand::TimeLimitMs), m_platformTellsPlace(windows::platformTellsPlace())
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
 KibanuApp::~KibanuApp() = default;
-
-void KibanuApp::start()
-{
-    // The sync command first: what it brings from the servers is what the loaders read.
-    m_syncCommand = m_session->readSyncSettings();
-    runSyncCommand();
-    m_session->readAhead();
-    m_todo = std::make_unique<frmTodo>(m_session->board(), m_session->shelf(),
-                                       m_session->settings().board, m_session->files(),
-                                       *m_clock, *m_prompter);
-    connectBoard();
-    m_todo->Form_Load();
-    m_session->loadThroughSchedule();
-    // The schedule loader ends with today's appointments; the start waits for their window.
-    // The window only exists for a day with appointments: the first window needs no other.
-    const QDate today = m_clock->today();
-    const QStringList lines = m_session->schedule().reminderLines(today, today);
-    if (!lines.isEmpty() && todayWindow().showLines(lines))
-        connect(&todayWindow(), &frmDay::closed, this, &KibanuApp::continueStart,
-                Qt::SingleShotConnection);
-    else
-        continueStart();
-}
-
-void KibanuApp::continueStart()
-{
-    m_session->loadPhoneFiles();
-    followBarredTables();
-    m_todo->showLoaded();
-    m_session->loadSettings();
-    watchFolder();
-    startReminders();
-    const Settings &settings = m_session->settings();
-    m_todo->placeWindow(settings.left, settings.top, settings.width);
-    m_todo->showOptions();
-    if (m_skipStartup || settings.board.skipStartup) {
-        showBoard();
-        return;
-    }
-    // Shown only now, so it never stands over the modal today window.
-    m_startupWindow = std::make_unique<frmStartup>();
-    connect(m_startupWindow.get(), &frmStartup::boardRequested, this, [this] {
-        showBoard();
-        m_startupWindow.release()->deleteLater(); // it is still in its close event
-    });
-    windows::showModeless(*m_startupWindow);
-}
-
-void KibanuApp::showBoard()
-{
-    windows::showModeless(*m_todo);
-    reportUnreadable();
-}
 
 frmToday &KibanuApp::todayWindow()
 {
@@ -230,15 +180,6 @@ frmTrash &KibanuApp::trashWindow()
     return *m_trashWindow;
 }
 
-void KibanuApp::runSyncCommand()
-{
-    if (m_syncCommand.isEmpty())
-        return;
-    const synccommand::Result result = synccommand::run(m_syncCommand, m_programFolder, m_syncLimitMs);
-    if (!result.ok)
-        m_prompter->inform(result.failure + QStringLiteral("\n\n手元のファイルのまま続けます。"));
-}
-
 void KibanuApp::showSyncSettings()
 {
     if (!m_syncDialog) {
@@ -255,55 +196,16 @@ void KibanuApp::showSyncSettings()
     m_syncDialog->showWith(settings.syncFolder, settings.syncCommand);
 }
 
-void KibanuApp::watchFolder()
+void KibanuApp::exchange(Interchange what)
 {
-    m_watch = std::make_unique<FolderWatch>(*m_session, [this] {
-        // Not under a dialog, a drag or an edit in place: their rows would go away.
-        return !QApplication::activeModalWidget()
-               && QGuiApplication::mouseButtons() == Qt::NoButton
-               && !(m_telWindow && m_telWindow->isBusy())
-               // The type editor works on a copy that its OK puts back.
-               && !(m_typeEditWindow && m_typeEditWindow->isVisible());
-    });
-    // Told after the look over every file, not in the middle of it.
-    connect(m_watch.get(), &FolderWatch::reloaded, this, [this](DataFile file) {
-        if (file == DataFile::Todo)
-            tellMovedToShelf();
-    }, Qt::QueuedConnection);
-}
-
-void KibanuApp::setNotificationBus(std::optional<QDBusConnection> bus)
-{
-    m_busChosen = true;
-    m_notificationBus = std::move(bus);
-}
-
-void KibanuApp::startReminders()
-{
-    m_reminding = std::make_unique<Reminding>(
-        m_session->schedule(), *m_clock,
-        m_busChosen ? m_notificationBus : DesktopNotifier::sessionBus());
-    connect(m_reminding.get(), &Reminding::dayChanged, this, [this] {
-        m_todo->showToday();
-        // A date without a year means another day from New Year's Day on.
-        m_session->schedule().relist(m_clock->today());
-        if (m_scheduleWindow)
-            m_scheduleWindow->Form_Load();
-    });
-    connect(m_reminding.get(), &Reminding::openRequested, this, [this](int pos) {
-        m_todo->cmdSchedule_Click();
-        scheduleWindow().selectEntry(pos);
-    });
-    const BoardOptions &options = m_session->settings().board;
-    connect(m_todo.get(), &frmTodo::remindersChanged, this, [this, &options] {
-        m_reminding->setOptions(options.notify, options.notifyBefore);
-    });
-    m_reminding->setOptions(options.notify, options.notifyBefore);
+    if (!m_interchange)
+        m_interchange = std::make_unique<InterchangeActions>(*m_session, *m_prompter, *m_clock);
+    m_interchange->run(what);
 }
 
 void KibanuApp::openBackupFolder()
 {
-    const QString folder = backups::folderPath(m_programFolder);
+    const QString folder = backups::folderPath(m_dataFolder);
     // Made when missing, so the file manager has something to show before the first quit.
     if (!QDir().mkpath(folder)
         || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
@@ -316,7 +218,7 @@ void KibanuApp::showHelp(const QString &anchor)
     if (!m_helpWindow)
         m_helpWindow = std::make_unique<frmHelp>();
     const QString path = m_helpFile.isEmpty()
-                             ? QDir(m_programFolder).filePath(QStringLiteral("Kibanu.hlp"))
+                             ? QDir(m_dataFolder).filePath(QStringLiteral("Kibanu.hlp"))
                              : m_helpFile;
     if (!m_helpWindow->showHelp(path, anchor))
         m_prompter->inform(QStringLiteral("ヘルプファイルを開けませんでした。\n%1")

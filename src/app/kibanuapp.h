@@ -28,6 +28,8 @@ class frmHelp;
 class FolderWatch;
 class dlgSync;
 class Reminding;
+class FileReports;
+class InterchangeActions;
 enum class DataFile;
 enum class Interchange;
 
@@ -35,7 +37,7 @@ enum class Interchange;
 // created on first use with what it shows and uses, and connected here.
 class KibanuApp : public QObject {
 public:
-    KibanuApp(const QString &programFolder, std::unique_ptr<Clock> clock,
+    KibanuApp(const QString &dataFolder, std::unique_ptr<Clock> clock,
               std::unique_ptr<Prompter> prompter);
     ~KibanuApp() override;
 
@@ -45,6 +47,9 @@ public:
     // The bus whose notification service shows the reminders, instead of the desktop's
     // session bus; nothing for none. Before start().
     void setNotificationBus(std::optional<QDBusConnection> bus);
+    // Whether the platform tells where the board is (Wayland does not): the quit stores its
+    // place only then. The platform's own answer unless set.
+    void setPlatformTellsPlace(bool tells) { m_platformTellsPlace = tells; }
 
     // The start: the board's first steps, the loaders of todo.txt, closet.txt and
     // schedule.txt, today's appointments (the start waits until their window is closed),
@@ -87,7 +92,7 @@ public:
     [[nodiscard]] frmHelp *helpWindow() { return m_helpWindow.get(); }
     // Opens backup/ in the desktop's file manager.
     void openBackupFolder();
-    // The watch on the program folder, once the start has read every file.
+    // The watch on the data folder, once the start has read every file.
     [[nodiscard]] FolderWatch *folderWatch() { return m_watch.get(); }
     // The reminders of appointments, once the start has read every file.
     [[nodiscard]] Reminding *reminding() { return m_reminding.get(); }
@@ -108,7 +113,7 @@ public:
 
     // Shows the About box, not modal: the open one brought forward, or a new one.
     void showAbout();
-    // A later start on this program folder: the board comes to the front (shown,
+    // A later start on this data folder: the board comes to the front (shown,
     // un-minimised, raised, active), and with it the start-up window or a modal window
     // that stands over it.
     void bringForward();
@@ -125,15 +130,6 @@ private:
     void commitOpenEdits();
     // The board's place into the settings; true when its place counts.
     bool takeBoardPlace();
-    void tellSaveFailed(DataFile file, const QString &error);
-    // What a save did besides: backups that failed, other programs' versions kept.
-    void tellAfterSave();
-    void reportUnreadable();
-    // Lines of todo.txt beyond the slots that went to the shelf, if any.
-    void tellMovedToShelf();
-    // The first change of a table whose file this run may not write is told.
-    void followBarredTables();
-    void tellBarredChange(DataFile file);
     // Starts following the files that other programs change while this one runs.
     void watchFolder();
     // Starts announcing appointments at their time, as the options say.
@@ -146,27 +142,12 @@ private:
     // The sync command of the start's settings, if any; a failure is said, and the
     // program goes on with the files it has.
     void runSyncCommand();
-    void tellSyncMessages();
-    void exportSchedule();
-    void importSchedule();
-    void exportPhoneBook();
-    void importPhoneBook();
-    // The file dialog, starting in the folder last used; that folder is remembered.
-    QString chooseFile(bool save, const QString &title, const QString &fileName,
-                       const QString &filter);
-    bool writeExchangeFile(const QString &path, const QByteArray &bytes);
-    // The file chosen and its bytes; nothing when cancelled or unreadable (said).
-    std::optional<QByteArray> chooseAndRead(const QString &title, const QString &filter,
-                                            QString &path);
-    // A file refused is said by name; characters that become "？" are named first. False
-    // when nothing is to be taken.
-    bool mayTake(const QString &path, const QString &error, const QStringList &replaced);
-
-    QString m_programFolder;
+    QString m_dataFolder;
     QString m_helpFile;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<Session> m_session;
+    std::unique_ptr<FileReports> m_reports;
     std::unique_ptr<frmTodo> m_todo;
     std::unique_ptr<frmSchedule> m_scheduleWindow;
     std::unique_ptr<frmTel> m_telWindow;
@@ -181,13 +162,13 @@ private:
     std::unique_ptr<FolderWatch> m_watch;
     std::unique_ptr<Reminding> m_reminding;
     std::unique_ptr<dlgSync> m_syncDialog;
+    std::unique_ptr<InterchangeActions> m_interchange;
     QString m_syncCommand;
     int m_syncLimitMs;
     bool m_busChosen = false;
     std::optional<QDBusConnection> m_notificationBus;
     bool m_skipStartup = false;
+    bool m_platformTellsPlace;
     bool m_ended = false;
-    bool m_toldBackupFailure = false;
-    QList<DataFile> m_toldBarred;
     std::function<void()> m_quittingHook;
 };

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// KibanuApp: what a later start on the same program folder asks of this run.
+// KibanuApp: what a later start on the same data folder asks of this run.
 #include "kibanuapp.h"
 
 #include "board/frmtodo.h"

@@ -5,6 +5,7 @@
 
 #include "board/frmtodo.h"
 #include "externaleditor.h"
+#include "filereports.h"
 #include "phonebook/frmtel.h"
 #include "reminding.h"
 #include "schedule/frmday.h"
@@ -39,37 +40,13 @@ bool KibanuApp::takeBoardPlace()
                 stored = now;
         };
         // Where the platform cannot tell the place (Wayland), the stored one stays.
-        if (windows::platformTellsPlace()) {
+        if (m_platformTellsPlace) {
             keep(settings.left, place.left);
             keep(settings.top, place.top);
         }
         keep(settings.width, place.width);
     }
     return normal;
-}
-
-void KibanuApp::tellSaveFailed(DataFile file, const QString &error)
-{
-    m_prompter->inform(QStringLiteral("%1 を保存できませんでした。\n%2\n\n"
-                                      "終了を取り消します。データはまだ失われていません。")
-                           .arg(dataFileName(file), error));
-}
-
-void KibanuApp::tellAfterSave()
-{
-    DataFolder &files = m_session->files();
-    const QStringList failed = files.takeBackupFailures();
-    if (!failed.isEmpty() && !m_toldBackupFailure) {
-        m_toldBackupFailure = true; // a full disk would fail every file: once is enough
-        m_prompter->inform(QStringLiteral("バックアップを作れませんでした。\n%1\n\n"
-                                          "データのファイルは保存を続けます。")
-                               .arg(failed.join(QLatin1Char('\n'))));
-    }
-    if (const QList<KeptCopy> kept = files.takeKeptCopies(); !kept.isEmpty())
-        m_prompter->inform(keptCopiesMessage(kept));
-    if (const QList<SavedAside> aside = files.takeSavedAside(); !aside.isEmpty())
-        m_prompter->inform(savedAsideMessage(aside));
-    tellSyncMessages();
 }
 
 void KibanuApp::quitWithSaving()
@@ -81,9 +58,9 @@ void KibanuApp::quitWithSaving()
     // Saved: from here on only the messages, the sync command and the tomorrow window.
     if (result.ok && m_quittingHook)
         m_quittingHook();
-    tellAfterSave();
+    m_reports->afterSave();
     if (!result.ok)
-        return tellSaveFailed(result.failed, result.error);
+        return m_reports->saveFailed(result.failed, result.error);
     if (m_todo)
         m_todo->hide();
     if (m_reminding)
@@ -116,9 +93,9 @@ void KibanuApp::editInExternalEditor(DataFile file)
         return cannotStart(error, QString()); // nothing written: the program goes on as it was
     commitOpenEdits();
     const Session::QuitResult saved = m_session->saveForEditor(file, takeBoardPlace());
-    tellAfterSave();
+    m_reports->afterSave();
     if (!saved.ok)
-        return tellSaveFailed(saved.failed, saved.error);
+        return m_reports->saveFailed(saved.failed, saved.error);
     if (!startEditor(command, error))
         return cannotStart(error, QStringLiteral("\n\nデータは保存しました。このまま続けられます。"));
     end();
@@ -127,6 +104,7 @@ void KibanuApp::editInExternalEditor(DataFile file)
 void KibanuApp::end()
 {
     m_ended = true;
+    m_reports->stop();
     if (m_reminding)
         m_reminding->stop();
     QCoreApplication::exit(0);

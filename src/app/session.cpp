@@ -10,8 +10,8 @@
 #include <algorithm>
 
 
-Session::Session(const QString &programFolder, const Clock &clock)
-    : m_files(programFolder, clock), m_clock(clock)
+Session::Session(const QString &dataFolder, const Clock &clock)
+    : m_files(dataFolder, clock), m_clock(clock)
 {
     bindFiles();
 }

@@ -20,11 +20,11 @@
 
 class Clock;
 
-// One run of the program without its windows: the program folder, every store, the
+// One run of the program without its windows: the data folder, every store, the
 // loaders of the start and the writers of the quit, in their order.
 class Session {
 public:
-    Session(const QString &programFolder, const Clock &clock);
+    Session(const QString &dataFolder, const Clock &clock);
 
     // The loaders of the start in two runs, with the today check between them: todo.txt,
     // closet.txt and schedule.txt, then type.txt and tel.txt. A file that exists but
@@ -42,7 +42,7 @@ public:
     // pim.ini; a missing file or key gives the defaults.
     void loadSettings();
     // The sync folder and command from pim.ini before anything else is read (the command
-    // runs before the loaders); a folder named relative to the program folder or from
+    // runs before the loaders); a folder named relative to the data folder or from
     // "~/" is taken from there. Returns the command.
     QString readSyncSettings();
     [[nodiscard]] const VdirSync &sync() const { return m_sync; }

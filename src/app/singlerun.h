@@ -11,10 +11,10 @@
 class QLocalServer;
 class QLocalSocket;
 
-// One run per program folder. The first start holds a lock file named after the folder
+// One run per data folder. The first start holds a lock file named after the folder
 // and listens on a local socket of its own user; a later start on the same folder asks
 // that run to come forward and ends without reading or writing anything there. Both live
-// beside each other in the user's runtime folder, not in the program folder: a sync tool
+// beside each other in the user's runtime folder, not in the data folder: a sync tool
 // would carry a lock there to the user's other computer, where no process could ever be
 // found to free it.
 class SingleRun : public QObject {

@@ -15,7 +15,7 @@ struct Result {
     QString failure; // what to tell the user: why, and the command's last lines
 };
 
-// Runs in the program folder and returns when the command has ended, failed to start,
+// Runs in the data folder and returns when the command has ended, failed to start,
 // was stopped with 中止 or ran out of time.
 Result run(const QString &command, const QString &folder, int limitMs = TimeLimitMs);
 

@@ -36,16 +36,16 @@ QFileInfoList backupsOf(const QDir &dir, const QString &name)
 
 } // namespace
 
-QString folderPath(const QString &programFolder)
+QString folderPath(const QString &dataFolder)
 {
-    return QDir(programFolder).filePath(QStringLiteral("backup"));
+    return QDir(dataFolder).filePath(QStringLiteral("backup"));
 }
 
-std::optional<QString> keep(const QString &programFolder, const QString &name,
+std::optional<QString> keep(const QString &dataFolder, const QString &name,
                             const QByteArray &bytes, const QDateTime &when)
 {
-    QDir dir(folderPath(programFolder));
-    if (!dir.exists() && !QDir(programFolder).mkdir(QStringLiteral("backup")))
+    QDir dir(folderPath(dataFolder));
+    if (!dir.exists() && !QDir(dataFolder).mkdir(QStringLiteral("backup")))
         return QStringLiteral("フォルダ %1 を作れません").arg(QDir::toNativeSeparators(dir.path()));
     const QString copy =
         name + QLatin1Char('.') + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));

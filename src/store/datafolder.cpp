@@ -13,8 +13,6 @@
 
 namespace {
 
-const SystemClock systemClock;
-
 // Why the file cannot be saved now without knowing what it holds, if so.
 std::optional<QString> notReadableNow(const QString &folder, const FileBytes &onDisk)
 {
@@ -59,8 +57,6 @@ QList<DataFile> allDataFiles()
         files.append(named.first);
     return files;
 }
-
-DataFolder::DataFolder(QString folder) : DataFolder(std::move(folder), systemClock) {}
 
 DataFolder::DataFolder(QString folder, const Clock &clock)
     : m_folder(std::move(folder)), m_clock(clock)

@@ -17,7 +17,8 @@
 class Clock;
 class QDateTime;
 
-// The data files, all in the program folder.
+// The data files, all in the data folder: the program folder of a program folder of its
+// own, else the user's data folder.
 enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type };
 
 [[nodiscard]] QString dataFileName(DataFile file);
@@ -38,13 +39,12 @@ struct SavedAside {
     bool utf8 = false; // in UTF-8: CP932 cannot hold some of it
 };
 
-// The program folder and what this run may write into it: a data file that exists but
+// The data folder and what this run may write into it: a data file that exists but
 // could not be read completely is never written, so the part that was not read survives.
 // Other programs may write the folder while this one runs (a sync tool, an editor), so
 // every save first compares the file with what this run read.
 class DataFolder {
 public:
-    explicit DataFolder(QString folder);
     DataFolder(QString folder, const Clock &clock);
 
     [[nodiscard]] const QString &folder() const { return m_folder; }

@@ -29,20 +29,9 @@ void showWith(QWidget &window, Qt::WindowModality modality)
 
 } // namespace
 
-namespace {
-std::optional<bool> placeOverride;
-} // namespace
-
 bool platformTellsPlace()
 {
-    if (placeOverride)
-        return *placeOverride;
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-void setPlatformTellsPlaceForTests(std::optional<bool> tells)
-{
-    placeOverride = tells;
 }
 
 void fixSize(QWidget &window, int width, int height)

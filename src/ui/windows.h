@@ -24,8 +24,6 @@ void showModal(QWidget &window);
 // window's position reads as the frame's negative size there, and storing it would put
 // the window off screen on the next start under X11.
 [[nodiscard]] bool platformTellsPlace();
-// Tests stand in for a platform: true or false, or nothing for the real answer.
-void setPlatformTellsPlaceForTests(std::optional<bool> tells);
 
 // A window of one size: laid out for the program's 12-pixel text, and without a maximise
 // button, which would do nothing or stretch a layout made for that size; a dialog keeps

@@ -77,12 +77,10 @@ TEST_F(Shell, whereThePlatformCannotTellThePlaceTheStoredOneStays)
 {
     writeBytes(path("pim.ini"), "[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9000\r\nskipstartup=-1\r\n");
     frmTodo *w = startAsUsers();
-    windows::setPlatformTellsPlaceForTests(false);
+    app->setPlatformTellsPlace(false);
     w->move(-3, -30); // what such a platform reports
     w->resize(650, w->height());
-    const bool ended = quit();
-    windows::setPlatformTellsPlaceForTests(std::nullopt);
-    ASSERT_TRUE(ended);
+    ASSERT_TRUE(quit());
     EXPECT_TRUE(readBytes(path("pim.ini")).startsWith("[Pim]\r\nLeft= 1500\r\nTop= 750\r\nWidth= 9750\r\n"))
         << readBytes(path("pim.ini")).toStdString();
 }

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-// What a window is built with in a test: a program folder of its own, the fixed day of
+// What a window is built with in a test: a data folder of its own, the fixed day of
 // every test and the scripted prompter.
 struct WindowRig {
     [[nodiscard]] QString path(const char *name) const
@@ -20,7 +20,7 @@ struct WindowRig {
         return QDir(dir.path()).filePath(QLatin1String(name));
     }
     QTemporaryDir dir;
-    DataFolder files{dir.path()};
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0))};
+    DataFolder files{dir.path(), clock};
     ScriptedPrompter prompter;
 };

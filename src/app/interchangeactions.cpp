@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file dialog and the files of other programs, and the schedule in iCalendar.
+#include "interchangeactions.h"
+
+#include "board/frmtodo.h"
+#include "interchangetexts.h"
+#include "schedule/schedulecalendar.h"
+#include "session.h"
+#include "text/clock.h"
+#include "text/cp932.h"
+#include "ui/prompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimeZone>
+
+InterchangeActions::InterchangeActions(Session &session, Prompter &prompter, const Clock &clock)
+    : m_session(session), m_prompter(prompter), m_clock(clock)
+{
+}
+
+QString InterchangeActions::chooseFile(bool save, const QString &title, const QString &fileName,
+                              const QString &filter)
+{
+    QString start = m_session.settings().exchangeFolder;
+    if (start.isEmpty() || !QFileInfo(start).isDir())
+        start = QDir::homePath();
+    if (save)
+        start = QDir(start).filePath(fileName);
+    const QString chosen = m_prompter.askFileName(save ? Prompter::FileUse::Save : Prompter::FileUse::Open,
+                                                   title, start, filter);
+    // Remembered in pim.ini, which holds CP932 only.
+    const QString folder = QFileInfo(chosen).absolutePath();
+    if (!chosen.isEmpty() && cp932::encode(folder).ok)
+        m_session.settings().exchangeFolder = folder;
+    return chosen;
+}
+
+bool InterchangeActions::writeExchangeFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    m_prompter.inform(QStringLiteral("%1 に書き出せませんでした。\n%2")
+                           .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+}
+
+std::optional<QByteArray> InterchangeActions::chooseAndRead(const QString &title, const QString &filter,
+                                                   QString &path)
+{
+    path = chooseFile(false, title, QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_prompter.inform(QStringLiteral("%1 を読めませんでした。\n%2")
+                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+bool InterchangeActions::mayTake(const QString &path, const QString &error, const QStringList &replaced)
+{
+    if (!error.isEmpty()) {
+        m_prompter.inform(QStringLiteral("%1 は読み込めませんでした。\n%2\n\n何も追加していません。")
+                               .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    if (replaced.isEmpty())
+        return true;
+    QStringList shown = replaced;
+    shown.removeDuplicates();
+    return m_prompter.askOkCancel(
+        QStringLiteral("次の文字は Shift-JIS（CP932）のファイルに保存できないため、「？」に置き換えて読み込みます。\n%1\n\n"
+                       "よろしいですか？")
+            .arg(shown.join(QStringLiteral(" "))));
+}
+
+void InterchangeActions::run(Interchange what)
+{
+    switch (what) {
+    case Interchange::ExportSchedule:
+        return exportSchedule();
+    case Interchange::ImportSchedule:
+        return importSchedule();
+    case Interchange::ExportPhoneBook:
+        return exportPhoneBook();
+    case Interchange::ImportPhoneBook:
+        return importPhoneBook();
+    }
+}
+
+void InterchangeActions::exportSchedule()
+{
+    const QString path = chooseFile(true, QStringLiteral("予定表を書き出す (iCalendar)"),
+                                    QStringLiteral("schedule.ics"), interchangetexts::calendarFilter());
+    if (path.isEmpty())
+        return;
+    const ScheduleTable &table = m_session.schedule();
+    const schedulecalendar::Written out = schedulecalendar::write(
+        table, m_clock.today(), QTimeZone::systemTimeZone(), m_clock.now());
+    if (!writeExchangeFile(path, out.bytes))
+        return;
+    QStringList told{QStringLiteral("%1 件の予定を書き出しました。\n%2")
+                         .arg(table.ntschedule() - out.unreadable)
+                         .arg(QDir::toNativeSeparators(path))};
+    if (out.unreadable > 0)
+        told.append(QStringLiteral("%1 件は日付か時刻が読めないため書き出しませんでした。").arg(out.unreadable));
+    m_prompter.inform(interchangetexts::lines(told));
+}
+
+void InterchangeActions::importSchedule()
+{
+    QString path;
+    const std::optional<QByteArray> bytes =
+        chooseAndRead(QStringLiteral("予定表に読み込む (iCalendar)"), interchangetexts::calendarFilter(), path);
+    if (!bytes)
+        return;
+    const QDate today = m_clock.today();
+    const schedulecalendar::ReadResult read =
+        schedulecalendar::read(*bytes, today, QTimeZone::systemTimeZone());
+    if (!mayTake(path, read.error, read.replaced))
+        return;
+    const schedulecalendar::Added added =
+        schedulecalendar::addAll(m_session.schedule(), read.items, today);
+    QStringList told{QStringLiteral("%1 件を読み込みました。").arg(added.added)};
+    if (added.same > 0)
+        told.append(QStringLiteral("%1 件は同じ予定がありました。").arg(added.same));
+    if (read.unreadable > 0)
+        told.append(QStringLiteral("%1 件は開始の日時が読めないため読み込みませんでした。").arg(read.unreadable));
+    if (added.leftOut > 0)
+        told.append(QStringLiteral("予定表がいっぱい（%1 件）になったため、%2 件は読み込めませんでした。")
+                        .arg(ScheduleTable::Capacity)
+                        .arg(added.leftOut));
+    m_prompter.inform(interchangetexts::lines(told));
+}

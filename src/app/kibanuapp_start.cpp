@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// KibanuApp: the start, from the sync command to the board and the start's reports.
+#include "kibanuapp.h"
+
+#include "board/frmtodo.h"
+#include "desktopnotifier.h"
+#include "filereports.h"
+#include "folderwatch.h"
+#include "phonebook/frmtel.h"
+#include "phonebook/frmtypeedit.h"
+#include "reminding.h"
+#include "schedule/frmday.h"
+#include "schedule/frmschedule.h"
+#include "session.h"
+#include "shell/frmstartup.h"
+#include "synccommand.h"
+#include "text/clock.h"
+#include "ui/prompter.h"
+#include "ui/windows.h"
+
+#include <QApplication>
+
+void KibanuApp::start()
+{
+    // The sync command first: what it brings from the servers is what the loaders read.
+    m_syncCommand = m_session->readSyncSettings();
+    runSyncCommand();
+    m_session->readAhead();
+    m_todo = std::make_unique<frmTodo>(m_session->board(), m_session->shelf(),
+                                       m_session->settings().board, m_session->files(),
+                                       *m_clock, *m_prompter);
+    connectBoard();
+    m_todo->Form_Load();
+    m_session->loadThroughSchedule();
+    // The schedule loader ends with today's appointments; the start waits for their window.
+    // The window only exists for a day with appointments: the first window needs no other.
+    const QDate today = m_clock->today();
+    const QStringList lines = m_session->schedule().reminderLines(today, today);
+    if (!lines.isEmpty() && todayWindow().showLines(lines))
+        connect(&todayWindow(), &frmDay::closed, this, &KibanuApp::continueStart,
+                Qt::SingleShotConnection);
+    else
+        continueStart();
+}
+
+void KibanuApp::continueStart()
+{
+    m_session->loadPhoneFiles();
+    m_reports->followBarredTables();
+    m_todo->showLoaded();
+    m_session->loadSettings();
+    watchFolder();
+    startReminders();
+    const Settings &settings = m_session->settings();
+    m_todo->placeWindow(settings.left, settings.top, settings.width);
+    m_todo->showOptions();
+    if (m_skipStartup || settings.board.skipStartup) {
+        showBoard();
+        return;
+    }
+    // Shown only now, so it never stands over the modal today window.
+    m_startupWindow = std::make_unique<frmStartup>();
+    connect(m_startupWindow.get(), &frmStartup::boardRequested, this, [this] {
+        showBoard();
+        m_startupWindow.release()->deleteLater(); // it is still in its close event
+    });
+    windows::showModeless(*m_startupWindow);
+}
+
+void KibanuApp::showBoard()
+{
+    windows::showModeless(*m_todo);
+    m_reports->atStart();
+}
+
+void KibanuApp::runSyncCommand()
+{
+    if (m_syncCommand.isEmpty())
+        return;
+    const synccommand::Result result = synccommand::run(m_syncCommand, m_dataFolder, m_syncLimitMs);
+    if (!result.ok)
+        m_prompter->inform(result.failure + QStringLiteral("\n\n手元のファイルのまま続けます。"));
+}
+
+void KibanuApp::watchFolder()
+{
+    m_watch = std::make_unique<FolderWatch>(*m_session, [this] {
+        // Not under a dialog, a drag or an edit in place: their rows would go away.
+        return !QApplication::activeModalWidget()
+               && QGuiApplication::mouseButtons() == Qt::NoButton
+               && !(m_telWindow && m_telWindow->isBusy())
+               // The type editor works on a copy that its OK puts back.
+               && !(m_typeEditWindow && m_typeEditWindow->isVisible());
+    });
+    // Told after the look over every file, not in the middle of it.
+    connect(m_watch.get(), &FolderWatch::reloaded, this, [this](DataFile file) {
+        if (file == DataFile::Todo)
+            m_reports->movedToShelf();
+    }, Qt::QueuedConnection);
+}
+
+void KibanuApp::setNotificationBus(std::optional<QDBusConnection> bus)
+{
+    m_busChosen = true;
+    m_notificationBus = std::move(bus);
+}
+
+void KibanuApp::startReminders()
+{
+    m_reminding = std::make_unique<Reminding>(
+        m_session->schedule(), *m_clock,
+        m_busChosen ? m_notificationBus : DesktopNotifier::sessionBus());
+    connect(m_reminding.get(), &Reminding::dayChanged, this, [this] {
+        m_todo->showToday();
+        // A date without a year means another day from New Year's Day on.
+        m_session->schedule().relist(m_clock->today());
+        if (m_scheduleWindow)
+            m_scheduleWindow->Form_Load();
+    });
+    connect(m_reminding.get(), &Reminding::openRequested, this, [this](int pos) {
+        m_todo->cmdSchedule_Click();
+        scheduleWindow().selectEntry(pos);
+    });
+    const BoardOptions &options = m_session->settings().board;
+    connect(m_todo.get(), &frmTodo::remindersChanged, this, [this, &options] {
+        m_reminding->setOptions(options.notify, options.notifyBefore);
+    });
+    m_reminding->setOptions(options.notify, options.notifyBefore);
+}
