@@ -257,11 +257,6 @@ QByteArray item(const scheduleitem &entry, const QString &uid, QDate today,
     return text(calendar.get());
 }
 
-QString uidFor(const scheduleitem &entry)
-{
-    return uidBase(entry) + QStringLiteral("@kibanu");
-}
-
 namespace {
 
 QString uidOf(icalcomponent *event)

@@ -44,8 +44,6 @@ struct ReadResult {
 // empty when its date or time cannot be read.
 [[nodiscard]] QByteArray item(const scheduleitem &entry, const QString &uid, QDate today,
                               const QTimeZone &zone, const QDateTime &stamp);
-// The UID an entry's item gets: from its fields, so the same entry always has the same.
-[[nodiscard]] QString uidFor(const scheduleitem &entry);
 
 // The event of `original` with the entry's changes since what it reads as: SUMMARY for the
 // text, DTSTART and DTEND (the length kept) for the date and time, the X-KIBANU texts;
