@@ -75,7 +75,8 @@ std::optional<Property> propertyOf(const QByteArray &logical, const Head &head,
     return p;
 }
 
-// A file that ends inside a card, or holds none, is refused whole.
+// A file that ends inside a card, or holds none, is refused too; a refused file gives no
+// card at all.
 void refuseUnfinished(ReadResult &result, bool inCard)
 {
     if (result.error.isEmpty() && inCard)
