@@ -21,6 +21,7 @@ class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QMenuBar;
 class QToolButton;
 
 // What the ﾌｧｲﾙ menu writes to or reads from other programs' files.
@@ -141,6 +142,10 @@ private:
     void createSlots(QWidget *client);
     void createButtons(QWidget *client);
     void createMenus();
+    void createFileMenu(QMenuBar *bar);
+    void createOptionMenu(QMenuBar *bar);
+    void createWindowMenu(QMenuBar *bar);
+    void createHelpMenu(QMenuBar *bar);
     void editFile(DataFile file);
     QToolButton *pictureButton(QWidget *client, const char *name, const QString &caption,
                                int top);

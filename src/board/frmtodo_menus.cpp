@@ -45,6 +45,14 @@ void frmTodo::createMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("mnuBar"));
     bar->setAccessibleName(QStringLiteral("メニュー"));
+    createFileMenu(bar);
+    createOptionMenu(bar);
+    createWindowMenu(bar);
+    createHelpMenu(bar);
+}
+
+void frmTodo::createFileMenu(QMenuBar *bar)
+{
     QMenu *file = topMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
     QMenu *edit = submenu(file, "mnuEdit", QStringLiteral("ｴﾃﾞｨﾀで編集"));
     entry(edit, "mnuEditDone", QStringLiteral("やったこと"), this, &frmTodo::mnuEditDone_Click);
@@ -67,7 +75,10 @@ void frmTodo::createMenus()
           &frmTodo::backupFolderRequested);
     entry(file, "mnuJustQuit", QStringLiteral("保存しないで終了"), this, &frmTodo::mnuJustQuit_Click);
     entry(file, "mnuQuit", QStringLiteral("保存して終了(&Q)"), this, &frmTodo::mnuQuit_Click);
+}
 
+void frmTodo::createOptionMenu(QMenuBar *bar)
+{
     QMenu *option = topMenu(bar, "mnuOption", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     mnuStartup = entry(option, "mnuStartup", QStringLiteral("ｽﾀｰﾄ画面のｽｷｯﾌﾟ"), this,
                        &frmTodo::mnuStartup_Click);
@@ -88,13 +99,19 @@ void frmTodo::createMenus()
     entry(option, "mnuNotifyBefore", QStringLiteral("通知を何分前にするか(&B)..."), this,
           &frmTodo::mnuNotifyBefore_Click);
     entry(option, "mnuSync", QStringLiteral("同期の設定..."), this, &frmTodo::mnuSync_Click);
+}
 
+void frmTodo::createWindowMenu(QMenuBar *bar)
+{
     QMenu *window = topMenu(bar, "mnuWindow", QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
     entry(window, "mnuTelWindow", QStringLiteral("電話帳"), this, &frmTodo::cmdTel_Click);
     entry(window, "mnuScheWindow", QStringLiteral("予定表"), this, &frmTodo::cmdSchedule_Click);
     entry(window, "mnuDoneWindow", QStringLiteral("やったこと"), this, &frmTodo::cmdDone_Click);
     entry(window, "mnuClosetWindow", QStringLiteral("棚上げ"), this, &frmTodo::cmdTrash_Click);
+}
 
+void frmTodo::createHelpMenu(QMenuBar *bar)
+{
     QMenu *help = topMenu(bar, "mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     entry(help, "mnuTodoHelp", QStringLiteral("Kibanuﾍﾙﾌﾟ"), this, &frmTodo::mnuTodoHelp_Click);
     entry(help, "mnuAbout", QStringLiteral("Kibanuについて"), this, &frmTodo::mnuAbout_Click);

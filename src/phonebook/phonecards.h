@@ -39,10 +39,12 @@ struct ReadResult {
 // typing guard of the dialogs.
 [[nodiscard]] ReadResult read(const QByteArray &bytes);
 
-// The one card of `original` with the entry's changes since what that card reads as: only the properties that hold what changed are written anew (FN, N and
-// X-KIBANU-NAME for the name, NOTE for the keyword, X-KIBANU-INDEX for the index, every
-// pair for the pairs); every other line of the card stays as it was, photos, addresses
-// and a phone's own properties included. Empty when `original` is not one card.
+// The one card of `original` with the entry's changes since what that card reads as:
+// only the properties that hold what changed are written anew (FN, N and X-KIBANU-NAME
+// for the name, NOTE for the keyword, X-KIBANU-INDEX and the NICKNAME and SORT-STRING
+// that copy it for the index, every pair for the pairs); every other line of the card
+// stays as it was, photos, addresses and a phone's own properties included. Empty when
+// `original` is not one card.
 [[nodiscard]] QByteArray patch(const QByteArray &original, const phoneentry &after);
 
 } // namespace phonecards

@@ -17,9 +17,11 @@ struct Written {
     int unreadable = 0; // entries whose date or time cannot be read: not written
 };
 
-// One VEVENT per entry, past ones included: an entry without a time is an all-day
-// event, one with a time starts then in `zone` (with its VTIMEZONE) and lasts an hour.
-// The UID comes from the entry's fields, so the same entry always has the same one; the
+// One VEVENT per entry whose date and time can be read, past ones included: an entry
+// without a time is an all-day event, one with a time starts then in `zone` and lasts an
+// hour. Timed events name the zone as the zone database does, and one VTIMEZONE carries
+// its rules from the first of them on (none in UTC). The UID comes from the entry's
+// fields, so the same entry always has the same one (a second copy gets "-2" in it); the
 // extra fields travel as X-KIBANU-EXTRA1..3 and the texts of the date and time as
 // stored as X-KIBANU-DATE and X-KIBANU-TIME.
 [[nodiscard]] Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone,
@@ -34,23 +36,26 @@ struct ReadResult {
     bool recurring = false; // an event repeats by a rule
 };
 
-// Every VEVENT as entries: its start in `zone`, the date "yyyy/m/d" and the time "h:mm"
-// (none for an all-day event), SUMMARY through the typing guard as the text. A recurring
-// event gives its occurrences from today to a year ahead. The stored texts of date and
-// time come back when the event still starts at the moment they mean.
+// Every VEVENT as entries, but for a changed occurrence of a series the file holds too:
+// its start in `zone`, the date "yyyy/m/d" and the time "h:mm" (none for an all-day
+// event), SUMMARY and X-KIBANU-EXTRA1..3 through the typing guard as the text and the
+// extras. A recurring event gives its occurrences from today to a year ahead, less its
+// EXDATEs. The stored texts of date and time come back when an event that does not recur
+// still starts at the moment they mean.
 [[nodiscard]] ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone);
 
 // One entry as a calendar of its own with that UID, as a calendar server keeps it;
 // empty when its date or time cannot be read.
 [[nodiscard]] QByteArray item(const scheduleitem &entry, const QString &uid, QDate today,
                               const QTimeZone &zone, const QDateTime &stamp);
-// The UID an entry's item gets: from its fields, so the same entry always has the same.
-[[nodiscard]] QString uidFor(const scheduleitem &entry);
 
 // The event of `original` with the entry's changes since what it reads as: SUMMARY for the
-// text, DTSTART and DTEND (the length kept) for the date and time, the X-KIBANU texts;
-// every other property and component stays as it was, and SEQUENCE counts up. Empty when
-// `original` holds no single event that can be read, or a series.
+// text; for a new date or time DTSTART and DTEND in place of any DTEND or DURATION (with a
+// time the event keeps its length, an hour when it had none; without one it lasts the
+// day), with the zone's VTIMEZONE when the calendar has none; the X-KIBANU texts written
+// anew. DTSTAMP and LAST-MODIFIED become `stamp` and SEQUENCE counts up; every other
+// property and component stays as it was. Empty when the entry's date or time cannot be
+// read, or when `original` holds no single event that can be read, or a series.
 [[nodiscard]] QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate today,
                                const QTimeZone &zone, const QDateTime &stamp);
 
@@ -60,8 +65,9 @@ struct Added {
     int leftOut = 0; // the schedule was full
 };
 
-// Adds the entries that are not there yet, where the list places them, until the table
-// is full.
+// Adds the entries that are not there yet (the same text on the same day at the same
+// time), where the list places them, until the table is full. A date without a year gets
+// the year it means today in front, so it keeps meaning that day.
 Added addAll(ScheduleTable &table, const QList<scheduleitem> &items, QDate today);
 
 } // namespace schedulecalendar

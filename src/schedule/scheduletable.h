@@ -59,7 +59,8 @@ public:
     // the sync folder.
     int change(int pos, const QString &eventdate, const QString &eventtime,
                const QString &eventinfo, QDate today);
-    // Each entry's sync identity set anew, for the entries in table order.
+    // The sync identity of the entry at pos; the file never holds it, so the table does
+    // not count as changed.
     void setUid(int pos, const QString &uid);
     // Whether the entry's day is before today: the quit hands it to done.txt.
     [[nodiscard]] bool isPastAt(int pos, QDate today) const { return isPast(at(pos), today); }
@@ -78,7 +79,7 @@ public:
     // Whether an entry was added, removed or handed to done.txt since schedule.txt was read.
     [[nodiscard]] bool changedThisRun() const { return m_changed; }
 
-    // Every entry, past ones included, as lines of the file.
+    // Every entry not handed to done.txt yet, past ones included, as lines of the file.
     [[nodiscard]] QStringList fileLines() const;
     [[nodiscard]] WriteResult writeAll(const QString &path) const;
     // The quit's writer, in two steps, done.txt first: should schedule.txt then fail, the

@@ -11,6 +11,56 @@
 namespace textdelegate {
 namespace {
 
+// Anything but one line of plain text is left to the style.
+bool isOnePlainLine(const QStyleOptionViewItem &opt)
+{
+    constexpr auto plain = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::WrapText
+                           | QStyleOptionViewItem::Alternate;
+    return !(opt.features & ~plain) && !opt.text.contains(QChar::LineSeparator)
+           && !opt.text.contains(QLatin1Char('\n'));
+}
+
+// The panel and the selection as the style draws them for a line without text.
+void drawPanel(QPainter *painter, const QStyleOptionViewItem &opt, const QStyle *style)
+{
+    QStyleOptionViewItem panel = opt;
+    panel.text.clear();
+    panel.features &= ~QStyleOptionViewItem::HasDisplay;
+    panel.state &= ~QStyle::State_HasFocus;
+    style->drawControl(QStyle::CE_ItemViewItem, &panel, painter, opt.widget);
+}
+
+// The text laid out already, aligned in its place, in the colour of the line's state.
+void drawText(QPainter *painter, const QStyleOptionViewItem &opt, const QStaticText &text,
+              const QRect &textRect)
+{
+    const bool enabled = opt.state & QStyle::State_Enabled;
+    const bool selected = opt.state & QStyle::State_Selected;
+    QPalette::ColorGroup group = enabled ? QPalette::Normal : QPalette::Disabled;
+    if (enabled && !(opt.state & QStyle::State_Active))
+        group = QPalette::Inactive;
+    const QRect placed =
+        QStyle::alignedRect(opt.direction, opt.displayAlignment, text.size().toSize(), textRect);
+    painter->setFont(opt.font);
+    painter->setPen(
+        opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawStaticText(placed.topLeft(), text);
+}
+
+// The focus frame, over the text, as the style draws it.
+void drawFocus(QPainter *painter, const QStyleOptionViewItem &opt, const QStyle *style)
+{
+    const bool enabled = opt.state & QStyle::State_Enabled;
+    const bool selected = opt.state & QStyle::State_Selected;
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(opt);
+    focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &opt, opt.widget);
+    focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+    focus.backgroundColor = opt.palette.color(enabled ? QPalette::Normal : QPalette::Disabled,
+                                              selected ? QPalette::Highlight : QPalette::Window);
+    style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, opt.widget);
+}
+
 class CachedTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -22,11 +72,7 @@ public:
         initStyleOption(&opt, index);
         const QWidget *widget = opt.widget;
         QStyle *style = widget ? widget->style() : nullptr;
-        constexpr auto plain = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::WrapText
-                               | QStyleOptionViewItem::Alternate;
-        // Anything but one line of plain text is left to the style.
-        if (!style || (opt.features & ~plain) || opt.text.contains(QChar::LineSeparator)
-            || opt.text.contains(QLatin1Char('\n'))) {
+        if (!style || !isOnePlainLine(opt)) {
             QStyledItemDelegate::paint(painter, option, index);
             return;
         }
@@ -38,39 +84,13 @@ public:
             QStyledItemDelegate::paint(painter, option, index); // the style wraps it
             return;
         }
-
-        // The style draws the panel and the selection of a line without text; the focus
-        // frame comes last, over the text, as the style draws it.
-        QStyleOptionViewItem panel = opt;
-        panel.text.clear();
-        panel.features &= ~QStyleOptionViewItem::HasDisplay;
-        panel.state &= ~QStyle::State_HasFocus;
-        style->drawControl(QStyle::CE_ItemViewItem, &panel, painter, widget);
-        const bool enabled = opt.state & QStyle::State_Enabled;
-        const bool selected = opt.state & QStyle::State_Selected;
+        drawPanel(painter, opt, style);
         painter->save();
         painter->setClipRect(opt.rect);
-        if (!laidOut.text.text().isEmpty()) {
-            QPalette::ColorGroup group = enabled ? QPalette::Normal : QPalette::Disabled;
-            if (enabled && !(opt.state & QStyle::State_Active))
-                group = QPalette::Inactive;
-            const QRect placed = QStyle::alignedRect(opt.direction, opt.displayAlignment,
-                                                     laidOut.text.size().toSize(), textRect);
-            painter->setFont(opt.font);
-            painter->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText
-                                                              : QPalette::Text));
-            painter->drawStaticText(placed.topLeft(), laidOut.text);
-        }
-        if (opt.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(opt);
-            focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &opt, widget);
-            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-            focus.backgroundColor =
-                opt.palette.color(enabled ? QPalette::Normal : QPalette::Disabled,
-                                  selected ? QPalette::Highlight : QPalette::Window);
-            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
-        }
+        if (!laidOut.text.text().isEmpty())
+            drawText(painter, opt, laidOut.text, textRect);
+        if (opt.state & QStyle::State_HasFocus)
+            drawFocus(painter, opt, style);
         painter->restore();
     }
 

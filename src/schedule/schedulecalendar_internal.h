@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the writing, reading and patching of iCalendar share; only the schedulecalendar
+// files include it, so libical stays out of every other header.
+#include "schedulecalendar.h"
+
+#include <libical/ical.h>
+
+#include <memory>
+#include <optional>
+
+namespace schedulecalendar::detail {
+
+// libical's objects, freed with their owners' functions.
+struct ComponentFree {
+    void operator()(icalcomponent *c) const { icalcomponent_free(c); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+// The zone in libical's terms; UTC for one it does not know.
+icaltimezone *timezoneOf(const QTimeZone &zone);
+// The zone's rules from a day before `from` on, named as the zone database does.
+icalcomponent *zoneComponent(icaltimezone *tz, const QByteArray &tzid, const QDateTime &from);
+void removeAll(icalcomponent *event, icalproperty_kind kind);
+// The start (and end, `length` seconds later, or the next day for an all-day event),
+// in place of any the event had.
+void setMoment(icalcomponent *event, QDate date, std::optional<QTime> time, icaltimezone *tz,
+               const QByteArray &tzid, bool named, int length);
+// The texts this program keeps in the event: the date and time as stored, the extras.
+void addOwnTexts(icalcomponent *event, const scheduleitem &item);
+
+// An entry whose date (and time, if it has one) can be read.
+struct Readable {
+    const scheduleitem *item;
+    QDate date;
+    std::optional<QTime> time; // none: an all-day event
+};
+std::optional<Readable> readable(const scheduleitem &item, QDate today);
+
+icaltimetype utc(const QDateTime &t);
+// The calendar as the text of a file.
+QByteArray text(icalcomponent *calendar);
+
+// A moment of an event as this program keeps it: the day and time in the given zone.
+struct Moment {
+    QDate date;
+    std::optional<QTime> time; // none for an all-day event
+};
+Moment localMoment(icaltimetype t, const QTimeZone &zone);
+// When the event falls: its start, or for a recurring one each occurrence from today to a
+// year ahead that its EXDATEs leave.
+QList<icaltimetype> occurrences(icalcomponent *event, icaltimetype start, QDate today,
+                                const QTimeZone &zone);
+
+// The event's entries added to `result`: one, or one for each occurrence of a recurring
+// event; an event without a start that can be read is counted as unreadable.
+void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result);
+
+} // namespace schedulecalendar::detail

@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An item of the sync folder changed in place: what another program keeps in the event
+// stays as it wrote it.
+#include "schedulecalendar_internal.h"
+
+namespace schedulecalendar {
+
+using namespace detail;
+
+namespace {
+
+void removeOwnTexts(icalcomponent *event)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;) {
+        icalproperty *next = icalcomponent_get_next_property(event, ICAL_X_PROPERTY);
+        if (QByteArrayView(icalproperty_get_x_name(p)).startsWith("X-KIBANU-")) {
+            icalcomponent_remove_property(event, p);
+            icalproperty_free(p);
+        }
+        p = next;
+    }
+}
+
+// The item's event: the first that is not one changed occurrence of a series.
+icalcomponent *masterEvent(icalcomponent *root)
+{
+    QList<icalcomponent *> calendars{root};
+    if (icalcomponent_isa(root) != ICAL_VCALENDAR_COMPONENT)
+        calendars = {icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT)};
+    for (icalcomponent *calendar : calendars)
+        for (icalcomponent *e = calendar ? icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT) : nullptr; e;
+             e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY))
+                return e;
+    return nullptr;
+}
+
+bool hasZone(icalcomponent *calendar, const QByteArray &tzid)
+{
+    for (icalcomponent *z = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); z;
+         z = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT))
+        if (icalproperty *p = icalcomponent_get_first_property(z, ICAL_TZID_PROPERTY);
+            p && tzid == icalproperty_get_tzid(p))
+            return true;
+    return false;
+}
+
+// How long the event lasts, in seconds, when it has a time; an hour otherwise.
+int lengthOf(icalcomponent *event)
+{
+    const icaltimetype start = icalcomponent_get_dtstart(event);
+    const icaltimetype end = icalcomponent_get_dtend(event);
+    if (start.is_date || icaltime_is_null_time(end) || end.is_date)
+        return 3600;
+    const icaltimezone *startZone = start.zone ? start.zone : icaltimezone_get_utc_timezone();
+    const icaltimezone *endZone = end.zone ? end.zone : icaltimezone_get_utc_timezone();
+    const qint64 seconds = qint64(icaltime_as_timet_with_zone(end, endZone))
+                           - qint64(icaltime_as_timet_with_zone(start, startZone));
+    return seconds > 0 && seconds < 366 * 86400 ? int(seconds) : 3600;
+}
+
+} // namespace
+
+QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate today,
+                 const QTimeZone &zone, const QDateTime &stamp)
+{
+    const auto r = readable(after, today);
+    if (!r)
+        return {};
+    Component root(icalparser_parse_string(original.constData()));
+    icalcomponent *event = root ? masterEvent(root.get()) : nullptr;
+    if (!event || icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))
+        return {};
+    icalcomponent *calendar = icalcomponent_get_parent(event);
+    ReadResult read;
+    readEvent(event, today, zone, read);
+    if (read.items.size() != 1)
+        return {};
+    const scheduleitem &before = read.items.first();
+    if (before.eventinfo != after.eventinfo)
+        icalcomponent_set_summary(event, after.eventinfo.toUtf8().constData());
+    const auto was = readable(before, today);
+    if (!was || was->date != r->date || was->time != r->time) {
+        icaltimezone *tz = timezoneOf(zone);
+        const QByteArray tzid = zone.id();
+        const bool named = tz != icaltimezone_get_utc_timezone() && r->time;
+        const int length = lengthOf(event);
+        setMoment(event, r->date, r->time, tz, tzid, named, length);
+        if (named && !hasZone(calendar, tzid))
+            icalcomponent_add_component(
+                calendar, zoneComponent(tz, tzid, QDateTime(r->date, *r->time, zone)));
+    }
+    removeOwnTexts(event);
+    addOwnTexts(event, after);
+    icalcomponent_set_dtstamp(event, utc(stamp));
+    removeAll(event, ICAL_LASTMODIFIED_PROPERTY);
+    icalcomponent_add_property(event, icalproperty_new_lastmodified(utc(stamp)));
+    const int sequence = icalcomponent_get_first_property(event, ICAL_SEQUENCE_PROPERTY)
+                             ? icalcomponent_get_sequence(event)
+                             : 0;
+    icalcomponent_set_sequence(event, sequence + 1);
+    return text(root.get());
+}
+
+} // namespace schedulecalendar

@@ -1,0 +1,174 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Calendars of other programs (and of this one) read as entries, and the entries taken
+// into the schedule.
+#include "schedulecalendar_internal.h"
+
+#include "text/jdate.h"
+#include "text/typedtext.h"
+
+#include <QStringDecoder>
+
+namespace schedulecalendar {
+
+using namespace detail;
+
+namespace {
+
+QString uidOf(icalcomponent *event)
+{
+    const char *uid = icalcomponent_get_uid(event);
+    return QString::fromUtf8(uid ? uid : "");
+}
+
+QString xText(icalcomponent *event, const char *name)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY))
+        if (qstrcmp(icalproperty_get_x_name(p), name) == 0)
+            return QString::fromUtf8(icalproperty_get_x(p));
+    return {};
+}
+
+// Why the text is no iCalendar file that can be read whole; empty when it is one.
+QString refusal(const QByteArray &body)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(body);
+    if (utf8.hasError())
+        return QStringLiteral("UTF-8 の文字ではないバイトがあります。");
+    const QString trimmed = text.trimmed();
+    if (!trimmed.startsWith(QLatin1String("BEGIN:VCALENDAR"), Qt::CaseInsensitive))
+        return QStringLiteral("iCalendar のファイル (BEGIN:VCALENDAR) ではありません。");
+    if (!trimmed.endsWith(QLatin1String("END:VCALENDAR"), Qt::CaseInsensitive))
+        return QStringLiteral("ファイルが途中で切れています（END:VCALENDAR がありません）。");
+    return {};
+}
+
+// The calendar the file is, and those it holds.
+QList<icalcomponent *> calendarsIn(icalcomponent *root)
+{
+    QList<icalcomponent *> calendars;
+    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT)
+        calendars.append(root);
+    for (icalcomponent *c = icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT); c;
+         c = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT))
+        calendars.append(c);
+    return calendars;
+}
+
+void readCalendar(icalcomponent *calendar, QDate today, const QTimeZone &zone, ReadResult &result)
+{
+    QStringList masters; // events with their own rule or moment, by UID
+    for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+        if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY))
+            masters.append(uidOf(e));
+    for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        const QString uid = uidOf(e);
+        // One changed occurrence of a series: the series gives that day already.
+        if (icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY) && masters.contains(uid))
+            continue;
+        if (!result.uids.contains(uid))
+            result.uids.append(uid);
+        readEvent(e, today, zone, result);
+    }
+}
+
+} // namespace
+
+namespace detail {
+
+void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result)
+{
+    const icaltimetype start = icalcomponent_get_dtstart(event);
+    if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) {
+        ++result.unreadable;
+        return;
+    }
+    const bool recurring = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+    result.recurring = result.recurring || recurring;
+    const char *summary = icalcomponent_get_summary(event);
+    const QString info =
+        typedtext::cleanImportedField(QString::fromUtf8(summary ? summary : ""), result.replaced);
+    scheduleitem base;
+    base.eventinfo = info;
+    base.extra1 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA1"), result.replaced);
+    base.extra2 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA2"), result.replaced);
+    base.extra3 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA3"), result.replaced);
+    const QString storedDate = xText(event, "X-KIBANU-DATE");
+    const QString storedTime = xText(event, "X-KIBANU-TIME");
+    for (const icaltimetype &occurrence : occurrences(event, start, today, zone)) {
+        const Moment m = localMoment(occurrence, zone);
+        scheduleitem item = base;
+        item.eventdate = QStringLiteral("%1/%2/%3").arg(m.date.year()).arg(m.date.month()).arg(m.date.day());
+        item.eventtime = m.time ? QStringLiteral("%1:%2").arg(m.time->hour()).arg(m.time->minute(), 2, 10, QLatin1Char('0'))
+                                : QString();
+        // This program's own texts of the date and time, while they still mean the moment
+        // the event has (another program may have moved it).
+        if (!recurring && !storedDate.isEmpty()
+            && jdate::parseDate(storedDate, today) == std::optional<QDate>(m.date)
+            && (m.time ? jdate::parseTime(storedTime) == m.time : storedTime.isEmpty())) {
+            item.eventdate = storedDate;
+            item.eventtime = storedTime;
+        }
+        result.items.append(item);
+    }
+}
+
+} // namespace detail
+
+ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone)
+{
+    ReadResult result;
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body.remove(0, 3);
+    result.error = refusal(body);
+    if (!result.error.isEmpty())
+        return result;
+    Component root(icalparser_parse_string(body.constData()));
+    if (!root) {
+        result.error = QStringLiteral("iCalendar として読めませんでした。");
+        return result;
+    }
+    for (icalcomponent *calendar : calendarsIn(root.get()))
+        readCalendar(calendar, today, zone, result);
+    return result;
+}
+
+Added addAll(ScheduleTable &table, const QList<scheduleitem> &items, QDate today)
+{
+    Added counts;
+    const auto sameAs = [today](const scheduleitem &a, const scheduleitem &b) {
+        return a.eventinfo == b.eventinfo
+               && jdate::parseDate(a.eventdate, today) == jdate::parseDate(b.eventdate, today)
+               && (a.eventtime.isEmpty() ? b.eventtime.isEmpty()
+                                         : !b.eventtime.isEmpty()
+                                               && jdate::parseTime(a.eventtime)
+                                                      == jdate::parseTime(b.eventtime));
+    };
+    for (qsizetype k = 0; k < items.size(); ++k) {
+        const scheduleitem &item = items.at(k);
+        bool there = false;
+        for (int i = 0; i < table.ntschedule() && !there; ++i)
+            there = sameAs(table.at(i), item);
+        if (there) {
+            ++counts.same;
+            continue;
+        }
+        if (table.isFull()) {
+            counts.leftOut = int(items.size() - k);
+            break;
+        }
+        // Another program's text of a day without a year keeps meaning that day next year.
+        scheduleitem stored = item;
+        stored.eventdate = jdate::withYear(item.eventdate, today);
+        table.add(stored, today);
+        ++counts.added;
+    }
+    return counts;
+}
+
+} // namespace schedulecalendar

@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// When an event falls in this program's terms: its moments in the system's zone and the
+// occurrences of a recurring event in the coming year.
+#include "schedulecalendar_internal.h"
+
+#include <algorithm>
+
+namespace schedulecalendar::detail {
+
+namespace {
+
+// Steps of a rule's iterator before it is given up: a rule by the second from long ago
+// cannot hold the import up. Occurrences taken: no more than the schedule holds.
+constexpr int mostSteps = 200000;
+constexpr int mostOccurrences = 1001;
+
+// The event's EXDATEs; one without a zone is in the zone of the start.
+QList<icaltimetype> excludedDates(icalcomponent *event, icaltimetype start)
+{
+    QList<icaltimetype> excluded;
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
+        icaltimetype ex = icalproperty_get_exdate(p);
+        if (!ex.zone && !ex.is_date)
+            ex.zone = start.zone;
+        excluded.append(ex);
+    }
+    return excluded;
+}
+
+// The start moved to that day: its time and zone kept.
+icaltimetype startOn(icaltimetype start, QDate d)
+{
+    start.year = d.year();
+    start.month = d.month();
+    start.day = d.day();
+    return start;
+}
+
+// An EXDATE takes out the occurrence it names; a date of a day takes out that day.
+bool isExcluded(const QList<icaltimetype> &excluded, const icaltimetype &occurrence, QDate day,
+                const QTimeZone &zone)
+{
+    return std::any_of(excluded.cbegin(), excluded.cend(), [&](const icaltimetype &ex) {
+        return ex.is_date || occurrence.is_date ? localMoment(ex, zone).date == day
+                                                : icaltime_compare(ex, occurrence) == 0;
+    });
+}
+
+} // namespace
+
+Moment localMoment(icaltimetype t, const QTimeZone &zone)
+{
+    if (t.is_date)
+        return {QDate(t.year, t.month, t.day), std::nullopt};
+    if (!t.zone) // floating: the same wall time everywhere
+        return {QDate(t.year, t.month, t.day), QTime(t.hour, t.minute)};
+    const QDateTime local =
+        QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(t, t.zone), zone);
+    return {local.date(), QTime(local.time().hour(), local.time().minute())};
+}
+
+QList<icaltimetype> occurrences(icalcomponent *event, icaltimetype start, QDate today,
+                                const QTimeZone &zone)
+{
+    icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+    if (!rule)
+        return {start};
+    const QList<icaltimetype> excluded = excludedDates(event, start);
+    const QDate last = today.addYears(1);
+    QList<icaltimetype> found;
+    const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
+    icalrecur_iterator *it = icalrecur_iterator_new(recurrence, start);
+    if (!it)
+        return {};
+    // The window in the event's own terms, a day wider on each side for the zones between;
+    // the local date decides below.
+    const icaltimetype from = startOn(start, today.addDays(-1));
+    const icaltimetype until = startOn(start, last.addDays(1));
+    // A rule without a count may start at the window; one with a count must be counted
+    // from its first occurrence.
+    if (recurrence.count == 0 && icaltime_compare(start, from) < 0)
+        icalrecur_iterator_set_start(it, from);
+    for (int n = 0; n < mostSteps && found.size() < mostOccurrences; ++n) {
+        icaltimetype occurrence = icalrecur_iterator_next(it);
+        if (icaltime_is_null_time(occurrence))
+            break;
+        if (!occurrence.zone && !occurrence.is_date)
+            occurrence.zone = start.zone;
+        if (icaltime_compare(occurrence, until) > 0)
+            break;
+        if (icaltime_compare(occurrence, from) < 0)
+            continue;
+        const Moment m = localMoment(occurrence, zone);
+        if (m.date > last)
+            break;
+        if (m.date >= today && !isExcluded(excluded, occurrence, m.date, zone))
+            found.append(occurrence);
+    }
+    icalrecur_iterator_free(it);
+    return found;
+}
+
+} // namespace schedulecalendar::detail
