@@ -58,7 +58,7 @@ void BM_SyncStartMergeUnchanged(benchmark::State &state)
         VdirSync sync(s.vdir.path());
         sync.mergeSchedule(schedule, benchdata::Today, zone);
         sync.mergePhoneBook(book);
-        benchmark::DoNotOptimize(sync.takeMessages());
+        benchmark::DoNotOptimize(sync.takeReport());
     }
     state.counters["items"] = s.items;
     state.counters["entries"] = schedule.ntschedule() + book.ntphone();

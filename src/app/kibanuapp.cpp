@@ -183,7 +183,7 @@ frmTrash &KibanuApp::trashWindow()
 void KibanuApp::showSyncSettings()
 {
     if (!m_syncDialog) {
-        m_syncDialog = std::make_unique<dlgSync>(*m_prompter);
+        m_syncDialog = std::make_unique<dlgSync>(*m_prompter, [](const QString &f) { return syncFolderPath(f); });
         windows::belongTo(*m_syncDialog, m_todo.get());
         connect(m_syncDialog.get(), &dlgSync::chosen, this,
                 [this](const QString &folder, const QString &command) {

@@ -59,7 +59,7 @@ QString Session::readSyncSettings()
     if (ini.load(m_files.path(DataFile::Ini)).status != TextFileRead::Ok)
         return {};
     const Settings settings = readSettings(ini);
-    m_sync = VdirSync(VdirSync::folderOf(settings.syncFolder, m_files.folder()));
+    m_sync = VdirSync(syncFolderPath(settings.syncFolder, m_files.folder()));
     return settings.syncCommand;
 }
 

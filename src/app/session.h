@@ -9,6 +9,7 @@
 #include "phonebook/phonetypes.h"
 #include "schedule/scheduletable.h"
 #include "settings.h"
+#include "syncmessages.h"
 #include "sync/vdirsync.h"
 #include "store/datafolder.h"
 #include "text/profile.h"
@@ -48,7 +49,7 @@ public:
     [[nodiscard]] const VdirSync &sync() const { return m_sync; }
     // What the sync has to tell the user (items skipped, entries doubled, a folder that
     // cannot be used), each once.
-    [[nodiscard]] QStringList takeSyncMessages() { return m_sync.takeMessages(); }
+    [[nodiscard]] QStringList takeSyncMessages() { return syncMessages(m_sync.takeReport()); }
 
     struct QuitResult {
         bool ok = true;

@@ -5,6 +5,8 @@
 #include "schedule/reminders.h"
 #include "text/profile.h"
 
+#include <QDir>
+
 #include <optional>
 
 namespace {
@@ -28,6 +30,16 @@ std::optional<int> strictNumber(const ProfileFile &ini, const char *key)
 QString profileNumber(int value)
 {
     return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
+
+QString syncFolderPath(const QString &setting, const QString &base)
+{
+    QString folder = setting;
+    if (folder == u"~" || folder.startsWith(QLatin1String("~/")))
+        folder = QDir::homePath() + folder.mid(1);
+    if (!folder.isEmpty() && !base.isEmpty())
+        folder = QDir(base).absoluteFilePath(folder);
+    return folder;
 }
 
 Settings readSettings(const ProfileFile &ini)

@@ -39,5 +39,9 @@ void writeSettings(ProfileFile &ini, const Settings &settings, bool windowNormal
 void mergeSettings(ProfileFile &ini, const Settings &settings, bool windowNormal,
                    const Settings &readAtStart);
 
+// The folder the sync setting names: "~" and "~/…" from the home folder, a relative one
+// from `base` (left relative without one).
+[[nodiscard]] QString syncFolderPath(const QString &setting, const QString &base = {});
+
 // A number as pim.ini holds it: a leading blank, or the minus sign.
 [[nodiscard]] QString profileNumber(int value);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dlgsync.h"
 
-#include "sync/vdirsync.h"
 #include "ui/access.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -32,7 +31,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QRec
 
 } // namespace
 
-dlgSync::dlgSync(Prompter &prompter) : m_prompter(prompter)
+dlgSync::dlgSync(Prompter &prompter, std::function<QString(const QString &)> folderPath)
+    : m_prompter(prompter), m_folderPath(std::move(folderPath))
 {
     setObjectName(QStringLiteral("dlgSync"));
     setWindowTitle(QStringLiteral("同期の設定"));
@@ -97,7 +97,7 @@ void dlgSync::cmdOK_Click()
     const QString folder = txtFolder->text().trimmed();
     const QString command = txtCommand->text().trimmed();
     if (!folder.isEmpty()) {
-        const QString path = VdirSync::folderOf(folder);
+        const QString path = m_folderPath(folder);
         if (!QDir::isAbsolutePath(path)) {
             m_prompter.inform(QStringLiteral("同期フォルダは絶対パス（/ か ~/ で始まるもの）で指定してください。"));
             return;

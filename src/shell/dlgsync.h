@@ -4,16 +4,19 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class Prompter;
 class QLineEdit;
 class QPushButton;
 
 // ｵﾌﾟｼｮﾝ → 同期の設定: the sync folder and the command that syncs it, with a word on
-// what they are. Modal; OK checks both and hands them on.
+// what they are. Modal; OK checks both and hands them on. `folderPath` gives the folder a
+// setting names, as the run will take it.
 class dlgSync : public QWidget {
     Q_OBJECT
 public:
-    explicit dlgSync(Prompter &prompter);
+    dlgSync(Prompter &prompter, std::function<QString(const QString &)> folderPath);
 
     // The dialog with the present settings.
     void showWith(const QString &folder, const QString &command);
@@ -34,6 +37,7 @@ protected:
 
 private:
     Prompter &m_prompter;
+    std::function<QString(const QString &)> m_folderPath;
     QPushButton *cmdBrowse = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;

@@ -40,12 +40,12 @@ ReadResult read(const QString &path)
     if (!file.exists)
         return result;
     if (!file.ok) {
-        result.error = file.error;
+        result.problem = StateProblem{StateProblem::Why::Unreadable, path, 0, file.error};
         return result;
     }
     const QList<QByteArray> lines = file.bytes.split('\n');
     if (lines.value(0) != header) {
-        result.error = QStringLiteral("同期の記録 (%1) の形が違います。").arg(path);
+        result.problem = StateProblem{StateProblem::Why::NotAState, path, 0, {}};
         return result;
     }
     for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -53,7 +53,7 @@ ReadResult read(const QString &path)
             continue;
         const QList<QByteArray> f = lines.at(i).split('\t');
         if (f.size() != 9 || (f.at(0) != "calendar" && f.at(0) != "contacts")) {
-            result.error = QStringLiteral("同期の記録 (%1) の %2 行目が読めません。").arg(path).arg(i + 1);
+            result.problem = StateProblem{StateProblem::Why::BadLine, path, int(i + 1), {}};
             result.state = {};
             return result;
         }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "syncmerge.h"
+#include "syncreport.h"
+
+#include <optional>
 
 // The state file in the root of the sync folder: which item each entry is, and what the
 // item and the entry held when this program last wrote or read them.
@@ -15,7 +18,8 @@ struct State {
 
 struct ReadResult {
     State state;
-    QString error; // the file is there but cannot be read: its records are not taken
+    // The file is there but cannot be read: its records are not taken.
+    std::optional<StateProblem> problem;
 };
 
 // No file is an empty state (the first sync).

@@ -2,15 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "syncreport.h"
 #include "syncstate.h"
 
 #include <QDate>
 #include <QDateTime>
-#include <QStringList>
 #include <QTimeZone>
 
 class PhoneBook;
 class ScheduleTable;
+class SyncTable;
 
 // The schedule and the phone book kept in step with a vdir: a folder that a sync program
 // (vdirsyncer) keeps in step with a calendar and an address book server, one file an
@@ -20,9 +21,6 @@ class VdirSync {
 public:
     // An empty root: no sync.
     explicit VdirSync(const QString &root = {});
-    // The folder a setting names: "~" and "~/…" from the home folder, a relative one from
-    // `base` (left relative without one).
-    [[nodiscard]] static QString folderOf(const QString &setting, const QString &base = {});
     [[nodiscard]] bool isOn() const { return !m_root.isEmpty(); }
     [[nodiscard]] QString root() const { return m_root; }
 
@@ -42,9 +40,9 @@ public:
     void write(ScheduleTable &table, PhoneBook &book, QDate today, const QTimeZone &zone,
                const QDateTime &stamp, bool calendar = true, bool contacts = true);
 
-    // What the user is to be told, once each: items skipped, entries doubled, a folder
-    // that cannot be used.
-    [[nodiscard]] QStringList takeMessages();
+    // What the user is to be told since the last call, once each: items skipped, entries
+    // doubled, a folder that cannot be used.
+    [[nodiscard]] SyncReport takeReport();
 
     // How many item files the last write wrote and deleted.
     struct Counts {
@@ -56,18 +54,21 @@ public:
     static constexpr const char *StateName = ".kibanu-state";
 
 private:
-    enum class Kind { Calendar, Contacts };
-    struct Folder;
     bool ready();
-    [[nodiscard]] QString folderPath(Kind kind) const;
-    QList<syncmerge::Record> &records(Kind kind);
-    void fail(const QString &message);
+    [[nodiscard]] QString folderPath(SyncKind kind) const;
+    [[nodiscard]] QString statePath() const;
+    QList<syncmerge::Record> &records(SyncKind kind);
+    void fail(const SyncFailure &failure);
+    void merge(SyncTable &table);
+    void rebind(SyncTable &table);
+    bool writeFolder(SyncTable &table);
+    void writeState();
 
     QString m_root;
     bool m_stateRead = false;
     bool m_broken = false; // said once; nothing more is done with the folder this run
     bool m_stateChanged = false;
     syncstate::State m_state;
-    QStringList m_messages;
+    SyncReport m_report;
     Counts m_counts;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs of the program against a sync folder: what each start takes from the folder and
 // what each quit leaves there, with the data files in between.
+#include "app/syncmessages.h"
 #include "common/testfiles.h"
 #include "phonebook/phonebook.h"
 #include "schedule/scheduletable.h"
@@ -46,6 +47,8 @@ protected:
             sync.mergePhoneBook(book);
         }
         QString path(const char *name) const { return QDir(folder).filePath(QLatin1String(name)); }
+        // What the user is told, as the application words the sync's report.
+        QStringList takeMessages() { return syncMessages(sync.takeReport()); }
         void quit()
         {
             ASSERT_TRUE(schedule.writeUpcoming(path("schedule.txt"), today).ok);
@@ -129,7 +132,7 @@ TEST_F(VdirSyncTest, theFirstQuitWritesAnItemPerEntryAndAQuitWithNothingChangedW
     auto second = run();
     EXPECT_EQ(second->schedule.ntschedule(), 2); // nothing doubled by the folder
     EXPECT_EQ(second->book.ntphone(), 1);
-    EXPECT_TRUE(second->sync.takeMessages().isEmpty());
+    EXPECT_TRUE(second->takeMessages().isEmpty());
     second->quit();
     EXPECT_EQ(second->sync.lastWrite().written, 0);
     EXPECT_EQ(second->sync.lastWrite().deleted, 0);
@@ -152,7 +155,7 @@ TEST_F(VdirSyncTest, anEntryKeepsItsItemThroughEveryEditAndTheItemKeepsWhatThisP
     writeBytes(contacts(cardFile), vcf);
 
     auto second = run();
-    EXPECT_TRUE(second->sync.takeMessages().isEmpty());
+    EXPECT_TRUE(second->takeMessages().isEmpty());
     ASSERT_EQ(second->schedule.ntschedule(), 2);
     // The entry dialog's change moves it in the list; the phone book: index, name, pair.
     const int row = second->scheduleRow("年末の会").value();
@@ -189,7 +192,7 @@ TEST_F(VdirSyncTest, anEntryKeepsItsItemThroughEveryEditAndTheItemKeepsWhatThisP
 
     // And the next start finds both as they were left.
     auto third = run();
-    EXPECT_TRUE(third->sync.takeMessages().isEmpty());
+    EXPECT_TRUE(third->takeMessages().isEmpty());
     EXPECT_EQ(third->schedule.ntschedule(), 2);
     EXPECT_TRUE(third->scheduleRow("新年会"));
     ASSERT_EQ(third->book.ntphone(), 1);
@@ -212,7 +215,7 @@ TEST_F(VdirSyncTest, whatTheServerAddsChangesAndDeletesReachesTheTables)
                                     "TEL;TYPE=WORK:03-5555-0000\r\nEND:VCARD\r\n");
 
     auto second = run();
-    EXPECT_TRUE(second->sync.takeMessages().isEmpty());
+    EXPECT_TRUE(second->takeMessages().isEmpty());
     EXPECT_EQ(second->schedule.ntschedule(), 2);
     EXPECT_TRUE(second->scheduleRow("歯医者"));     // 19:00 in Tokyo
     EXPECT_TRUE(second->scheduleRow("忘年会"));
@@ -246,7 +249,7 @@ TEST_F(VdirSyncTest, anEntryChangedByHandAndOnTheServerIsKeptTwiceAndTheUserIsTo
             writeBytes(calendar(f), b);
     }
     auto second = run();
-    const QStringList told = second->sync.takeMessages();
+    const QStringList told = second->takeMessages();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told.first().contains("年末の会"));
     EXPECT_TRUE(second->scheduleRow("年末の会"));
@@ -256,7 +259,7 @@ TEST_F(VdirSyncTest, anEntryChangedByHandAndOnTheServerIsKeptTwiceAndTheUserIsTo
     EXPECT_EQ(items(calendar()).size(), 3);
     auto third = run();
     EXPECT_EQ(third->schedule.ntschedule(), 3);
-    EXPECT_TRUE(third->sync.takeMessages().isEmpty());
+    EXPECT_TRUE(third->takeMessages().isEmpty());
 }
 
 TEST_F(VdirSyncTest, aQuitEndedBeforeItsStateNeitherDoublesNorDeletesAtTheNextStart)
@@ -276,10 +279,10 @@ TEST_F(VdirSyncTest, aQuitEndedBeforeItsStateNeitherDoublesNorDeletesAtTheNextSt
     second->quit();
     fileops::setInjector({});
     EXPECT_EQ(readBytes(statePath), stateBefore);
-    EXPECT_EQ(second->sync.takeMessages().size(), 1);
+    EXPECT_EQ(second->takeMessages().size(), 1);
 
     auto third = run();
-    EXPECT_TRUE(third->sync.takeMessages().isEmpty());
+    EXPECT_TRUE(third->takeMessages().isEmpty());
     EXPECT_EQ(third->schedule.ntschedule(), 2);
     EXPECT_TRUE(third->scheduleRow("大掃除"));
     EXPECT_TRUE(third->scheduleRow("年末の会"));
@@ -316,7 +319,7 @@ TEST_F(VdirSyncTest, itemsThatCannotBeTakenAreSkippedByNameAndNoEntryIsLost)
     writeBytes(contacts("many.vcf"), many + "END:VCARD\r\n");
 
     auto second = run();
-    const QString told = second->sync.takeMessages().join('\n');
+    const QString told = second->takeMessages().join('\n');
     for (const char *name : {"broken.ics", "twin-a.ics", "twin-b.ics", "named.ics", "many.vcf"})
         EXPECT_TRUE(told.contains(QLatin1String(name))) << name;
     EXPECT_TRUE(told.contains(before.first()));
@@ -337,7 +340,7 @@ TEST_F(VdirSyncTest, aFolderThatCannotBeUsedIsSaidOnceAndNothingElseHappens)
     EXPECT_EQ(second->schedule.ntschedule(), 2);
     second->schedule.add("2026/12/31", "", "大掃除", today);
     second->quit();
-    EXPECT_EQ(second->sync.takeMessages().size(), 1);
+    EXPECT_EQ(second->takeMessages().size(), 1);
     ASSERT_TRUE(QDir().rename(gone, vdir.path()));
     EXPECT_EQ(items(calendar()).size(), 2);
 }
@@ -348,7 +351,7 @@ TEST_F(VdirSyncTest, aCollectionFolderTakenAwayAfterASyncRemovesNoEntry)
     ASSERT_TRUE(QDir(calendar()).removeRecursively());
     auto second = run();
     EXPECT_EQ(second->schedule.ntschedule(), 2);
-    EXPECT_EQ(second->sync.takeMessages().size(), 1);
+    EXPECT_EQ(second->takeMessages().size(), 1);
 }
 
 TEST_F(VdirSyncTest, filesReadAgainWhileRunningKeepTheirItems)

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "syncmerge.h"
+#include "syncreport.h"
+
+#include <optional>
+
+// The hash the sync keeps of an item file's bytes.
+[[nodiscard]] QByteArray syncHash(const QByteArray &bytes);
+
+// An item file read anew: its UID and its entries by content, or why it is skipped.
+struct ReadItem {
+    QString uid;
+    QList<syncmerge::Entry> entries;
+    bool series = false;
+    SkipReason problem = SkipReason::None;
+    QString detail; // the reader's error, for SkipReason::Unreadable
+    qsizetype held = -1; // which of the table's reads holds the entries, for `add`
+};
+
+// A table as the sync sees it: rows of entries that each may have an item in the folder.
+// The merge of the start and the writer of the quit work on this, once for both tables.
+class SyncTable {
+public:
+    SyncTable() = default;
+    SyncTable(const SyncTable &) = delete;
+    SyncTable &operator=(const SyncTable &) = delete;
+    virtual ~SyncTable() = default;
+
+    [[nodiscard]] virtual SyncKind kind() const = 0;
+    [[nodiscard]] virtual QString extension() const = 0; // of its item files, with the dot
+    [[nodiscard]] virtual int count() const = 0;
+    [[nodiscard]] virtual syncmerge::Entry entryAt(int row) const = 0;
+    [[nodiscard]] virtual QString uidAt(int row) const = 0;
+    virtual void setUid(int row, const QString &uid) = 0;
+    virtual void removeAt(int row) = 0;
+    // The entry as its list shows it, to name it to the user.
+    [[nodiscard]] virtual QString lineAt(int row) const = 0;
+
+    // The start: an item file's bytes as entries, which the table holds until the merge
+    // has decided; then `add` takes those of a read into the table as that item's (none
+    // for -1). Nothing comes back, or the text or name of the first entry a full table
+    // did not take.
+    virtual ReadItem read(const QByteArray &bytes) = 0;
+    virtual std::optional<QString> add(qsizetype held, const QString &uid) = 0;
+
+    // The quit: whether the entry belongs in the folder at all (past appointments do
+    // not), the entry as a new item with that UID, and as a change of the item it was.
+    // Empty bytes: it cannot be one.
+    [[nodiscard]] virtual bool belongsInFolder(int row) const = 0;
+    [[nodiscard]] virtual QByteArray item(int row, const QString &uid) const = 0;
+    [[nodiscard]] virtual QByteArray patch(int row, const QByteArray &original) const = 0;
+
+    // What every table does alike with those.
+    [[nodiscard]] QList<syncmerge::Entry> entries() const;
+    // Every entry learns its item, or that it has none.
+    void bind(const QList<std::pair<int, QString>> &bound);
+    void removeRows(QList<int> rows);
+
+protected:
+    // An entry by these fields as the table's file gives them back.
+    [[nodiscard]] static QByteArray hashOf(const QStringList &fields);
+};
