@@ -108,7 +108,7 @@ Choice choose(const QString &programFolder, const QString &dataHome)
 
 QString helpFile(const QString &programFolder)
 {
-    const QString beside = QDir(programFolder).filePath(QStringLiteral("Kibanu.hlp"));
+    QString beside = QDir(programFolder).filePath(QStringLiteral("Kibanu.hlp"));
     if (QFileInfo::exists(beside))
         return beside;
     const QString shared = QDir::cleanPath(programFolder + QStringLiteral("/../share/kibanu/Kibanu.hlp"));

@@ -105,7 +105,8 @@ void DesktopNotifier::onActionInvoked(uint id, const QString &action)
     const auto found = m_shown.constFind(id);
     if (found == m_shown.cend())
         return; // another program's
-    const Reminders::Announcement announcement = *found;
+    // A copy: a handler of the signal may drop it from m_shown.
+    const Reminders::Announcement announcement = *found; // NOLINT(performance-unnecessary-copy-initialization)
     if (action == snoozeAction)
         emit snoozeRequested(announcement);
     else if (action == openAction)

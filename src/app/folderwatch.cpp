@@ -55,4 +55,5 @@ void FolderWatch::look()
         m_settle.start();
     else if (waiting)
         m_recheck.start();
+    emit looked();
 }

@@ -29,6 +29,8 @@ public:
 signals:
     // The data of that file are the file's again: its window shows them.
     void reloaded(DataFile file);
+    // After each look over the files, whatever it found.
+    void looked();
 
 private:
     void look();

@@ -30,7 +30,7 @@ QString InterchangeActions::chooseFile(bool save, const QString &title, const QS
         start = QDir::homePath();
     if (save)
         start = QDir(start).filePath(fileName);
-    const QString chosen = m_prompter.askFileName(save ? Prompter::FileUse::Save : Prompter::FileUse::Open,
+    QString chosen = m_prompter.askFileName(save ? Prompter::FileUse::Save : Prompter::FileUse::Open,
                                                    title, start, filter);
     // Remembered in pim.ini, which holds CP932 only.
     const QString folder = QFileInfo(chosen).absolutePath();

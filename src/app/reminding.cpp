@@ -103,6 +103,6 @@ void Reminding::snooze(const Reminders::Announcement &announcement)
 {
     if (m_stopped)
         return;
-    m_reminders.snooze(announcement, m_clock.now().addSecs(60 * SnoozeMinutes));
+    m_reminders.snooze(announcement, m_clock.now().addSecs(qint64(60) * SnoozeMinutes));
     look();
 }

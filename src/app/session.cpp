@@ -78,7 +78,7 @@ Session::QuitResult Session::quitWithSaving(bool windowNormal)
 {
     if (m_ended)
         return {};
-    const QuitResult result = save(windowNormal, std::nullopt);
+    QuitResult result = save(windowNormal, std::nullopt);
     m_ended = result.ok;
     return result;
 }
@@ -108,7 +108,7 @@ WriteResult Session::saveSettings()
     if (read.status == TextFileRead::Missing)
         now = m_ini; // taken away since: what the start read, its other keys included
     mergeSettings(now, m_settings, m_windowNormal, m_settingsAtStart);
-    const WriteResult written =
+    WriteResult written =
         m_files.saveMerged(DataFile::Ini, now.lines(), DataFolder::Backup::Yes);
     if (written.ok)
         m_ini = now;
@@ -125,7 +125,7 @@ WriteResult Session::saveSchedule()
     }
     // The past entries go to done.txt first: a failure there is done.txt's.
     const QDate today = m_clock.today();
-    if (const WriteResult handed = m_schedule.handPastToDone(m_files.path(DataFile::Done), today);
+    if (WriteResult handed = m_schedule.handPastToDone(m_files.path(DataFile::Done), today);
         !handed.ok) {
         m_failedAt = DataFile::Done;
         return handed;

@@ -33,7 +33,7 @@ void Session::bindFiles()
     // Read last, merged by key at the quit: no table to follow or to save aside.
     FileBinding ini{DataFile::Ini, Step::Settings, 6};
     ini.load = [this] {
-        const TextFileRead read = m_ini.load(m_files.path(DataFile::Ini));
+        TextFileRead read = m_ini.load(m_files.path(DataFile::Ini));
         m_settings = readSettings(m_ini);
         m_settingsAtStart = m_settings;
         return read;

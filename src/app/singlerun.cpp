@@ -32,7 +32,7 @@ QString canonicalFolder(const QString &folder)
 QString serverNameFor(const QString &folder)
 {
     const QByteArray key = canonicalFolder(folder).toUtf8() + '\0' + QByteArray::number(::getuid());
-    const QString name = QStringLiteral("kibanu-")
+    QString name = QStringLiteral("kibanu-")
         + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
     // The runtime folder is the user's own; the temporary folder is everyone's.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

@@ -25,6 +25,56 @@ QString lastLines(const QByteArray &output, int count = 8)
 
 } // namespace
 
+namespace {
+
+// How the command's run ended, as far as the program stopped it.
+struct Ending {
+    bool failedToStart = false;
+    bool cancelled = false;
+    bool timedOut = false;
+};
+
+// Waits for the started command while its window shows; 中止 or the time limit kill it.
+void waitWhileShown(QProcess &process, frmSyncRun &window, int limitMs, Ending &ending)
+{
+    windows::showModal(window);
+    QElapsedTimer running;
+    running.start();
+    // Events in slices, not a nested event loop: the window and its 中止 stay alive,
+    // and an exit already asked of the program cannot cut the wait short.
+    while (!process.waitForFinished(30) && process.state() != QProcess::NotRunning) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 30);
+        if (!ending.timedOut && running.elapsed() > limitMs) {
+            ending.timedOut = true;
+            process.kill();
+        }
+    }
+    window.hide();
+}
+
+Result verdict(const QString &command, const QProcess &process, const Ending &ending,
+               int limitMs, const QByteArray &output)
+{
+    if (ending.failedToStart)
+        return {false, QStringLiteral("同期コマンド「%1」を起動できませんでした。\n%2")
+                           .arg(command, process.errorString())};
+    if (ending.cancelled)
+        return {false, QStringLiteral("同期コマンド「%1」を中止しました。").arg(command)};
+    if (ending.timedOut)
+        return {false, QStringLiteral("同期コマンド「%1」が %2 秒で終わらなかったため、止めました。\n%3")
+                           .arg(command)
+                           .arg(limitMs / 1000)
+                           .arg(lastLines(output))};
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {false, QStringLiteral("同期コマンド「%1」が失敗しました（終了コード %2）。\n%3")
+                           .arg(command)
+                           .arg(process.exitCode())
+                           .arg(lastLines(output))};
+    return {};
+}
+
+} // namespace
+
 Result run(const QString &command, const QString &folder, int limitMs)
 {
     const QStringList words = QProcess::splitCommand(command);
@@ -45,47 +95,17 @@ Result run(const QString &command, const QString &folder, int limitMs)
     });
 
     frmSyncRun window(command);
-    bool cancelled = false;
+    Ending ending;
     QObject::connect(&window, &frmSyncRun::cancelRequested, [&] {
-        cancelled = true;
+        ending.cancelled = true;
         process.kill();
     });
-    bool timedOut = false;
     process.start();
-    const bool failedToStart = !process.waitForStarted(5000);
-    if (!failedToStart) {
-        windows::showModal(window);
-        QElapsedTimer running;
-        running.start();
-        // Events in slices, not a nested event loop: the window and its 中止 stay alive,
-        // and an exit already asked of the program cannot cut the wait short.
-        while (!process.waitForFinished(30) && process.state() != QProcess::NotRunning) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 30);
-            if (!timedOut && running.elapsed() > limitMs) {
-                timedOut = true;
-                process.kill();
-            }
-        }
-        window.hide();
-    }
+    ending.failedToStart = !process.waitForStarted(5000);
+    if (!ending.failedToStart)
+        waitWhileShown(process, window, limitMs, ending);
     output += process.readAll();
-    const QString shown = command;
-    if (failedToStart)
-        return {false, QStringLiteral("同期コマンド「%1」を起動できませんでした。\n%2")
-                           .arg(shown, process.errorString())};
-    if (cancelled)
-        return {false, QStringLiteral("同期コマンド「%1」を中止しました。").arg(shown)};
-    if (timedOut)
-        return {false, QStringLiteral("同期コマンド「%1」が %2 秒で終わらなかったため、止めました。\n%3")
-                           .arg(shown)
-                           .arg(limitMs / 1000)
-                           .arg(lastLines(output))};
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return {false, QStringLiteral("同期コマンド「%1」が失敗しました（終了コード %2）。\n%3")
-                           .arg(shown)
-                           .arg(process.exitCode())
-                           .arg(lastLines(output))};
-    return {};
+    return verdict(command, process, ending, limitMs, output);
 }
 
 } // namespace synccommand

@@ -87,7 +87,7 @@ WriteResult TodoBoard::commitForQuit(const QString &dateText, const QString &don
         endEdit(i);
         if (!isDone(i))
             continue;
-        const WriteResult appended = addToDone(donePath, text(i), dateText);
+        WriteResult appended = addToDone(donePath, text(i), dateText);
         if (!appended.ok)
             return appended;
         setText(i, QString());

@@ -43,7 +43,7 @@ WriteResult TodoBoard::finish(int slot, const QString &dateText, const QString &
 {
     if (!isSlot(slot))
         return {};
-    const WriteResult appended = addToDone(donePath, text(slot), dateText);
+    WriteResult appended = addToDone(donePath, text(slot), dateText);
     if (!appended.ok)
         return appended;
     setText(slot, QString());

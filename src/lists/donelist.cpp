@@ -83,7 +83,7 @@ TextFileRead DoneList::loadDone(const QString &path)
     auto [file, read] = m_ahead.take(path);
     if (!read)
         read = cut(file);
-    const TextFileRead status = read->status;
+    TextFileRead status = read->status;
     show(std::move(*read));
     return status;
 }
@@ -173,7 +173,7 @@ WriteResult addToDone(const QString &donePath, const QString &text, const QStrin
     if (!file.ok)
         return {false, file.error};
     if (const auto whole = convertible(file.bytes)) {
-        if (const WriteResult converted = writeTextLines(donePath, LineReader(*whole).readAll());
+        if (WriteResult converted = writeTextLines(donePath, LineReader(*whole).readAll());
             !converted.ok)
             return converted;
     }

@@ -89,7 +89,7 @@ QString indexOf(const vcard::Card &card, const QString &name)
     // An index as the card gives it: letters and digits.
     for (const char *key : {"NICKNAME", "SORT-STRING"})
         if (const vcard::Property *p = card.first(QLatin1String(key))) {
-            const QString index = narrow(p->text().split(u',').value(0).trimmed());
+            QString index = narrow(p->text().split(u',').value(0).trimmed());
             if (!index.isEmpty() && isIndexText(index))
                 return index;
         }
@@ -109,7 +109,7 @@ QString indexOf(const vcard::Card &card, const QString &name)
         for (const vcard::Property &p : card.properties)
             if (p.name == u"SOUND" && p.types().contains(QStringLiteral("X-IRMC-N")))
                 reading = p.components().join(u' ');
-    if (const QString index = romajiIndex(reading); !index.isEmpty())
+    if (QString index = romajiIndex(reading); !index.isEmpty())
         return index;
     if (isLatin(name))
         return romajiIndex(name);

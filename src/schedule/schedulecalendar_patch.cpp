@@ -57,7 +57,7 @@ int lengthOf(icalcomponent *event)
     const icaltimezone *endZone = end.zone ? end.zone : icaltimezone_get_utc_timezone();
     const qint64 seconds = qint64(icaltime_as_timet_with_zone(end, endZone))
                            - qint64(icaltime_as_timet_with_zone(start, startZone));
-    return seconds > 0 && seconds < 366 * 86400 ? int(seconds) : 3600;
+    return seconds > 0 && seconds < qint64(366) * 86400 ? int(seconds) : 3600;
 }
 
 } // namespace

@@ -171,7 +171,7 @@ WriteResult ScheduleTable::handPastToDone(const QString &donePath, QDate today)
         ScheduleRow &row = m_table.row(i);
         if (!isPast(row.item, today) || row.handedToDone)
             continue;
-        const WriteResult done = addToDone(donePath, row.item.eventinfo, row.item.eventdate);
+        WriteResult done = addToDone(donePath, row.item.eventinfo, row.item.eventdate);
         if (!done.ok)
             return done;
         row.handedToDone = true;

@@ -177,7 +177,7 @@ WriteResult DataFolder::save(DataFile file, const QStringList &lines, Backup bac
     if (const WriteResult kept = replaceFileBytes(folder.filePath(copy), onDisk.bytes); !kept.ok)
         return {false, QStringLiteral("他のプログラムによる変更を %1 に残せません（%2）")
                            .arg(copy, kept.error)};
-    const WriteResult written = write(file, bytes, onDisk, Backup::No); // the copy is its backup
+    WriteResult written = write(file, bytes, onDisk, Backup::No); // the copy is its backup
     if (written.ok)
         m_keptCopies.append({dataFileName(file), copy});
     else
@@ -207,7 +207,7 @@ WriteResult DataFolder::write(DataFile file, const QByteArray &bytes, const File
 {
     if (backup == Backup::Yes && onDisk.exists && onDisk.bytes != bytes)
         backUp(file, onDisk);
-    const WriteResult written = replaceFileBytes(path(file), bytes);
+    WriteResult written = replaceFileBytes(path(file), bytes);
     if (!written.ok)
         return written;
     FileBytes now;

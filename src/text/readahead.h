@@ -44,7 +44,7 @@ public:
                 FileStamp stamp(path);
                 FileBytes bytes = readFileBytesUnasked(path);
                 Made made = make(bytes);
-                return Ahead{std::move(stamp), std::move(bytes), std::move(made)};
+                return Ahead{stamp, std::move(bytes), std::move(made)};
             });
             m_path = path;
         } catch (const std::system_error &) {

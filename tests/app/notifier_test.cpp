@@ -16,6 +16,7 @@
 #include <QDBusMessage>
 #include <QLabel>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 
 namespace {
@@ -200,9 +201,11 @@ TEST_F(Notifier, fiveMinutesLaterAnnouncesAgainAndAnotherProgramsActionIsIgnored
     serviceUp();
     startOn("会議,12/7,9:09\r\n");
     ASSERT_TRUE(callsReach(1));
+    QSignalSpy snoozed(&app->reminding()->notifier(), &DesktopNotifier::snoozeRequested);
     invoke(999, QStringLiteral("snooze")); // not ours
     invoke(101, QStringLiteral("snooze"));
-    QTest::qWait(200);
+    ASSERT_TRUE(snoozed.wait(5000)); // in the order sent: the other program's came first
+    EXPECT_EQ(snoozed.count(), 1);
     at(9, 4);
     EXPECT_TRUE(callsReach(1));
     at(9, 5);
@@ -217,10 +220,11 @@ TEST_F(Notifier, openShowsTheScheduleWithThatAppointmentSelected)
     startOn("朝会,12/7,8:30\r\n会議,12/7,9:05\r\n来週,12/14,9:00\r\n");
     ASSERT_TRUE(callsReach(1));
     frmSchedule &window = app->scheduleWindow();
+    QSignalSpy opened(&app->reminding()->notifier(), &DesktopNotifier::openRequested);
     invoke(7, QStringLiteral("open")); // another program's notification
-    QTest::qWait(200);
-    EXPECT_FALSE(window.isVisible());
     invoke(101, QStringLiteral("open"));
+    ASSERT_TRUE(opened.wait(5000)); // in the order sent: the other program's came first
+    EXPECT_EQ(opened.count(), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.isVisible(); }, 5000));
     ASSERT_GE(window.selectedIndex(), 0);
     EXPECT_EQ(schedule().at(window.selectedIndex()).eventinfo, QString::fromUtf8("会議"));

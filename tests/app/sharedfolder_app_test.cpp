@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
+#include <QSignalSpy>
 
 namespace {
 
@@ -38,6 +39,12 @@ protected:
         startBoard();
         ASSERT_NE(app->folderWatch(), nullptr);
         app->folderWatch()->setSettleDelay(20);
+    }
+    // Until the watch has looked at the folder after what was done before.
+    bool looksAgain()
+    {
+        QSignalSpy looked(app->folderWatch(), &FolderWatch::looked);
+        return looked.wait(3000);
     }
     template <typename T> T *in(QWidget &window, const char *name)
     {
@@ -86,7 +93,7 @@ TEST_F(Folder, aReloadWaitsWhileADialogIsOpenAndNeverTakesDataThisRunChanged)
     QMetaObject::invokeMethod(&tel, [&tel] { tel.cmdAdd_Click(); }, Qt::QueuedConnection);
     ASSERT_TRUE(eventually([&] { return app->addPhoneDialog().isVisible(); }));
     replaceByRename("tel.txt", "sato,佐藤,,\r\n");
-    QTest::qWait(150);
+    ASSERT_TRUE(looksAgain());
     EXPECT_EQ(phoneBook().ntphone(), 2) << "read again under an open dialog";
     app->addPhoneDialog().close();
     EXPECT_TRUE(eventually([&] { return phoneBook().ntphone() == 1; })) << "phoneBook().ntphone()";
@@ -94,7 +101,7 @@ TEST_F(Folder, aReloadWaitsWhileADialogIsOpenAndNeverTakesDataThisRunChanged)
     // Changed here and there: this run's data stay, and the quit keeps both.
     board().setText(0, QStringLiteral("書き換えた"));
     replaceByRename("todo.txt", "別の端末で書いた\r\n");
-    QTest::qWait(150);
+    ASSERT_TRUE(looksAgain());
     EXPECT_EQ(board().text(0), "書き換えた");
     ASSERT_TRUE(quit());
     EXPECT_TRUE(readBytes(path("todo.txt")).startsWith(sjis("書き換えた\r\n")));
@@ -111,7 +118,7 @@ TEST_F(Folder, aChangeUndoneHereLetsTheFileFollowTheDisk)
     app->folderWatch()->setRecheckDelay(30);
     board().setDone(3, true);
     replaceByRename("todo.txt", "別の端末で書いた\r\n");
-    QTest::qWait(150);
+    ASSERT_TRUE(looksAgain());
     EXPECT_EQ(board().text(0), "電話する");
     board().setDone(3, false);
     EXPECT_TRUE(eventually([&] { return board().text(0) == QStringLiteral("別の端末で書いた"); }));

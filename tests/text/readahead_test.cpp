@@ -32,14 +32,17 @@ protected:
     ~ReadAheadTest() override { fileops::setInjector({}); }
 
     QString path(const char *name) const { return QDir(dir.path()).filePath(name); }
-    // Starts a read ahead and waits long enough for it to have read.
+    // Starts a read ahead and waits until it has read.
     void startAndLetRun(const QString &file)
     {
+        const int before = made;
         ahead.start(file, [this](const FileBytes &f) {
             ++made;
             return QString::fromLatin1(f.bytes);
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        for (int waited = 0; made == before && waited < 5000; ++waited)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ASSERT_GT(made, before);
     }
 
     QTemporaryDir dir;
