@@ -76,11 +76,6 @@ QStringList TodoBoard::todoLines() const
     return lines;
 }
 
-WriteResult TodoBoard::writeTodoList(const QString &path) const
-{
-    return writeTextLines(path, todoLines());
-}
-
 WriteResult TodoBoard::commitForQuit(const QString &dateText, const QString &donePath)
 {
     for (int i = 0; i < SlotCount; ++i) {

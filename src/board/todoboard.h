@@ -54,7 +54,6 @@ public:
     // Those lines, each once.
     [[nodiscard]] QStringList takeLinesBeyondSlots() { return std::exchange(m_beyondSlots, {}); }
     [[nodiscard]] QStringList todoLines() const;
-    [[nodiscard]] WriteResult writeTodoList(const QString &path) const;
 
     // Commits open edits, then appends every marked slot to done.txt (the date
     // immediately followed by the text) and empties it. A slot that reached done.txt

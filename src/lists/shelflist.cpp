@@ -46,7 +46,3 @@ TextFileRead ShelfList::reloadCloset(const QString &path)
     return read;
 }
 
-WriteResult ShelfList::writeCloset(const QString &path) const
-{
-    return writeTextLines(path, stringList());
-}

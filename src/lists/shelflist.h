@@ -22,7 +22,6 @@ public:
     // (another program took it away), the shelf stays as it is: it is what was just
     // written, and what the quit will write.
     TextFileRead reloadCloset(const QString &path);
-    [[nodiscard]] WriteResult writeCloset(const QString &path) const;
     // The lines of closet.txt as read, whole: the shelf is them, unchanged since.
     void takeLines(const QStringList &lines);
 

@@ -228,11 +228,6 @@ QStringList PhoneBook::fileLines() const
     return lines;
 }
 
-WriteResult PhoneBook::writePhoneBook(const QString &path) const
-{
-    return writeTextLines(path, fileLines());
-}
-
 void PhoneBook::markChanged()
 {
     m_changed = true;

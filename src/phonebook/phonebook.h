@@ -105,7 +105,6 @@ public:
     // The file read again, whole, after another program changed it: the table is that.
     TextFileRead reload(const FileBytes &file);
     [[nodiscard]] QStringList fileLines() const;
-    [[nodiscard]] WriteResult writePhoneBook(const QString &path) const;
 
     // Whether an entry was added, renamed, deleted or edited since tel.txt was read.
     [[nodiscard]] bool changedThisRun() const { return m_changed; }

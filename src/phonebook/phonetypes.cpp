@@ -14,11 +14,6 @@ TextFileRead PhoneTypes::loadPhoneTypes(const QString &path)
     return read;
 }
 
-WriteResult PhoneTypes::writePhoneTypes(const QString &path) const
-{
-    return writeTextLines(path, stringList());
-}
-
 std::optional<int> PhoneTypeDraft::moveUp(int selected)
 {
     if (!isRow(selected) || selected < 1)

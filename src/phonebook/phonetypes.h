@@ -19,7 +19,6 @@ public:
 
     // type.txt: one type a line, empty lines included.
     TextFileRead loadPhoneTypes(const QString &path);
-    [[nodiscard]] WriteResult writePhoneTypes(const QString &path) const;
 };
 
 // The type editor's working copy. Each change answers the row to select afterwards, or

@@ -145,11 +145,6 @@ QStringList ScheduleTable::fileLines() const
     return lines;
 }
 
-WriteResult ScheduleTable::writeAll(const QString &path) const
-{
-    return writeTextLines(path, fileLines());
-}
-
 bool ScheduleTable::isPast(const scheduleitem &item, QDate today) const
 {
     const auto date = jdate::parseDate(item.eventdate, today);
@@ -189,7 +184,3 @@ QStringList ScheduleTable::upcomingLines(QDate today) const
     return lines;
 }
 
-WriteResult ScheduleTable::writeUpcoming(const QString &path, QDate today) const
-{
-    return writeTextLines(path, upcomingLines(today));
-}

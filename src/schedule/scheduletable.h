@@ -81,7 +81,6 @@ public:
 
     // Every entry not handed to done.txt yet, past ones included, as lines of the file.
     [[nodiscard]] QStringList fileLines() const;
-    [[nodiscard]] WriteResult writeAll(const QString &path) const;
     // The quit's writer, in two steps, done.txt first: should schedule.txt then fail, the
     // entries are not lost. Entries whose day is before today go to done.txt (date text,
     // then event text) instead of schedule.txt. An entry handed over once is never handed
@@ -89,7 +88,6 @@ public:
     WriteResult handPastToDone(const QString &donePath, QDate today);
     // Then schedule.txt without the entries before today.
     [[nodiscard]] QStringList upcomingLines(QDate today) const;
-    [[nodiscard]] WriteResult writeUpcoming(const QString &path, QDate today) const;
 
     // The reminder lines of the entries on that day, in table order: the time as stored,
     // two blanks, the text. A date that cannot be read matches no day; a date without a

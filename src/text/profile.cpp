@@ -85,11 +85,6 @@ TextFileRead ProfileFile::load(const QString &path)
     return read;
 }
 
-WriteResult ProfileFile::save(const QString &path) const
-{
-    return writeTextLines(path, m_lines);
-}
-
 ProfileFile::Found ProfileFile::find(const QString &section, const QString &key) const
 {
     Found f;

@@ -12,7 +12,6 @@
 class ProfileFile {
 public:
     TextFileRead load(const QString &path);
-    [[nodiscard]] WriteResult save(const QString &path) const;
 
     // The value, blanks around it and one pair of enclosing quotes removed, or the
     // default without its trailing blanks. At most bufferBytes - 1 CP932 bytes, cut

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settings.h"
+#include "common/saving.h"
 #include "common/testfiles.h"
 #include "text/profile.h"
 
@@ -31,7 +32,7 @@ QByteArray roundTrip(const QString &input, Settings &read,
     Settings now = read;
     run(now);
     writeSettings(ini, now, windowNormal);
-    EXPECT_TRUE(ini.save(path).ok);
+    EXPECT_TRUE(saveAsTheQuit(path, ini.lines()).ok);
     return readBytes(path);
 }
 

@@ -196,6 +196,17 @@ TEST(SingleRun, socketIsTheUsersOwnInTheRuntimeFolderWhereThereIsOne)
     EXPECT_EQ(QFileInfo(SingleRun(dir.path()).socketPath()).absolutePath(), QDir::tempPath());
 }
 
+// A run that holds the folder but does not answer (hung, or between its lock and its
+// socket) still holds it: the later start opens no second board, for any user.
+TEST(SingleRun, aLiveRunThatDoesNotAnswerStillHoldsTheFolder)
+{
+    QTemporaryDir dir;
+    SingleRun later(dir.path(), 300ms);
+    QLockFile held(later.lockPath());
+    ASSERT_TRUE(held.tryLock(0));
+    EXPECT_EQ(later.claim(), Outcome::Forwarded);
+}
+
 // Root may connect to any socket: the owner of the socket file decides.
 TEST(SingleRun, neverTalksToAnotherUsersSocket)
 {

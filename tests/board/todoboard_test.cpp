@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/shelflist.h"
 #include "board/todoboard.h"
+#include "common/saving.h"
 #include "common/testfiles.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ TEST_F(BoardFiles, shortTodoListFillsTheFirstSlotsAndIsWrittenBackWithFourteenLi
     EXPECT_EQ(board.text(1), QString());
     EXPECT_EQ(board.text(2), QString::fromUtf8("電話"));
     EXPECT_EQ(board.text(13), QString());
-    ASSERT_TRUE(board.writeTodoList(path("todo.txt")).ok);
+    ASSERT_TRUE(saveAsTheQuit(path("todo.txt"), board.todoLines()).ok);
     EXPECT_EQ(readBytes(path("todo.txt")),
               fourteenLines({sjis(QString::fromUtf8("会議")), "", sjis(QString::fromUtf8("電話"))}));
 }
@@ -48,7 +49,7 @@ TEST_F(BoardFiles, longTodoListKeepsOnlyFourteenLines)
     writeBytes(path("todo.txt"), lines.join("\r\n") + "\r\n");
     board.loadTodoList(path("todo.txt"));
     EXPECT_EQ(board.text(13), QStringLiteral("line13"));
-    ASSERT_TRUE(board.writeTodoList(path("todo.txt")).ok);
+    ASSERT_TRUE(saveAsTheQuit(path("todo.txt"), board.todoLines()).ok);
     EXPECT_EQ(readBytes(path("todo.txt")), lines.mid(0, 14).join("\r\n") + "\r\n");
 }
 
@@ -64,13 +65,13 @@ TEST_F(BoardFiles, closetKeepsEmptyLinesAndLineFeedOnlyFiles)
     writeBytes(path("closet.txt"), "a\r\n\r\nb\r\n\r\n");
     shelf.loadCloset(path("closet.txt"));
     EXPECT_EQ(shelf.stringList(), QStringList({"a", "", "b", ""}));
-    ASSERT_TRUE(shelf.writeCloset(path("closet.txt")).ok);
+    ASSERT_TRUE(saveAsTheQuit(path("closet.txt"), shelf.stringList()).ok);
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray("a\r\n\r\nb\r\n\r\n"));
 
     writeBytes(path("closet.txt"), "x\n\ny\n");
     shelf.loadCloset(path("closet.txt"));
     EXPECT_EQ(shelf.stringList(), QStringList({"x", "", "y"}));
-    ASSERT_TRUE(shelf.writeCloset(path("closet.txt")).ok);
+    ASSERT_TRUE(saveAsTheQuit(path("closet.txt"), shelf.stringList()).ok);
     EXPECT_EQ(readBytes(path("closet.txt")), QByteArray("x\r\n\r\ny\r\n"));
 
     writeBytes(path("closet.txt"), "");
@@ -93,7 +94,7 @@ TEST_F(BoardFiles, quitCommitMovesMarkedSlotsToTheDoneLog)
     EXPECT_EQ(board.text(2), QStringLiteral("edited"));
     EXPECT_FALSE(board.isEditing(2));
     EXPECT_EQ(board.inputStatus(), -1);
-    ASSERT_TRUE(board.writeTodoList(path("todo.txt")).ok);
+    ASSERT_TRUE(saveAsTheQuit(path("todo.txt"), board.todoLines()).ok);
     EXPECT_EQ(readBytes(path("todo.txt")), fourteenLines({"", "", "edited"}));
 
     // A second attempt (after a failed save) appends nothing again.

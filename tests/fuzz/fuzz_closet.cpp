@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     checkLoader<ShelfList>(
-        data, size, [](ShelfList &s, const QString &path) { return s.loadCloset(path); },
-        [](const ShelfList &s, const QString &path) { return s.writeCloset(path); });
+        data, size, DataFile::Closet, [](ShelfList &s, const QString &path) { return s.loadCloset(path); },
+        [](const ShelfList &s) { return s.stringList(); });
     return 0;
 }

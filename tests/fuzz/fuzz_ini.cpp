@@ -18,16 +18,16 @@ struct Ini {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     checkLoader<Ini>(
-        data, size,
+        data, size, DataFile::Ini,
         [](Ini &ini, const QString &path) {
             const TextFileRead read = ini.file.load(path);
             ini.settings = readSettings(ini.file);
             return read;
         },
-        [](const Ini &ini, const QString &path) {
+        [](const Ini &ini) {
             ProfileFile written = ini.file;
             writeSettings(written, ini.settings, true);
-            return written.save(path);
+            return written.lines();
         },
         // An Editor value that begins or ends in blanks (cut at its 29th byte, or read from
         // inside quotes) is written as it is and trimmed by the next reading: the file

@@ -9,8 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     checkLoader<ScheduleTable>(
-        data, size,
+        data, size, DataFile::Schedule,
         [](ScheduleTable &t, const QString &path) { return t.loadSchedule(path, QDate(2026, 12, 7)); },
-        [](const ScheduleTable &t, const QString &path) { return t.writeAll(path); });
+        [](const ScheduleTable &t) { return t.fileLines(); });
     return 0;
 }

@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     checkLoader<PhoneBook>(
-        data, size, [](PhoneBook &b, const QString &path) { return b.loadPhoneBook(path); },
-        [](const PhoneBook &b, const QString &path) { return b.writePhoneBook(path); });
+        data, size, DataFile::Tel, [](PhoneBook &b, const QString &path) { return b.loadPhoneBook(path); },
+        [](const PhoneBook &b) { return b.fileLines(); });
     return 0;
 }

@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     checkLoader<TodoBoard>(
-        data, size, [](TodoBoard &b, const QString &path) { return b.loadTodoList(path); },
-        [](const TodoBoard &b, const QString &path) { return b.writeTodoList(path); });
+        data, size, DataFile::Todo, [](TodoBoard &b, const QString &path) { return b.loadTodoList(path); },
+        [](const TodoBoard &b) { return b.todoLines(); });
     return 0;
 }

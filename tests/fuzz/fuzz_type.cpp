@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     checkLoader<PhoneTypes>(
-        data, size, [](PhoneTypes &t, const QString &path) { return t.loadPhoneTypes(path); },
-        [](const PhoneTypes &t, const QString &path) { return t.writePhoneTypes(path); });
+        data, size, DataFile::Type, [](PhoneTypes &t, const QString &path) { return t.loadPhoneTypes(path); },
+        [](const PhoneTypes &t) { return t.stringList(); });
     return 0;
 }

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzzfile.h"
 
+#include "text/clock.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -13,6 +16,21 @@ QString fuzzPath(const char *name)
 {
     static QTemporaryDir dir;
     return QDir(dir.path()).filePath(QLatin1String(name));
+}
+
+QString fuzzFolder(const char *folder, DataFile file)
+{
+    const QString path = fuzzPath(folder);
+    if (!QDir().mkpath(path))
+        fuzzFailure("cannot make a folder");
+    return QDir(path).filePath(dataFileName(file));
+}
+
+WriteResult saveAsTheQuit(const QString &path, DataFile file, const QStringList &lines)
+{
+    const SystemClock clock;
+    DataFolder folder(QFileInfo(path).absolutePath(), clock);
+    return folder.save(file, lines, DataFolder::Backup::No);
 }
 
 void putBytes(const QString &path, const uint8_t *data, size_t size)

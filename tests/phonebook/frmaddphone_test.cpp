@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/saving.h"
 #include "common/typing.h"
 #include "phonebook/frmaddphone.h"
 #include "phonerig.h"
@@ -118,7 +119,7 @@ TEST_F(AddPhone, newEntryFromThePhoneBookChecksTheIndexAndStoresItAsTyped)
     EXPECT_EQ(book.ntphone(), 4);
 
     // Stored full-width, read back narrowed.
-    ASSERT_TRUE(book.writePhoneBook(path("tel.txt")).ok); // as the quit writes it
+    ASSERT_TRUE(saveAsTheQuit(path("tel.txt"), book.fileLines()).ok); // as the quit writes it
     PhoneBook again;
     (void)again.loadPhoneBook(path("tel.txt"));
     EXPECT_TRUE(again.find("ABC").has_value());
@@ -316,7 +317,7 @@ TEST_F(AddPhone, anIndexTypedFullWidthIsTheEntryItNarrowsTo)
     EXPECT_TRUE(control<QLabel>("lblHint")->text().startsWith(QString::fromUtf8("既存の AOKI ")));
     control<QPushButton>("cmdCancel")->click();
 
-    ASSERT_TRUE(book.writePhoneBook(path("tel.txt")).ok); // as the quit writes it
+    ASSERT_TRUE(saveAsTheQuit(path("tel.txt"), book.fileLines()).ok); // as the quit writes it
     PhoneBook again;
     (void)again.loadPhoneBook(path("tel.txt"));
     EXPECT_EQ(again.ntphone(), 3);

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/saving.h"
 #include "common/typing.h"
 #include "phonebook/frmtel.h"
 #include "phonerig.h"
@@ -179,7 +180,7 @@ TEST_F(Phone, elevenPairsAreShownAndSavedBack)
     auto *grid = tel.findChild<QTableWidget *>("gridTel");
     EXPECT_EQ(grid->rowCount(), 11);
     EXPECT_EQ(grid->item(10, 1)->text(), QStringLiteral("10"));
-    ASSERT_TRUE(book.writePhoneBook(path("tel.txt")).ok); // as the quit writes it
+    ASSERT_TRUE(saveAsTheQuit(path("tel.txt"), book.fileLines()).ok); // as the quit writes it
     EXPECT_EQ(readBytes(path("tel.txt")), fields.join(',').toUtf8() + "\r\n");
 }
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/saving.h"
 #include "common/testfiles.h"
 #include "phonebook/phonebook.h"
 #include "phonebook/phonetypes.h"
@@ -22,8 +23,9 @@ protected:
     }
     QByteArray saved()
     {
-        EXPECT_TRUE(book.writePhoneBook(path("out.txt")).ok);
-        return readBytes(path("out.txt"));
+        EXPECT_TRUE(QDir(dir.path()).mkpath("out"));
+        EXPECT_TRUE(saveAsTheQuit(path("out/tel.txt"), book.fileLines()).ok);
+        return readBytes(path("out/tel.txt"));
     }
     void expectAligned()
     {
@@ -75,8 +77,9 @@ TEST_F(PhoneBookFiles, loadsSortedAndSavesWhatItLoaded)
     PhoneBook again;
     writeBytes(path("tel.txt"), saved());
     again.loadPhoneBook(path("tel.txt"));
-    ASSERT_TRUE(again.writePhoneBook(path("again.txt")).ok);
-    EXPECT_EQ(readBytes(path("again.txt")), saved());
+    ASSERT_TRUE(QDir(dir.path()).mkpath("again"));
+    ASSERT_TRUE(saveAsTheQuit(path("again/tel.txt"), again.fileLines()).ok);
+    EXPECT_EQ(readBytes(path("again/tel.txt")), saved());
 }
 
 TEST_F(PhoneBookFiles, oddLinesAndFullWidthText)
@@ -256,6 +259,6 @@ TEST(PhoneTypeFile, everyLineIsATypeAndOnlyAFinalLineEndAddsNone)
     QFile::remove(file);
     (void)types.loadPhoneTypes(file);
     EXPECT_EQ(types.stringList(), QStringList()); // a missing file empties the list
-    ASSERT_TRUE(types.writePhoneTypes(file).ok);
+    ASSERT_TRUE(saveAsTheQuit(file, types.stringList()).ok);
     EXPECT_EQ(readBytes(file), QByteArray()); // and writes an empty one
 }

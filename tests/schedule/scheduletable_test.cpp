@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/saving.h"
 #include "common/testfiles.h"
 #include "schedule/scheduletable.h"
 
@@ -35,7 +36,7 @@ protected:
     WriteResult quitWrite()
     {
         const WriteResult done = table.handPastToDone(path("done.txt"), today);
-        return done.ok ? table.writeUpcoming(path("schedule.txt"), today) : done;
+        return done.ok ? saveAsTheQuit(path("schedule.txt"), table.upcomingLines(today)) : done;
     }
     QTemporaryDir dir;
     ScheduleTable table;
@@ -75,7 +76,7 @@ TEST_F(ScheduleFiles, loadsAnyFieldCountNarrowedAndSorted)
     EXPECT_EQ(narrowed.extra1, QStringLiteral("x")); // the full-width comma splits too
     EXPECT_EQ(table.at(1).extra3, QStringLiteral("c"));
 
-    ASSERT_TRUE(table.writeAll(path("schedule.txt")).ok);
+    ASSERT_TRUE(saveAsTheQuit(path("schedule.txt"), table.fileLines()).ok);
     EXPECT_EQ(readBytes(path("schedule.txt")),
               sjis(QString::fromUtf8("no comma at all,,,,,\r\n"
                                      "seven,2026/12/24,,a,b,c\r\n"
@@ -110,7 +111,7 @@ TEST_F(ScheduleFiles, commasInANewEventTextBecomeTouten)
     table.add("1/6", "8:00", QString::fromUtf8("a,b，c"), today);
     expectAligned();
     EXPECT_EQ(table.at(0).eventinfo, QString::fromUtf8("a、b、c"));
-    ASSERT_TRUE(table.writeAll(path("schedule.txt")).ok);
+    ASSERT_TRUE(saveAsTheQuit(path("schedule.txt"), table.fileLines()).ok);
     EXPECT_EQ(readBytes(path("schedule.txt")).count(','), 5);
 }
 
@@ -154,7 +155,7 @@ TEST_F(ScheduleFiles, fullTableRefusesNewEntriesButLoadingKeepsEveryLine)
     load(content);
     EXPECT_EQ(table.ntschedule(), 1003);
     EXPECT_FALSE(table.add("1/1", "", "one more", today).has_value());
-    ASSERT_TRUE(table.writeAll(path("schedule.txt")).ok);
+    ASSERT_TRUE(saveAsTheQuit(path("schedule.txt"), table.fileLines()).ok);
     EXPECT_EQ(readBytes(path("schedule.txt")), sjis(content).replace(",\r\n", ",,,,\r\n"));
 
     table.removeAt(0);

@@ -3,6 +3,7 @@
 // Runs of the program against a sync folder: what each start takes from the folder and
 // what each quit leaves there, with the data files in between.
 #include "app/syncmessages.h"
+#include "common/saving.h"
 #include "common/testfiles.h"
 #include "phonebook/phonebook.h"
 #include "schedule/scheduletable.h"
@@ -51,8 +52,8 @@ protected:
         QStringList takeMessages() { return syncMessages(sync.takeReport()); }
         void quit()
         {
-            ASSERT_TRUE(schedule.writeUpcoming(path("schedule.txt"), today).ok);
-            ASSERT_TRUE(book.writePhoneBook(path("tel.txt")).ok);
+            ASSERT_TRUE(saveAsTheQuit(path("schedule.txt"), schedule.upcomingLines(today)).ok);
+            ASSERT_TRUE(saveAsTheQuit(path("tel.txt"), book.fileLines()).ok);
             sync.write(schedule, book, today, tokyo(), stamp);
         }
         std::optional<int> scheduleRow(const QString &info) const
@@ -241,7 +242,7 @@ TEST_F(VdirSyncTest, anEntryChangedByHandAndOnTheServerIsKeptTwiceAndTheUserIsTo
         for (int i = 0; i < table.ntschedule(); ++i)
             if (table.at(i).eventinfo == "年末の会")
                 table.change(i, "2026/12/23", "18:00", "年末の会", today);
-        ASSERT_TRUE(table.writeUpcoming(data.filePath("schedule.txt"), today).ok);
+        ASSERT_TRUE(saveAsTheQuit(data.filePath("schedule.txt"), table.upcomingLines(today)).ok);
     }
     for (const QString &f : items(calendar())) {
         QByteArray b = readBytes(calendar(f));
