@@ -3,38 +3,40 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QList>
 #include <QObject>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
+class AppWindows;
 class Clock;
+class FileReports;
+class FolderWatch;
+class InterchangeActions;
 class Prompter;
+class Reminding;
 class Session;
-class frmDone;
-class frmToday;
-class frmTomorrow;
-class frmSchedule;
-class frmTel;
-class frmTodo;
-class frmTrash;
-class frmTypeEdit;
+class dlgSync;
 class frmADDphone;
 class frmAbout;
-class frmStartup;
+class frmDone;
 class frmHelp;
-class FolderWatch;
-class dlgSync;
-class Reminding;
-class FileReports;
-class InterchangeActions;
+class frmSchedule;
+class frmStartup;
+class frmTel;
+class frmTodo;
+class frmToday;
+class frmTomorrow;
+class frmTrash;
+class frmTypeEdit;
 enum class DataFile;
 enum class Interchange;
 
-// The composition root: the session, the clock and the prompter, and the windows, each
-// created on first use with what it shows and uses, and connected here.
+// The composition root and the program's life: the session, the clock and the prompter;
+// the windows (AppWindows), the start from the sync command to the board, the ways the
+// program ends, and what the board asks of the application (the editor, the interchange,
+// the help, the backup folder).
 class KibanuApp : public QObject {
 public:
     KibanuApp(const QString &dataFolder, std::unique_ptr<Clock> clock,
@@ -54,7 +56,7 @@ public:
     // The start: the board's first steps, the loaders of todo.txt, closet.txt and
     // schedule.txt, today's appointments (the start waits until their window is closed),
     // the loaders of type.txt and tel.txt, the start-up window or the board at once, and
-    // with the board one report of the files that could not be read.
+    // with the board the start's reports on the data files.
     void start();
 
     // Saves everything and ends the program; after a failed save the user is told and
@@ -63,21 +65,6 @@ public:
     // Called once the quit has saved and only its last steps are left (the sync command,
     // the tomorrow window): a later start must wait for this run to end.
     void setQuittingHook(std::function<void()> hook) { m_quittingHook = std::move(hook); }
-
-    [[nodiscard]] Session &session() { return *m_session; }
-    [[nodiscard]] frmTodo *todoWindow() { return m_todo.get(); }
-    [[nodiscard]] frmSchedule &scheduleWindow();
-    [[nodiscard]] frmTel &telWindow();
-    [[nodiscard]] frmDone &doneWindow();
-    [[nodiscard]] frmTrash &trashWindow();
-    [[nodiscard]] frmTypeEdit &typeEditWindow();
-    [[nodiscard]] frmToday &todayWindow();
-    [[nodiscard]] frmTomorrow &tomorrowWindow();
-    // The add-to-phone-book dialog, which lives with the phone book window.
-    [[nodiscard]] frmADDphone &addPhoneDialog();
-    // The start-up window while it plays, otherwise null.
-    [[nodiscard]] frmStartup *startupWindow() { return m_startupWindow.get(); }
-
     // Ends the program at once; nothing is written, not even pim.ini.
     void quitWithoutSaving();
     // Saves as a quit does, but leaves the file as it is on disk unless this run changed
@@ -85,30 +72,47 @@ public:
     // overwritten. When the editor cannot be started, or a save fails, says so and goes
     // on.
     void editInExternalEditor(DataFile file);
+    // True once the program has been told to end.
+    [[nodiscard]] bool hasEnded() const { return m_ended; }
+
+    [[nodiscard]] Session &session() { return *m_session; }
+    [[nodiscard]] AppWindows &windows() { return *m_windows; }
+    // The windows, as AppWindows makes them.
+    [[nodiscard]] frmTodo *todoWindow();
+    [[nodiscard]] frmSchedule &scheduleWindow();
+    [[nodiscard]] frmTel &telWindow();
+    [[nodiscard]] frmDone &doneWindow();
+    [[nodiscard]] frmTrash &trashWindow();
+    [[nodiscard]] frmTypeEdit &typeEditWindow();
+    [[nodiscard]] frmToday &todayWindow();
+    // Its close ends the program.
+    [[nodiscard]] frmTomorrow &tomorrowWindow();
+    [[nodiscard]] frmADDphone &addPhoneDialog();
+    [[nodiscard]] frmHelp *helpWindow();
+    [[nodiscard]] dlgSync *syncDialog();
+    // The About box while it is loaded (shown or hidden by 閉じる), otherwise null.
+    [[nodiscard]] frmAbout *aboutWindow();
+    // The start-up window while it plays, otherwise null.
+    [[nodiscard]] frmStartup *startupWindow() { return m_startupWindow.get(); }
+
     // Where the help file is; beside the data files unless set.
     void setHelpFile(const QString &path) { m_helpFile = path; }
     // The help window at the part that describes the window of that name.
     void showHelp(const QString &anchor);
-    [[nodiscard]] frmHelp *helpWindow() { return m_helpWindow.get(); }
     // Opens backup/ in the desktop's file manager.
     void openBackupFolder();
     // The watch on the data folder, once the start has read every file.
     [[nodiscard]] FolderWatch *folderWatch() { return m_watch.get(); }
     // The reminders of appointments, once the start has read every file.
     [[nodiscard]] Reminding *reminding() { return m_reminding.get(); }
-    // True once the program has been told to end.
-    [[nodiscard]] bool hasEnded() const { return m_ended; }
 
     // ｵﾌﾟｼｮﾝ → 同期の設定: the dialog, whose choice pim.ini takes at the quit and the next
     // start uses.
     void showSyncSettings();
-    [[nodiscard]] dlgSync *syncDialog() { return m_syncDialog.get(); }
     // How long the sync command may run; for tests.
     void setSyncTimeLimit(int ms) { m_syncLimitMs = ms; }
 
-    // ﾌｧｲﾙ → 予定表を書き出す … 電話帳に読み込む: a file chosen in the file dialog, written
-    // from or read into the schedule or the phone book, and one message of what was done.
-    // What is read is in memory like typed entries, saved at the next quit.
+    // ﾌｧｲﾙ → 予定表を書き出す … 電話帳に読み込む (InterchangeActions).
     void exchange(Interchange what);
 
     // Shows the About box, not modal: the open one brought forward, or a new one.
@@ -117,14 +121,13 @@ public:
     // un-minimised, raised, active), and with it the start-up window or a modal window
     // that stands over it.
     void bringForward();
-    // The About box while it is loaded (shown or hidden by 閉じる), otherwise null.
-    [[nodiscard]] frmAbout *aboutWindow() { return m_aboutWindow.get(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void connectBoard();
+    // What the board asks of the application rather than of another window.
+    void connectBoardRequests(frmTodo &board);
     // What the user sees in a box is what a save stores: compositions of input methods
     // and the phone book's open edits are committed (the board's are the session's).
     void commitOpenEdits();
@@ -142,33 +145,24 @@ private:
     // The sync command of the start's settings, if any; a failure is said, and the
     // program goes on with the files it has.
     void runSyncCommand();
+
     QString m_dataFolder;
     QString m_helpFile;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<FileReports> m_reports;
-    std::unique_ptr<frmTodo> m_todo;
-    std::unique_ptr<frmSchedule> m_scheduleWindow;
-    std::unique_ptr<frmTel> m_telWindow;
-    std::unique_ptr<frmDone> m_doneWindow;
-    std::unique_ptr<frmTrash> m_trashWindow;
-    std::unique_ptr<frmTypeEdit> m_typeEditWindow;
-    std::unique_ptr<frmToday> m_todayWindow;
-    std::unique_ptr<frmTomorrow> m_tomorrowWindow;
+    std::unique_ptr<AppWindows> m_windows;
     std::unique_ptr<frmStartup> m_startupWindow;
-    std::unique_ptr<frmAbout> m_aboutWindow;
-    std::unique_ptr<frmHelp> m_helpWindow;
     std::unique_ptr<FolderWatch> m_watch;
     std::unique_ptr<Reminding> m_reminding;
-    std::unique_ptr<dlgSync> m_syncDialog;
     std::unique_ptr<InterchangeActions> m_interchange;
+    std::function<void()> m_quittingHook;
     QString m_syncCommand;
     int m_syncLimitMs;
+    bool m_platformTellsPlace;
     bool m_busChosen = false;
     std::optional<QDBusConnection> m_notificationBus;
     bool m_skipStartup = false;
-    bool m_platformTellsPlace;
     bool m_ended = false;
-    std::function<void()> m_quittingHook;
 };

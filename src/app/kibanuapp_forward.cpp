@@ -3,6 +3,7 @@
 // KibanuApp: what a later start on the same data folder asks of this run.
 #include "kibanuapp.h"
 
+#include "appwindows.h"
 #include "board/frmtodo.h"
 #include "shell/frmstartup.h"
 
@@ -25,8 +26,8 @@ void comeUp(QWidget &window)
 void KibanuApp::bringForward()
 {
     // A hidden board is not shown yet (or no longer, in the quit): it stays hidden.
-    if (m_todo && m_todo->isVisible())
-        comeUp(*m_todo);
+    if (frmTodo *board = m_windows->board(); board && board->isVisible())
+        comeUp(*board);
     // Last, so it is the active one: the board waits for it.
     QWidget *front = QApplication::activeModalWidget();
     if (!front && m_startupWindow && m_startupWindow->isVisible())

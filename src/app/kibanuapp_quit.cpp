@@ -3,6 +3,7 @@
 // KibanuApp: the ways the program ends, and what each saves first.
 #include "kibanuapp.h"
 
+#include "appwindows.h"
 #include "board/frmtodo.h"
 #include "externaleditor.h"
 #include "filereports.h"
@@ -21,20 +22,21 @@
 void KibanuApp::commitOpenEdits()
 {
     composition::commit();
-    if (m_telWindow)
-        m_telWindow->endInPlaceEdits();
+    if (frmTel *tel = m_windows->madeTelWindow())
+        tel->endInPlaceEdits();
 }
 
 bool KibanuApp::takeBoardPlace()
 {
-    if (!m_todo)
+    const frmTodo *board = m_windows->board();
+    if (!board)
         return true;
     Settings &settings = m_session->settings();
-    const bool normal = m_todo->isNormalState();
+    const bool normal = board->isNormalState();
     if (normal) {
         // Twips to pixels and back would lose the stored value's last digits: a value
         // that still gives the window's pixel stays as it was.
-        const frmTodo::Place place = m_todo->windowPlace();
+        const frmTodo::Place place = board->windowPlace();
         const auto keep = [](int &stored, int now) {
             if (twips(stored) != twips(now))
                 stored = now;
@@ -61,8 +63,8 @@ void KibanuApp::quitWithSaving()
     m_reports->afterSave();
     if (!result.ok)
         return m_reports->saveFailed(result.failed, result.error);
-    if (m_todo)
-        m_todo->hide();
+    if (frmTodo *board = m_windows->board())
+        board->hide();
     if (m_reminding)
         m_reminding->stop();
     // After every file is written: the servers get this run's items.

@@ -3,6 +3,7 @@
 // KibanuApp: the start, from the sync command to the board and the start's reports.
 #include "kibanuapp.h"
 
+#include "appwindows.h"
 #include "board/frmtodo.h"
 #include "desktopnotifier.h"
 #include "filereports.h"
@@ -27,11 +28,9 @@ void KibanuApp::start()
     m_syncCommand = m_session->readSyncSettings();
     runSyncCommand();
     m_session->readAhead();
-    m_todo = std::make_unique<frmTodo>(m_session->board(), m_session->shelf(),
-                                       m_session->settings().board, m_session->files(),
-                                       *m_clock, *m_prompter);
-    connectBoard();
-    m_todo->Form_Load();
+    frmTodo &board = m_windows->makeBoard();
+    connectBoardRequests(board);
+    board.Form_Load();
     m_session->loadThroughSchedule();
     // The schedule loader ends with today's appointments; the start waits for their window.
     // The window only exists for a day with appointments: the first window needs no other.
@@ -48,13 +47,14 @@ void KibanuApp::continueStart()
 {
     m_session->loadPhoneFiles();
     m_reports->followBarredTables();
-    m_todo->showLoaded();
+    frmTodo &board = *m_windows->board();
+    board.showLoaded();
     m_session->loadSettings();
     watchFolder();
     startReminders();
     const Settings &settings = m_session->settings();
-    m_todo->placeWindow(settings.left, settings.top, settings.width);
-    m_todo->showOptions();
+    board.placeWindow(settings.left, settings.top, settings.width);
+    board.showOptions();
     if (m_skipStartup || settings.board.skipStartup) {
         showBoard();
         return;
@@ -70,7 +70,7 @@ void KibanuApp::continueStart()
 
 void KibanuApp::showBoard()
 {
-    windows::showModeless(*m_todo);
+    windows::showModeless(*m_windows->board());
     m_reports->atStart();
 }
 
@@ -89,9 +89,9 @@ void KibanuApp::watchFolder()
         // Not under a dialog, a drag or an edit in place: their rows would go away.
         return !QApplication::activeModalWidget()
                && QGuiApplication::mouseButtons() == Qt::NoButton
-               && !(m_telWindow && m_telWindow->isBusy())
+               && !(m_windows->madeTelWindow() && m_windows->madeTelWindow()->isBusy())
                // The type editor works on a copy that its OK puts back.
-               && !(m_typeEditWindow && m_typeEditWindow->isVisible());
+               && !(m_windows->madeTypeEditWindow() && m_windows->madeTypeEditWindow()->isVisible());
     });
     // Told after the look over every file, not in the middle of it.
     connect(m_watch.get(), &FolderWatch::reloaded, this, [this](DataFile file) {
@@ -112,18 +112,18 @@ void KibanuApp::startReminders()
         m_session->schedule(), *m_clock,
         m_busChosen ? m_notificationBus : DesktopNotifier::sessionBus());
     connect(m_reminding.get(), &Reminding::dayChanged, this, [this] {
-        m_todo->showToday();
+        m_windows->board()->showToday();
         // A date without a year means another day from New Year's Day on.
         m_session->schedule().relist(m_clock->today());
-        if (m_scheduleWindow)
-            m_scheduleWindow->Form_Load();
+        if (frmSchedule *schedule = m_windows->madeScheduleWindow())
+            schedule->Form_Load();
     });
     connect(m_reminding.get(), &Reminding::openRequested, this, [this](int pos) {
-        m_todo->cmdSchedule_Click();
-        scheduleWindow().selectEntry(pos);
+        m_windows->board()->cmdSchedule_Click();
+        m_windows->scheduleWindow().selectEntry(pos);
     });
     const BoardOptions &options = m_session->settings().board;
-    connect(m_todo.get(), &frmTodo::remindersChanged, this, [this, &options] {
+    connect(m_windows->board(), &frmTodo::remindersChanged, this, [this, &options] {
         m_reminding->setOptions(options.notify, options.notifyBefore);
     });
     m_reminding->setOptions(options.notify, options.notifyBefore);

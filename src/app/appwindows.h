@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class Clock;
+class Prompter;
+class Session;
+class dlgSync;
+class frmADDphone;
+class frmAbout;
+class frmDone;
+class frmHelp;
+class frmSchedule;
+class frmTel;
+class frmTodo;
+class frmToday;
+class frmTomorrow;
+class frmTrash;
+class frmTypeEdit;
+
+// The windows of a run: each made on first use with what it shows and uses, belonging to
+// the board, and connected to the others and to the session's tables where one window
+// hands something to another folder's.
+class AppWindows : public QObject {
+public:
+    AppWindows(Session &session, const Clock &clock, Prompter &prompter);
+    ~AppWindows() override;
+
+    // The board, made first of all; its requests for the other windows are connected.
+    frmTodo &makeBoard();
+    [[nodiscard]] frmTodo *board() { return m_todo.get(); }
+
+    [[nodiscard]] frmSchedule &scheduleWindow();
+    [[nodiscard]] frmTel &telWindow();
+    [[nodiscard]] frmADDphone &addPhoneDialog();
+    [[nodiscard]] frmTypeEdit &typeEditWindow();
+    [[nodiscard]] frmDone &doneWindow();
+    [[nodiscard]] frmTrash &trashWindow();
+    [[nodiscard]] frmToday &todayWindow();
+    [[nodiscard]] frmTomorrow &tomorrowWindow();
+    [[nodiscard]] frmHelp &helpWindow();
+    [[nodiscard]] dlgSync &syncDialog();
+    // Shows the About box, not modal: the open one brought forward, or a new one.
+    void showAbout();
+
+    // Those made so far, else null.
+    [[nodiscard]] frmSchedule *madeScheduleWindow() { return m_schedule.get(); }
+    [[nodiscard]] frmTel *madeTelWindow() { return m_tel.get(); }
+    [[nodiscard]] frmTypeEdit *madeTypeEditWindow() { return m_typeEdit.get(); }
+    [[nodiscard]] frmHelp *madeHelpWindow() { return m_help.get(); }
+    [[nodiscard]] dlgSync *madeSyncDialog() { return m_sync.get(); }
+    [[nodiscard]] frmAbout *aboutWindow() { return m_about.get(); }
+
+private:
+    void connectBoard();
+    // A to-do the board's analysis found to be an appointment: into the schedule's table.
+    void takeAppointment(int slot, const QString &text, const QString &date,
+                         const QString &time, const QString &event);
+
+    Session &m_session;
+    const Clock &m_clock;
+    Prompter &m_prompter;
+    std::unique_ptr<frmTodo> m_todo;
+    std::unique_ptr<frmSchedule> m_schedule;
+    std::unique_ptr<frmTel> m_tel;
+    std::unique_ptr<frmDone> m_done;
+    std::unique_ptr<frmTrash> m_trash;
+    std::unique_ptr<frmTypeEdit> m_typeEdit;
+    std::unique_ptr<frmToday> m_today;
+    std::unique_ptr<frmTomorrow> m_tomorrow;
+    std::unique_ptr<frmAbout> m_about;
+    std::unique_ptr<frmHelp> m_help;
+    std::unique_ptr<dlgSync> m_sync;
+};
