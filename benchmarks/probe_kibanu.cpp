@@ -7,6 +7,7 @@
 
 #include "app/appicon.h"
 #include "app/kibanuapp.h"
+#include "app/startmarks.h"
 #include "board/frmtodo.h"
 #include "lists/frmdone.h"
 #include "text/clock.h"
@@ -22,6 +23,7 @@
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
+    startmarks::mark("application made");
     const bool openDone = argc == 3 && qstrcmp(argv[2], "done") == 0;
     // The window icon as the program once set it (before anything is painted) or as it
     // does now (after the first paint); without either, no icon.
@@ -37,13 +39,14 @@ int main(int argc, char *argv[])
     qapp.setQuitOnLastWindowClosed(false);
     KibanuApp app(QString::fromLocal8Bit(argv[1]), std::make_unique<SystemClock>(),
                   std::make_unique<MessageBoxPrompter>());
+    startmarks::mark("session made");
     const auto board = [&app]() -> QWidget * { return app.todoWindow(); };
     std::optional<ExitOnFirstPaint> exit;
     std::optional<AfterFirstPaint> click;
     QElapsedTimer sinceClick;
     QWidget *doneWindow = nullptr;
     if (!openDone) {
-        exit.emplace(board);
+        exit.emplace(board, [] { startmarks::mark("board painted"); });
     } else {
         exit.emplace([&doneWindow] { return doneWindow; },
                      [&sinceClick] {

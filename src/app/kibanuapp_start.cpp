@@ -14,9 +14,11 @@
 #include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
 #include "session.h"
+#include "startmarks.h"
 #include "shell/frmstartup.h"
 #include "synccommand.h"
 #include "text/clock.h"
+#include "ui/firstpaint.h"
 #include "ui/prompter.h"
 #include "ui/windows.h"
 
@@ -26,12 +28,17 @@ void KibanuApp::start()
 {
     // The sync command first: what it brings from the servers is what the loaders read.
     m_syncCommand = m_session->readSyncSettings();
+    startmarks::mark("sync settings read");
     runSyncCommand();
     m_session->readAhead();
+    startmarks::mark("read ahead started");
     frmTodo &board = m_windows->makeBoard();
     connectBoardRequests(board);
+    startmarks::mark("board made");
     board.Form_Load();
+    startmarks::mark("board loaded");
     m_session->loadThroughSchedule();
+    startmarks::mark("todo, closet, schedule read");
     // The schedule loader ends with today's appointments; the start waits for their window.
     // The window only exists for a day with appointments: the first window needs no other.
     const QDate today = m_clock->today();
@@ -46,15 +53,27 @@ void KibanuApp::start()
 void KibanuApp::continueStart()
 {
     m_session->loadPhoneFiles();
+    startmarks::mark("type, tel read");
     m_reports->followBarredTables();
+    startmarks::mark("barred tables followed");
     frmTodo &board = *m_windows->board();
     board.showLoaded();
+    startmarks::mark("slots shown");
     m_session->loadSettings();
-    watchFolder();
-    startReminders();
+    startmarks::mark("pim.ini read");
+    // What the first sight of the board does not need comes right after it: the folder's
+    // watch, and the reminders with the session bus and their first look over the schedule.
+    firstpaint::then([this] {
+        if (m_ended || m_session->hasEnded())
+            return;
+        watchFolder();
+        startReminders();
+        startmarks::mark("watch and reminders started");
+    });
     const Settings &settings = m_session->settings();
     board.placeWindow(settings.left, settings.top, settings.width);
     board.showOptions();
+    startmarks::mark("board placed");
     if (m_skipStartup || settings.board.skipStartup) {
         showBoard();
         return;
@@ -71,7 +90,9 @@ void KibanuApp::continueStart()
 void KibanuApp::showBoard()
 {
     windows::showModeless(*m_windows->board());
+    startmarks::mark("board shown");
     m_reports->atStart();
+    startmarks::mark("start reported");
 }
 
 void KibanuApp::runSyncCommand()

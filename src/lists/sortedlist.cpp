@@ -11,9 +11,10 @@
 
 namespace {
 
+// One a thread: the read aheads sort too.
 const QCollator &listCollator()
 {
-    static const QCollator collator = [] {
+    thread_local const QCollator collator = [] {
         QCollator c(QLocale(QLocale::Japanese, QLocale::Japan));
         c.setCaseSensitivity(Qt::CaseInsensitive);
         c.setNumericMode(false);
@@ -51,27 +52,37 @@ void SortedLines::removeLine(int pos, const std::function<void()> &alongside)
     endRemoveRows();
 }
 
-void SortedLines::insertAllLines(const QStringList &lines,
-                                 const std::function<void(const QList<qsizetype> &from)> &alongside,
-                                 Held held)
+QList<qsizetype> listOrder(const QStringList &lines)
 {
-    QStringList all = held == Held::Kept ? m_lines + lines : lines;
     // A collation key compares as the collator does, except that QCollator puts the
     // empty text before any other, even one made only of characters collation ignores.
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(all.size());
-    for (const QString &text : std::as_const(all))
+    keys.reserve(lines.size());
+    for (const QString &text : lines)
         keys.push_back(listCollator().sortKey(text));
     const auto less = [&](qsizetype a, qsizetype b) {
-        if (all.at(a).isEmpty() || all.at(b).isEmpty())
-            return all.at(a).isEmpty() && !all.at(b).isEmpty();
+        if (lines.at(a).isEmpty() || lines.at(b).isEmpty())
+            return lines.at(a).isEmpty() && !lines.at(b).isEmpty();
         return keys[a].compare(keys[b]) < 0;
     };
-    QList<qsizetype> from(all.size());
+    QList<qsizetype> from(lines.size());
     std::iota(from.begin(), from.end(), 0);
-    // Stable: equal texts keep their order, the held ones before the new ones, as one by
-    // one insertion after every equal line leaves them.
+    // Stable: equal texts keep their order, as one by one insertion after every equal
+    // line leaves them.
     std::stable_sort(from.begin(), from.end(), less);
+    return from;
+}
+
+void SortedLines::insertAllLines(const QStringList &lines,
+                                 const std::function<void(const QList<qsizetype> &from)> &alongside,
+                                 Held held, const QList<qsizetype> *order)
+{
+    const bool onlyNew = held == Held::Replaced || m_lines.isEmpty();
+    const QStringList all = onlyNew ? lines : m_lines + lines;
+    // The held lines come first: before the new ones where they compare equal.
+    const QList<qsizetype> from = onlyNew && order && order->size() == lines.size()
+                                      ? *order
+                                      : listOrder(all);
     beginResetModel();
     m_lines.clear();
     m_lines.reserve(all.size());

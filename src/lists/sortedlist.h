@@ -10,6 +10,9 @@
 
 // The one order of every sorted list: Japanese collation, case ignored.
 [[nodiscard]] int compareListText(const QString &a, const QString &b);
+// The order that list puts these lines in, equal ones as they come: from[i] is the line
+// shown at i. On any thread: a loader's read ahead works it out before its turn.
+[[nodiscard]] QList<qsizetype> listOrder(const QStringList &lines);
 
 // The list lines of a sorted table, in that order, as views show them. A new line goes
 // after every line that compares equal. The table (SortedTable) keeps its rows beside
@@ -34,11 +37,12 @@ protected:
     // step and without a comparison per pair. `alongside` gets where each row came from:
     // a row held before (below its count then) or that count plus the line's place in
     // lines.
-    // Replacing: the lines held before go, in the same step.
+    // Replacing: the lines held before go, in the same step. `order`, when given, is
+    // listOrder of the lines, taken where no held line stays.
     enum class Held { Kept, Replaced };
     void insertAllLines(const QStringList &lines,
                         const std::function<void(const QList<qsizetype> &from)> &alongside,
-                        Held held = Held::Kept);
+                        Held held = Held::Kept, const QList<qsizetype> *order = nullptr);
 
 private:
     QStringList m_lines;
@@ -82,7 +86,8 @@ public:
     }
     // The rows of a file read again, in place of every row held: one reset, so a view
     // sees the old rows until the new ones are all there.
-    void replaceAll(QList<Row> rows, const QStringList &lines)
+    void replaceAll(QList<Row> rows, const QStringList &lines,
+                    const QList<qsizetype> *order = nullptr)
     {
         insertAllLines(
             lines,
@@ -90,19 +95,23 @@ public:
                 m_rows = std::move(rows);
                 followOrder(m_rows, from);
             },
-            Held::Replaced);
+            Held::Replaced, order);
     }
     // The rows of a file, in its order, with their lines: where inserting them one by one
     // would put them.
-    void insertAll(QList<Row> rows, const QStringList &lines)
+    void insertAll(QList<Row> rows, const QStringList &lines,
+                   const QList<qsizetype> *order = nullptr)
     {
-        insertAllLines(lines, [&](const QList<qsizetype> &from) {
-            if (m_rows.isEmpty())
-                m_rows = std::move(rows);
-            else
-                m_rows.append(std::move(rows));
-            followOrder(m_rows, from);
-        });
+        insertAllLines(
+            lines,
+            [&](const QList<qsizetype> &from) {
+                if (m_rows.isEmpty())
+                    m_rows = std::move(rows);
+                else
+                    m_rows.append(std::move(rows));
+                followOrder(m_rows, from);
+            },
+            Held::Kept, order);
     }
 
 private:

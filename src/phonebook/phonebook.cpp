@@ -185,7 +185,7 @@ bool PhoneBook::isIndexOfAnother(const QString &index, int pos) const
 
 PhoneBook::Read PhoneBook::cut(const FileBytes &file)
 {
-    Read read{textFileRead(file), {}, {}};
+    Read read{textFileRead(file), {}, {}, {}};
     LineReader reader(read.text.text);
     const QString &text = read.text.text;
     const qsizetype lines = text.count(u'\n') + text.count(u'\r') + 1; // at most
@@ -195,6 +195,7 @@ PhoneBook::Read PhoneBook::cut(const FileBytes &file)
         read.rows.append(entryFromLine(reader.readTextLine()));
         read.lines.append(read.rows.constLast().index);
     }
+    read.order = listOrder(read.lines); // on the read ahead's thread, when it runs there
     return read;
 }
 
@@ -208,14 +209,14 @@ TextFileRead PhoneBook::loadPhoneBook(const QString &path)
     auto [file, read] = m_ahead.take(path);
     if (!read)
         read = cut(file);
-    m_table.insertAll(std::move(read->rows), read->lines);
+    m_table.insertAll(std::move(read->rows), read->lines, &read->order);
     return read->text;
 }
 
 TextFileRead PhoneBook::reload(const FileBytes &file)
 {
     Read read = cut(file);
-    m_table.replaceAll(std::move(read.rows), read.lines);
+    m_table.replaceAll(std::move(read.rows), read.lines, &read.order);
     m_changed = false;
     return read.text;
 }

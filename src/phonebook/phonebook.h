@@ -121,6 +121,7 @@ private:
         TextFileRead text;
         QList<phoneentry> rows;
         QStringList lines; // the indexes
+        QList<qsizetype> order; // listOrder of the lines
     };
     static Read cut(const FileBytes &file);
     int insertSorted(const phoneentry &entry);

@@ -86,7 +86,7 @@ void ScheduleTable::setUid(int pos, const QString &uid)
 
 ScheduleTable::Read ScheduleTable::cut(const FileBytes &file, QDate today)
 {
-    Read read{textFileRead(file), today, {}, {}};
+    Read read{textFileRead(file), today, {}, {}, {}};
     LineReader reader(read.text.text);
     const QString &text = read.text.text;
     const qsizetype most = text.count(u'\n') + text.count(u'\r') + 1; // at most
@@ -100,6 +100,7 @@ ScheduleTable::Read ScheduleTable::cut(const FileBytes &file, QDate today)
         const scheduleitem &item = read.rows.constLast().item;
         read.lines.append(scheduleListLine(item.eventdate, item.eventtime, item.eventinfo, today));
     }
+    read.order = listOrder(read.lines); // on the read ahead's thread, when it runs there
     return read;
 }
 
@@ -113,14 +114,14 @@ TextFileRead ScheduleTable::loadSchedule(const QString &path, QDate today)
     auto [file, read] = m_ahead.take(path);
     if (!read || read->today != today) // a read ahead just before midnight
         read = cut(file, today);
-    m_table.insertAll(std::move(read->rows), read->lines);
+    m_table.insertAll(std::move(read->rows), read->lines, &read->order);
     return read->text;
 }
 
 TextFileRead ScheduleTable::reload(const FileBytes &file, QDate today)
 {
     Read read = cut(file, today);
-    m_table.replaceAll(std::move(read.rows), read.lines);
+    m_table.replaceAll(std::move(read.rows), read.lines, &read.order);
     m_changed = false;
     return read.text;
 }

@@ -103,6 +103,7 @@ private:
         QDate today;
         QList<ScheduleRow> rows;
         QStringList lines;
+        QList<qsizetype> order; // listOrder of the lines
     };
     static Read cut(const FileBytes &file, QDate today);
     [[nodiscard]] bool isPast(const scheduleitem &item, QDate today) const;

@@ -2,9 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
+
+// The families wanted, the first one installed first: the font is then found at once,
+// without asking for each family that is not there.
+QStringList installedFirst(const QStringList &families)
+{
+    for (qsizetype i = 0; i < families.size(); ++i)
+        if (QFontDatabase::hasFamily(families.at(i)))
+            return families.mid(i);
+    return families;
+}
 
 QFont fontOf(const QStringList &families)
 {
@@ -18,12 +29,16 @@ QFont fontOf(const QStringList &families)
 
 QFont pGothicFont()
 {
-    return fontOf({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                   QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    static const QStringList families = installedFirst(
+        {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+         QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    return fontOf(families);
 }
 
 QFont gothicFont()
 {
-    return fontOf({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                   QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    static const QStringList families = installedFirst(
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+         QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    return fontOf(families);
 }

@@ -18,9 +18,12 @@ QPixmap blank()
     return canvas(QSize(Size, Size));
 }
 
+// Digits and "?" only: the desktop's own sans-serif, not a second face of the large CJK
+// font, which the first paint would wait for.
 QFont boldFont(int pixelSize)
 {
-    QFont f = gothicFont();
+    QFont f(QStringLiteral("sans-serif"));
+    f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize);
     f.setBold(true);
     return f;

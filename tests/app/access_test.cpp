@@ -84,6 +84,8 @@ protected:
         writeBytes(path("schedule.txt"), "x,12/8,8:00\r\n");
         writeBytes(path("pim.ini"), "[Pim]\r\nNotifyBefore=1440\r\n");
         app->start(); // the start-up window plays; the board is made behind it
+        // The reminders start once a window has been painted.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return app->reminding() != nullptr; }));
         frmTodo *board = app->todoWindow();
         board->mnuRegEdit_Click();
         frmSchedule &schedule = app->scheduleWindow();

@@ -136,6 +136,8 @@ protected:
         app->start();
         if (app->todayWindow().isVisible())
             app->todayWindow().cmdClose_Click();
+        // The reminders start once the board has been painted.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return app->reminding() != nullptr; }));
     }
 
     void at(int hour, int minute)

@@ -30,6 +30,8 @@ protected:
             app->todayWindow().cmdClose_Click();
         frmTodo *w = app->todoWindow();
         EXPECT_TRUE(w->isVisible());
+        // The reminders start once the board has been painted.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return app->reminding() != nullptr; }));
         return w;
     }
 
@@ -211,6 +213,7 @@ TEST_F(RemindingApp, openWindowsFollowMidnightAndAReminderSaysWhenItsTimeHasPass
     app->setSkipStartup(true);
     app->start();
     app->todayWindow().cmdClose_Click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return app->reminding() != nullptr; }));
     EXPECT_EQ(shown(), QStringList{QString::fromUtf8("23:59 忘年会　（あと 9 分）")});
     frmSchedule &schedule = app->scheduleWindow();
     schedule.show();

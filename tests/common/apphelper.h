@@ -37,6 +37,8 @@ struct AppRun {
         frmTodo *w = app->todoWindow();
         w->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        // The watch and the reminders start once the board has been painted.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return app->reminding() != nullptr; }));
         return w;
     }
 
