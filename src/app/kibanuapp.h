@@ -137,9 +137,11 @@ private:
     void watchFolder();
     // Starts announcing appointments at their time, as the options say.
     void startReminders();
-    // The start after the today window: the last loaders, then the start-up window or
-    // the board.
+    // The start after the today window: pim.ini, then the start-up window or the board.
     void continueStart();
+    // The start after the first window is painted: the phone book's files, the watch, the
+    // reminders, and the start's reports once the board shows.
+    void finishStart();
     void showBoard();
     void end();
     // The sync command of the start's settings, if any; a failure is said, and the
@@ -164,5 +166,6 @@ private:
     bool m_busChosen = false;
     std::optional<QDBusConnection> m_notificationBus;
     bool m_skipStartup = false;
+    bool m_startFinished = false;
     bool m_ended = false;
 };

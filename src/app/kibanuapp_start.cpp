@@ -52,24 +52,12 @@ void KibanuApp::start()
 
 void KibanuApp::continueStart()
 {
-    m_session->loadPhoneFiles();
-    startmarks::mark("type, tel read");
-    m_reports->followBarredTables();
-    startmarks::mark("barred tables followed");
     frmTodo &board = *m_windows->board();
     board.showLoaded();
     startmarks::mark("slots shown");
     m_session->loadSettings();
     startmarks::mark("pim.ini read");
-    // What the first sight of the board does not need comes right after it: the folder's
-    // watch, and the reminders with the session bus and their first look over the schedule.
-    firstpaint::then([this] {
-        if (m_ended || m_session->hasEnded())
-            return;
-        watchFolder();
-        startReminders();
-        startmarks::mark("watch and reminders started");
-    });
+    firstpaint::then([this] { finishStart(); });
     const Settings &settings = m_session->settings();
     board.placeWindow(settings.left, settings.top, settings.width);
     board.showOptions();
@@ -87,12 +75,32 @@ void KibanuApp::continueStart()
     windows::showModeless(*m_startupWindow);
 }
 
+void KibanuApp::finishStart()
+{
+    if (m_ended || m_session->hasEnded())
+        return;
+    // What the first sight of a window does not need comes right after it: the phone
+    // book's files, the folder's watch, the reminders with the session bus and their first
+    // look over the schedule, and then the start's reports.
+    m_session->loadPhoneFiles();
+    startmarks::mark("type, tel read");
+    m_reports->followBarredTables();
+    watchFolder();
+    startReminders();
+    m_startFinished = true;
+    startmarks::mark("start finished");
+    if (m_windows->board()->isVisible())
+        m_reports->atStart();
+}
+
 void KibanuApp::showBoard()
 {
     windows::showModeless(*m_windows->board());
     startmarks::mark("board shown");
-    m_reports->atStart();
-    startmarks::mark("start reported");
+    // Behind the start-up window, the start finished before: its reports come with the
+    // board. Else they follow the board's first paint.
+    if (m_startFinished)
+        m_reports->atStart();
 }
 
 void KibanuApp::runSyncCommand()

@@ -39,6 +39,8 @@ void Session::loadThroughSchedule()
 
 void Session::loadPhoneFiles()
 {
+    if (std::exchange(m_phoneFilesLoaded, true))
+        return;
     loadStep(FileBinding::Step::AfterToday);
 }
 
@@ -66,7 +68,6 @@ QString Session::readSyncSettings()
 void Session::readAhead()
 {
     m_schedule.readAhead(m_files.path(DataFile::Schedule), m_clock.today());
-    m_phoneBook.readAhead(m_files.path(DataFile::Tel));
 }
 
 void Session::loadSettings()
@@ -135,6 +136,7 @@ WriteResult Session::saveSchedule()
 
 Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> leftAlone)
 {
+    loadPhoneFiles(); // a quit right after the start writes them back as they are
     const QDate today = m_clock.today();
     // Appending never harms what done.txt already holds, so the commit always runs.
     if (const WriteResult done = m_board.commitForQuit(jdate::shortDate(today), m_files.path(DataFile::Done));

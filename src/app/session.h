@@ -31,9 +31,13 @@ public:
     // closet.txt and schedule.txt, then type.txt and tel.txt. A file that exists but
     // cannot be read is remembered and never written this run.
     void loadThroughSchedule();
+    // Once: the start calls it after the first window is painted, and whatever needs the
+    // phone book before that (a save, a look at the files, the phone book itself) calls it
+    // first, so the two files are never written or shown unread.
     void loadPhoneFiles();
-    // Starts reading the two large files of those on another thread, so that the first
-    // window can be built meanwhile; each loader still reads at its turn.
+    [[nodiscard]] bool phoneFilesLoaded() const { return m_phoneFilesLoaded; }
+    // Starts reading the schedule on another thread, so that the first window can be
+    // built meanwhile; its loader still reads at its turn.
     void readAhead();
 
     // How many lines after the fourteenth of todo.txt went to the end of the shelf since
@@ -100,8 +104,16 @@ public:
     [[nodiscard]] ShelfList &shelf() { return m_shelf; }
     [[nodiscard]] DoneList &doneList() { return m_doneList; }
     [[nodiscard]] ScheduleTable &schedule() { return m_schedule; }
-    [[nodiscard]] PhoneBook &phoneBook() { return m_phoneBook; }
-    [[nodiscard]] PhoneTypes &phoneTypes() { return m_phoneTypes; }
+    [[nodiscard]] PhoneBook &phoneBook()
+    {
+        loadPhoneFiles();
+        return m_phoneBook;
+    }
+    [[nodiscard]] PhoneTypes &phoneTypes()
+    {
+        loadPhoneFiles();
+        return m_phoneTypes;
+    }
     [[nodiscard]] Settings &settings() { return m_settings; }
 
 private:
@@ -137,6 +149,7 @@ private:
     Settings m_settingsAtStart;
     VdirSync m_sync;
     bool m_ended = false;
+    bool m_phoneFilesLoaded = false;
     // Of the save under way: the window's place counts, another program's schedule.txt
     // stays, the file a failure is told of.
     bool m_windowNormal = true;

@@ -20,6 +20,7 @@ bool Session::changedSinceRead(DataFile file) const
 
 Session::Follow Session::follow(DataFile file, bool mayReload)
 {
+    loadPhoneFiles(); // what another program changed is measured against what was read
     const FileBinding *binding = m_files.binding(file);
     if (m_ended || !binding || !binding->reload || !m_files.mayWrite(file)
         || !m_files.stampDiffers(file))

@@ -6,12 +6,25 @@
 #include "text/narrow.h"
 #include "text/typedtext.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-phoneentry entryFromLine(const QString &line)
+// The kinds of number recur on every line: each entry takes the one copy kept in `kinds`
+// (shared, as QString shares), not a copy per field of its own.
+QString sharedKind(QSet<QString> &kinds, const QString &kind)
+{
+    const auto found = kinds.constFind(kind);
+    if (found != kinds.cend())
+        return *found;
+    kinds.insert(kind);
+    return kind;
+}
+
+phoneentry entryFromLine(const QString &line, QSet<QString> &kinds)
 {
     const SplitFields f = splitFields(line, QStringLiteral(","));
     phoneentry e;
@@ -21,7 +34,7 @@ phoneentry entryFromLine(const QString &line)
     const int pairs = PhoneBook::pairCount(f.count());
     e.numphone = qint16(std::min(pairs, phoneentry::MaxPairs));
     for (int j = 0; j < e.numphone; ++j) {
-        e.phonetype[j] = f.at(3 + 2 * j);
+        e.phonetype[j] = sharedKind(kinds, f.at(3 + 2 * j));
         e.phonenumber[j] = f.at(4 + 2 * j);
     }
     if (pairs > phoneentry::MaxPairs) {
@@ -185,38 +198,30 @@ bool PhoneBook::isIndexOfAnother(const QString &index, int pos) const
 
 PhoneBook::Read PhoneBook::cut(const FileBytes &file)
 {
-    Read read{textFileRead(file), {}, {}, {}};
+    Read read{textFileRead(file), {}, {}};
     LineReader reader(read.text.text);
-    const QString &text = read.text.text;
-    const qsizetype lines = text.count(u'\n') + text.count(u'\r') + 1; // at most
+    const qsizetype lines = reader.mostLines();
     read.rows.reserve(lines);
     read.lines.reserve(lines);
+    QSet<QString> kinds;
     while (!reader.atEnd()) {
-        read.rows.append(entryFromLine(reader.readTextLine()));
+        read.rows.append(entryFromLine(reader.readTextLine(), kinds));
         read.lines.append(read.rows.constLast().index);
     }
-    read.order = listOrder(read.lines); // on the read ahead's thread, when it runs there
     return read;
-}
-
-void PhoneBook::readAhead(const QString &path)
-{
-    m_ahead.start(path, &PhoneBook::cut);
 }
 
 TextFileRead PhoneBook::loadPhoneBook(const QString &path)
 {
-    auto [file, read] = m_ahead.take(path);
-    if (!read)
-        read = cut(file);
-    m_table.insertAll(std::move(read->rows), read->lines, &read->order);
-    return read->text;
+    Read read = cut(readFileBytes(path));
+    m_table.insertAll(std::move(read.rows), read.lines);
+    return read.text;
 }
 
 TextFileRead PhoneBook::reload(const FileBytes &file)
 {
     Read read = cut(file);
-    m_table.replaceAll(std::move(read.rows), read.lines, &read.order);
+    m_table.replaceAll(std::move(read.rows), read.lines);
     m_changed = false;
     return read.text;
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "lists/sortedlist.h"
-#include "text/readahead.h"
 #include "text/textfile.h"
 
 #include <array>
@@ -96,9 +95,6 @@ public:
     // The first entry from `from` on whose name or keyword holds the text.
     [[nodiscard]] std::optional<int> findText(const QString &text, int from) const;
 
-    // Starts reading and cutting the file on another thread, for the loadPhoneBook of the
-    // same path that follows.
-    void readAhead(const QString &path);
     // Every line of tel.txt, even beyond the capacity and with too many pairs, so that a
     // save gives the lines back as they were read.
     TextFileRead loadPhoneBook(const QString &path);
@@ -121,7 +117,6 @@ private:
         TextFileRead text;
         QList<phoneentry> rows;
         QStringList lines; // the indexes
-        QList<qsizetype> order; // listOrder of the lines
     };
     static Read cut(const FileBytes &file);
     int insertSorted(const phoneentry &entry);
@@ -129,7 +124,6 @@ private:
     void markChanged();
 
     SortedTable<phoneentry> m_table; // shown by index
-    ReadAhead<Read> m_ahead;
     bool m_changed = false;
     std::function<void()> m_changeHook;
 };

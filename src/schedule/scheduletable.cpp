@@ -88,8 +88,7 @@ ScheduleTable::Read ScheduleTable::cut(const FileBytes &file, QDate today)
 {
     Read read{textFileRead(file), today, {}, {}, {}};
     LineReader reader(read.text.text);
-    const QString &text = read.text.text;
-    const qsizetype most = text.count(u'\n') + text.count(u'\r') + 1; // at most
+    const qsizetype most = reader.mostLines();
     read.rows.reserve(most);
     read.lines.reserve(most);
     while (!reader.atEnd()) {

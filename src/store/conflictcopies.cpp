@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <optional>
+#include <vector>
+
 namespace conflictcopies {
 
 namespace {
@@ -39,6 +42,16 @@ QRegularExpression copyPattern(const QString &fileName)
         QRegularExpression::CaseInsensitiveOption);
 }
 
+// Longer than the file's name, and beginning with its stem and ending with its extension
+// as every copy does.
+bool couldBeCopy(const QString &name, const QString &fileName)
+{
+    const Parts parts = split(fileName);
+    return name.size() > fileName.size()
+           && name.startsWith(parts.stem, Qt::CaseInsensitive)
+           && name.endsWith(parts.ext, Qt::CaseInsensitive);
+}
+
 } // namespace
 
 QString newName(const QDir &folder, const QString &fileName, const QDateTime &when)
@@ -60,16 +73,21 @@ QString newName(const QDir &folder, const QString &fileName, const QString &kind
 
 QStringList found(const QStringList &names, const QStringList &dataFiles)
 {
-    QList<QRegularExpression> patterns;
-    for (const QString &file : dataFiles)
-        patterns.append(copyPattern(file));
+    // Made only for a name that could be a copy: compiling them is most of the cost,
+    // and a folder seldom holds one.
+    std::vector<std::optional<QRegularExpression>> patterns(dataFiles.size());
     QStringList copies;
     for (const QString &name : names)
-        for (const QRegularExpression &pattern : patterns)
-            if (pattern.match(name).hasMatch()) {
+        for (qsizetype i = 0; i < dataFiles.size(); ++i) {
+            if (!couldBeCopy(name, dataFiles.at(i)))
+                continue;
+            if (!patterns[i])
+                patterns[i] = copyPattern(dataFiles.at(i));
+            if (patterns[i]->match(name).hasMatch()) {
                 copies.append(name);
                 break;
             }
+        }
     return copies;
 }
 

@@ -2,34 +2,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jdate.h"
 
-#include <QList>
+#include <array>
+#include <cstdlib>
 
 namespace jdate {
 namespace {
 
-bool allAsciiDigits(QStringView part)
+// Splits at the separator into numbers of at most maxDigits digits each. Without a list
+// made on the way: the start parses every date of the schedule.
+template <std::size_t N>
+std::optional<std::array<int, N>> numbers(QStringView text, QChar separator,
+                                          const std::array<int, N> &maxDigits)
 {
-    if (part.isEmpty())
-        return false;
-    for (QChar c : part)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
+    std::array<int, N> values{};
+    std::size_t part = 0;
+    int digits = 0;
+    for (const QChar c : text) {
+        if (c == separator) {
+            if (digits == 0 || part + 1 == N)
+                return std::nullopt;
+            ++part;
+            digits = 0;
+        } else if (c >= u'0' && c <= u'9' && digits < maxDigits[part]) {
+            values[part] = values[part] * 10 + (c.unicode() - u'0');
+            ++digits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || part + 1 != N)
+        return std::nullopt;
+    return values;
 }
 
-// Splits at the separator into numbers of at most maxDigits digits each.
-std::optional<QList<int>> numbers(QStringView text, QChar separator, const QList<int> &maxDigits)
+constexpr std::array<int, 2> monthDay{2, 2};
+constexpr std::array<int, 3> yearMonthDay{4, 2, 2};
+constexpr std::array<int, 2> hourMinute{2, 2};
+
+// Two digits of n, with a leading zero.
+void putTwo(char16_t *at, int n)
 {
-    const QList<QStringView> parts = text.split(separator);
-    if (parts.size() != maxDigits.size())
-        return std::nullopt;
-    QList<int> values;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (!allAsciiDigits(parts[i]) || parts[i].size() > maxDigits[i])
-            return std::nullopt;
-        values.append(parts[i].toInt());
-    }
-    return values;
+    at[0] = char16_t(u'0' + n / 10 % 10);
+    at[1] = char16_t(u'0' + n % 10);
 }
 
 std::optional<QDate> validDate(int year, int month, int day)
@@ -56,10 +70,10 @@ int windowYear(int lastTwoDigits, int currentYear)
 
 std::optional<QDate> parseDate(QStringView text, QDate today)
 {
-    if (const auto md = numbers(text, u'/', {2, 2}))
+    if (const auto md = numbers(text, u'/', monthDay))
         return validDate(today.year(), (*md)[0], (*md)[1]);
     const qsizetype firstSlash = text.indexOf(u'/');
-    const auto ymd = numbers(text, u'/', {4, 2, 2});
+    const auto ymd = numbers(text, u'/', yearMonthDay);
     if (!ymd)
         return std::nullopt;
     const int year = firstSlash <= 2 ? windowYear((*ymd)[0], today.year()) : (*ymd)[0];
@@ -69,7 +83,7 @@ std::optional<QDate> parseDate(QStringView text, QDate today)
 QString dateForNewEntry(const QString &typed, QDate today)
 {
     constexpr int DaysBackStillThisYear = 90;
-    const auto md = numbers(typed, u'/', {2, 2});
+    const auto md = numbers(typed, u'/', monthDay);
     if (!md)
         return typed;
     const auto thisYear = validDate(today.year(), (*md)[0], (*md)[1]);
@@ -83,7 +97,7 @@ QString dateForNewEntry(const QString &typed, QDate today)
 
 QString withYear(const QString &text, QDate today)
 {
-    const auto md = numbers(text, u'/', {2, 2});
+    const auto md = numbers(text, u'/', monthDay);
     if (!md || !validDate(today.year(), (*md)[0], (*md)[1]))
         return text;
     return QString::number(today.year()) + u'/' + text;
@@ -91,20 +105,33 @@ QString withYear(const QString &text, QDate today)
 
 std::optional<QTime> parseTime(QStringView text)
 {
-    const auto hm = numbers(text, u':', {2, 2});
+    const auto hm = numbers(text, u':', hourMinute);
     if (!hm || (*hm)[0] > 23 || (*hm)[1] > 59)
         return std::nullopt;
     return QTime((*hm)[0], (*hm)[1]);
 }
 
+// By hand, as the list of every appointment needs them: QDate::toString reads its format
+// each time.
 QString formatYyMmDd(QDate date)
 {
-    return date.toString(QStringLiteral("yy/MM/dd"));
+    if (!date.isValid())
+        return {};
+    char16_t text[8] = {0, 0, u'/', 0, 0, u'/', 0, 0};
+    putTwo(text, std::abs(date.year()) % 100);
+    putTwo(text + 3, date.month());
+    putTwo(text + 6, date.day());
+    return QString(reinterpret_cast<const QChar *>(text), 8);
 }
 
 QString formatHhMm(QTime time)
 {
-    return time.toString(QStringLiteral("HH:mm"));
+    if (!time.isValid())
+        return {};
+    char16_t text[5] = {0, 0, u':', 0, 0};
+    putTwo(text, time.hour());
+    putTwo(text + 3, time.minute());
+    return QString(reinterpret_cast<const QChar *>(text), 5);
 }
 
 } // namespace jdate

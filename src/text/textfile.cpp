@@ -204,6 +204,14 @@ WriteResult appendTextLine(const QString &path, const QString &line)
     return {};
 }
 
+qsizetype LineReader::mostLines() const
+{
+    qsizetype ends = 0;
+    for (const QChar c : m_text)
+        ends += static_cast<int>(c == u'\n') + static_cast<int>(c == u'\r');
+    return ends + 1;
+}
+
 QString LineReader::readTextLine()
 {
     const qsizetype start = m_pos;

@@ -96,6 +96,8 @@ public:
     QString readTextLine();
     // Every line left, empty ones included.
     [[nodiscard]] QStringList readAll();
+    // As many lines as the text can hold at most, for a reservation: one pass, no search.
+    [[nodiscard]] qsizetype mostLines() const;
 
 private:
     QString m_text;

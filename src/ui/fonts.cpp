@@ -8,11 +8,14 @@
 namespace {
 
 // The families wanted, the first one installed first: the font is then found at once,
-// without asking for each family that is not there.
+// without asking for each family that is not there. The installed families are those the
+// database reads anyway; hasFamily would have fontconfig resolve each name as an alias,
+// milliseconds a name. A name only an alias makes is then skipped for the next one.
 QStringList installedFirst(const QStringList &families)
 {
+    const QStringList installed = QFontDatabase::families();
     for (qsizetype i = 0; i < families.size(); ++i)
-        if (QFontDatabase::hasFamily(families.at(i)))
+        if (installed.contains(families.at(i), Qt::CaseInsensitive))
             return families.mid(i);
     return families;
 }

@@ -19,7 +19,11 @@ TEST(JDate, shortDateAndListFormsHaveLeadingZeros)
 {
     EXPECT_EQ(jdate::shortDate(QDate(2026, 3, 4)), QStringLiteral("2026/03/04"));
     EXPECT_EQ(jdate::formatYyMmDd(QDate(2000, 1, 9)), QStringLiteral("00/01/09"));
+    EXPECT_EQ(jdate::formatYyMmDd(QDate(999, 12, 31)), QStringLiteral("99/12/31"));
+    EXPECT_EQ(jdate::formatYyMmDd(QDate(2105, 10, 20)), QStringLiteral("05/10/20"));
     EXPECT_EQ(jdate::formatHhMm(QTime(9, 5)), QStringLiteral("09:05"));
+    EXPECT_EQ(jdate::formatHhMm(QTime(23, 59)), QStringLiteral("23:59"));
+    EXPECT_EQ(jdate::formatYyMmDd(QDate()), QString());
 }
 
 TEST(JDate, twoDigitYearsSlideWithTheCurrentYear)
@@ -47,7 +51,8 @@ TEST(JDate, refusesDaysThatDoNotExistAndOtherForms)
 {
     for (const char *text : {"2/29", "13/1", "2/30", "0/5", "4/31", "0000/1/1", "10000/1/1",
                              "12/5/", "/12/5", "12-25", "1/2/3/4", "１２/５", "", "123/4",
-                             "2026/001/1"})
+                             "2026/001/1", "1//2", "/", "//", "12/5 ", "2026/12/5/1",
+                             "2026//5"})
         EXPECT_FALSE(jdate::parseDate(QString::fromUtf8(text), today2026).has_value()) << text;
 }
 
