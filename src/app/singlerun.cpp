@@ -2,16 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "singlerun.h"
 
+#include "localsocket.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 
+#include <cerrno>
+
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 #include <unistd.h>
 
@@ -59,7 +64,14 @@ SingleRun::SingleRun(const QString &folder, std::chrono::milliseconds patience,
     m_lock.setStaleLockTime(std::chrono::milliseconds::zero());
 }
 
-SingleRun::~SingleRun() = default;
+SingleRun::~SingleRun()
+{
+    // As the lock goes, so does the socket: no later start finds it.
+    if (m_listening >= 0) {
+        localsocket::close(m_listening);
+        QFile::remove(socketPath());
+    }
+}
 
 QString SingleRun::socketPath() const
 {
@@ -136,20 +148,24 @@ SingleRun::Outcome SingleRun::waitForQuit()
 
 void SingleRun::listen()
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection())
-            serve(socket);
-    });
-    if (m_server->listen(m_serverName))
-        return;
-    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
+    m_listening = localsocket::listenAt(socketPath());
+    if (m_listening < 0 && errno == EADDRINUSE) {
         // The socket file of a run that was killed: no live run listens there, as this
         // run holds the lock.
-        QLocalServer::removeServer(m_serverName);
-        m_server->listen(m_serverName);
+        QFile::remove(socketPath());
+        m_listening = localsocket::listenAt(socketPath());
     }
+    if (m_listening < 0)
+        return; // the folder is still held: later starts wait for the lock
+    auto *callers = new QSocketNotifier(m_listening, QSocketNotifier::Read, this);
+    connect(callers, &QSocketNotifier::activated, this, &SingleRun::acceptCallers);
+}
+
+void SingleRun::acceptCallers()
+{
+    for (int caller = localsocket::accept(m_listening); caller >= 0;
+         caller = localsocket::accept(m_listening))
+        serve(caller);
 }
 
 SingleRun::Answer SingleRun::askToComeForward() const
@@ -158,46 +174,53 @@ SingleRun::Answer SingleRun::askToComeForward() const
     const QFileInfo file(socketPath());
     if (!file.exists() || file.ownerId() != ::getuid())
         return Answer::None;
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName, QIODevice::ReadWrite);
-    if (!socket.waitForConnected(250))
+    const int socket = localsocket::connectTo(socketPath());
+    if (socket < 0)
         return Answer::None;
-    socket.write(request());
-    if (socket.bytesToWrite() != 0 && !socket.waitForBytesWritten(1000))
-        return Answer::None;
+    const bool sent = localsocket::sendAll(socket, request(), QDeadlineTimer(1000));
     // A run that does not answer (busy, or of a version that never did) was asked all the same.
-    QDeadlineTimer answerWait(1000);
-    while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState
-           && !answerWait.hasExpired())
-        socket.waitForReadyRead(int(answerWait.remainingTime()));
-    const bool quitting = socket.readLine(requestLimit) == answerQuitting();
-    socket.disconnectFromServer();
+    const bool quitting =
+        sent && localsocket::receiveLine(socket, requestLimit, QDeadlineTimer(1000)) == answerQuitting();
+    localsocket::close(socket);
+    if (!sent)
+        return Answer::None;
     return quitting ? Answer::Quitting : Answer::Forward;
 }
 
-void SingleRun::serve(QLocalSocket *socket)
+namespace {
+
+// A later start's connection: closed when done with, or with the run that serves it.
+struct Caller {
+    explicit Caller(int socket) : fd(socket) {}
+    Caller(const Caller &) = delete;
+    Caller &operator=(const Caller &) = delete;
+    ~Caller() { localsocket::close(fd); }
+    int fd;
+    QByteArray got;
+};
+
+} // namespace
+
+void SingleRun::serve(int fd)
 {
-    // Read once the request is whole (or the other side has gone), then close.
-    const auto handle = [this, socket](bool ended) {
-        if (!ended && !socket->canReadLine() && socket->bytesAvailable() < requestLimit)
+    // Read once the request is whole (or the other side has gone), then answer and close.
+    auto *readable = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    auto caller = std::make_shared<Caller>(fd);
+    connect(readable, &QSocketNotifier::activated, this, [this, readable, caller] {
+        const bool open = localsocket::receiveAvailable(caller->fd, caller->got);
+        if (open && !caller->got.contains('\n') && caller->got.size() < requestLimit)
             return;
-        const QByteArray got = socket->read(requestLimit);
-        disconnect(socket, nullptr, this, nullptr);
-        const bool asked = got == request();
-        if (asked) {
-            // A run that is ending cannot come forward: the later start waits for it.
-            socket->write(m_quitting ? answerQuitting() : answerForward());
-            socket->flush();
-        }
-        socket->disconnectFromServer(); // once what was written has gone
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (socket->state() == QLocalSocket::UnconnectedState)
-            socket->deleteLater();
+        readable->setEnabled(false);
+        readable->deleteLater();
+        const bool asked = caller->got.left(requestLimit) == request();
+        // A run that is ending cannot come forward: the later start waits for it.
+        if (asked)
+            (void)localsocket::sendAll(caller->fd, m_quitting ? answerQuitting() : answerForward(),
+                                       QDeadlineTimer(100));
+        localsocket::close(std::exchange(caller->fd, -1)); // what was sent still arrives
         if (asked && !m_quitting)
             emit comeForward();
-    };
-    connect(socket, &QLocalSocket::readyRead, this, [handle] { handle(false); });
-    connect(socket, &QLocalSocket::disconnected, this, [handle] { handle(true); });
+    });
 }
 
 void SingleRun::clearNamelessLock()

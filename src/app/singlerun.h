@@ -8,8 +8,6 @@
 
 #include <chrono>
 
-class QLocalServer;
-class QLocalSocket;
 
 // One run per data folder. The first start holds a lock file named after the folder
 // and listens on a local socket of its own user; a later start on the same folder asks
@@ -61,9 +59,10 @@ signals:
 private:
     enum class Answer { None, Forward, Quitting };
     void listen();
+    void acceptCallers();
     [[nodiscard]] Answer askToComeForward() const;
     [[nodiscard]] Outcome waitForQuit();
-    void serve(QLocalSocket *socket);
+    void serve(int fd);
     void clearNamelessLock();
     void tellUnanswered();
 
@@ -72,5 +71,5 @@ private:
     std::chrono::milliseconds m_quitWait;
     bool m_quitting = false;
     QLockFile m_lock;
-    QLocalServer *m_server = nullptr;
+    int m_listening = -1; // the socket later starts call, once this run holds the folder
 };
