@@ -31,8 +31,11 @@ bool addressOf(const QString &path, sockaddr_un &address)
     return true;
 }
 
-int newSocket()
+// A new socket for path and its address; -1 when either cannot be had.
+int socketFor(const QString &path, sockaddr_un &address)
 {
+    if (!addressOf(path, address))
+        return -1;
     return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
 }
 
@@ -52,9 +55,7 @@ bool waitFor(int fd, short events, QDeadlineTimer deadline)
 int listenAt(const QString &path)
 {
     sockaddr_un address{};
-    if (!addressOf(path, address))
-        return -1;
-    const int fd = newSocket();
+    const int fd = socketFor(path, address);
     if (fd < 0)
         return -1;
     // Bound, then narrowed to this user before anyone is let in by listen().
@@ -79,9 +80,7 @@ int accept(int listening)
 int connectTo(const QString &path)
 {
     sockaddr_un address{};
-    if (!addressOf(path, address))
-        return -1;
-    const int fd = newSocket();
+    const int fd = socketFor(path, address);
     if (fd < 0)
         return -1;
     // A local connection is made at once or not at all (EAGAIN: the queue of a run that
