@@ -16,7 +16,7 @@ void setNow()
 
 void setAfterFirstPaint()
 {
-    firstpaint::then(&setNow);
+    firstpaint::then(nullptr, &setNow);
 }
 
 } // namespace appicon

@@ -57,7 +57,7 @@ void KibanuApp::continueStart()
     startmarks::mark("slots shown");
     m_session->loadSettings();
     startmarks::mark("pim.ini read");
-    firstpaint::then([this] { finishStart(); });
+    firstpaint::then(this, [this] { finishStart(); });
     const Settings &settings = m_session->settings();
     board.placeWindow(settings.left, settings.top, settings.width);
     board.showOptions();

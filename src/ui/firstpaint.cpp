@@ -15,7 +15,8 @@ constexpr int LongestWaitMs = 2000;
 
 class NextPaint : public QObject {
 public:
-    explicit NextPaint(std::function<void()> action) : QObject(qApp), m_action(std::move(action))
+    NextPaint(QObject *owner, std::function<void()> action)
+        : QObject(owner ? owner : qApp), m_action(std::move(action))
     {
         qApp->installEventFilter(this);
         QTimer::singleShot(LongestWaitMs, this, [this] { run(); });
@@ -51,9 +52,9 @@ private:
 
 } // namespace
 
-void then(std::function<void()> action)
+void then(QObject *owner, std::function<void()> action)
 {
-    new NextPaint(std::move(action));
+    new NextPaint(owner, std::move(action));
 }
 
 } // namespace firstpaint
