@@ -30,6 +30,24 @@ QString xText(icalcomponent *event, const char *name)
     return {};
 }
 
+// The folded lines joined again by their octets: a writer may fold inside a UTF-8
+// character, which decodes only once its line is whole. CR LF or a lone LF, then a blank.
+QByteArray unfolded(const QByteArray &body)
+{
+    QByteArray joined;
+    joined.reserve(body.size());
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        const qsizetype next = body.at(i) == '\r' && body.mid(i + 1, 1) == "\n" ? i + 2 : i + 1;
+        const bool lineEnd = body.at(i) == '\n' || next == i + 2;
+        if (lineEnd && next < body.size() && (body.at(next) == ' ' || body.at(next) == '\t')) {
+            i = next; // the blank goes with the fold
+            continue;
+        }
+        joined.append(body.at(i));
+    }
+    return joined;
+}
+
 // Why the text is no iCalendar file that can be read whole; empty when it is one.
 QString refusal(const QByteArray &body)
 {
@@ -125,6 +143,7 @@ ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone)
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF"))
         body.remove(0, 3);
+    body = unfolded(body);
     result.error = refusal(body);
     if (!result.error.isEmpty())
         return result;

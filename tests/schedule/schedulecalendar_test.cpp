@@ -167,6 +167,23 @@ TEST(ScheduleCalendar, aFileThatIsNoCalendarIsCutOffOrNotUtf8IsRefused)
     EXPECT_EQ(emoji.replaced, QStringList({QString::fromUtf8("🎂")}));
 }
 
+// RFC 5545 folds at 75 octets, and a writer may fold inside a character: the lines are
+// joined by their octets before they are decoded, with CR LF or LF alike.
+TEST(ScheduleCalendar, aLineFoldedInsideAUtf8CharacterIsJoinedBeforeItIsDecoded)
+{
+    // 会議室: E4 BC 9A | E8 AD B0 | E5 AE A4, folded after the first two octets of 会 and in 室.
+    for (const QByteArray &eol : {QByteArray("\r\n"), QByteArray("\n")}) {
+        const QByteArray file = "BEGIN:VCALENDAR" + eol + "BEGIN:VEVENT" + eol
+                                + "DTSTART;VALUE=DATE:20261208" + eol + "SUMMARY:\xE4\xBC" + eol
+                                + " \x9A\xE8\xAD\xB0\xE5" + eol + "\t\xAE\xA4" + eol + "END:VEVENT"
+                                + eol + "END:VCALENDAR" + eol;
+        const schedulecalendar::ReadResult r = schedulecalendar::read(file, today, tokyo());
+        EXPECT_EQ(r.error, QString()) << eol.size();
+        ASSERT_EQ(r.items.size(), 1) << eol.size();
+        EXPECT_EQ(r.items.at(0).eventinfo, QString::fromUtf8("会議室")) << eol.size();
+    }
+}
+
 TEST(ScheduleCalendar, anEntryAlreadyThereIsNotAddedTwiceAndAFullScheduleStopsTheRest)
 {
     ScheduleTable table;

@@ -44,6 +44,14 @@ TEST(VCardRead, foldedLinesEscapesGroupsAndParametersOfThreeAndFour)
     EXPECT_EQ(textOf(c, "EMAIL"), QStringLiteral("a@b.jp"));
 }
 
+// A fold inside a UTF-8 character (山 is E5 B1 B1) is joined by its octets, then decoded.
+TEST(VCardRead, aLineFoldedInsideAUtf8CharacterIsJoinedBeforeItIsDecoded)
+{
+    const vcard::Card c = only("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\xE5\xB1\r\n \xB1\xE7\x94\xB0\r\n"
+                               "END:VCARD\r\n");
+    EXPECT_EQ(textOf(c, "FN"), QString::fromUtf8("山田"));
+}
+
 TEST(VCardRead, twoOneWithQuotedPrintableSoftBreaksAndShiftJis)
 {
     // A phone's 2.1: bare types, quoted-printable UTF-8 broken over lines, LF only.
