@@ -376,3 +376,31 @@ TEST_F(VdirSyncTest, filesReadAgainWhileRunningKeepTheirItems)
     EXPECT_EQ(second->sync.lastWrite().written, 1);
     EXPECT_EQ(second->sync.lastWrite().deleted, 0);
 }
+
+// Taken away here while another client changed its item: the quit leaves the item, and
+// the next start brings the other client's version back, for an appointment and a person.
+TEST_F(VdirSyncTest, anEntryDeletedHereLeavesAnItemChangedThereSinceTheStart)
+{
+    firstSync();
+    auto second = run();
+    const QString xmas = fileHolding("年末の会");
+    const QString card = items(contacts()).value(0);
+    ASSERT_FALSE(xmas.isEmpty());
+    ASSERT_FALSE(card.isEmpty());
+    second->schedule.removeAt(*second->scheduleRow("年末の会"));
+    second->book.deleteIndex(0);
+    QByteArray event = readBytes(calendar(xmas));
+    event.replace("SUMMARY:年末の会", "SUMMARY:忘年会");
+    writeBytes(calendar(xmas), event);
+    QByteArray person = readBytes(contacts(card));
+    person.replace("090-1234-5678", "090-1111-2222");
+    writeBytes(contacts(card), person);
+    second->quit();
+    EXPECT_EQ(readBytes(calendar(xmas)), event);
+    EXPECT_EQ(readBytes(contacts(card)), person);
+
+    auto third = run();
+    EXPECT_TRUE(third->scheduleRow("忘年会"));
+    ASSERT_EQ(third->book.ntphone(), 1);
+    EXPECT_EQ(third->book.at(0).phonenumber[0], "090-1111-2222");
+}
