@@ -9,12 +9,11 @@
 #include "session.h"
 #include "text/clock.h"
 #include "text/cp932.h"
+#include "text/textfile.h"
 #include "ui/prompter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimeZone>
 
 InterchangeActions::InterchangeActions(Session &session, Prompter &prompter, const Clock &clock)
@@ -41,11 +40,12 @@ QString InterchangeActions::chooseFile(bool save, const QString &title, const QS
 
 bool InterchangeActions::writeExchangeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // As every data file: whole, and a failed flush is a failure, not a cut-off file.
+    const WriteResult written = replaceFileBytes(path, bytes);
+    if (written.ok)
         return true;
     m_prompter.inform(QStringLiteral("%1 に書き出せませんでした。\n%2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString()));
+                           .arg(QDir::toNativeSeparators(path), written.error));
     return false;
 }
 
@@ -55,13 +55,15 @@ std::optional<QByteArray> InterchangeActions::chooseAndRead(const QString &title
     path = chooseFile(false, title, QString(), filter);
     if (path.isEmpty())
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A read cut short is no file to take part of: nothing is added.
+    const FileBytes file = readFileBytes(path);
+    if (!file.exists || !file.ok) {
         m_prompter.inform(QStringLiteral("%1 を読めませんでした。\n%2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+                               .arg(QDir::toNativeSeparators(path),
+                                    file.exists ? file.error : QStringLiteral("ファイルがありません。")));
         return std::nullopt;
     }
-    return file.readAll();
+    return file.bytes;
 }
 
 bool InterchangeActions::mayTake(const QString &path, const QString &error, const QStringList &replaced)

@@ -6,6 +6,7 @@
 #include "common/testfiles.h"
 #include "phonebook/phonebook.h"
 #include "schedule/scheduletable.h"
+#include "text/fileops.h"
 
 #include <QAction>
 
@@ -125,4 +126,38 @@ TEST_F(Exchange, charactersCp932CannotHoldAreNamedBeforeAnythingIsAdded)
     EXPECT_EQ(phoneBook().ntphone(), 2);
     EXPECT_TRUE(prompter->messages.last().contains(QString::fromUtf8("電話 03-1234-5611")));
     EXPECT_TRUE(prompter->messages.last().startsWith(QString::fromUtf8("2 件を読み込みました。")));
+}
+
+// A file that cannot be written whole or read whole is told by name: the earlier export
+// stays as it was, and nothing of a cut-off read is taken.
+TEST_F(Exchange, aFailedWriteOrReadIsToldAndLeavesTheFilesAsTheyWere)
+{
+    writeBytes(path("schedule.txt"), sjis(QString::fromUtf8("会議,2027/1/5,10:00\r\n")));
+    startBoard();
+    writeBytes(exported("s.ics"), "earlier export");
+    const QString target = exported("s.ics");
+    struct NoFaultsAfter {
+        ~NoFaultsAfter() { fileops::setInjector({}); }
+    } reset;
+    fileops::setInjector([target](fileops::Op op, fileops::Stage stage,
+                                  const QString &p) -> std::optional<fileops::Fault> {
+        if (p != target)
+            return std::nullopt;
+        if (op == fileops::Op::Replace && stage == fileops::Stage::Written)
+            return fileops::Fault{QStringLiteral("disk full"), 0};
+        if (op == fileops::Op::Read)
+            return fileops::Fault{QStringLiteral("I/O error"), 0};
+        return std::nullopt;
+    });
+    prompter->files = {target};
+    trigger("mnuExportSchedule");
+    EXPECT_TRUE(prompter->messages.last().contains("s.ics"));
+    EXPECT_TRUE(prompter->messages.last().contains("disk full"));
+    EXPECT_EQ(readBytes(target), QByteArray("earlier export"));
+
+    writeBytes(target, readBytes(QStringLiteral(KIBANU_TEST_DATA "/ical/calendar-vtimezone-rrule.ics")));
+    prompter->files = {target};
+    trigger("mnuImportSchedule");
+    EXPECT_TRUE(prompter->messages.last().contains("I/O error"));
+    EXPECT_EQ(schedule().ntschedule(), 1);
 }
