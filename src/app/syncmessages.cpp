@@ -47,6 +47,7 @@ struct TableTexts {
     QString doubled;
     QString leftOut; // with the table's capacity
     int capacity = 0;
+    QString keptHere;
 };
 
 TableTexts textsOf(SyncKind kind)
@@ -56,12 +57,15 @@ TableTexts textsOf(SyncKind kind)
                 QStringLiteral("次の予定は、ここでも同期先でも変更されていたため、両方を残しました"
                                "（同期先の版をもう一件として加えました）。\n%1"),
                 QStringLiteral("予定表がいっぱい（%1 件）のため、同期フォルダの次の予定を加えられませんでした。\n%2"),
-                ScheduleTable::Capacity};
+                ScheduleTable::Capacity,
+                QStringLiteral("次の予定は日付か時刻が読めないため、同期フォルダに書き出していません"
+                               "（この予定表にだけあります）。\n%1")};
     return {QStringLiteral("同期フォルダの次のカードは読み込みませんでした。\n%1"),
             QStringLiteral("次の電話帳の項目は、ここでも同期先でも変更されていたため、両方を残しました"
                            "（同期先の版をもう一件として加えました）。\n%1"),
             QStringLiteral("電話帳がいっぱい（%1 件）のため、同期フォルダの次のカードを加えられませんでした。\n%2"),
-            PhoneBook::Capacity};
+            PhoneBook::Capacity,
+            QStringLiteral("次の電話帳の項目は、同期フォルダに書き出せませんでした（この電話帳にだけあります）。\n%1")};
 }
 
 QStringList tableMessages(const TableReport &table)
@@ -77,6 +81,8 @@ QStringList tableMessages(const TableReport &table)
         messages.append(texts.doubled.arg(listOf(table.doubled)));
     if (!table.leftOut.isEmpty())
         messages.append(texts.leftOut.arg(texts.capacity).arg(listOf(table.leftOut)));
+    if (!table.keptHere.isEmpty())
+        messages.append(texts.keptHere.arg(listOf(table.keptHere)));
     return messages;
 }
 

@@ -42,6 +42,8 @@ struct TableReport {
     QList<SkippedItem> skipped;
     QStringList doubled; // entries kept twice, each as its list shows it
     QStringList leftOut; // items a full table did not take, by their text or name
+    QStringList keptHere; // entries a quit could not write as items (a date that cannot
+                          // be read), as the list shows them: they stay only here
 };
 
 // The state file is there but cannot be read: the items count as new.

@@ -204,6 +204,7 @@ private:
         const QByteArray bytes = m_table.item(row, fresh);
         if (bytes.isEmpty()) {
             m_table.setUid(row, QString()); // a date that cannot be read: kept here only
+            m_out.keptHere.append(m_table.lineAt(row));
             return;
         }
         if (!put(fresh + ext, bytes, fresh, entry))

@@ -32,6 +32,7 @@ struct Written {
     QSet<QString> present;            // UIDs whose items stay
     int written = 0;
     int deleted = 0;
+    QStringList keptHere; // entries that could not be written as items, by their lines
     std::optional<SyncFailure> failure; // the first; nothing more is written after it
 };
 

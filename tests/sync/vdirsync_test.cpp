@@ -404,3 +404,18 @@ TEST_F(VdirSyncTest, anEntryDeletedHereLeavesAnItemChangedThereSinceTheStart)
     ASSERT_EQ(third->book.ntphone(), 1);
     EXPECT_EQ(third->book.at(0).phonenumber[0], "090-1111-2222");
 }
+
+// An appointment whose date cannot be read has no item: the quit says it stays only here.
+TEST_F(VdirSyncTest, anEntryWithoutAReadableDateIsToldToStayOnlyHere)
+{
+    firstSync();
+    auto second = run();
+    second->schedule.add("いつか", "", "未定の旅行", today);
+    second->quit();
+    const QStringList told = second->takeMessages();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.at(0).contains(QString::fromUtf8("同期フォルダに書き出していません")));
+    EXPECT_TRUE(told.at(0).contains(QString::fromUtf8("未定の旅行")));
+    EXPECT_TRUE(fileHolding("未定の旅行").isEmpty());
+    EXPECT_TRUE(second->scheduleRow("未定の旅行"));
+}
