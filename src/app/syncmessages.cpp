@@ -83,6 +83,10 @@ QStringList tableMessages(const TableReport &table)
         messages.append(texts.leftOut.arg(texts.capacity).arg(listOf(table.leftOut)));
     if (!table.keptHere.isEmpty())
         messages.append(texts.keptHere.arg(listOf(table.keptHere)));
+    if (!table.notDeleted.isEmpty())
+        messages.append(QStringLiteral("同期フォルダの次の項目は読めなかったため、今回は削除していません。"
+                                       "次の終了時にもう一度削除します。\n%1")
+                            .arg(listOf(table.notDeleted)));
     return messages;
 }
 

@@ -44,6 +44,8 @@ struct TableReport {
     QStringList leftOut; // items a full table did not take, by their text or name
     QStringList keptHere; // entries a quit could not write as items (a date that cannot
                           // be read), as the list shows them: they stay only here
+    QStringList notDeleted; // items whose entries went, unreadable at the quit (file names):
+                            // the next quit deletes them
 };
 
 // The state file is there but cannot be read: the items count as new.

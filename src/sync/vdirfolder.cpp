@@ -270,7 +270,14 @@ void deleteGone(const QString &dir, const QList<Record> &old, Written &written)
         // Taken away here: its item goes, unless it changed in the folder since.
         const QString path = QDir(dir).filePath(r.file);
         const FileBytes now = readFileBytes(path);
-        if (!now.exists || !now.ok || syncHash(now.bytes) != r.itemHash)
+        if (now.exists && !now.ok) {
+            // Not known to be unchanged: it stays, and so does its record, so the next
+            // start does not take it for new and the next quit deletes it.
+            written.records.append(r);
+            written.notDeleted.append(r.file);
+            continue;
+        }
+        if (!now.exists || syncHash(now.bytes) != r.itemHash)
             continue;
         if (!QFile::remove(path)) {
             written.failure = SyncFailure{SyncFailure::Why::ItemNotDeleted, r.file, {}};

@@ -33,6 +33,7 @@ struct Written {
     int written = 0;
     int deleted = 0;
     QStringList keptHere; // entries that could not be written as items, by their lines
+    QStringList notDeleted; // items left for the next quit to delete, by file name
     std::optional<SyncFailure> failure; // the first; nothing more is written after it
 };
 

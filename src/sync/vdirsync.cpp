@@ -85,7 +85,7 @@ void VdirSync::merge(SyncTable &table)
         return;
     const QString dir = folderPath(table.kind());
     QList<syncmerge::Record> &known = records(table.kind());
-    TableReport report{table.kind(), {}, {}, {}, {}, {}};
+    TableReport report{table.kind(), {}, {}, {}, {}, {}, {}};
     if (!QFileInfo(dir).isDir()) {
         // Before the first sync there is none; after it, its items must not count as gone.
         if (!known.isEmpty()) {
@@ -158,8 +158,8 @@ bool VdirSync::writeFolder(SyncTable &table)
         vdirfolder::deleteGone(dir, known, w);
     m_counts.written += w.written;
     m_counts.deleted += w.deleted;
-    if (!w.keptHere.isEmpty())
-        m_report.tables.append(TableReport{table.kind(), {}, {}, {}, {}, w.keptHere});
+    if (!w.keptHere.isEmpty() || !w.notDeleted.isEmpty())
+        m_report.tables.append(TableReport{table.kind(), {}, {}, {}, {}, w.keptHere, w.notDeleted});
     if (w.failure) {
         fail(*w.failure);
         return false;

@@ -419,3 +419,37 @@ TEST_F(VdirSyncTest, anEntryWithoutAReadableDateIsToldToStayOnlyHere)
     EXPECT_TRUE(fileHolding("未定の旅行").isEmpty());
     EXPECT_TRUE(second->scheduleRow("未定の旅行"));
 }
+
+// The item of an entry deleted here cannot be read at the quit: it is not deleted blind,
+// its record stays, so the next start does not bring the entry back, and the next quit
+// deletes it.
+TEST_F(VdirSyncTest, anItemUnreadableAtTheQuitIsDeletedByTheNextOneAndItsEntryStaysGone)
+{
+    firstSync();
+    const QString xmas = fileHolding("年末の会");
+    ASSERT_FALSE(xmas.isEmpty());
+    {
+        auto second = run();
+        second->schedule.removeAt(*second->scheduleRow("年末の会"));
+        const QString item = calendar(xmas);
+        struct NoFaultsAfter {
+            ~NoFaultsAfter() { fileops::setInjector({}); }
+        } reset;
+        fileops::setInjector([item](fileops::Op op, fileops::Stage, const QString &p)
+                                 -> std::optional<fileops::Fault> {
+            if (op == fileops::Op::Read && p == item)
+                return fileops::Fault{QStringLiteral("I/O error"), 0};
+            return std::nullopt;
+        });
+        second->quit();
+        const QStringList told = second->takeMessages();
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_TRUE(told.at(0).contains(xmas));
+    }
+    EXPECT_TRUE(QFileInfo::exists(calendar(xmas)));
+
+    auto third = run();
+    EXPECT_FALSE(third->scheduleRow("年末の会"));
+    third->quit();
+    EXPECT_FALSE(QFileInfo::exists(calendar(xmas)));
+}
