@@ -87,7 +87,8 @@ void InterchangeActions::joinPairs(int pos, const phoneentry &entry, const QStri
         return;
     }
     for (int j = 0; j < entry.numphone; ++j)
-        if (!book.setPair(pos, phoneentry::MaxPairs, entry.phonetype.at(j), entry.phonenumber.at(j)))
+        if (!book.holdsNumber(pos, entry.phonenumber.at(j)) // a number it has is not added twice
+            && !book.setPair(pos, phoneentry::MaxPairs, entry.phonetype.at(j), entry.phonenumber.at(j)))
             taken.leftOutPairs.append(entry.phonetype.at(j) + u' ' + entry.phonenumber.at(j));
     ++taken.joined;
 }

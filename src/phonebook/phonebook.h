@@ -89,6 +89,9 @@ public:
     [[nodiscard]] Refusal newIndexProblem(const QString &typed, AddMode mode) const;
     // Adds the pair, or says why not; the index as typed, the loader narrows it.
     Refusal addPair(const NewPair &pair, AddMode mode);
+    // Whether the entry has that number already: the same once narrowed, without blanks
+    // and hyphens, letters in any case. An empty number is held by none.
+    [[nodiscard]] bool holdsNumber(int pos, const QString &number) const;
     // The index change dialog's rules, in their order: other than letters and digits, an
     // empty index, one another entry has.
     [[nodiscard]] Refusal renameProblem(int pos, const QString &typed) const;

@@ -27,6 +27,31 @@ Refusal PhoneBook::newIndexProblem(const QString &typed, AddMode mode) const
     return Refusal::None;
 }
 
+namespace {
+
+// A number as it is compared: narrowed, without blanks and hyphens, letters in any case.
+QString numberKey(const QString &number)
+{
+    QString key = narrow(number);
+    key.remove(u' ');
+    key.remove(u'-');
+    return key.toCaseFolded();
+}
+
+} // namespace
+
+bool PhoneBook::holdsNumber(int pos, const QString &number) const
+{
+    const QString wanted = numberKey(number);
+    if (wanted.isEmpty())
+        return false;
+    const phoneentry &e = at(pos);
+    for (int j = 0; j < e.numphone; ++j)
+        if (numberKey(e.phonenumber.at(j)) == wanted)
+            return true;
+    return false;
+}
+
 Refusal PhoneBook::addPair(const NewPair &pair, AddMode mode)
 {
     if (const Refusal problem = newIndexProblem(pair.index, mode); problem != Refusal::None)
@@ -35,17 +60,21 @@ Refusal PhoneBook::addPair(const NewPair &pair, AddMode mode)
     // stale answer would overwrite an entry's pairs.
     const auto existing = mode == AddMode::FromTodo ? find(pair.index) : std::nullopt;
     phoneentry entry{pair.index, pair.name, pair.keys, 0, {}, {}, {}};
+    // A number the entry holds already is not added twice; the name and keyword still are.
+    const bool held = existing && holdsNumber(*existing, pair.number);
     if (existing) {
         const phoneentry &old = at(*existing);
-        if (old.numphone >= phoneentry::MaxPairs)
+        if (!held && old.numphone >= phoneentry::MaxPairs)
             return Refusal::PairsFull;
         entry.numphone = old.numphone;
         entry.phonetype = old.phonetype; // all eleven slots, so that no pair is lost
         entry.phonenumber = old.phonenumber;
     }
-    entry.phonetype[entry.numphone] = pair.type;
-    entry.phonenumber[entry.numphone] = pair.number;
-    ++entry.numphone;
+    if (!held) {
+        entry.phonetype[entry.numphone] = pair.type;
+        entry.phonenumber[entry.numphone] = pair.number;
+        ++entry.numphone;
+    }
     return add(entry) ? Refusal::None : Refusal::BookFull;
 }
 

@@ -109,6 +109,12 @@ TEST_F(Exchange, cardsAskForAMissingIndexAndJoinAnEntryOfTheirIndexOnlyWhenTheUs
     prompter->files = {fixture("vcard/mail-3.0-phonetic.vcf")};
     trigger("mnuImportTel");
     EXPECT_EQ(phoneBook().at(*phoneBook().find("satouhana")).numphone, 5);
+
+    // Yes again: the numbers it has already are not added a second time.
+    prompter->answers = {true};
+    prompter->files = {fixture("vcard/mail-3.0-phonetic.vcf")};
+    trigger("mnuImportTel");
+    EXPECT_EQ(phoneBook().at(*phoneBook().find("satouhana")).numphone, 5);
 }
 
 TEST_F(Exchange, charactersCp932CannotHoldAreNamedBeforeAnythingIsAdded)

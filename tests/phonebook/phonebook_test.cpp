@@ -224,6 +224,35 @@ TEST_F(PhoneBookFiles, aToDosPairJoinsItsEntryUntilItIsFullAndANewEntryNeedsRoom
     EXPECT_EQ(book.addPair({"abc", "", "", "t", "2"}, Mode::FromTodo), Refusal::None);
 }
 
+// A to-do's number that the entry has already, however it is written, is not added again;
+// its name and keyword still are, even to a full entry.
+TEST_F(PhoneBookFiles, aToDosNumberTheEntryHasIsNotAddedTwice)
+{
+    using Mode = PhoneBook::AddMode;
+    const struct {
+        const char *number;
+        int pairs;
+    } cases[] = {
+        {"090-1234-5678", 2}, {"090 1234 5678", 2}, {"０９０－１２３４－５６７８", 2}, {"09012345678", 2},
+        {"TARO@Example.jp", 2}, {"090-1234-5679", 3}, {"", 3},
+    };
+    writeBytes(path("tel.txt"), "abc,a,k,cell,090-1234-5678,mail,taro@example.jp\r\n"
+                                "full,f,," + QByteArray(",t,n").repeated(10) + "\r\n");
+    for (const auto &c : cases) {
+        PhoneBook fresh;
+        ASSERT_EQ(fresh.loadPhoneBook(path("tel.txt")).status, TextFileRead::Ok);
+        ASSERT_EQ(fresh.addPair({"abc", "b", "kk", "t", QString::fromUtf8(c.number)}, Mode::FromTodo),
+                  Refusal::None)
+            << c.number;
+        const phoneentry &abc = fresh.at(*fresh.find("abc"));
+        EXPECT_EQ(abc.numphone, c.pairs) << c.number;
+        EXPECT_EQ(abc.name, QStringLiteral("b")) << c.number;
+        ASSERT_EQ(fresh.addPair({"full", "f", "", "t", "x"}, Mode::FromTodo), Refusal::None);
+        EXPECT_EQ(fresh.addPair({"full", "g", "", "t", "x"}, Mode::FromTodo), Refusal::None);
+        EXPECT_EQ(fresh.at(*fresh.find("full")).name, QStringLiteral("g"));
+    }
+}
+
 TEST_F(PhoneBookFiles, aRenameIsCheckedLettersThenEmptyThenAnotherEntrysIndex)
 {
     load("abc,a,\r\nbcd,b,\r\n");
