@@ -11,6 +11,7 @@
 #include "board/frmtodo.h"
 #include "lists/frmdone.h"
 #include "text/clock.h"
+#include "ui/deferredicons.h"
 #include "ui/messageboxprompter.h"
 
 #include <QAbstractButton>
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     if (iconLater)
         appicon::setAfterFirstPaint();
     qapp.setApplicationName(QStringLiteral("Kibanu"));
+    deferredicons::install(); // as the program does
     qapp.setQuitOnLastWindowClosed(false);
     KibanuApp app(QString::fromLocal8Bit(argv[1]), std::make_unique<SystemClock>(),
                   std::make_unique<MessageBoxPrompter>());

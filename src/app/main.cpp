@@ -5,6 +5,7 @@
 #include "kibanuapp.h"
 #include "singlerun.h"
 #include "text/clock.h"
+#include "ui/deferredicons.h"
 #include "ui/messageboxprompter.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     // The desktop entry's name, so the desktop shows the entry's icon for the windows too.
     qapp.setDesktopFileName(QStringLiteral("kibanu"));
     appicon::setAfterFirstPaint();
+    deferredicons::install();
     // Only the quit sequence ends the program.
     qapp.setQuitOnLastWindowClosed(false);
     const QString programFolder = QCoreApplication::applicationDirPath();

@@ -88,7 +88,7 @@ QToolButton *frmTodo::pictureButton(QWidget *client, const char *name, const QSt
     button->setText(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIconSize(QSize(24, 24));
-    button->setFont(gothicFont());
+    button->setFont(fullWidthGothicFont());
     button->setGeometry(twipsRect(6360, top, 1095, 705));
     return button;
 }

@@ -38,10 +38,31 @@ QFont pGothicFont()
     return fontOf(families);
 }
 
-QFont gothicFont()
+namespace {
+
+const QStringList &gothicFamilies()
 {
     static const QStringList families = installedFirst(
         {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
          QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    return families;
+}
+
+} // namespace
+
+QFont gothicFont()
+{
+    return fontOf(gothicFamilies());
+}
+
+QFont fullWidthGothicFont()
+{
+    // Noto's fixed-pitch face differs from its proportional one only in the half-width
+    // characters; the proportional one is loaded for the slots anyway, and opening a
+    // second large CJK face holds the first paint for milliseconds.
+    static const QStringList families =
+        gothicFamilies().constFirst() == QLatin1String("Noto Sans Mono CJK JP")
+            ? QStringList{QStringLiteral("Noto Sans CJK JP"), gothicFamilies().constFirst()}
+            : gothicFamilies();
     return fontOf(families);
 }

@@ -8,3 +8,6 @@
 // with the free Japanese faces where the Windows ones are missing.
 [[nodiscard]] QFont pGothicFont();
 [[nodiscard]] QFont gothicFont();
+// The fixed-pitch Gothic for captions of full-width characters only: the same glyphs,
+// from a face the first paint needs anyway where that gives the same picture.
+[[nodiscard]] QFont fullWidthGothicFont();
