@@ -116,6 +116,25 @@ void InterchangeActions::exportSchedule()
     m_prompter.inform(interchangetexts::lines(told));
 }
 
+namespace {
+
+// What the calendar holds that the schedule does not take, each named.
+QStringList leftOutOfCalendar(const schedulecalendar::ReadResult &read)
+{
+    QStringList told;
+    if (read.cancelled > 0)
+        told.append(QStringLiteral("中止の予定 %1 件は読み込みませんでした。").arg(read.cancelled));
+    if (read.notEvents > 0)
+        told.append(QStringLiteral("予定ではない項目（ToDo やメモ）%1 件は読み込みませんでした。")
+                        .arg(read.notEvents));
+    if (!read.limited.isEmpty())
+        told.append(QStringLiteral("次の繰り返しは 1 日 1 件、100 件までを読み込み、残りは読み込みませんでした: 「%1」")
+                        .arg(read.limited.join(QStringLiteral("」「"))));
+    return told;
+}
+
+} // namespace
+
 void InterchangeActions::importSchedule()
 {
     QString path;
@@ -135,6 +154,7 @@ void InterchangeActions::importSchedule()
         told.append(QStringLiteral("%1 件は同じ予定がありました。").arg(added.same));
     if (read.unreadable > 0)
         told.append(QStringLiteral("%1 件は開始の日時が読めないため読み込みませんでした。").arg(read.unreadable));
+    told.append(leftOutOfCalendar(read));
     if (added.leftOut > 0)
         told.append(QStringLiteral("予定表がいっぱい（%1 件）になったため、%2 件は読み込めませんでした。")
                         .arg(ScheduleTable::Capacity)

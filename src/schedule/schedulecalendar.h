@@ -34,14 +34,19 @@ struct ReadResult {
     QString error;        // why the file was refused; nothing is taken then
     QStringList uids;     // of the events, each once
     bool recurring = false; // an event repeats by a rule
+    int cancelled = 0;      // cancelled events and occurrences: no entries
+    int notEvents = 0;      // to-dos and journal entries: not appointments
+    QStringList limited;    // texts of repeating events cut to a day's and an event's share
 };
 
-// Every VEVENT as entries, but for a changed occurrence of a series the file holds too:
-// its start in `zone`, the date "yyyy/m/d" and the time "h:mm" (none for an all-day
-// event), SUMMARY and X-KIBANU-EXTRA1..3 through the typing guard as the text and the
-// extras. A recurring event gives its occurrences from today to a year ahead, less its
-// EXDATEs. The stored texts of date and time come back when an event that does not recur
-// still starts at the moment they mean.
+// Every VEVENT as entries: its start in `zone`, the date "yyyy/m/d" and the time "h:mm"
+// (none for an all-day event), SUMMARY and X-KIBANU-EXTRA1..3 through the typing guard as
+// the text and the extras. A recurring event gives its occurrences from today to a year
+// ahead, less its EXDATEs, at most 100 and, for a rule finer than a day, one a day. An
+// occurrence changed in the file (RECURRENCE-ID, before or after its series) gives the
+// changed entry in its place; a cancelled one (STATUS:CANCELLED) gives none, nor does a
+// cancelled event. The stored texts of date and time come back when an event that does
+// not recur still starts at the moment they mean.
 [[nodiscard]] ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone);
 
 // One entry as a calendar of its own with that UID, as a calendar server keeps it;

@@ -49,13 +49,22 @@ struct Moment {
     std::optional<QTime> time; // none for an all-day event
 };
 Moment localMoment(icaltimetype t, const QTimeZone &zone);
+struct Occurrences {
+    QList<icaltimetype> times;
+    bool limited = false; // more fell in the window than an event may give
+};
 // When the event falls: its start, or for a recurring one each occurrence from today to a
-// year ahead that its EXDATEs leave.
-QList<icaltimetype> occurrences(icalcomponent *event, icaltimetype start, QDate today,
-                                const QTimeZone &zone);
+// year ahead that its EXDATEs and the `replaced` ones (changed elsewhere in the file) leave.
+Occurrences occurrences(icalcomponent *event, icaltimetype start, QDate today,
+                        const QTimeZone &zone, const QList<icaltimetype> &replaced = {});
+// Whether the occurrence is one of `listed` (EXDATEs, RECURRENCE-IDs); a date stands for
+// its whole day.
+bool isListed(const QList<icaltimetype> &listed, const icaltimetype &occurrence, QDate day,
+              const QTimeZone &zone);
 
 // The event's entries added to `result`: one, or one for each occurrence of a recurring
 // event; an event without a start that can be read is counted as unreadable.
-void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result);
+void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result,
+               const QList<icaltimetype> &replaced = {});
 
 } // namespace schedulecalendar::detail

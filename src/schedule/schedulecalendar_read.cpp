@@ -7,6 +7,8 @@
 #include "text/jdate.h"
 #include "text/typedtext.h"
 
+#include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 
 namespace schedulecalendar {
@@ -75,30 +77,88 @@ QList<icalcomponent *> calendarsIn(icalcomponent *root)
     return calendars;
 }
 
+bool isCancelled(icalcomponent *event)
+{
+    return icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED;
+}
+
+icaltimetype recurrenceIdOf(icalcomponent *event)
+{
+    icalproperty *p = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
+    return p ? icalproperty_get_recurrenceid(p) : icaltime_null_time();
+}
+
+// The occurrences of a series changed in the file, by the series' UID.
+using Changed = QHash<QString, QList<icalcomponent *>>;
+
+Changed changedOccurrences(icalcomponent *calendar)
+{
+    QSet<QString> series;
+    Changed changed;
+    for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        if (icaltime_is_null_time(recurrenceIdOf(e)))
+            series.insert(uidOf(e));
+        else
+            changed[uidOf(e)].append(e);
+    }
+    // One without its series in the file is an event of its own.
+    for (auto it = changed.begin(); it != changed.end();)
+        it = series.contains(it.key()) ? std::next(it) : changed.erase(it);
+    return changed;
+}
+
+// A changed occurrence stands in the window when the occurrence it replaces does.
+bool inWindow(icalcomponent *occurrence, QDate today, const QTimeZone &zone)
+{
+    const QDate day = localMoment(recurrenceIdOf(occurrence), zone).date;
+    return day >= today && day <= today.addYears(1);
+}
+
+void readSeries(icalcomponent *event, const QList<icalcomponent *> &changed, QDate today,
+                const QTimeZone &zone, ReadResult &result)
+{
+    QList<icaltimetype> replaced;
+    for (icalcomponent *c : changed)
+        replaced.append(recurrenceIdOf(c));
+    readEvent(event, today, zone, result, replaced);
+    for (icalcomponent *c : changed) {
+        if (!inWindow(c, today, zone))
+            continue;
+        if (isCancelled(c))
+            ++result.cancelled;
+        else
+            readEvent(c, today, zone, result);
+    }
+}
+
 void readCalendar(icalcomponent *calendar, QDate today, const QTimeZone &zone, ReadResult &result)
 {
-    QStringList masters; // events with their own rule or moment, by UID
-    for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
-         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-        if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY))
-            masters.append(uidOf(e));
+    const Changed changed = changedOccurrences(calendar);
     for (icalcomponent *e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
          e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
         const QString uid = uidOf(e);
-        // One changed occurrence of a series: the series gives that day already.
-        if (icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY) && masters.contains(uid))
-            continue;
+        const bool occurrence = !icaltime_is_null_time(recurrenceIdOf(e));
+        if (occurrence && changed.contains(uid))
+            continue; // read with its series
         if (!result.uids.contains(uid))
             result.uids.append(uid);
-        readEvent(e, today, zone, result);
+        if (isCancelled(e))
+            ++result.cancelled;
+        else
+            readSeries(e, occurrence ? QList<icalcomponent *>() : changed.value(uid), today, zone,
+                       result);
     }
+    result.notEvents += icalcomponent_count_components(calendar, ICAL_VTODO_COMPONENT)
+                        + icalcomponent_count_components(calendar, ICAL_VJOURNAL_COMPONENT);
 }
 
 } // namespace
 
 namespace detail {
 
-void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result)
+void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result,
+               const QList<icaltimetype> &replaced)
 {
     const icaltimetype start = icalcomponent_get_dtstart(event);
     if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) {
@@ -117,7 +177,10 @@ void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadRes
     base.extra3 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA3"), result.replaced);
     const QString storedDate = xText(event, "X-KIBANU-DATE");
     const QString storedTime = xText(event, "X-KIBANU-TIME");
-    for (const icaltimetype &occurrence : occurrences(event, start, today, zone)) {
+    const Occurrences when = occurrences(event, start, today, zone, replaced);
+    if (when.limited)
+        result.limited.append(info);
+    for (const icaltimetype &occurrence : when.times) {
         const Moment m = localMoment(occurrence, zone);
         scheduleitem item = base;
         item.eventdate = QStringLiteral("%1/%2/%3").arg(m.date.year()).arg(m.date.month()).arg(m.date.day());

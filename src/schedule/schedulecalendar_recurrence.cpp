@@ -11,9 +11,9 @@ namespace schedulecalendar::detail {
 namespace {
 
 // Steps of a rule's iterator before it is given up: a rule by the second from long ago
-// cannot hold the import up. Occurrences taken: no more than the schedule holds.
+// cannot hold the import up. Occurrences taken: one event cannot fill the schedule.
 constexpr int mostSteps = 200000;
-constexpr int mostOccurrences = 1001;
+constexpr int mostOccurrences = 100;
 
 // The event's EXDATEs; one without a zone is in the zone of the start.
 QList<icaltimetype> excludedDates(icalcomponent *event, icaltimetype start)
@@ -38,17 +38,34 @@ icaltimetype startOn(icaltimetype start, QDate d)
     return start;
 }
 
-// An EXDATE takes out the occurrence it names; a date of a day takes out that day.
-bool isExcluded(const QList<icaltimetype> &excluded, const icaltimetype &occurrence, QDate day,
-                const QTimeZone &zone)
+bool finerThanADay(const icalrecurrencetype &recurrence)
 {
-    return std::any_of(excluded.cbegin(), excluded.cend(), [&](const icaltimetype &ex) {
+    return recurrence.freq == ICAL_SECONDLY_RECURRENCE
+           || recurrence.freq == ICAL_MINUTELY_RECURRENCE
+           || recurrence.freq == ICAL_HOURLY_RECURRENCE;
+}
+
+// A rule without a count may start at the window; one with a count must be counted from
+// its first occurrence.
+icalrecur_iterator *iteratorFrom(const icalrecurrencetype &recurrence, icaltimetype start,
+                                 icaltimetype from)
+{
+    icalrecur_iterator *it = icalrecur_iterator_new(recurrence, start);
+    if (it && recurrence.count == 0 && icaltime_compare(start, from) < 0)
+        icalrecur_iterator_set_start(it, from);
+    return it;
+}
+
+} // namespace
+
+bool isListed(const QList<icaltimetype> &listed, const icaltimetype &occurrence, QDate day,
+              const QTimeZone &zone)
+{
+    return std::any_of(listed.cbegin(), listed.cend(), [&](const icaltimetype &ex) {
         return ex.is_date || occurrence.is_date ? localMoment(ex, zone).date == day
                                                 : icaltime_compare(ex, occurrence) == 0;
     });
 }
-
-} // namespace
 
 Moment localMoment(icaltimetype t, const QTimeZone &zone)
 {
@@ -61,28 +78,27 @@ Moment localMoment(icaltimetype t, const QTimeZone &zone)
     return {local.date(), QTime(local.time().hour(), local.time().minute())};
 }
 
-QList<icaltimetype> occurrences(icalcomponent *event, icaltimetype start, QDate today,
-                                const QTimeZone &zone)
+Occurrences occurrences(icalcomponent *event, icaltimetype start, QDate today,
+                        const QTimeZone &zone, const QList<icaltimetype> &replaced)
 {
     icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
     if (!rule)
-        return {start};
-    const QList<icaltimetype> excluded = excludedDates(event, start);
+        return {{start}};
+    QList<icaltimetype> excluded = excludedDates(event, start);
+    excluded.append(replaced);
     const QDate last = today.addYears(1);
-    QList<icaltimetype> found;
+    Occurrences found;
     const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
-    icalrecur_iterator *it = icalrecur_iterator_new(recurrence, start);
-    if (!it)
-        return {};
     // The window in the event's own terms, a day wider on each side for the zones between;
     // the local date decides below.
     const icaltimetype from = startOn(start, today.addDays(-1));
     const icaltimetype until = startOn(start, last.addDays(1));
-    // A rule without a count may start at the window; one with a count must be counted
-    // from its first occurrence.
-    if (recurrence.count == 0 && icaltime_compare(start, from) < 0)
-        icalrecur_iterator_set_start(it, from);
-    for (int n = 0; n < mostSteps && found.size() < mostOccurrences; ++n) {
+    icalrecur_iterator *it = iteratorFrom(recurrence, start, from);
+    if (!it)
+        return {};
+    QDate lastTaken;
+    int n = 0;
+    for (; n < mostSteps; ++n) {
         icaltimetype occurrence = icalrecur_iterator_next(it);
         if (icaltime_is_null_time(occurrence))
             break;
@@ -95,9 +111,21 @@ QList<icaltimetype> occurrences(icalcomponent *event, icaltimetype start, QDate 
         const Moment m = localMoment(occurrence, zone);
         if (m.date > last)
             break;
-        if (m.date >= today && !isExcluded(excluded, occurrence, m.date, zone))
-            found.append(occurrence);
+        if (m.date < today || isListed(excluded, occurrence, m.date, zone))
+            continue;
+        // Every hour or minute is no appointment: the first of each day stands for it.
+        if (finerThanADay(recurrence) && m.date == lastTaken) {
+            found.limited = true;
+            continue;
+        }
+        if (found.times.size() == mostOccurrences) {
+            found.limited = true;
+            break;
+        }
+        found.times.append(occurrence);
+        lastTaken = m.date;
     }
+    found.limited = found.limited || n == mostSteps;
     icalrecur_iterator_free(it);
     return found;
 }

@@ -48,8 +48,20 @@ TEST_F(Exchange, theScheduleGoesOutAndComesInOnceAndTheFolderIsRemembered)
 
     prompter->files = {fixture("ical/calendar-vtimezone-rrule.ics")};
     trigger("mnuImportSchedule");
-    EXPECT_EQ(prompter->messages.last(), QString::fromUtf8("8 件を読み込みました。"));
+    EXPECT_EQ(prompter->messages.last(),
+              QString::fromUtf8("8 件を読み込みました。\n"
+                                "予定ではない項目（ToDo やメモ）1 件は読み込みませんでした。"));
     EXPECT_EQ(schedule().ntschedule(), 10);
+
+    // What another program's calendar holds and the schedule does not take is named.
+    prompter->files = {fixture("ical/thunderbird-series-task.ics")};
+    trigger("mnuImportSchedule");
+    EXPECT_EQ(prompter->messages.last(),
+              QString::fromUtf8("104 件を読み込みました。\n中止の予定 1 件は読み込みませんでした。\n"
+                                "予定ではない項目（ToDo やメモ）1 件は読み込みませんでした。\n"
+                                "次の繰り返しは 1 日 1 件、100 件までを読み込み、残りは読み込みませんでした: "
+                                "「水分補給」"));
+    EXPECT_EQ(schedule().ntschedule(), 114);
 
     EXPECT_TRUE(quit());
     EXPECT_TRUE(readBytes(path("pim.ini")).contains("ExchangeFolder=" + QFile::encodeName(

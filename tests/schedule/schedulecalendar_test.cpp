@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -212,10 +213,16 @@ TEST(ScheduleCalendar, aRuleFromLongAgoStillGivesTheComingYearAndAnEndlessOneSto
                                           + rule + "\r\nSUMMARY:x\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
                                       today, tokyo());
     };
+    // One event gives at most 100 entries, so it cannot fill the schedule.
     const schedulecalendar::ReadResult daily = read("RRULE:FREQ=DAILY");
-    ASSERT_EQ(daily.items.size(), 366); // 2026/12/7 to 2027/12/7
+    ASSERT_EQ(daily.items.size(), 100);
     EXPECT_EQ(daily.items.first().eventdate, QStringLiteral("2026/12/7"));
-    EXPECT_EQ(daily.items.last().eventdate, QStringLiteral("2027/12/7"));
+    EXPECT_EQ(daily.items.last().eventdate, QStringLiteral("2027/3/16"));
+    EXPECT_EQ(daily.limited, QStringList{QStringLiteral("x")});
+    const schedulecalendar::ReadResult weekly = read("RRULE:FREQ=WEEKLY");
+    ASSERT_EQ(weekly.items.size(), 52); // Sundays, 2026/12/13 to 2027/12/5: within the year
+    EXPECT_EQ(weekly.items.last().eventdate, QStringLiteral("2027/12/5"));
+    EXPECT_TRUE(weekly.limited.isEmpty());
     // Counted from its first occurrence: 4000 days from 2015/3/1 end in 2026/2, and the
     // 4300th is today.
     EXPECT_TRUE(read("RRULE:FREQ=DAILY;COUNT=4000").items.isEmpty());
@@ -224,6 +231,49 @@ TEST(ScheduleCalendar, aRuleFromLongAgoStillGivesTheComingYearAndAnEndlessOneSto
     EXPECT_EQ(counted.items.at(0).eventdate, QStringLiteral("2026/12/7"));
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(read("RRULE:FREQ=SECONDLY").items.size(), 1001); // no more than the schedule holds
+    for (const char *fine : {"RRULE:FREQ=SECONDLY", "RRULE:FREQ=MINUTELY", "RRULE:FREQ=HOURLY"}) {
+        const schedulecalendar::ReadResult r = read(fine);
+        QSet<QString> days;
+        for (const scheduleitem &i : r.items)
+            days.insert(i.eventdate);
+        EXPECT_EQ(days.size(), r.items.size()) << fine; // one a day
+        EXPECT_GE(r.items.size(), 2) << fine;
+        EXPECT_LE(r.items.size(), 100) << fine;
+        EXPECT_EQ(r.limited, QStringList{QStringLiteral("x")}) << fine;
+    }
     EXPECT_LT(timer.elapsed(), 5000);
+}
+
+// Google writes the changed occurrence before its series, Thunderbird after; both give the
+// changed entry in the occurrence's place, and cancelled ones give none.
+TEST(ScheduleCalendar, aChangedOccurrenceTakesItsPlaceAndCancelledOnesAndTasksGiveNone)
+{
+    const auto readFile = [](const char *name) {
+        return schedulecalendar::read(
+            readBytes(QStringLiteral(KIBANU_TEST_DATA "/ical/") + QLatin1String(name)), today, tokyo());
+    };
+    const schedulecalendar::ReadResult google = readFile("google-moved-cancelled.ics");
+    ASSERT_EQ(google.error, QString());
+    EXPECT_EQ(shapes(google.items),
+              QStringList({QString::fromUtf8("2026/12/7|10:00|定例会議|||"),
+                           QString::fromUtf8("2026/12/14|10:00|定例会議|||"),
+                           QString::fromUtf8("2026/12/28|10:00|定例会議|||"),
+                           QString::fromUtf8("2027/1/4|10:00|定例会議|||"),
+                           QString::fromUtf8("2027/1/11|13:00|定例会議（午後に変更）|||")}));
+    EXPECT_EQ(google.cancelled, 2); // an occurrence and a whole event
+    EXPECT_EQ(google.uids.size(), 2);
+
+    const schedulecalendar::ReadResult thunderbird = readFile("thunderbird-series-task.ics");
+    ASSERT_EQ(thunderbird.error, QString());
+    EXPECT_EQ(shapes(thunderbird.items.mid(0, 5)),
+              QStringList({QString::fromUtf8("2026/12/8|8:30|朝礼|||"),
+                           QString::fromUtf8("2026/12/9|8:30|朝礼|||"),
+                           QString::fromUtf8("2026/12/12|8:30|朝礼|||"),
+                           QString::fromUtf8("2026/12/10|9:00|朝礼（社長訓示）|||"),
+                           QString::fromUtf8("2026/12/7|9:00|水分補給|||")}));
+    EXPECT_EQ(thunderbird.items.size(), 5 + 99);
+    EXPECT_EQ(thunderbird.items.at(5).eventdate, QStringLiteral("2026/12/8"));
+    EXPECT_EQ(thunderbird.cancelled, 1);
+    EXPECT_EQ(thunderbird.notEvents, 1); // the task
+    EXPECT_EQ(thunderbird.limited, QStringList{QString::fromUtf8("水分補給")});
 }

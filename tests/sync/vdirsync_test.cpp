@@ -453,3 +453,34 @@ TEST_F(VdirSyncTest, anItemUnreadableAtTheQuitIsDeletedByTheNextOneAndItsEntrySt
     third->quit();
     EXPECT_FALSE(QFileInfo::exists(calendar(xmas)));
 }
+
+TEST_F(VdirSyncTest, aSeriesWithAMovedAndACancelledOccurrenceArrivesAsTheServerShowsIt)
+{
+    firstSync();
+    const QByteArray series =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\n"
+        "BEGIN:VEVENT\r\nUID:yoga2\r\nDTSTAMP:20261201T000000Z\r\nRECURRENCE-ID:20261217T010000Z\r\n"
+        "DTSTART:20261217T040000Z\r\nSUMMARY:Yoga late\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:yoga2\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20261210T010000Z\r\n"
+        "RRULE:FREQ=WEEKLY;COUNT=3\r\nSUMMARY:Yoga\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:yoga2\r\nDTSTAMP:20261201T000000Z\r\nRECURRENCE-ID:20261224T010000Z\r\n"
+        "DTSTART:20261224T010000Z\r\nSTATUS:CANCELLED\r\nSUMMARY:Yoga\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n";
+    writeBytes(calendar("yoga2.ics"), series);
+    QByteArray cancelled = serverEvent("party", "打ち上げ", "20261220T100000Z");
+    cancelled.replace("SUMMARY:", "STATUS:CANCELLED\r\nSUMMARY:");
+    writeBytes(calendar("party.ics"), cancelled);
+
+    auto second = run();
+    EXPECT_TRUE(second->takeMessages().isEmpty());
+    QStringList yoga;
+    for (int i = 0; i < second->schedule.ntschedule(); ++i)
+        if (second->schedule.at(i).eventinfo.startsWith("Yoga"))
+            yoga.append(second->schedule.at(i).eventdate + ' ' + second->schedule.at(i).eventtime + ' '
+                        + second->schedule.at(i).eventinfo);
+    EXPECT_EQ(yoga, QStringList({"2026/12/10 10:00 Yoga", "2026/12/17 13:00 Yoga late"}));
+    EXPECT_FALSE(second->scheduleRow("打ち上げ"));
+    second->quit();
+    EXPECT_EQ(readBytes(calendar("yoga2.ics")), series);
+    EXPECT_EQ(readBytes(calendar("party.ics")), cancelled);
+}
