@@ -3,6 +3,7 @@
 // A card of the sync folder changed in place: what a phone keeps in it stays as it wrote it.
 #include "phonecards_internal.h"
 
+#include "text/narrow.h"
 #include "text/vcard.h"
 
 #include <QStringDecoder>
@@ -31,7 +32,8 @@ bool samePairs(const phoneentry &a, const phoneentry &b)
     if (a.numphone != b.numphone)
         return false;
     for (int j = 0; j < std::clamp<int>(a.numphone, 0, phoneentry::MaxPairs); ++j)
-        if (a.phonetype.at(j) != b.phonetype.at(j) || a.phonenumber.at(j) != b.phonenumber.at(j))
+        if (!sameOnceLoaded(a.phonetype.at(j), b.phonetype.at(j))
+            || !sameOnceLoaded(a.phonenumber.at(j), b.phonenumber.at(j)))
             return false;
     return true;
 }
@@ -115,8 +117,10 @@ QByteArray patch(const QByteArray &original, const phoneentry &after)
         return {};
     const vcard::Card &c = cards.cards.first();
     const phoneentry &before = read.entries.first().entry;
-    const Changes changed{before.name != after.name, before.index != after.index,
-                          before.keys != after.keys, !samePairs(before, after)};
+    // Only what the user changed: the loaders' narrowing of a text is no change.
+    const Changes changed{!sameOnceLoaded(before.name, after.name),
+                          !sameOnceLoaded(before.index, after.index),
+                          !sameOnceLoaded(before.keys, after.keys), !samePairs(before, after)};
     const Rewritten kept = rewrite(c, before, after, changed);
     // A group that had no line goes before the end.
     QByteArray atEnd;

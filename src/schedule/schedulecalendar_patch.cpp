@@ -4,6 +4,8 @@
 // stays as it wrote it.
 #include "schedulecalendar_internal.h"
 
+#include "text/narrow.h"
+
 namespace schedulecalendar {
 
 using namespace detail;
@@ -78,7 +80,7 @@ QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate to
     if (read.items.size() != 1)
         return {};
     const scheduleitem &before = read.items.first();
-    if (before.eventinfo != after.eventinfo)
+    if (!sameOnceLoaded(before.eventinfo, after.eventinfo))
         icalcomponent_set_summary(event, after.eventinfo.toUtf8().constData());
     const auto was = readable(before, today);
     if (!was || was->date != r->date || was->time != r->time) {

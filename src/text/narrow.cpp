@@ -74,3 +74,8 @@ QString narrow(const QString &text)
     out.append(QStringView(text).mid(copied));
     return out;
 }
+
+bool sameOnceLoaded(const QString &text, const QString &entry)
+{
+    return entry == text || entry == narrow(text);
+}

@@ -484,3 +484,35 @@ TEST_F(VdirSyncTest, aSeriesWithAMovedAndACancelledOccurrenceArrivesAsTheServerS
     EXPECT_EQ(readBytes(calendar("yoga2.ics")), series);
     EXPECT_EQ(readBytes(calendar("party.ics")), cancelled);
 }
+
+// The loaders narrow what they read ("（" to "("); a quit that changes only the time or
+// the keyword sends the server's own title and name back as they were.
+TEST_F(VdirSyncTest, whatTheLoadersNarrowGoesBackAsTheServerWroteItUnlessTheUserChangedIt)
+{
+    firstSync();
+    writeBytes(calendar("dentist.ics"), serverEvent("dentist", "歯医者（再診）", "20261215T010000Z"));
+    writeBytes(contacts("abc.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:abc\r\nFN:ＡＢＣ商事\r\n"
+                                    "NOTE:取引先\r\nTEL;TYPE=WORK:０３-５５５５-００００\r\nEND:VCARD\r\n");
+    run()->quit(); // into schedule.txt and tel.txt
+    auto third = run();
+    const int row = third->scheduleRow("歯医者(再診)").value(); // narrowed by the loader
+    third->schedule.change(row, "2026/12/15", "11:00", third->schedule.at(row).eventinfo, today);
+    for (int i = 0; i < third->book.ntphone(); ++i)
+        if (third->book.at(i).uid == "abc")
+            third->book.setKeys(i, "元取引先");
+    third->quit();
+    const QString event = QString::fromUtf8(readBytes(calendar("dentist.ics")));
+    EXPECT_TRUE(event.contains("SUMMARY:歯医者（再診）\r\n"));
+    EXPECT_TRUE(event.contains("20261215T110000"));
+    const QString card = QString::fromUtf8(readBytes(contacts("abc.vcf")));
+    EXPECT_TRUE(card.contains("FN:ＡＢＣ商事\r\n"));
+    EXPECT_TRUE(card.contains("TEL;TYPE=WORK:０３-５５５５-００００\r\n"));
+    EXPECT_TRUE(card.contains("NOTE:元取引先\r\n"));
+
+    // Changed by the user, the text goes out as the user has it.
+    auto fourth = run();
+    const int again = fourth->scheduleRow("歯医者(再診)").value();
+    fourth->schedule.change(again, "2026/12/15", "11:00", "歯医者(終了)", today);
+    fourth->quit();
+    EXPECT_TRUE(QString::fromUtf8(readBytes(calendar("dentist.ics"))).contains("SUMMARY:歯医者(終了)\r\n"));
+}
