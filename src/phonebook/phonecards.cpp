@@ -40,20 +40,60 @@ bool hasScheme(const QString &number)
            || number.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
 }
 
-// "山田 花子" as N: the family name before the first blank, the given name after it.
+bool isJapaneseScript(const QString &text)
+{
+    for (const QChar c : text) {
+        const QChar::Script script = c.script();
+        if (script == QChar::Script_Han || script == QChar::Script_Hiragana
+            || script == QChar::Script_Katakana)
+            return true;
+    }
+    return false;
+}
+
+// N from the name: "山田 花子" family name first, as Japanese names are written; "Carol
+// Smith" family name last.
 QString structuredName(const QString &name)
 {
-    const QString trimmed = name.trimmed();
-    qsizetype blank = -1;
-    for (qsizetype i = 0; i < trimmed.size(); ++i)
-        if (trimmed.at(i) == u' ' || trimmed.at(i) == u'\u3000') {
-            blank = i;
-            break;
-        }
-    if (blank < 0)
-        return vcard::escape(trimmed) + QStringLiteral(";;;;");
-    return vcard::escape(trimmed.left(blank)) + u';' + vcard::escape(trimmed.mid(blank + 1).trimmed())
-           + QStringLiteral(";;;");
+    static const QRegularExpression blanks(QStringLiteral("[ \u3000]+"));
+    const QStringList words = name.trimmed().split(blanks, Qt::SkipEmptyParts);
+    if (words.size() < 2)
+        return vcard::escape(words.value(0)) + QStringLiteral(";;;;");
+    const bool familyFirst = isJapaneseScript(words.first());
+    const QString family = familyFirst ? words.first() : words.last();
+    const QStringList given = familyFirst ? words.mid(1) : words.mid(0, words.size() - 1);
+    return vcard::escape(family) + u';' + vcard::escape(given.join(u' ')) + QStringLiteral(";;;");
+}
+
+// "+81-3-5555-0000 内線123": the number and its extension.
+struct Extension {
+    QString number;
+    QString ext;
+};
+
+Extension splitExtension(const QString &number)
+{
+    static const QRegularExpression inner(QStringLiteral("^(.*\\S)\\s*内線\\s*([0-9]+)$"));
+    if (const auto m = inner.match(number); m.hasMatch())
+        return {m.captured(1), m.captured(2)};
+    return {number, {}};
+}
+
+// A number as the world writes it (E.164): a leading +, then digits with blanks, hyphens,
+// dots and parentheses between them.
+bool isInternational(const QString &number)
+{
+    static const QRegularExpression e164(QStringLiteral("^\\+[0-9][0-9 .()-]*[0-9]$"));
+    if (!e164.match(number).hasMatch())
+        return false;
+    const qsizetype digits = std::count_if(number.cbegin(), number.cend(), [](QChar c) { return c.isDigit(); });
+    return digits >= 7 && digits <= 15;
+}
+
+bool isTelephone(const QString &number)
+{
+    const QString narrowed = narrow(number);
+    return phoneNumberKind(narrowed) != PhoneNone || isInternational(narrowed);
 }
 
 } // namespace
@@ -80,8 +120,12 @@ QByteArray pairLines(const phoneentry &e)
         const QString &number = e.phonenumber.at(j);
         QString name;
         QString standard;
-        if (phoneNumberKind(narrow(number)) != PhoneNone) {
+        const Extension split = splitExtension(number);
+        QString value = vcard::escape(number);
+        if (isTelephone(split.number)) {
             name = QStringLiteral("TEL");
+            if (!split.ext.isEmpty()) // as a tel: URI has it
+                value = vcard::escape(split.number) + QStringLiteral(";ext=") + split.ext;
             standard = standardType(type);
             if (standard != u"FAX")
                 standard = standard.isEmpty() ? QStringLiteral("VOICE") : standard + QStringLiteral(",VOICE");
@@ -97,7 +141,7 @@ QByteArray pairLines(const phoneentry &e)
         if (!standard.isEmpty())
             head += QStringLiteral(";TYPE=") + standard;
         head += u';' + kibanuType + u'=' + vcard::quotedParam(type);
-        out += vcard::line(head + u':' + vcard::escape(number));
+        out += vcard::line(head + u':' + value);
     }
     return out;
 }

@@ -129,7 +129,22 @@ QString nameOf(const vcard::Card &c, bool ours)
             const QStringList parts = n->components();
             name = (parts.value(0) + u' ' + parts.value(1)).trimmed();
         }
+    // A shop's or a firm's card is called by its organisation.
+    if (name.isEmpty())
+        if (const vcard::Property *org = c.first(QStringLiteral("ORG")))
+            name = org->components().join(u' ').trimmed();
     return name;
+}
+
+// "+81-3-5555-0000;ext=123", as a tel: URI gives an extension, becomes "+81-3-5555-0000
+// 内線123", as it is written here.
+QString withExtension(const QString &number)
+{
+    static const QRegularExpression ext(QStringLiteral("^(.*?);ext=([0-9]+)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (const auto m = ext.match(number); m.hasMatch())
+        return m.captured(1) + QStringLiteral(" 内線") + m.captured(2);
+    return number;
 }
 
 // The keyword: the first NOTE that holds no pair, else the organisation.
@@ -160,6 +175,8 @@ void addPairs(const vcard::Card &c, bool ours, Imported &imported, QStringList &
             number = number.mid(7);
         if (p.name == u"TEL" && number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
             number = number.mid(4);
+        if (p.name == u"TEL")
+            number = withExtension(number);
         const QString type = typedtext::cleanImportedField(typeText(c, p), replaced);
         number = typedtext::cleanImportedField(number, replaced);
         if (e.numphone >= phoneentry::MaxPairs) {

@@ -127,3 +127,55 @@ TEST(PhoneCards, aFileThatIsNoVCardIsRefusedWithNothingTaken)
     EXPECT_EQ(noIndex.entries.at(0).entry.index, QString());
     EXPECT_EQ(noIndex.entries.at(0).cardName, QString::fromUtf8("山田"));
 }
+
+// What other programs must see as they wrote it: a Western name in its order, numbers
+// from abroad and extensions as numbers, a firm's card by its name.
+TEST(PhoneCards, cardsGoOutAsOtherProgramsReadThem)
+{
+    const phonecards::ReadResult android = phonecards::read(fixture("android-2.1-org-only.vcf"));
+    ASSERT_EQ(android.entries.size(), 1);
+    EXPECT_EQ(shape(android.entries.at(0).entry),
+              QString::fromUtf8("|株式会社サンプル商事|株式会社サンプル商事|勤務先=03-5555-1234"));
+    EXPECT_EQ(android.entries.at(0).cardName, QString::fromUtf8("株式会社サンプル商事"));
+
+    const phonecards::ReadResult google = phonecards::read(fixture("google-3.0-western-intl.vcf"));
+    ASSERT_EQ(google.entries.size(), 1);
+    EXPECT_EQ(shape(google.entries.at(0).entry),
+              QString::fromUtf8("carolsmith|Carol Smith||メール=carol@example.com|携帯=+1 415 555 0100|"
+                                "Japan=+81-90-8888-9999"));
+    const phonecards::ReadResult nextcloud = phonecards::read(fixture("nextcloud-4.0-tel-ext.vcf"));
+    ASSERT_EQ(nextcloud.entries.size(), 1);
+    const phoneentry &taro = nextcloud.entries.at(0).entry;
+    EXPECT_EQ(taro.phonenumber.at(0), QString::fromUtf8("+81-3-5555-0000 内線123"));
+
+    const QString carol = QString::fromUtf8(phonecards::card(google.entries.at(0).entry));
+    EXPECT_TRUE(carol.contains("N:Smith;Carol;;;\r\n"));
+    EXPECT_TRUE(carol.contains(QString::fromUtf8("TEL;TYPE=CELL,VOICE;X-KIBANU-TYPE=\"携帯\":+1 415 555 0100\r\n")));
+    EXPECT_TRUE(carol.contains("TEL;TYPE=VOICE;X-KIBANU-TYPE=\"Japan\":+81-90-8888-9999\r\n"));
+    const QByteArray taroCard = phonecards::card(taro);
+    EXPECT_TRUE(QString::fromUtf8(taroCard).contains(
+        QString::fromUtf8("TEL;TYPE=WORK,VOICE;X-KIBANU-TYPE=\"勤務先\":+81-3-5555-0000;ext=123\r\n")));
+    EXPECT_EQ(phonecards::read(taroCard).entries.value(0).entry.phonenumber.at(0), taro.phonenumber.at(0));
+
+    // N from a typed name: family first for a Japanese name, last for a Western one.
+    const std::pair<const char *, const char *> names[] = {
+        {"山田 花子", "N:山田;花子;;;"},       {"ヤマダ　ハナコ", "N:ヤマダ;ハナコ;;;"},
+        {"Carol Smith", "N:Smith;Carol;;;"}, {"Mary Ann Smith", "N:Smith;Mary Ann;;;"},
+        {"Madonna", "N:Madonna;;;;"},        {"李 小龍", "N:李;小龍;;;"},
+    };
+    for (const auto &[name, n] : names) {
+        phoneentry e;
+        e.index = QStringLiteral("x");
+        e.name = QString::fromUtf8(name);
+        EXPECT_TRUE(QString::fromUtf8(phonecards::card(e)).contains(QString::fromUtf8(n) + "\r\n")) << name;
+    }
+    // What is no number stays a note: a leading + alone does not make one.
+    phoneentry note;
+    note.index = QStringLiteral("n");
+    note.numphone = 2;
+    note.phonetype = {QString::fromUtf8("メモ"), QString::fromUtf8("メモ")};
+    note.phonenumber = {"+1 ok", "+12"};
+    const QString noteCard = QString::fromUtf8(phonecards::card(note));
+    EXPECT_TRUE(noteCard.contains(QString::fromUtf8("NOTE;X-KIBANU-TYPE=\"メモ\":+1 ok\r\n")));
+    EXPECT_TRUE(noteCard.contains(QString::fromUtf8("NOTE;X-KIBANU-TYPE=\"メモ\":+12\r\n")));
+}
