@@ -3,6 +3,8 @@
 // The schedule written as iCalendar: the export's file and the sync's items.
 #include "schedulecalendar_internal.h"
 
+#include "text/narrow.h"
+
 #include <QCryptographicHash>
 #include <QHash>
 
@@ -11,18 +13,6 @@ namespace schedulecalendar {
 using namespace detail;
 
 namespace {
-
-// The entry's fields as a name; the same entry twice gets "-2", "-3" after it.
-QString uidBase(const scheduleitem &item)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (const QString *field : {&item.eventdate, &item.eventtime, &item.eventinfo, &item.extra1,
-                                 &item.extra2, &item.extra3}) {
-        hash.addData(field->toUtf8());
-        hash.addData(QByteArrayView("\x1f", 1));
-    }
-    return QString::fromLatin1(hash.result().toHex().left(32));
-}
 
 icalcomponent *newCalendar()
 {
@@ -45,6 +35,18 @@ icalcomponent *newEvent(const Readable &r, const QString &uid, icaltimezone *tz,
 }
 
 } // namespace
+
+QStringList identityFields(const scheduleitem &e)
+{
+    return {e.eventinfo, e.eventdate, e.eventtime, e.extra1, e.extra2, e.extra3};
+}
+
+QString uidFor(const scheduleitem &entry)
+{
+    const QByteArray hash = QCryptographicHash::hash(
+        narrow(identityFields(entry).join(QChar(0x1f))).toUtf8(), QCryptographicHash::Sha1);
+    return QStringLiteral("kibanu-") + QString::fromLatin1(hash.toHex().left(32));
+}
 
 Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, const QDateTime &stamp)
 {
@@ -77,10 +79,12 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
 
     QHash<QString, int> seen;
     for (const Readable &r : std::as_const(all)) {
-        const QString base = uidBase(*r.item);
-        const int repeat = ++seen[base];
-        const QString uid = (repeat > 1 ? base + u'-' + QString::number(repeat) : base)
-                            + QStringLiteral("@kibanu");
+        QString uid = r.item->uid;
+        if (uid.isEmpty()) {
+            uid = uidFor(*r.item);
+            if (const int repeat = ++seen[uid]; repeat > 1)
+                uid += u'-' + QString::number(repeat);
+        }
         icalcomponent_add_component(calendar.get(), newEvent(r, uid, tz, tzid, named, dtstamp));
     }
     written.bytes = text(calendar.get());

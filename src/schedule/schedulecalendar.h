@@ -12,6 +12,13 @@
 // The schedule in and out as iCalendar (RFC 5545), written and read by libical.
 namespace schedulecalendar {
 
+// The fields that tell an entry from another, in the order the sync hashes them.
+[[nodiscard]] QStringList identityFields(const scheduleitem &entry);
+// The UID an item of this program gets: "kibanu-" and the start of the hash of the
+// identity fields as the loaders give them back (narrowed). The export and the sync name
+// an entry alike, so a calendar exported and loaded into the server doubles nothing.
+[[nodiscard]] QString uidFor(const scheduleitem &entry);
+
 struct Written {
     QByteArray bytes;
     int unreadable = 0; // entries whose date or time cannot be read: not written
@@ -20,8 +27,8 @@ struct Written {
 // One VEVENT per entry whose date and time can be read, past ones included: an entry
 // without a time is an all-day event, one with a time starts then in `zone` and lasts an
 // hour. Timed events name the zone as the zone database does, and one VTIMEZONE carries
-// its rules from the first of them on (none in UTC). The UID comes from the entry's
-// fields, so the same entry always has the same one (a second copy gets "-2" in it); the
+// its rules from the first of them on (none in UTC). The UID is the entry's item's, else
+// `uidFor` (a second copy gets "-2" after it), as the sync names a new item; the
 // extra fields travel as X-KIBANU-EXTRA1..3 and the texts of the date and time as
 // stored as X-KIBANU-DATE and X-KIBANU-TIME.
 [[nodiscard]] Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone,

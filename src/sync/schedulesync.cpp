@@ -4,6 +4,7 @@
 
 #include "schedule/schedulecalendar.h"
 #include "schedule/scheduletable.h"
+#include "text/jdate.h"
 
 ScheduleSync::ScheduleSync(ScheduleTable &table, QDate today, const QTimeZone &zone,
                            const QDateTime &stamp)
@@ -23,10 +24,17 @@ int ScheduleSync::count() const
     return m_table.ntschedule();
 }
 
-syncmerge::Entry ScheduleSync::entryOf(const scheduleitem &e)
+syncmerge::Entry ScheduleSync::entryOf(const scheduleitem &e) const
 {
-    return {hashOf({e.eventinfo, e.eventdate, e.eventtime, e.extra1, e.extra2, e.extra3}),
-            hashOf({e.eventinfo}), hashOf({e.eventdate, e.eventtime})};
+    // The day and time as they read, so "2027/01/05" is the day "2027/1/5" is.
+    const std::optional<QDate> day = jdate::parseDate(e.eventdate, m_today);
+    const std::optional<QTime> time = jdate::parseTime(e.eventtime);
+    const QString dayText = day ? day->toString(Qt::ISODate) : e.eventdate;
+    const QString timeText = e.eventtime.isEmpty() ? QString()
+                             : time                ? time->toString(QStringLiteral("HH:mm"))
+                                                   : e.eventtime;
+    return {hashOf(schedulecalendar::identityFields(e)), hashOf({e.eventinfo}),
+            hashOf({e.eventdate, e.eventtime}), hashOf({e.eventinfo, dayText, timeText})};
 }
 
 syncmerge::Entry ScheduleSync::entryAt(int row) const

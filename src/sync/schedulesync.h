@@ -33,7 +33,7 @@ public:
     [[nodiscard]] QByteArray patch(int row, const QByteArray &original) const override;
 
 private:
-    [[nodiscard]] static syncmerge::Entry entryOf(const scheduleitem &e);
+    [[nodiscard]] syncmerge::Entry entryOf(const scheduleitem &e) const;
 
     ScheduleTable &m_table;
     QDate m_today;

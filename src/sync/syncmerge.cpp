@@ -22,13 +22,16 @@ struct Matching {
     QList<qsizetype> rowOfRecord;
     QList<bool> byHand;
     QMultiHash<QByteArray, qsizetype> rowsByHash;
+    QMultiHash<QByteArray, qsizetype> rowsBySameness;
 
     Matching(const QList<Entry> &entries, const QList<Record> &state)
         : recordOfRow(entries.size(), none), rowOfRecord(state.size(), none),
           byHand(entries.size(), false)
     {
-        for (qsizetype i = entries.size() - 1; i >= 0; --i)
+        for (qsizetype i = entries.size() - 1; i >= 0; --i) {
             rowsByHash.insert(entries.at(i).hash, i);
+            rowsBySameness.insert(entries.at(i).sameness(), i);
+        }
         for (qsizetype r = 0; r < state.size(); ++r)
             for (auto it = rowsByHash.find(state.at(r).entryHash);
                  it != rowsByHash.end() && it.key() == state.at(r).entryHash; ++it)
@@ -171,9 +174,11 @@ private:
     {
         if (item.series || item.entries.size() != 1)
             return false;
-        const QByteArray &hash = item.entries.first().hash;
-        const auto &rows = m_matching.rowsByHash;
-        for (auto it = rows.find(hash); it != rows.end() && it.key() == hash; ++it)
+        // The same appointment exported and loaded into the server, or written by a quit
+        // that ended before its state: the entry takes the item.
+        const QByteArray &same = item.entries.first().sameness();
+        const auto &rows = m_matching.rowsBySameness;
+        for (auto it = rows.find(same); it != rows.end() && it.key() == same; ++it)
             if (!taken.contains(*it) && m_matching.recordOfRow.at(*it) == none) {
                 taken.insert(*it);
                 m_plan.bind.append({int(*it), item.uid});

@@ -17,6 +17,11 @@ struct Entry {
     QByteArray hash;
     QByteArray keyA;
     QByteArray keyB;
+    // What makes a new item the same as an entry no item has yet (an appointment's day,
+    // time and text); the whole content when empty.
+    QByteArray same = {};
+
+    [[nodiscard]] const QByteArray &sameness() const { return same.isEmpty() ? hash : same; }
 };
 
 // An item of the folder that can be read: its entries (several for a series).

@@ -6,6 +6,7 @@
 #include "common/saving.h"
 #include "common/testfiles.h"
 #include "phonebook/phonebook.h"
+#include "schedule/schedulecalendar.h"
 #include "schedule/scheduletable.h"
 #include "sync/vdirsync.h"
 #include "text/fileops.h"
@@ -515,4 +516,59 @@ TEST_F(VdirSyncTest, whatTheLoadersNarrowGoesBackAsTheServerWroteItUnlessTheUser
     fourth->schedule.change(again, "2026/12/15", "11:00", "歯医者(終了)", today);
     fourth->quit();
     EXPECT_TRUE(QString::fromUtf8(readBytes(calendar("dentist.ics"))).contains("SUMMARY:歯医者(終了)\r\n"));
+}
+
+// A calendar exported from here and loaded into the server comes back as one item per
+// event, here without this program's own properties (a web calendar drops them): each
+// entry takes its item, nothing is doubled, and the export names a synced entry by its
+// item.
+TEST_F(VdirSyncTest, anExportedCalendarLoadedIntoTheServerDoublesNothing)
+{
+    writeBytes(data.filePath("schedule.txt"),
+               sjis("会議,2027/01/05,09:30\r\n休み,2027/1/6,\r\n会議,2027/01/05,09:30\r\n"));
+    QByteArray exported;
+    {
+        auto first = run();
+        exported = schedulecalendar::write(first->schedule, today, tokyo(), stamp).bytes;
+    }
+    // The server's copy: each VEVENT in a calendar of its own, named by its UID.
+    ASSERT_TRUE(QDir().mkpath(calendar()));
+    const QList<QByteArray> lines = exported.split('\n');
+    QByteArray event;
+    QString uid;
+    QStringList uids;
+    for (const QByteArray &raw : lines) {
+        const QByteArray line = raw.trimmed();
+        if (line == "BEGIN:VEVENT")
+            event.clear();
+        if (line.startsWith("UID:"))
+            uid = QString::fromUtf8(line.mid(4));
+        if (!line.startsWith("X-KIBANU-"))
+            event += line + "\r\n";
+        if (line == "END:VEVENT") {
+            writeBytes(calendar(uid + ".ics"), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Web//EN\r\n"
+                                               + event.mid(event.indexOf("BEGIN:VEVENT"))
+                                               + "END:VCALENDAR\r\n");
+            uids.append(uid);
+        }
+    }
+    ASSERT_EQ(uids.size(), 3);
+    EXPECT_TRUE(uids.at(0).startsWith("kibanu-"));
+    EXPECT_TRUE(uids.contains(uids.at(0) + "-2")); // the second copy, as the sync names it
+
+    auto second = run();
+    EXPECT_TRUE(second->takeMessages().isEmpty());
+    ASSERT_EQ(second->schedule.ntschedule(), 3);
+    QStringList bound;
+    for (int i = 0; i < 3; ++i)
+        bound.append(second->schedule.at(i).uid);
+    bound.sort();
+    uids.sort();
+    EXPECT_EQ(bound, uids);
+    second->quit();
+    EXPECT_EQ(items(calendar()).size(), 3);
+    // Exported again, a synced entry goes out under its item's UID.
+    const QString again = QString::fromUtf8(schedulecalendar::write(second->schedule, today, tokyo(), stamp).bytes);
+    for (const QString &u : std::as_const(uids))
+        EXPECT_TRUE(again.contains("UID:" + u + "\r\n")) << u.toStdString();
 }
