@@ -53,7 +53,6 @@ private:
     // has none the phone book takes; empty when the user cancels.
     QString indexFor(const QString &index, const QString &cardName);
     // A card whose index is in use may join its pairs to that entry, if the user agrees.
-    void joinPairs(int pos, const phoneentry &entry, const QString &cardName, CardsTaken &taken);
     [[nodiscard]] static QString cardsMessage(const CardsTaken &taken);
 
     Session &m_session;

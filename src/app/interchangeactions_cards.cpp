@@ -39,20 +39,32 @@ void InterchangeActions::importPhoneBook()
     CardsTaken taken;
     for (qsizetype k = 0; k < read.entries.size(); ++k) {
         phoneentry entry = read.entries.at(k).entry;
-        taken.leftOutPairs += read.entries.at(k).leftOutPairs;
         const QString &cardName = read.entries.at(k).cardName;
         entry.index = indexFor(entry.index, cardName);
         if (entry.index.isEmpty()) {
             ++taken.skipped;
-        } else if (const std::optional<int> pos = book.find(entry.index)) {
-            joinPairs(*pos, entry, cardName, taken);
-        } else if (book.isFull()) {
+            taken.leftOutPairs += read.entries.at(k).leftOutPairs;
+            continue;
+        }
+        // An entry is never replaced: the card's pairs may join it.
+        const auto sameIndex = [&](int pos) {
+            return m_prompter.askYesNo(QStringLiteral("index「%1」は電話帳にあります（%2）。\n"
+                                                      "カード「%3」の番号をこの項目に加えますか？")
+                                           .arg(entry.index, book.at(pos).name, cardName))
+                       ? PhoneBook::SameIndex::Join
+                       : PhoneBook::SameIndex::Skip;
+        };
+        const PhoneBook::CardTaken card =
+            book.takeCard(entry, read.entries.at(k).leftOutPairs, sameIndex);
+        using Outcome = PhoneBook::CardTaken::Outcome;
+        if (card.outcome == Outcome::BookFull) {
             taken.leftOut = int(read.entries.size() - k);
             break;
-        } else {
-            book.add(entry);
-            ++taken.added;
         }
+        taken.leftOutPairs += card.leftOutPairs;
+        taken.added += card.outcome == Outcome::Added ? 1 : 0;
+        taken.joined += card.outcome == Outcome::Joined ? 1 : 0;
+        taken.skipped += card.outcome == Outcome::Skipped ? 1 : 0;
     }
     m_prompter.inform(cardsMessage(taken));
 }
@@ -73,24 +85,6 @@ QString InterchangeActions::indexFor(const QString &index, const QString &cardNa
         problem = QStringLiteral("indexはalphabetと数字のみです。\n");
     }
     return typed;
-}
-
-void InterchangeActions::joinPairs(int pos, const phoneentry &entry, const QString &cardName,
-                                   CardsTaken &taken)
-{
-    PhoneBook &book = m_session.phoneBook();
-    // An entry is never replaced: the card's pairs may join it.
-    if (!m_prompter.askYesNo(QStringLiteral("index「%1」は電話帳にあります（%2）。\n"
-                                            "カード「%3」の番号をこの項目に加えますか？")
-                                 .arg(entry.index, book.at(pos).name, cardName))) {
-        ++taken.skipped;
-        return;
-    }
-    for (int j = 0; j < entry.numphone; ++j)
-        if (!book.holdsNumber(pos, entry.phonenumber.at(j)) // a number it has is not added twice
-            && !book.setPair(pos, phoneentry::MaxPairs, entry.phonetype.at(j), entry.phonenumber.at(j)))
-            taken.leftOutPairs.append(entry.phonetype.at(j) + u' ' + entry.phonenumber.at(j));
-    ++taken.joined;
 }
 
 QString InterchangeActions::cardsMessage(const CardsTaken &taken)

@@ -24,8 +24,6 @@ QString reasonOf(const SkippedItem &skipped)
     case SkipReason::DateUnreadable: return QStringLiteral("日時を読めません");
     case SkipReason::NotOneCard: return QStringLiteral("カードがちょうど一枚ではありません");
     case SkipReason::NoUid: return QStringLiteral("UID がありません");
-    case SkipReason::TooManyPairs:
-        return QStringLiteral("番号が %1 組を超えています").arg(phoneentry::MaxPairs);
     case SkipReason::NameNotUid: return QStringLiteral("ファイル名が UID と違います");
     case SkipReason::SameUid:
         return QStringLiteral("UID が %1 と同じです").arg(skipped.sharing.join(u'、'));
@@ -83,6 +81,11 @@ QStringList tableMessages(const TableReport &table)
         messages.append(texts.leftOut.arg(texts.capacity).arg(listOf(table.leftOut)));
     if (!table.keptHere.isEmpty())
         messages.append(texts.keptHere.arg(listOf(table.keptHere)));
+    if (!table.pairsLeftOut.isEmpty())
+        messages.append(QStringLiteral("1 項目 %1 組を超えるため、次の番号は電話帳に入れていません"
+                                       "（同期フォルダのカードには残っています）。\n%2")
+                            .arg(phoneentry::MaxPairs)
+                            .arg(listOf(table.pairsLeftOut)));
     if (!table.notDeleted.isEmpty())
         messages.append(QStringLiteral("同期フォルダの次の項目は読めなかったため、今回は削除していません。"
                                        "次の終了時にもう一度削除します。\n%1")

@@ -92,6 +92,20 @@ public:
     // Whether the entry has that number already: the same once narrowed, without blanks
     // and hyphens, letters in any case. An empty number is held by none.
     [[nodiscard]] bool holdsNumber(int pos, const QString &number) const;
+    // A card from another program into the book, by one rule for the import and the sync:
+    // an index no entry has is added with the card's first eleven pairs; for one an entry
+    // has, `sameIndex` decides: its pairs join that entry (a number it holds is not added
+    // twice, those beyond eleven are left out), or it is added under the index with the
+    // first free number after it ("yamada2"), or it is left out. What is left out of the
+    // card's pairs is named as "type number".
+    enum class SameIndex { Join, Rename, Skip };
+    struct CardTaken {
+        enum class Outcome { Added, Joined, Skipped, BookFull };
+        Outcome outcome = Outcome::Skipped;
+        QStringList leftOutPairs;
+    };
+    CardTaken takeCard(phoneentry card, const QStringList &leftOutPairs,
+                       const std::function<SameIndex(int pos)> &sameIndex);
     // The index change dialog's rules, in their order: other than letters and digits, an
     // empty index, one another entry has.
     [[nodiscard]] Refusal renameProblem(int pos, const QString &typed) const;

@@ -82,12 +82,14 @@ Rewritten rewrite(const vcard::Card &c, const phoneentry &before, const phoneent
 {
     Rewritten out;
     bool keysSeen = false;
+    int pairsSeen = 0;
     for (const vcard::Property &p : c.properties) {
         if (const auto line = identityLine(p, before, after, changed, out)) {
             out.lines += *line;
             continue;
         }
-        if (isPair(p)) {
+        // Pairs beyond an entry's were never in it: they stay in the card as they were.
+        if (isPair(p) && pairsSeen++ < phoneentry::MaxPairs) {
             if (changed.pairs) {
                 if (!out.pairsDone)
                     out.lines += pairLines(after);

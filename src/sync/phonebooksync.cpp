@@ -7,6 +7,7 @@
 #include "text/narrow.h"
 
 #include <algorithm>
+#include <utility>
 
 PhoneBookSync::PhoneBookSync(PhoneBook &book) : m_book(book) {}
 
@@ -66,8 +67,6 @@ ReadItem PhoneBookSync::read(const QByteArray &bytes)
         item.problem = SkipReason::NotOneCard;
     } else if (read.entries.first().uid.isEmpty()) {
         item.problem = SkipReason::NoUid;
-    } else if (!read.entries.first().leftOutPairs.isEmpty()) {
-        item.problem = SkipReason::TooManyPairs;
     }
     if (item.problem != SkipReason::None)
         return item;
@@ -75,19 +74,16 @@ ReadItem PhoneBookSync::read(const QByteArray &bytes)
     item.entries.append(entryOf(read.entries.first().entry));
     item.held = m_read.size();
     m_read.append(read.entries.first().entry);
+    m_leftOut.append(read.entries.first().leftOutPairs);
     return item;
 }
 
-// An index the phone book takes for a card: the card's own, else one from its UID; with a
-// number after it while another entry has it.
-QString PhoneBookSync::freeIndex(QString index, const QString &uid) const
+// The card's index, else one from its UID: nobody is there to ask for one.
+QString PhoneBookSync::cardIndex(const QString &index, const QString &uid)
 {
     if (index.isEmpty() || !isIndexText(narrow(index)))
-        index = QStringLiteral("card") + QString::fromLatin1(syncHash(uid.toUtf8()).toHex().left(6));
-    QString candidate = index;
-    for (int n = 2; m_book.find(candidate); ++n)
-        candidate = index + QString::number(n);
-    return candidate;
+        return QStringLiteral("card") + QString::fromLatin1(syncHash(uid.toUtf8()).toHex().left(6));
+    return index;
 }
 
 std::optional<QString> PhoneBookSync::add(qsizetype held, const QString &uid)
@@ -95,12 +91,21 @@ std::optional<QString> PhoneBookSync::add(qsizetype held, const QString &uid)
     if (held < 0 || held >= m_read.size())
         return std::nullopt;
     phoneentry entry = m_read.at(held);
-    if (m_book.isFull())
-        return entry.name;
-    entry.index = freeIndex(entry.index, uid);
+    entry.index = cardIndex(entry.index, uid);
     entry.uid = uid;
-    m_book.add(entry);
+    // An item is one entry: a card of an index in use is another person's.
+    const PhoneBook::CardTaken taken = m_book.takeCard(
+        entry, m_leftOut.at(held), [](int) { return PhoneBook::SameIndex::Rename; });
+    if (taken.outcome == PhoneBook::CardTaken::Outcome::BookFull)
+        return entry.name;
+    for (const QString &pair : taken.leftOutPairs)
+        m_pairsLeftOut.append(entry.name + QStringLiteral(": ") + pair);
     return std::nullopt;
+}
+
+QStringList PhoneBookSync::takePairsLeftOut()
+{
+    return std::exchange(m_pairsLeftOut, {});
 }
 
 QByteArray PhoneBookSync::item(int row, const QString &uid) const

@@ -26,11 +26,14 @@ public:
     [[nodiscard]] bool belongsInFolder(int) const override { return true; }
     [[nodiscard]] QByteArray item(int row, const QString &uid) const override;
     [[nodiscard]] QByteArray patch(int row, const QByteArray &original) const override;
+    [[nodiscard]] QStringList takePairsLeftOut() override;
 
 private:
     [[nodiscard]] static syncmerge::Entry entryOf(const phoneentry &e);
-    [[nodiscard]] QString freeIndex(QString index, const QString &uid) const;
+    [[nodiscard]] static QString cardIndex(const QString &index, const QString &uid);
 
     PhoneBook &m_book;
     QList<phoneentry> m_read;
+    QList<QStringList> m_leftOut; // the pairs beyond an entry's, of each read
+    QStringList m_pairsLeftOut;
 };

@@ -22,7 +22,6 @@ enum class SkipReason {
     DateUnreadable, // an event whose date or time cannot be read
     NotOneCard,
     NoUid,
-    TooManyPairs,   // more numbers than an entry holds
     NameNotUid,     // the file is not named after its UID
     SameUid,        // other files have its UID: `sharing` names them
 };
@@ -46,6 +45,8 @@ struct TableReport {
                           // be read), as the list shows them: they stay only here
     QStringList notDeleted; // items whose entries went, unreadable at the quit (file names):
                             // the next quit deletes them
+    QStringList pairsLeftOut = {}; // "name: type number" beyond an entry's pairs: they
+                                   // stay in the card, not in the phone book
 };
 
 // The state file is there but cannot be read: the items count as new.

@@ -45,6 +45,9 @@ public:
     // did not take.
     virtual ReadItem read(const QByteArray &bytes) = 0;
     virtual std::optional<QString> add(qsizetype held, const QString &uid) = 0;
+    // What the adds since the last call left out of the items they took, each as
+    // "name: type number" (a card's pairs beyond an entry's).
+    [[nodiscard]] virtual QStringList takePairsLeftOut() { return {}; }
 
     // The quit: whether the entry belongs in the folder at all (past appointments do
     // not), the entry as a new item with that UID, and as a change of the item it was.

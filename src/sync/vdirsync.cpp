@@ -108,10 +108,12 @@ void VdirSync::merge(SyncTable &table)
             plan.records.removeIf([&uid](const syncmerge::Record &r) { return r.uid == uid; });
         }
     }
+    report.pairsLeftOut = table.takePairsLeftOut();
     if (plan.records != known)
         m_stateChanged = true;
     known = plan.records;
-    if (!report.skipped.isEmpty() || !report.doubled.isEmpty() || !report.leftOut.isEmpty())
+    if (!report.skipped.isEmpty() || !report.doubled.isEmpty() || !report.leftOut.isEmpty()
+        || !report.pairsLeftOut.isEmpty())
         m_report.tables.append(report);
 }
 

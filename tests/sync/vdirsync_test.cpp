@@ -315,14 +315,10 @@ TEST_F(VdirSyncTest, itemsThatCannotBeTakenAreSkippedByNameAndNoEntryIsLost)
     writeBytes(calendar("named.ics"), serverEvent("other-name", "名前違い", "20261220T010000Z"));
     // A known item made unreadable on the server: its entry stays.
     writeBytes(calendar(before.first()), "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n");
-    QByteArray many = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:many\r\nFN:Many\r\n";
-    for (int i = 0; i < 12; ++i)
-        many += "TEL:03-0000-00" + QByteArray::number(10 + i) + "\r\n";
-    writeBytes(contacts("many.vcf"), many + "END:VCARD\r\n");
 
     auto second = run();
     const QString told = second->takeMessages().join('\n');
-    for (const char *name : {"broken.ics", "twin-a.ics", "twin-b.ics", "named.ics", "many.vcf"})
+    for (const char *name : {"broken.ics", "twin-a.ics", "twin-b.ics", "named.ics"})
         EXPECT_TRUE(told.contains(QLatin1String(name))) << name;
     EXPECT_TRUE(told.contains(before.first()));
     EXPECT_EQ(second->schedule.ntschedule(), 2);
@@ -571,4 +567,32 @@ TEST_F(VdirSyncTest, anExportedCalendarLoadedIntoTheServerDoublesNothing)
     const QString again = QString::fromUtf8(schedulecalendar::write(second->schedule, today, tokyo(), stamp).bytes);
     for (const QString &u : std::as_const(uids))
         EXPECT_TRUE(again.contains("UID:" + u + "\r\n")) << u.toStdString();
+}
+
+// A card of more pairs than an entry holds, of an index in use: as the import takes it,
+// the first eleven pairs under the index with a number, the rest named; and a change here
+// leaves the rest in the card.
+TEST_F(VdirSyncTest, aCardOfTwelvePairsAndAnIndexInUseIsTakenAsTheImportTakesIt)
+{
+    firstSync();
+    QByteArray many = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:many\r\nFN:Many\r\nNICKNAME:yamada\r\n";
+    for (int i = 0; i < 12; ++i)
+        many += "TEL:03-0000-00" + QByteArray::number(10 + i) + "\r\n";
+    writeBytes(contacts("many.vcf"), many + "END:VCARD\r\n");
+
+    auto second = run();
+    const QString told = second->takeMessages().join('\n');
+    EXPECT_TRUE(told.contains("Many: 電話 03-0000-0021")) << told.toStdString();
+    ASSERT_EQ(second->book.ntphone(), 2);
+    const std::optional<int> pos = second->book.find("yamada2");
+    ASSERT_TRUE(pos);
+    EXPECT_EQ(second->book.at(*pos).numphone, phoneentry::MaxPairs);
+    EXPECT_EQ(second->book.at(*pos).uid, "many");
+    EXPECT_EQ(second->book.at(*second->book.find("yamada")).name, "山田 花子"); // untouched
+    second->book.setPair(*pos, 0, "自宅", "03-9999-0000");
+    second->quit();
+    const QString card = QString::fromUtf8(readBytes(contacts("many.vcf")));
+    EXPECT_TRUE(card.contains("03-9999-0000"));
+    EXPECT_TRUE(card.contains("TEL:03-0000-0021\r\n"));
+    EXPECT_FALSE(card.contains("03-0000-0010"));
 }
