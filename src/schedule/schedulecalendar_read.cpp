@@ -180,6 +180,8 @@ void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadRes
     const Occurrences when = occurrences(event, start, today, zone, replaced);
     if (when.limited)
         result.limited.append(info);
+    // Several days of one event are its entries as a series' are: one item holds them.
+    result.recurring = result.recurring || when.times.size() > 1;
     for (const icaltimetype &occurrence : when.times) {
         const Moment m = localMoment(occurrence, zone);
         scheduleitem item = base;

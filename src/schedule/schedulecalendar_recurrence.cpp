@@ -56,6 +56,22 @@ icalrecur_iterator *iteratorFrom(const icalrecurrencetype &recurrence, icaltimet
     return it;
 }
 
+// An all-day event over several days stands on each of them, at most a month of them;
+// any other event on its start.
+QList<icaltimetype> daysOf(icalcomponent *event, icaltimetype start)
+{
+    constexpr int mostDays = 31;
+    const icaltimetype end = icalcomponent_get_dtend(event);
+    if (!start.is_date || icaltime_is_null_time(end) || !end.is_date)
+        return {start};
+    const QDate first(start.year, start.month, start.day);
+    const qint64 days = std::clamp<qint64>(first.daysTo(QDate(end.year, end.month, end.day)), 1, mostDays);
+    QList<icaltimetype> all;
+    for (qint64 k = 0; k < days; ++k)
+        all.append(startOn(start, first.addDays(k)));
+    return all;
+}
+
 } // namespace
 
 bool isListed(const QList<icaltimetype> &listed, const icaltimetype &occurrence, QDate day,
@@ -83,7 +99,7 @@ Occurrences occurrences(icalcomponent *event, icaltimetype start, QDate today,
 {
     icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
     if (!rule)
-        return {{start}};
+        return {daysOf(event, start)};
     QList<icaltimetype> excluded = excludedDates(event, start);
     excluded.append(replaced);
     const QDate last = today.addYears(1);

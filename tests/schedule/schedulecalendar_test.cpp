@@ -259,9 +259,20 @@ TEST(ScheduleCalendar, aChangedOccurrenceTakesItsPlaceAndCancelledOnesAndTasksGi
                            QString::fromUtf8("2026/12/14|10:00|定例会議|||"),
                            QString::fromUtf8("2026/12/28|10:00|定例会議|||"),
                            QString::fromUtf8("2027/1/4|10:00|定例会議|||"),
-                           QString::fromUtf8("2027/1/11|13:00|定例会議（午後に変更）|||")}));
+                           QString::fromUtf8("2027/1/11|13:00|定例会議（午後に変更）|||"),
+                           // three days of one all-day event
+                           QString::fromUtf8("2027/1/5||出張|||"), QString::fromUtf8("2027/1/6||出張|||"),
+                           QString::fromUtf8("2027/1/7||出張|||")}));
     EXPECT_EQ(google.cancelled, 2); // an occurrence and a whole event
-    EXPECT_EQ(google.uids.size(), 2);
+    EXPECT_EQ(google.uids.size(), 3);
+    // A long one gives a month of days at most.
+    const schedulecalendar::ReadResult long_ = schedulecalendar::read(
+        "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:l\r\nDTSTART;VALUE=DATE:20270101\r\n"
+        "DTEND;VALUE=DATE:20270401\r\nSUMMARY:x\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
+        today, tokyo());
+    ASSERT_EQ(long_.items.size(), 31);
+    EXPECT_EQ(long_.items.last().eventdate, QStringLiteral("2027/1/31"));
+    EXPECT_TRUE(long_.recurring); // one item of several entries, as a series
 
     const schedulecalendar::ReadResult thunderbird = readFile("thunderbird-series-task.ics");
     ASSERT_EQ(thunderbird.error, QString());
