@@ -179,3 +179,22 @@ TEST_F(Exchange, aFailedWriteOrReadIsToldAndLeavesTheFilesAsTheyWere)
     EXPECT_TRUE(prompter->messages.last().contains("I/O error"));
     EXPECT_EQ(schedule().ntschedule(), 1);
 }
+
+// The same person from an Android phone, then from a feature phone that writes the numbers
+// without hyphens and the address in capitals: joined, nothing is there twice.
+TEST_F(Exchange, theSamePersonFromTwoPhonesIsJoinedWithoutDoubledPairs)
+{
+    startBoard();
+    prompter->files = {fixture("vcard/phone-2.1-qp-utf8.vcf")};
+    trigger("mnuImportTel");
+    prompter->answers = {true};
+    prompter->files = {fixture("vcard/featurephone-2.1-sjis-same-person.vcf")};
+    trigger("mnuImportTel");
+    ASSERT_EQ(phoneBook().ntphone(), 1);
+    const phoneentry &hanako = phoneBook().at(0);
+    EXPECT_EQ(hanako.index, QStringLiteral("yamadahanako"));
+    ASSERT_EQ(hanako.numphone, 4) << prompter->messages.join(u'|').toStdString();
+    EXPECT_EQ(hanako.phonenumber.at(3), QStringLiteral("0355556666"));
+    EXPECT_EQ(prompter->messages.last(),
+              QString::fromUtf8("0 件を読み込みました。\n1 件は同じ index の項目に番号を加えました。"));
+}
