@@ -57,10 +57,6 @@ struct Occurrences {
 // year ahead that its EXDATEs and the `replaced` ones (changed elsewhere in the file) leave.
 Occurrences occurrences(icalcomponent *event, icaltimetype start, QDate today,
                         const QTimeZone &zone, const QList<icaltimetype> &replaced = {});
-// Whether the occurrence is one of `listed` (EXDATEs, RECURRENCE-IDs); a date stands for
-// its whole day.
-bool isListed(const QList<icaltimetype> &listed, const icaltimetype &occurrence, QDate day,
-              const QTimeZone &zone);
 
 // The event's entries added to `result`: one, or one for each occurrence of a recurring
 // event; an event without a start that can be read is counted as unreadable.

@@ -38,6 +38,17 @@ icaltimetype startOn(icaltimetype start, QDate d)
     return start;
 }
 
+// Whether the occurrence is one of `listed` (EXDATEs, RECURRENCE-IDs); a date stands for
+// its whole day.
+bool isListed(const QList<icaltimetype> &listed, const icaltimetype &occurrence, QDate day,
+              const QTimeZone &zone)
+{
+    return std::any_of(listed.cbegin(), listed.cend(), [&](const icaltimetype &ex) {
+        return ex.is_date || occurrence.is_date ? localMoment(ex, zone).date == day
+                                                : icaltime_compare(ex, occurrence) == 0;
+    });
+}
+
 bool finerThanADay(const icalrecurrencetype &recurrence)
 {
     return recurrence.freq == ICAL_SECONDLY_RECURRENCE
@@ -74,14 +85,6 @@ QList<icaltimetype> daysOf(icalcomponent *event, icaltimetype start)
 
 } // namespace
 
-bool isListed(const QList<icaltimetype> &listed, const icaltimetype &occurrence, QDate day,
-              const QTimeZone &zone)
-{
-    return std::any_of(listed.cbegin(), listed.cend(), [&](const icaltimetype &ex) {
-        return ex.is_date || occurrence.is_date ? localMoment(ex, zone).date == day
-                                                : icaltime_compare(ex, occurrence) == 0;
-    });
-}
 
 Moment localMoment(icaltimetype t, const QTimeZone &zone)
 {
