@@ -56,6 +56,44 @@ bool finerThanADay(const icalrecurrencetype &recurrence)
            || recurrence.freq == ICAL_HOURLY_RECURRENCE;
 }
 
+// A rule finer than a day gives one entry a day, so the rest of the day is skipped rather
+// than stepped through, which by the second is 86400 steps. libical restarts such a rule
+// at once only at the start's own time of day (to any other time it steps there second by
+// second), so the next day is entered at that time: the first such moment after `day` in
+// the system's zone. Only a rule without a count may be restarted; a counted one is left
+// to the step limit.
+void skipRestOfDay(icalrecur_iterator *it, const icalrecurrencetype &recurrence,
+                   icaltimetype start, icaltimetype occurrence, QDate day, const QTimeZone &zone)
+{
+    if (!finerThanADay(recurrence) || recurrence.count != 0 || start.is_date)
+        return;
+    for (int k = 0; k <= 2; ++k) {
+        const icaltimetype next = startOn(start, day.addDays(k));
+        if (icaltime_compare(next, occurrence) > 0 && localMoment(next, zone).date > day) {
+            icalrecur_iterator_set_start(it, next);
+            return;
+        }
+    }
+}
+
+// Takes the occurrence unless its day has one already from a rule finer than a day (every
+// hour or minute is no appointment: one a day stands for it); false once the event has
+// given all it may.
+bool take(Occurrences &found, icaltimetype occurrence, QDate day, QDate &lastTaken, bool fine)
+{
+    if (fine && day == lastTaken) {
+        found.limited = true;
+        return true;
+    }
+    if (found.times.size() == mostOccurrences) {
+        found.limited = true;
+        return false;
+    }
+    found.times.append(occurrence);
+    lastTaken = day;
+    return true;
+}
+
 // A rule without a count may start at the window; one with a count must be counted from
 // its first occurrence.
 icalrecur_iterator *iteratorFrom(const icalrecurrencetype &recurrence, icaltimetype start,
@@ -130,19 +168,15 @@ Occurrences occurrences(icalcomponent *event, icaltimetype start, QDate today,
         const Moment m = localMoment(occurrence, zone);
         if (m.date > last)
             break;
-        if (m.date < today || isListed(excluded, occurrence, m.date, zone))
-            continue;
-        // Every hour or minute is no appointment: the first of each day stands for it.
-        if (finerThanADay(recurrence) && m.date == lastTaken) {
-            found.limited = true;
+        if (m.date < today) {
+            skipRestOfDay(it, recurrence, start, occurrence, m.date, zone);
             continue;
         }
-        if (found.times.size() == mostOccurrences) {
-            found.limited = true;
+        if (isListed(excluded, occurrence, m.date, zone))
+            continue;
+        if (!take(found, occurrence, m.date, lastTaken, finerThanADay(recurrence)))
             break;
-        }
-        found.times.append(occurrence);
-        lastTaken = m.date;
+        skipRestOfDay(it, recurrence, start, occurrence, m.date, zone);
     }
     found.limited = found.limited || n == mostSteps;
     icalrecur_iterator_free(it);
