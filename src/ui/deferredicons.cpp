@@ -3,8 +3,12 @@
 #include "deferredicons.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QProxyStyle>
 
@@ -90,6 +94,40 @@ const QIcon &DeferredEngine::icon()
     return m_icon;
 }
 
+// The digits QPixmap puts in its cache keys: each byte from the lowest, low nibble first.
+template <typename T>
+QString hexDigits(T value)
+{
+    QString digits;
+    for (size_t i = 0; i < sizeof(T); ++i) {
+        const auto byte = static_cast<unsigned>((value >> (8 * i)) & 0xff);
+        digits += QLatin1Char("0123456789abcdef"[byte & 0xf]);
+        digits += QLatin1Char("0123456789abcdef"[byte >> 4]);
+    }
+    return digits;
+}
+
+// Fusion draws a group box's frame from a picture it reads by file name, which probes every
+// image plugin installed before the board can paint. It is read here by the built-in PNG
+// reader and put where QPixmap looks first, under the key QPixmap would give it; should
+// that key ever differ, the style reads the picture itself as before.
+void prefillGroupBoxFrame()
+{
+    const QFileInfo info(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    if (!info.exists())
+        return;
+    QImageReader reader(info.filePath(), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage frame = reader.read();
+    if (frame.isNull())
+        return;
+    constexpr quint32 pixmapType = 0; // a QPixmap, not a QBitmap
+    QPixmapCache::insert(QStringLiteral("qt_pixmap") + info.absoluteFilePath()
+                             + hexDigits(static_cast<quint32>(info.lastModified().toSecsSinceEpoch()))
+                             + hexDigits(static_cast<quint64>(info.size())) + hexDigits(pixmapType),
+                         QPixmap::fromImage(frame));
+}
+
 } // namespace
 
 namespace deferredicons {
@@ -100,6 +138,7 @@ void install()
         return;
     // The desktop's own style stays what draws; the proxy only defers.
     QApplication::setStyle(new DeferredStyle(QApplication::style()));
+    prefillGroupBoxFrame();
 }
 
 } // namespace deferredicons

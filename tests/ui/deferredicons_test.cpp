@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QToolButton>
@@ -51,4 +53,20 @@ TEST(DeferredIcons, theMenuBarsArrowIsReadWhenDrawnAndLooksAsTheStylesOwn)
     EXPECT_FALSE(arrow->icon().isNull());
     EXPECT_EQ(drawn(QApplication::style()->standardIcon(QStyle::SP_DialogOkButton)),
               drawn(plain->standardIcon(QStyle::SP_DialogOkButton)));
+}
+
+// A titled group box, as the board's date frame, paints without probing the image plugins,
+// and its frame is the style's own picture.
+TEST(DeferredIcons, aGroupBoxPaintsWithoutTheImagePluginsAndLooksAsTheStylesOwn)
+{
+    const bool loadedBefore = imagePluginLoaded();
+    deferredicons::install();
+    QGroupBox box(QStringLiteral("日付"));
+    box.resize(120, 60);
+    const QImage painted = box.grab().toImage();
+    if (!loadedBefore) {
+        EXPECT_FALSE(imagePluginLoaded());
+    }
+    QPixmapCache::clear(); // the style now reads its picture itself
+    EXPECT_EQ(box.grab().toImage(), painted);
 }
