@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTimeZone>
 
+#include <functional>
+
 // The schedule in and out as iCalendar (RFC 5545), written and read by libical.
 namespace schedulecalendar {
 
@@ -70,6 +72,19 @@ struct ReadResult {
 // read, or when `original` holds no single event that can be read, or a series.
 [[nodiscard]] QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate today,
                                const QTimeZone &zone, const QDateTime &stamp);
+
+// Which entry of a series an occurrence read as (the sync knows it by its hash).
+using OccurrenceTest = std::function<bool(const scheduleitem &)>;
+
+// The series of `original` with one occurrence changed: the first that `was` accepts as
+// it reads from today on. With `after`, a copy of the series for that occurrence
+// (RECURRENCE-ID) carries the change, or the copy the file had for it is changed;
+// without, an EXDATE takes the occurrence out (and its copy, if any). The series, its
+// other copies and whatever else the file holds stay. Empty when `original` holds no
+// series, no occurrence is the one, or the entry's date or time cannot be read.
+[[nodiscard]] QByteArray patchOccurrence(const QByteArray &original, const OccurrenceTest &was,
+                                         const scheduleitem *after, QDate today,
+                                         const QTimeZone &zone, const QDateTime &stamp);
 
 struct Added {
     int added = 0;

@@ -109,6 +109,12 @@ std::optional<Readable> readable(const scheduleitem &item, QDate today)
     return Readable{&item, *date, time};
 }
 
+icaltimetype recurrenceIdOf(icalcomponent *event)
+{
+    icalproperty *p = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
+    return p ? icalproperty_get_recurrenceid(p) : icaltime_null_time();
+}
+
 icaltimetype utc(const QDateTime &t)
 {
     return icaltime_from_timet_with_zone(t.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());

@@ -59,8 +59,20 @@ Occurrences occurrences(icalcomponent *event, icaltimetype start, QDate today,
                         const QTimeZone &zone, const QList<icaltimetype> &replaced = {});
 
 // The event's entries added to `result`: one, or one for each occurrence of a recurring
-// event; an event without a start that can be read is counted as unreadable.
+// event; an event without a start that can be read is counted as unreadable. `times`
+// gets when each entry falls in the event's own terms, as a RECURRENCE-ID names it.
 void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result,
-               const QList<icaltimetype> &replaced = {});
+               const QList<icaltimetype> &replaced = {}, QList<icaltimetype> *times = nullptr);
+
+// The item's event: the first that is not one changed occurrence of a series.
+icalcomponent *masterEvent(icalcomponent *root);
+icaltimetype recurrenceIdOf(icalcomponent *event);
+// The event's changes from `before` (as it reads) to `after`: SUMMARY when the text
+// changed, the start and end when the moment did, this program's own texts anew, and the
+// stamps of a change.
+void applyChange(icalcomponent *event, const scheduleitem &before, const Readable &after,
+                 QDate today, const QTimeZone &zone, const QDateTime &stamp);
+// DTSTAMP and LAST-MODIFIED are `stamp`, SEQUENCE counts up.
+void stampChange(icalcomponent *event, const QDateTime &stamp);
 
 } // namespace schedulecalendar::detail

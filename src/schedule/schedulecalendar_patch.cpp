@@ -24,20 +24,6 @@ void removeOwnTexts(icalcomponent *event)
     }
 }
 
-// The item's event: the first that is not one changed occurrence of a series.
-icalcomponent *masterEvent(icalcomponent *root)
-{
-    QList<icalcomponent *> calendars{root};
-    if (icalcomponent_isa(root) != ICAL_VCALENDAR_COMPONENT)
-        calendars = {icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT)};
-    for (icalcomponent *calendar : calendars)
-        for (icalcomponent *e = calendar ? icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT) : nullptr; e;
-             e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-            if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY))
-                return e;
-    return nullptr;
-}
-
 bool hasZone(icalcomponent *calendar, const QByteArray &tzid)
 {
     for (icalcomponent *z = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); z;
@@ -64,6 +50,56 @@ int lengthOf(icalcomponent *event)
 
 } // namespace
 
+namespace detail {
+
+icalcomponent *masterEvent(icalcomponent *root)
+{
+    QList<icalcomponent *> calendars{root};
+    if (icalcomponent_isa(root) != ICAL_VCALENDAR_COMPONENT)
+        calendars = {icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT)};
+    for (icalcomponent *calendar : calendars)
+        for (icalcomponent *e = calendar ? icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT) : nullptr; e;
+             e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY))
+                return e;
+    return nullptr;
+}
+
+void stampChange(icalcomponent *event, const QDateTime &stamp)
+{
+    icalcomponent_set_dtstamp(event, utc(stamp));
+    removeAll(event, ICAL_LASTMODIFIED_PROPERTY);
+    icalcomponent_add_property(event, icalproperty_new_lastmodified(utc(stamp)));
+    const int sequence = icalcomponent_get_first_property(event, ICAL_SEQUENCE_PROPERTY)
+                             ? icalcomponent_get_sequence(event)
+                             : 0;
+    icalcomponent_set_sequence(event, sequence + 1);
+}
+
+void applyChange(icalcomponent *event, const scheduleitem &before, const Readable &after,
+                 QDate today, const QTimeZone &zone, const QDateTime &stamp)
+{
+    if (!sameOnceLoaded(before.eventinfo, after.item->eventinfo))
+        icalcomponent_set_summary(event, after.item->eventinfo.toUtf8().constData());
+    const auto was = readable(before, today);
+    if (!was || was->date != after.date || was->time != after.time) {
+        icalcomponent *calendar = icalcomponent_get_parent(event);
+        icaltimezone *tz = timezoneOf(zone);
+        const QByteArray tzid = zone.id();
+        const bool named = tz != icaltimezone_get_utc_timezone() && after.time;
+        const int length = lengthOf(event);
+        setMoment(event, after.date, after.time, tz, tzid, named, length);
+        if (named && !hasZone(calendar, tzid))
+            icalcomponent_add_component(
+                calendar, zoneComponent(tz, tzid, QDateTime(after.date, *after.time, zone)));
+    }
+    removeOwnTexts(event);
+    addOwnTexts(event, *after.item);
+    stampChange(event, stamp);
+}
+
+} // namespace detail
+
 QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate today,
                  const QTimeZone &zone, const QDateTime &stamp)
 {
@@ -74,34 +110,11 @@ QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate to
     icalcomponent *event = root ? masterEvent(root.get()) : nullptr;
     if (!event || icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))
         return {};
-    icalcomponent *calendar = icalcomponent_get_parent(event);
     ReadResult read;
     readEvent(event, today, zone, read);
     if (read.items.size() != 1)
         return {};
-    const scheduleitem &before = read.items.first();
-    if (!sameOnceLoaded(before.eventinfo, after.eventinfo))
-        icalcomponent_set_summary(event, after.eventinfo.toUtf8().constData());
-    const auto was = readable(before, today);
-    if (!was || was->date != r->date || was->time != r->time) {
-        icaltimezone *tz = timezoneOf(zone);
-        const QByteArray tzid = zone.id();
-        const bool named = tz != icaltimezone_get_utc_timezone() && r->time;
-        const int length = lengthOf(event);
-        setMoment(event, r->date, r->time, tz, tzid, named, length);
-        if (named && !hasZone(calendar, tzid))
-            icalcomponent_add_component(
-                calendar, zoneComponent(tz, tzid, QDateTime(r->date, *r->time, zone)));
-    }
-    removeOwnTexts(event);
-    addOwnTexts(event, after);
-    icalcomponent_set_dtstamp(event, utc(stamp));
-    removeAll(event, ICAL_LASTMODIFIED_PROPERTY);
-    icalcomponent_add_property(event, icalproperty_new_lastmodified(utc(stamp)));
-    const int sequence = icalcomponent_get_first_property(event, ICAL_SEQUENCE_PROPERTY)
-                             ? icalcomponent_get_sequence(event)
-                             : 0;
-    icalcomponent_set_sequence(event, sequence + 1);
+    applyChange(event, read.items.first(), *r, today, zone, stamp);
     return text(root.get());
 }
 

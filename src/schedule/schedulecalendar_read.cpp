@@ -82,12 +82,6 @@ bool isCancelled(icalcomponent *event)
     return icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED;
 }
 
-icaltimetype recurrenceIdOf(icalcomponent *event)
-{
-    icalproperty *p = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
-    return p ? icalproperty_get_recurrenceid(p) : icaltime_null_time();
-}
-
 // The occurrences of a series changed in the file, by the series' UID.
 using Changed = QHash<QString, QList<icalcomponent *>>;
 
@@ -158,7 +152,7 @@ void readCalendar(icalcomponent *calendar, QDate today, const QTimeZone &zone, R
 namespace detail {
 
 void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result,
-               const QList<icaltimetype> &replaced)
+               const QList<icaltimetype> &replaced, QList<icaltimetype> *times)
 {
     const icaltimetype start = icalcomponent_get_dtstart(event);
     if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) {
@@ -197,6 +191,8 @@ void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadRes
             item.eventtime = storedTime;
         }
         result.items.append(item);
+        if (times)
+            times->append(occurrence);
     }
 }
 

@@ -114,3 +114,11 @@ QByteArray ScheduleSync::patch(int row, const QByteArray &original) const
 {
     return schedulecalendar::patch(original, m_table.at(row), m_today, m_zone, m_stamp);
 }
+
+QByteArray ScheduleSync::patchOccurrence(const QByteArray &original, const QByteArray &was,
+                                         int row) const
+{
+    const auto isWas = [this, &was](const scheduleitem &e) { return entryOf(e).hash == was; };
+    return schedulecalendar::patchOccurrence(original, isWas, row < 0 ? nullptr : &m_table.at(row),
+                                             m_today, m_zone, m_stamp);
+}

@@ -55,6 +55,17 @@ public:
     [[nodiscard]] virtual bool belongsInFolder(int row) const = 0;
     [[nodiscard]] virtual QByteArray item(int row, const QString &uid) const = 0;
     [[nodiscard]] virtual QByteArray patch(int row, const QByteArray &original) const = 0;
+    // A series' item with its occurrence whose entry had the hash `was` changed to the
+    // entry at `row`, or taken out (row -1). Empty: no such occurrence (a table without
+    // series has none).
+    [[nodiscard]] virtual QByteArray patchOccurrence(const QByteArray &original,
+                                                     const QByteArray &was, int row) const
+    {
+        Q_UNUSED(original)
+        Q_UNUSED(was)
+        Q_UNUSED(row)
+        return {};
+    }
 
     // What every table does alike with those.
     [[nodiscard]] QList<syncmerge::Entry> entries() const;

@@ -14,6 +14,10 @@ class SyncTable;
 // and a quit writes, one file an item, each named after its UID.
 namespace vdirfolder {
 
+// The file's size, time of change (to the nanosecond) and inode: a sync program that
+// rewrites an item changes them, so an item with the stamp it had is not read again.
+[[nodiscard]] QByteArray stampOf(const QString &path);
+
 // The items of the folder as the start's merge sees them.
 struct Scan {
     QList<syncmerge::Item> items;
@@ -41,7 +45,8 @@ struct Written {
 // new item), unchanged ones untouched; the entries learn the items they got.
 [[nodiscard]] Written writeChanged(const QString &dir, SyncTable &table,
                                    const QList<syncmerge::Record> &old);
-// The items of `old` whose entries are gone from the table, deleted; a series stays.
+// The items of `old` whose entries are gone from the table, deleted; a series stays (its
+// occurrences taken away here are taken out inside it by writeChanged).
 void deleteGone(const QString &dir, const QList<syncmerge::Record> &old, Written &written);
 
 } // namespace vdirfolder

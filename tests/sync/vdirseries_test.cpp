@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A server's repeating event edited in one of two program folders that sync with the
+// same server: each change stays inside the series' own item, and both folders agree.
+#include "app/syncmessages.h"
+#include "common/saving.h"
+#include "common/testfiles.h"
+#include "phonebook/phonebook.h"
+#include "schedule/scheduletable.h"
+#include "sync/vdirsync.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate today(2026, 12, 9);
+const QDateTime stamp(today, QTime(9, 0), QTimeZone::utc());
+
+// One computer: its program folder and its sync folder.
+struct Computer {
+    QTemporaryDir data;
+    QTemporaryDir vdir;
+
+    QString path(const char *name) const { return QDir(data.path()).filePath(QLatin1String(name)); }
+    QString calendar(const QString &file = {}) const
+    {
+        return QDir(vdir.path()).filePath(QStringLiteral("calendar/") + file);
+    }
+
+    // A start, what `edit` does, and a quit; the lines of the schedule as the start had
+    // them, joined by "|".
+    template<typename Edit>
+    QString run(Edit edit)
+    {
+        ScheduleTable schedule;
+        PhoneBook book;
+        VdirSync sync(vdir.path());
+        schedule.loadSchedule(path("schedule.txt"), today);
+        sync.mergeSchedule(schedule, today, QTimeZone("Asia/Tokyo"));
+        book.loadPhoneBook(path("tel.txt"));
+        sync.mergePhoneBook(book);
+        EXPECT_TRUE(syncMessages(sync.takeReport()).isEmpty());
+        const QString lines = schedule.upcomingLines(today).join(u'|');
+        edit(schedule);
+        EXPECT_TRUE(saveAsTheQuit(path("schedule.txt"), schedule.upcomingLines(today)).ok);
+        EXPECT_TRUE(saveAsTheQuit(path("tel.txt"), book.fileLines()).ok);
+        sync.write(schedule, book, today, QTimeZone("Asia/Tokyo"), stamp);
+        EXPECT_TRUE(syncMessages(sync.takeReport()).isEmpty());
+        return lines;
+    }
+    QString run()
+    {
+        return run([](ScheduleTable &) {});
+    }
+};
+
+// What the sync program does between the server and a computer's sync folder, here with
+// the server's copy in `from`.
+void syncFolders(const Computer &from, const Computer &to)
+{
+    QDir(to.calendar()).removeRecursively();
+    QDir().mkpath(to.calendar());
+    for (const QString &f : QDir(from.calendar()).entryList(QDir::Files))
+        writeBytes(to.calendar(f), readBytes(from.calendar(f)));
+}
+
+int rowOf(const ScheduleTable &t, const char *date)
+{
+    for (int i = 0; i < t.ntschedule(); ++i)
+        if (t.at(i).eventdate == QLatin1String(date))
+            return i;
+    ADD_FAILURE() << date;
+    return 0;
+}
+
+const QByteArray yoga = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Web Calendar//EN\r\n"
+                        "BEGIN:VEVENT\r\nUID:yoga2\r\nDTSTAMP:20261201T000000Z\r\n"
+                        "DTSTART:20261210T100000Z\r\nDTEND:20261210T110000Z\r\n"
+                        "RRULE:FREQ=WEEKLY;COUNT=3\r\nSUMMARY:Yoga\r\nLOCATION:Studio\r\n"
+                        "END:VEVENT\r\nEND:VCALENDAR\r\n";
+
+} // namespace
+
+TEST(VdirSeries, anOccurrenceChangedOrDeletedHereStaysInItsSeriesAndBothComputersAgree)
+{
+    Computer home;
+    Computer office;
+    QDir().mkpath(home.calendar());
+    writeBytes(home.calendar("yoga2.ics"), yoga);
+    syncFolders(home, office);
+
+    // Changed at home: the change is a copy of the occurrence inside the series' item.
+    home.run([](ScheduleTable &t) {
+        const int row = rowOf(t, "2026/12/17");
+        t.change(row, t.at(row).eventdate, t.at(row).eventtime, "Yoga off", today);
+    });
+    ASSERT_EQ(QDir(home.calendar()).entryList(QDir::Files), QStringList{"yoga2.ics"});
+    const QByteArray changed = readBytes(home.calendar("yoga2.ics"));
+    EXPECT_TRUE(changed.contains("RECURRENCE-ID:20261217T100000Z\r\n"));
+    EXPECT_TRUE(changed.contains("RRULE:FREQ=WEEKLY;COUNT=3\r\n"));
+    const QString expected = "Yoga,2026/12/10,19:00,,,|Yoga off,2026/12/17,19:00,,,|Yoga,2026/12/24,19:00,,,";
+    // The next start and quit find it as they left it: no item of its own.
+    EXPECT_EQ(home.run(), expected);
+    EXPECT_EQ(QDir(home.calendar()).entryList(QDir::Files), QStringList{"yoga2.ics"});
+    EXPECT_EQ(readBytes(home.calendar("yoga2.ics")), changed);
+
+    // At the office the same; deleted there, it is an exception of the series.
+    syncFolders(home, office);
+    EXPECT_EQ(office.run([](ScheduleTable &t) { t.removeAt(rowOf(t, "2026/12/24")); }), expected);
+    const QByteArray deleted = readBytes(office.calendar("yoga2.ics"));
+    EXPECT_TRUE(deleted.contains("EXDATE:20261224T100000Z\r\n"));
+    EXPECT_TRUE(deleted.contains("RECURRENCE-ID:20261217T100000Z\r\n"));
+    EXPECT_EQ(QDir(office.calendar()).entryList(QDir::Files), QStringList{"yoga2.ics"});
+
+    // Back at home, both agree, and a third round changes nothing more.
+    syncFolders(office, home);
+    const QString both = "Yoga,2026/12/10,19:00,,,|Yoga off,2026/12/17,19:00,,,";
+    EXPECT_EQ(home.run(), both);
+    EXPECT_EQ(office.run(), both);
+    EXPECT_EQ(readBytes(home.calendar("yoga2.ics")), deleted);
+    EXPECT_EQ(readBytes(office.calendar("yoga2.ics")), deleted);
+    EXPECT_EQ(readBytes(home.path("schedule.txt")), readBytes(office.path("schedule.txt")));
+}
