@@ -66,7 +66,7 @@ QByteArray apply(QByteArray bytes, const SyncTable &table, Pairing &pairing)
     for (const auto &[row, was] : std::as_const(pairing.changed)) {
         const QByteArray patched = table.patchOccurrence(bytes, was, row);
         if (patched.isEmpty())
-            pairing.loose.append(row);
+            pairing.local.append({row, was});
         else
             bytes = patched;
     }
@@ -74,6 +74,20 @@ QByteArray apply(QByteArray bytes, const SyncTable &table, Pairing &pairing)
         if (const QByteArray patched = table.patchOccurrence(bytes, was, -1); !patched.isEmpty())
             bytes = patched;
     return bytes;
+}
+
+void keepLocal(QList<Record> &records, const SyncTable &table, const Pairing &pairing)
+{
+    for (const auto &[row, was] : pairing.local) {
+        const auto it = std::find_if(records.begin(), records.end(),
+                                     [&was](const Record &r) { return r.entryHash == was; });
+        if (it == records.end())
+            continue;
+        const syncmerge::Entry entry = table.entryAt(row);
+        it->entryHash = entry.hash;
+        it->keyA = entry.keyA;
+        it->keyB = entry.keyB;
+    }
 }
 
 } // namespace vdirseries

@@ -16,6 +16,9 @@ struct Pairing {
     QList<std::pair<int, QByteArray>> changed;
     QList<QByteArray> gone; // entries of occurrences taken away here, by their hashes
     QList<int> loose;       // changed rows that no occurrence is known for
+    // Changed rows whose occurrence the item cannot hold changed (a day of an event over
+    // several days): changed here only, with the hash their occurrence had.
+    QList<std::pair<int, QByteArray>> local;
 };
 
 // The series' rows (those bound to its UID) against its records. A row that reads as a
@@ -24,8 +27,12 @@ struct Pairing {
 [[nodiscard]] Pairing pair(const SyncTable &table, const QList<syncmerge::Record> &records,
                            const QList<int> &rows);
 
-// The item with the pairing's changes; a changed row whose occurrence the item does not
-// hold (any more) joins the loose ones. Occurrences already passed are left as they are.
+// The item with the pairing's changes; a changed row whose occurrence the item cannot
+// change joins the local ones. Occurrences already passed are left as they are.
 [[nodiscard]] QByteArray apply(QByteArray bytes, const SyncTable &table, Pairing &pairing);
+
+// What the state keeps of the series: each local row's record takes the row's entry, so
+// the next start still knows the row as that occurrence and the next quit leaves it.
+void keepLocal(QList<syncmerge::Record> &records, const SyncTable &table, const Pairing &pairing);
 
 } // namespace vdirseries

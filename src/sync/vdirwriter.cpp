@@ -83,29 +83,30 @@ private:
             }
         }
         m_out.present.insert(uid);
-        if (bytes.isEmpty())
-            m_out.records.append(records);
-        else
-            putSeries(uid, records.first().file, bytes);
+        QList<Record> kept = bytes.isEmpty() ? records : putSeries(uid, records.first().file, bytes);
+        vdirseries::keepLocal(kept, m_table, pairing);
+        m_out.records.append(kept);
         for (const int row : std::as_const(pairing.loose))
             if (!failed())
                 writeNew(row, m_table.entryAt(row));
     }
 
     // The series written anew; what the state knows of it is what its item now reads as.
-    void putSeries(const QString &uid, const QString &file, const QByteArray &bytes)
+    QList<Record> putSeries(const QString &uid, const QString &file, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(file);
         const WriteResult w = replaceFileBytes(path, bytes);
         if (!w.ok) {
             m_out.failure = SyncFailure{SyncFailure::Why::ItemNotWritten, file, w.error};
-            return;
+            return {};
         }
         ++m_out.written;
         const QByteArray hash = syncHash(bytes);
         const QByteArray stamp = stampOf(path);
+        QList<Record> records;
         for (const syncmerge::Entry &e : m_table.read(bytes).entries)
-            m_out.records.append({uid, file, hash, e.hash, e.keyA, e.keyB, true, stamp});
+            records.append({uid, file, hash, e.hash, e.keyA, e.keyB, true, stamp});
+        return records;
     }
 
     // The entry's change into the item it is; false when it becomes a new item instead.

@@ -124,3 +124,26 @@ TEST(VdirSeries, anOccurrenceChangedOrDeletedHereStaysInItsSeriesAndBothComputer
     EXPECT_EQ(readBytes(office.calendar("yoga2.ics")), deleted);
     EXPECT_EQ(readBytes(home.path("schedule.txt")), readBytes(office.path("schedule.txt")));
 }
+
+// A day of an event over several days cannot be changed alone inside its item: the change
+// stays here, run after run, and makes no item of its own.
+TEST(VdirSeries, aChangedDayOfAnEventOverSeveralDaysStaysHereAndMakesNoSecondItem)
+{
+    Computer home;
+    QDir().mkpath(home.calendar());
+    const QByteArray trip = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\n"
+                            "UID:trip\r\nDTSTAMP:20261201T000000Z\r\nDTSTART;VALUE=DATE:20261214\r\n"
+                            "DTEND;VALUE=DATE:20261217\r\nSUMMARY:出張\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    writeBytes(home.calendar("trip.ics"), trip);
+    home.run([](ScheduleTable &t) {
+        const int row = rowOf(t, "2026/12/15");
+        t.change(row, t.at(row).eventdate, {}, QString::fromUtf8("出張（大阪）"), today);
+        t.removeAt(rowOf(t, "2026/12/16"));
+    });
+    const QString kept = QString::fromUtf8("出張,2026/12/14,,,,|出張(大阪),2026/12/15,,,,"); // as loaded
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(home.run(), kept);
+        EXPECT_EQ(QDir(home.calendar()).entryList(QDir::Files), QStringList{"trip.ics"});
+        EXPECT_EQ(readBytes(home.calendar("trip.ics")), trip);
+    }
+}
