@@ -78,12 +78,13 @@ QByteArray apply(QByteArray bytes, const SyncTable &table, Pairing &pairing)
 
 void keepLocal(QList<Record> &records, const SyncTable &table, const Pairing &pairing)
 {
-    for (const auto &[row, was] : pairing.local) {
+    for (const auto &change : pairing.local) {
+        const QByteArray &was = change.second;
         const auto it = std::find_if(records.begin(), records.end(),
                                      [&was](const Record &r) { return r.entryHash == was; });
         if (it == records.end())
             continue;
-        const syncmerge::Entry entry = table.entryAt(row);
+        const syncmerge::Entry entry = table.entryAt(change.first);
         it->entryHash = entry.hash;
         it->keyA = entry.keyA;
         it->keyB = entry.keyB;
