@@ -142,9 +142,22 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
     const QString stored = date == m_table.at(selected).eventdate
                                ? date
                                : jdate::dateForNewEntry(date, today);
-    m_table.change(selected, stored, time, event, today);
+    // A day of an event over several days from the sync folder: its other days too, if
+    // the user says so; the event's item then changes as a whole.
+    if (askForTheWholeEvent(selected, QStringLiteral("ほかの日もすべて同じように変えますか？")))
+        m_table.changeEvent(selected, stored, time, event, today);
+    else
+        m_table.change(selected, stored, time, event, today);
     listview::clearSelection(lstSchedule);
     return true;
+}
+
+bool frmSchedule::askForTheWholeEvent(int pos, const QString &question)
+{
+    return m_table.daysOfEvent(pos).size() > 1
+           && m_prompter.askYesNo(QStringLiteral("「%1」は何日かにわたる予定の 1 日です。")
+                                      .arg(m_table.at(pos).eventinfo)
+                                  + question);
 }
 
 void frmSchedule::cmdNew_Click()
@@ -180,7 +193,10 @@ void frmSchedule::lstSchedule_KeyDown(int keyCode)
 
 void frmSchedule::removeEntry(int pos)
 {
-    m_table.removeAt(pos);
+    if (askForTheWholeEvent(pos, QStringLiteral("ほかの日もすべて削除しますか？")))
+        m_table.removeEvent(pos);
+    else
+        m_table.removeAt(pos);
     listview::clearSelection(lstSchedule);
 }
 

@@ -58,6 +58,9 @@ private:
     dlgSchedule &dialog();
     // What the dialog hands back on OK.
     bool storeTyped(qint16 mode, const QString &date, const QString &time, const QString &event);
+    // Whether a change or deletion of the entry at pos is for every day of its event: asked
+    // only for a day of an event over several days.
+    bool askForTheWholeEvent(int pos, const QString &question);
 
     ScheduleTable &m_table;
     DataFolder &m_files;

@@ -42,7 +42,8 @@ struct ReadResult {
     int unreadable = 0;   // events without a start that can be read
     QString error;        // why the file was refused; nothing is taken then
     QStringList uids;     // of the events, each once
-    bool recurring = false; // an event repeats by a rule
+    bool recurring = false; // an event repeats by a rule, or lasts several days
+    bool spans = false;     // an event that does not repeat lasts several days
     int cancelled = 0;      // cancelled events and occurrences: no entries
     int notEvents = 0;      // to-dos and journal entries: not appointments
     QStringList limited;    // texts of repeating events cut to a day's and an event's share
@@ -72,6 +73,14 @@ struct ReadResult {
 // read, or when `original` holds no single event that can be read, or a series.
 [[nodiscard]] QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate today,
                                const QTimeZone &zone, const QDateTime &stamp);
+
+// The event over several days of `original` changed as a whole, as its first day `first`
+// and its last day `last` now are: SUMMARY when the text changed, the days it lasts, this
+// program's own texts and the stamps of a change; everything else stays. Empty when the
+// days cannot be read, have a time, or `original` holds no such event or one that began
+// before today.
+[[nodiscard]] QByteArray patchSpan(const QByteArray &original, const scheduleitem &first, QDate last,
+                                   QDate today, const QTimeZone &zone, const QDateTime &stamp);
 
 // Which entry of a series an occurrence read as (the sync knows it by its hash).
 using OccurrenceTest = std::function<bool(const scheduleitem &)>;

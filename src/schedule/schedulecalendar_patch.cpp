@@ -118,4 +118,31 @@ QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate to
     return text(root.get());
 }
 
+QByteArray patchSpan(const QByteArray &original, const scheduleitem &first, QDate last,
+                     QDate today, const QTimeZone &zone, const QDateTime &stamp)
+{
+    const auto r = readable(first, today);
+    if (!r || r->time || last < r->date)
+        return {};
+    Component root(icalparser_parse_string(original.constData()));
+    icalcomponent *event = root ? masterEvent(root.get()) : nullptr;
+    if (!event || icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))
+        return {};
+    ReadResult read;
+    readEvent(event, today, zone, read);
+    // An event that began before today keeps its past days as they were: changed here only.
+    const auto began = read.items.isEmpty() ? std::nullopt : readable(read.items.first(), today);
+    if (!began || began->date < today)
+        return {};
+    applyChange(event, read.items.first(), *r, today, zone, stamp);
+    icaltimetype end = icaltime_null_date();
+    const QDate after = last.addDays(1);
+    end.year = after.year();
+    end.month = after.month();
+    end.day = after.day();
+    removeAll(event, ICAL_DTEND_PROPERTY);
+    icalcomponent_add_property(event, icalproperty_new_dtend(end));
+    return text(root.get());
+}
+
 } // namespace schedulecalendar

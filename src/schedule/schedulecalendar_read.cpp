@@ -176,6 +176,7 @@ void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadRes
         result.limited.append(info);
     // Several days of one event are its entries as a series' are: one item holds them.
     result.recurring = result.recurring || when.times.size() > 1;
+    result.spans = result.spans || (!recurring && when.times.size() > 1);
     for (const icaltimetype &occurrence : when.times) {
         const Moment m = localMoment(occurrence, zone);
         scheduleitem item = base;

@@ -7,6 +7,7 @@
 #include "text/textfile.h"
 
 #include <QDate>
+#include <QSet>
 
 #include <optional>
 
@@ -62,6 +63,19 @@ public:
     // The sync identity of the entry at pos; the file never holds it, so the table does
     // not count as changed.
     void setUid(int pos, const QString &uid);
+    // The items of the sync folder that are each one event over several days, as the sync
+    // names them after it binds the entries: a change to one of their days may be meant
+    // for them all.
+    void setSpanning(QSet<QString> uids) { m_spanning = std::move(uids); }
+    // The rows of the days of the same event as the entry at pos, itself included, in
+    // table order; empty when it is no day of such an event.
+    [[nodiscard]] QList<int> daysOfEvent(int pos) const;
+    // The change of one day made to every day of its event: the same text and time, each
+    // day moved as far as that one; where the one at pos ends up.
+    int changeEvent(int pos, const QString &eventdate, const QString &eventtime,
+                    const QString &eventinfo, QDate today);
+    // Every day of the event of the entry at pos taken away.
+    void removeEvent(int pos);
     // Whether the entry's day is before today: the quit hands it to done.txt.
     [[nodiscard]] bool isPastAt(int pos, QDate today) const { return isPast(at(pos), today); }
 
@@ -111,4 +125,5 @@ private:
     SortedTable<ScheduleRow> m_table;
     ReadAhead<Read> m_ahead;
     bool m_changed = false;
+    QSet<QString> m_spanning;
 };

@@ -6,6 +6,8 @@
 #include "schedule/scheduletable.h"
 #include "text/jdate.h"
 
+#include <algorithm>
+
 ScheduleSync::ScheduleSync(ScheduleTable &table, QDate today, const QTimeZone &zone,
                            const QDateTime &stamp)
     : m_table(table), m_today(today), m_zone(zone), m_stamp(stamp)
@@ -77,6 +79,7 @@ ReadItem ScheduleSync::read(const QByteArray &bytes)
     }
     item.uid = read.uids.value(0);
     item.series = read.recurring;
+    item.spans = read.spans;
     for (const scheduleitem &e : std::as_const(read.items))
         item.entries.append(entryOf(e));
     item.held = m_read.size();
@@ -121,4 +124,24 @@ QByteArray ScheduleSync::patchOccurrence(const QByteArray &original, const QByte
     const auto isWas = [this, &was](const scheduleitem &e) { return entryOf(e).hash == was; };
     return schedulecalendar::patchOccurrence(original, isWas, row < 0 ? nullptr : &m_table.at(row),
                                              m_today, m_zone, m_stamp);
+}
+
+QByteArray ScheduleSync::patchEvent(const QList<int> &rows, const QByteArray &original) const
+{
+    // One text and one time on consecutive days, as a change of the whole event leaves them.
+    QList<std::pair<QDate, int>> days;
+    for (const int row : rows) {
+        const scheduleitem &e = m_table.at(row);
+        const std::optional<QDate> day = jdate::parseDate(e.eventdate, m_today);
+        if (!day || e.eventinfo != m_table.at(rows.first()).eventinfo
+            || e.eventtime != m_table.at(rows.first()).eventtime)
+            return {};
+        days.append({*day, row});
+    }
+    std::sort(days.begin(), days.end());
+    for (qsizetype i = 1; i < days.size(); ++i)
+        if (days.at(i - 1).first.daysTo(days.at(i).first) != 1)
+            return {};
+    return schedulecalendar::patchSpan(original, m_table.at(days.first().second), days.last().first,
+                                       m_today, m_zone, m_stamp);
 }

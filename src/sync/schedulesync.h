@@ -31,6 +31,7 @@ public:
     [[nodiscard]] bool belongsInFolder(int row) const override;
     [[nodiscard]] QByteArray item(int row, const QString &uid) const override;
     [[nodiscard]] QByteArray patch(int row, const QByteArray &original) const override;
+    [[nodiscard]] QByteArray patchEvent(const QList<int> &rows, const QByteArray &original) const override;
     [[nodiscard]] QByteArray patchOccurrence(const QByteArray &original, const QByteArray &was,
                                              int row) const override;
 

@@ -11,7 +11,8 @@ namespace {
 
 Record recordOf(const Item &item, const Entry &entry)
 {
-    return {item.uid, item.file, item.hash, entry.hash, entry.keyA, entry.keyB, item.series, item.stamp};
+    return {item.uid,   item.file,  item.hash,  entry.hash, entry.keyA,
+            entry.keyB, item.series, item.stamp, item.spans};
 }
 
 constexpr qsizetype none = -1;

@@ -32,6 +32,7 @@ struct Item {
     QList<Entry> entries;
     bool series = false;
     QByteArray stamp = {}; // the file's size, time and inode when it was read
+    bool spans = false;    // the series is the days of one event over several
 };
 
 // What the last sync knew: an entry's item, the item's content then and the entry's.
@@ -46,6 +47,7 @@ struct Record {
     // The item file's size, time of change and inode as last read or written: while they
     // are the same, the file is not read again.
     QByteArray stamp = {};
+    bool spans = false; // of a series that is the days of one event over several
 
     bool operator==(const Record &) const = default;
 };

@@ -15,6 +15,7 @@ struct ReadItem {
     QString uid;
     QList<syncmerge::Entry> entries;
     bool series = false;
+    bool spans = false; // the series is the days of one event
     SkipReason problem = SkipReason::None;
     QString detail; // the reader's error, for SkipReason::Unreadable
     qsizetype held = -1; // which of the table's reads holds the entries, for `add`
@@ -58,6 +59,14 @@ public:
     // A series' item with its occurrence whose entry had the hash `was` changed to the
     // entry at `row`, or taken out (row -1). Empty: no such occurrence (a table without
     // series has none).
+    // The item of an event over several days changed as a whole to the entries at `rows`.
+    // Empty: they are no such change (a table without such events has none).
+    [[nodiscard]] virtual QByteArray patchEvent(const QList<int> &rows, const QByteArray &original) const
+    {
+        Q_UNUSED(rows)
+        Q_UNUSED(original)
+        return {};
+    }
     [[nodiscard]] virtual QByteArray patchOccurrence(const QByteArray &original,
                                                      const QByteArray &was, int row) const
     {

@@ -4,6 +4,7 @@
 
 #include "phonebooksync.h"
 #include "schedulesync.h"
+#include "schedule/scheduletable.h"
 #include "vdirfolder.h"
 #include "text/textfile.h"
 
@@ -21,7 +22,7 @@ QList<syncmerge::Item> itemsAsRecorded(const QList<syncmerge::Record> &records)
     for (const syncmerge::Record &r : records)
         if (!seen.contains(r.uid)) {
             seen.insert(r.uid);
-            items.append({r.uid, r.file, r.itemHash, {}, r.series, r.stamp});
+            items.append({r.uid, r.file, r.itemHash, {}, r.series, r.stamp, r.spans});
         }
     return items;
 }
@@ -121,6 +122,16 @@ void VdirSync::mergeSchedule(ScheduleTable &table, QDate today, const QTimeZone 
 {
     ScheduleSync schedule(table, today, zone, {});
     merge(schedule);
+    table.setSpanning(spanningItems());
+}
+
+QSet<QString> VdirSync::spanningItems() const
+{
+    QSet<QString> uids;
+    for (const syncmerge::Record &r : m_state.calendar)
+        if (r.spans)
+            uids.insert(r.uid);
+    return uids;
 }
 
 void VdirSync::mergePhoneBook(PhoneBook &book)
@@ -141,6 +152,7 @@ void VdirSync::rebindSchedule(ScheduleTable &table)
 {
     ScheduleSync schedule(table, {}, {}, {});
     rebind(schedule);
+    table.setSpanning(spanningItems());
 }
 
 void VdirSync::rebindPhoneBook(PhoneBook &book)

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QSet>
 #include <QTimeZone>
 
 class PhoneBook;
@@ -63,6 +64,8 @@ private:
     void rebind(SyncTable &table);
     bool writeFolder(SyncTable &table);
     void writeState();
+    // The calendar items that are each one event over several days.
+    [[nodiscard]] QSet<QString> spanningItems() const;
 
     QString m_root;
     bool m_stateRead = false;

@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QSet>
+
+#include <algorithm>
 
 namespace vdirfolder {
 
@@ -66,6 +69,8 @@ public:
 private:
     void writeSeries(const QString &uid, const QList<Record> &records, const QList<int> &rows)
     {
+        if (records.first().spans && writeWholeEvent(uid, records, rows))
+            return;
         vdirseries::Pairing pairing = vdirseries::pair(m_table, records, rows);
         QByteArray bytes;
         if (!pairing.changed.isEmpty() || !pairing.gone.isEmpty()) {
@@ -91,6 +96,36 @@ private:
                 writeNew(row, m_table.entryAt(row));
     }
 
+    // An event over several days changed or taken away as a whole here: its item changes,
+    // or goes, as one. False when some of its days are as they were, or the item changed
+    // in the folder since the start: then each day is a series' entry.
+    bool writeWholeEvent(const QString &uid, const QList<Record> &records, const QList<int> &rows)
+    {
+        QSet<QByteArray> known;
+        for (const Record &r : records)
+            known.insert(r.entryHash);
+        if (std::any_of(rows.cbegin(), rows.cend(),
+                        [&](int row) { return known.contains(m_table.entryAt(row).hash); }))
+            return false;
+        const QString path = m_dir.filePath(records.first().file);
+        const FileBytes now = readFileBytes(path);
+        if (!now.exists || !now.ok || syncHash(now.bytes) != records.first().itemHash)
+            return false;
+        if (rows.isEmpty()) {
+            if (QFile::remove(path))
+                ++m_out.deleted;
+            else
+                m_out.failure = SyncFailure{SyncFailure::Why::ItemNotDeleted, records.first().file, {}};
+            return true;
+        }
+        const QByteArray bytes = m_table.patchEvent(rows, now.bytes);
+        if (bytes.isEmpty())
+            return false;
+        m_out.present.insert(uid);
+        m_out.records.append(putSeries(uid, records.first().file, bytes));
+        return true;
+    }
+
     // The series written anew; what the state knows of it is what its item now reads as.
     QList<Record> putSeries(const QString &uid, const QString &file, const QByteArray &bytes)
     {
@@ -104,8 +139,9 @@ private:
         const QByteArray hash = syncHash(bytes);
         const QByteArray stamp = stampOf(path);
         QList<Record> records;
-        for (const syncmerge::Entry &e : m_table.read(bytes).entries)
-            records.append({uid, file, hash, e.hash, e.keyA, e.keyB, true, stamp});
+        const ReadItem read = m_table.read(bytes);
+        for (const syncmerge::Entry &e : read.entries)
+            records.append({uid, file, hash, e.hash, e.keyA, e.keyB, true, stamp, read.spans});
         return records;
     }
 

@@ -212,3 +212,58 @@ TEST_F(ScheduleWindow, storedBoxesOfTheDialogTakeOnlyWhatTheFileCanHold)
         EXPECT_EQ(b->text(), QString::fromUtf8("a、b")) << name;
     }
 }
+
+// A day of an event over several days in the sync folder: a change or a deletion asks
+// whether it is for every day; はい does it to each, いいえ to that day alone. An entry of
+// an item that is no such event, and one of none, are not asked about.
+TEST_F(ScheduleWindow, aDayOfAnEventOverSeveralDaysAsksWhetherTheOtherDaysChangeToo)
+{
+    struct Case {
+        bool remove;
+        bool whole;
+        QStringList after;
+    } const cases[] = {
+        {false, true, {"26/12/09  09:00  trip2", "26/12/10  09:00  trip2", "26/12/11  09:00  trip2"}},
+        {false, false, {"26/12/08         trip", "26/12/10         trip", "26/12/10  09:00  trip2"}},
+        {true, true, {}},
+        {true, false, {"26/12/08         trip", "26/12/10         trip"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(QStringLiteral("remove %1, whole %2").arg(c.remove).arg(c.whole).toStdString());
+        writeBytes(path("schedule.txt"),
+                   "trip,2026/12/8,\r\ntrip,2026/12/9,\r\ntrip,2026/12/10,\r\nother,2026/12/12,\r\n");
+        schedule.reload(readFileBytes(path("schedule.txt")), clock.today());
+        for (int i = 0; i < 3; ++i)
+            schedule.setUid(i, QStringLiteral("trip"));
+        schedule.setUid(3, QStringLiteral("single"));
+        schedule.setSpanning({QStringLiteral("trip")});
+        prompter.messages.clear();
+        select(1);
+        if (c.remove) {
+            prompter.answers = {true, c.whole};
+            QTest::keyClick(list, Qt::Key_Delete);
+        } else {
+            prompter.answers = {c.whole};
+            w->lstSchedule_DblClick();
+            box("txtDate")->setText(QStringLiteral("2026/12/10"));
+            box("txtTime")->setText(QStringLiteral("9:00"));
+            box("txtEvent")->setText(QStringLiteral("trip2"));
+            dialog()->findChild<QPushButton *>("cmdOK")->click();
+        }
+        ASSERT_FALSE(prompter.messages.isEmpty());
+        EXPECT_EQ(prompter.messages.last(),
+                  QString::fromUtf8(c.remove ? "「trip」は何日かにわたる予定の 1 日です。ほかの日もすべて削除しますか？"
+                                             : "「trip」は何日かにわたる予定の 1 日です。ほかの日もすべて同じように変えますか？"));
+        QStringList trip = lines();
+        trip.removeLast(); // the other entry, untouched
+        EXPECT_EQ(trip, c.after);
+        for (int i = 0; i + 1 < schedule.ntschedule(); ++i)
+            EXPECT_EQ(schedule.at(i).uid, QStringLiteral("trip"));
+    }
+    // The single entry: only the Part's own question.
+    select(schedule.ntschedule() - 1);
+    prompter.messages.clear();
+    prompter.answers = {true};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(prompter.messages.size(), 1);
+}

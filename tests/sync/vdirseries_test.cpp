@@ -147,3 +147,28 @@ TEST(VdirSeries, aChangedDayOfAnEventOverSeveralDaysStaysHereAndMakesNoSecondIte
         EXPECT_EQ(readBytes(home.calendar("trip.ics")), trip);
     }
 }
+
+// Changed or deleted as a whole (the user said so for every day), the event's item
+// changes, or goes, as one.
+TEST(VdirSeries, anEventOverSeveralDaysChangedOrDeletedAsAWholeChangesOrLeavesItsItem)
+{
+    Computer home;
+    QDir().mkpath(home.calendar());
+    writeBytes(home.calendar("trip.ics"),
+               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:trip\r\n"
+               "DTSTAMP:20261201T000000Z\r\nDTSTART;VALUE=DATE:20261214\r\nDTEND;VALUE=DATE:20261217\r\n"
+               "SUMMARY:出張\r\nLOCATION:大阪\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    home.run([](ScheduleTable &t) {
+        ASSERT_EQ(t.daysOfEvent(rowOf(t, "2026/12/15")).size(), 3);
+        t.changeEvent(rowOf(t, "2026/12/15"), "2026/12/16", {}, "出張 延期", today);
+    });
+    ASSERT_EQ(QDir(home.calendar()).entryList(QDir::Files), QStringList{"trip.ics"});
+    const QByteArray changed = readBytes(home.calendar("trip.ics"));
+    for (const char *text : {"SUMMARY:出張 延期\r\n", "DTSTART;VALUE=DATE:20261215\r\n",
+                             "DTEND;VALUE=DATE:20261218\r\n", "LOCATION:大阪\r\n"})
+        EXPECT_TRUE(changed.contains(text)) << text << changed.constData();
+    EXPECT_EQ(home.run([](ScheduleTable &t) { t.removeEvent(rowOf(t, "2026/12/16")); }),
+              QString::fromUtf8("出張 延期,2026/12/15,,,,|出張 延期,2026/12/16,,,,|出張 延期,2026/12/17,,,,"));
+    EXPECT_TRUE(QDir(home.calendar()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(home.run().isEmpty());
+}
