@@ -122,6 +122,8 @@ private:
             kept.stamp = item.stamp; // the same content, perhaps written anew
             m_plan.records.append(kept);
             bind(row, record.uid);
+            if (row != none && !record.series)
+                m_rebindable.insert(row);
             return;
         }
         decideChanged(item, row);
@@ -186,6 +188,18 @@ private:
                 m_plan.records.append(recordOf(item, item.entries.first()));
                 return true;
             }
+        // Already in an item of its own, as the last sync left it: the same appointment
+        // loaded into the server once more (an export of an older version named it
+        // otherwise). The entry takes the new item, and the quit deletes the old one,
+        // which no entry has any more, so the server keeps one.
+        for (auto it = rows.find(same); it != rows.end() && it.key() == same; ++it)
+            if (m_rebindable.remove(*it)) {
+                for (auto &[row, uid] : m_plan.bind)
+                    if (row == *it)
+                        uid = item.uid;
+                m_plan.records.append(recordOf(item, item.entries.first()));
+                return true;
+            }
         return false;
     }
 
@@ -197,6 +211,7 @@ private:
     QHash<QString, qsizetype> m_itemByUid;
     QSet<QString> m_known;
     QSet<QString> m_added;
+    QSet<qsizetype> m_rebindable; // rows bound to an item of their own that is unchanged
     Plan m_plan;
 };
 

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A server's repeating event edited in one of two program folders that sync with the
-// same server: each change stays inside the series' own item, and both folders agree.
+// Items that hold several entries, or one entry twice, against the quit: a server's
+// repeating event edited in one of two program folders that sync with the same server (each
+// change stays inside the series' own item, and both folders agree), the days of one event,
+// and an appointment loaded into the server once more.
 #include "app/syncmessages.h"
 #include "common/saving.h"
 #include "common/testfiles.h"
@@ -171,4 +173,23 @@ TEST(VdirSeries, anEventOverSeveralDaysChangedOrDeletedAsAWholeChangesOrLeavesIt
               QString::fromUtf8("出張 延期,2026/12/15,,,,|出張 延期,2026/12/16,,,,|出張 延期,2026/12/17,,,,"));
     EXPECT_TRUE(QDir(home.calendar()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(home.run().isEmpty());
+}
+
+// An appointment already in an item of its own, loaded into the server once more from an
+// export of an older version (its UIDs were "<sha>@kibanu"): the entry takes the new item
+// and the old one goes, so the server and the schedule keep one.
+TEST(VdirSeries, anOlderExportLoadedIntoTheServerDoublesNoAppointmentAlreadyThere)
+{
+    Computer home;
+    home.run([](ScheduleTable &t) { t.add("2026/12/24", "18:00", "年末の会", today); });
+    const QStringList first = QDir(home.calendar()).entryList(QDir::Files);
+    ASSERT_EQ(first.size(), 1);
+    writeBytes(home.calendar("3f2a.ics"),
+               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Web Calendar//EN\r\nBEGIN:VEVENT\r\n"
+               "UID:3f2a@kibanu\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20261224T090000Z\r\n"
+               "DTEND:20261224T100000Z\r\nSUMMARY:年末の会\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    EXPECT_EQ(home.run(), QString::fromUtf8("年末の会,2026/12/24,18:00,,,"));
+    EXPECT_EQ(QDir(home.calendar()).entryList(QDir::Files), QStringList{"3f2a.ics"});
+    EXPECT_EQ(home.run(), QString::fromUtf8("年末の会,2026/12/24,18:00,,,"));
+    EXPECT_EQ(QDir(home.calendar()).entryList(QDir::Files), QStringList{"3f2a.ics"});
 }
