@@ -52,9 +52,9 @@ Head headOf(const QByteArray &headBytes)
 }
 
 // One property of a card, its value decoded; nothing when the value's bytes are no text
-// of their charset.
+// of their charset (`undeclared` where the property names none).
 std::optional<Property> propertyOf(const QByteArray &logical, const Head &head,
-                                   QByteArray rawValue)
+                                   QByteArray rawValue, const QString &undeclared = {})
 {
     Property p;
     p.raw = logical;
@@ -68,7 +68,8 @@ std::optional<Property> propertyOf(const QByteArray &logical, const Head &head,
         p.value = QString::fromLatin1(rawValue); // pictures: kept, never shown
         return p;
     }
-    const std::optional<QString> text = decodeText(rawValue, p.param(QStringLiteral("CHARSET")));
+    const QString charset = p.param(QStringLiteral("CHARSET"));
+    const std::optional<QString> text = decodeText(rawValue, charset.isEmpty() ? undeclared : charset);
     if (!text)
         return std::nullopt;
     p.value = *text;
@@ -175,7 +176,11 @@ ReadResult read(const QByteArray &bytes)
         }
         if (!card)
             continue; // outside a card: nothing of a vCard file
-        const std::optional<Property> p = propertyOf(logical, head, rawValue);
+        std::optional<Property> p = propertyOf(logical, head, rawValue);
+        // Japanese phones write their 2.1 cards in Shift-JIS and declare it on some
+        // properties only (au and SoftBank leave out their own X- ones).
+        if (!p && card->version.startsWith(QLatin1String("2.1")))
+            p = propertyOf(logical, head, rawValue, QStringLiteral("SHIFT_JIS"));
         if (!p) {
             result.error = QStringLiteral("%1 行目 (%2) の文字が UTF-8 でも、宣言された文字コードでもありません。")
                                .arg(lineNumber)

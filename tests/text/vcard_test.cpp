@@ -70,6 +70,12 @@ TEST(VCardRead, twoOneWithQuotedPrintableSoftBreaksAndShiftJis)
     EXPECT_EQ(textOf(s, "NOTE"), QString::fromUtf8("山田"));
     // As Japanese phones mean Shift-JIS: Windows' CP932, with its wave dash and circled digits.
     EXPECT_EQ(textOf(s, "ADR"), QString::fromUtf8("～①"));
+    // A feature phone's own property without the declaration: Shift-JIS too, in a 2.1 card.
+    const vcard::Card phone = only("BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=SHIFT_JIS:\x8E\x52\x93\x63\r\n"
+                                   "X-GN:\x97\x46\x90\x6C\r\nTEL;CELL:09012345678\r\nEND:VCARD\r\n");
+    EXPECT_EQ(textOf(phone, "X-GN"), QString::fromUtf8("友人"));
+    const vcard::ReadResult three = vcard::read("BEGIN:VCARD\r\nVERSION:3.0\r\nX-GN:\x97\x46\x90\x6C\r\nEND:VCARD\r\n");
+    EXPECT_TRUE(three.error.contains("X-GN")) << three.error.toStdString();
 }
 
 TEST(VCardRead, aFileThatIsNoneOrCutOffOrNotItsCharsetIsRefusedWhole)
