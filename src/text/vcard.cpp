@@ -76,6 +76,17 @@ std::optional<Property> propertyOf(const QByteArray &logical, const Head &head,
     return p;
 }
 
+// A property of that card. Japanese phones write their 2.1 cards in Shift-JIS and declare
+// it on some properties only (au and SoftBank leave it out of their own X- ones).
+std::optional<Property> propertyIn(const Card &card, const QByteArray &logical, const Head &head,
+                                   const QByteArray &rawValue)
+{
+    std::optional<Property> p = propertyOf(logical, head, rawValue);
+    if (!p && card.version.startsWith(QLatin1String("2.1")))
+        p = propertyOf(logical, head, rawValue, QStringLiteral("SHIFT_JIS"));
+    return p;
+}
+
 // A file that ends inside a card, or holds none, is refused too; a refused file gives no
 // card at all.
 void refuseUnfinished(ReadResult &result, bool inCard)
@@ -176,11 +187,7 @@ ReadResult read(const QByteArray &bytes)
         }
         if (!card)
             continue; // outside a card: nothing of a vCard file
-        std::optional<Property> p = propertyOf(logical, head, rawValue);
-        // Japanese phones write their 2.1 cards in Shift-JIS and declare it on some
-        // properties only (au and SoftBank leave out their own X- ones).
-        if (!p && card->version.startsWith(QLatin1String("2.1")))
-            p = propertyOf(logical, head, rawValue, QStringLiteral("SHIFT_JIS"));
+        const std::optional<Property> p = propertyIn(*card, logical, head, rawValue);
         if (!p) {
             result.error = QStringLiteral("%1 行目 (%2) の文字が UTF-8 でも、宣言された文字コードでもありません。")
                                .arg(lineNumber)
