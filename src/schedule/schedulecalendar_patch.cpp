@@ -52,6 +52,23 @@ int lengthOf(icalcomponent *event)
 
 namespace detail {
 
+namespace {
+
+// The item's event parsed from `original` into `root`, and its entries as it reads; none
+// when it repeats or is not there.
+icalcomponent *eventThatDoesNotRepeat(Component &root, const QByteArray &original, QDate today,
+                                      const QTimeZone &zone, ReadResult &read)
+{
+    root.reset(icalparser_parse_string(original.constData()));
+    icalcomponent *event = root ? masterEvent(root.get()) : nullptr;
+    if (!event || icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))
+        return nullptr;
+    readEvent(event, today, zone, read);
+    return event;
+}
+
+} // namespace
+
 icalcomponent *masterEvent(icalcomponent *root)
 {
     QList<icalcomponent *> calendars{root};
@@ -106,13 +123,10 @@ QByteArray patch(const QByteArray &original, const scheduleitem &after, QDate to
     const auto r = readable(after, today);
     if (!r)
         return {};
-    Component root(icalparser_parse_string(original.constData()));
-    icalcomponent *event = root ? masterEvent(root.get()) : nullptr;
-    if (!event || icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))
-        return {};
+    Component root;
     ReadResult read;
-    readEvent(event, today, zone, read);
-    if (read.items.size() != 1)
+    icalcomponent *event = eventThatDoesNotRepeat(root, original, today, zone, read);
+    if (!event || read.items.size() != 1)
         return {};
     applyChange(event, read.items.first(), *r, today, zone, stamp);
     return text(root.get());
@@ -124,14 +138,11 @@ QByteArray patchSpan(const QByteArray &original, const scheduleitem &first, QDat
     const auto r = readable(first, today);
     if (!r || r->time || last < r->date)
         return {};
-    Component root(icalparser_parse_string(original.constData()));
-    icalcomponent *event = root ? masterEvent(root.get()) : nullptr;
-    if (!event || icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))
-        return {};
+    Component root;
     ReadResult read;
-    readEvent(event, today, zone, read);
+    icalcomponent *event = eventThatDoesNotRepeat(root, original, today, zone, read);
     // An event that began before today keeps its past days as they were: changed here only.
-    const auto began = read.items.isEmpty() ? std::nullopt : readable(read.items.first(), today);
+    const auto began = !event || read.items.isEmpty() ? std::nullopt : readable(read.items.first(), today);
     if (!began || began->date < today)
         return {};
     applyChange(event, read.items.first(), *r, today, zone, stamp);
