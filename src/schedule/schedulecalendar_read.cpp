@@ -180,7 +180,7 @@ void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadRes
     for (const icaltimetype &occurrence : when.times) {
         const Moment m = localMoment(occurrence, zone);
         scheduleitem item = base;
-        item.eventdate = QStringLiteral("%1/%2/%3").arg(m.date.year()).arg(m.date.month()).arg(m.date.day());
+        item.eventdate = jdate::fullDate(m.date);
         item.eventtime = m.time ? QStringLiteral("%1:%2").arg(m.time->hour()).arg(m.time->minute(), 2, 10, QLatin1Char('0'))
                                 : QString();
         // This program's own texts of the date and time, while they still mean the moment

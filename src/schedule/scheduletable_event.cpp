@@ -6,15 +6,6 @@
 #include "text/jdate.h"
 #include "text/typedtext.h"
 
-namespace {
-
-QString dayText(QDate d)
-{
-    return QStringLiteral("%1/%2/%3").arg(d.year()).arg(d.month()).arg(d.day());
-}
-
-} // namespace
-
 QList<int> ScheduleTable::daysOfEvent(int pos) const
 {
     const QString &uid = at(pos).uid;
@@ -43,7 +34,7 @@ int ScheduleTable::changeEvent(int pos, const QString &eventdate, const QString 
         day.eventtime = eventtime;
         day.uid = at(row).uid;
         const std::optional<QDate> d = jdate::parseDate(at(row).eventdate, today);
-        day.eventdate = row == pos ? eventdate : d ? dayText(d->addDays(moved)) : at(row).eventdate;
+        day.eventdate = row == pos ? eventdate : d ? jdate::fullDate(d->addDays(moved)) : at(row).eventdate;
         days.append(day);
     }
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)

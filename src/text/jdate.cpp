@@ -95,6 +95,11 @@ QString dateForNewEntry(const QString &typed, QDate today)
     return QString::number(meantForNext ? next : today.year()) + u'/' + typed;
 }
 
+QString fullDate(QDate date)
+{
+    return QStringLiteral("%1/%2/%3").arg(date.year()).arg(date.month()).arg(date.day());
+}
+
 QString withYear(const QString &text, QDate today)
 {
     const auto md = numbers(text, u'/', monthDay);

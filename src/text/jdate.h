@@ -36,6 +36,9 @@ namespace jdate {
 // h:mm or hh:mm, up to 23:59.
 [[nodiscard]] std::optional<QTime> parseTime(QStringView text);
 
+// yyyy/m/d, the year whole and no leading zeros: a day that came from a calendar file.
+[[nodiscard]] QString fullDate(QDate date);
+
 // yy/mm/dd and hh:mm with leading zeros.
 [[nodiscard]] QString formatYyMmDd(QDate date);
 [[nodiscard]] QString formatHhMm(QTime time);
