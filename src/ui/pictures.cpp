@@ -18,15 +18,21 @@ QPixmap blank()
     return canvas(QSize(Size, Size));
 }
 
-// Digits and "?" only: the desktop's own sans-serif, not a second face of the large CJK
-// font, which the first paint would wait for.
-QFont boldFont(int pixelSize)
+// Digits and "?" drawn from the outlines of the slots' font, scaled and outlined to look
+// bold: a font of its own (another size, a bold face) would have fontconfig match it and
+// a further font file opened before the board can first be painted.
+void drawBoldText(QPainter &p, const QRectF &box, const QString &text, qreal pixelSize)
 {
-    QFont f(QStringLiteral("sans-serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
-    f.setBold(true);
-    return f;
+    const QFont font = pGothicFont();
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const qreal scale = pixelSize / font.pixelSize();
+    path = QTransform::fromScale(scale, scale).map(path);
+    path.translate(box.center() - path.boundingRect().center());
+    const QColor ink = p.pen().color();
+    p.setPen(QPen(ink, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(ink);
+    p.drawPath(path);
 }
 
 void drawPage(QPainter &p, const QColor &paper)
@@ -58,8 +64,7 @@ QPixmap calendar(int day)
     p.setBrush(QColor(200, 30, 30));
     p.drawRect(3, 3, 26, 8);
     p.setPen(Qt::black);
-    p.setFont(boldFont(14));
-    p.drawText(QRect(3, 11, 26, 18), Qt::AlignCenter, QString::number(day));
+    drawBoldText(p, QRectF(3, 11, 26, 18), QString::number(day), 14);
     return pixmap;
 }
 
@@ -73,8 +78,8 @@ QPixmap button(Button which)
         p.setBrush(QColor(255, 230, 90));
         p.setPen(QPen(Qt::black, 1));
         p.drawEllipse(4, 4, 24, 24);
-        p.setFont(boldFont(18));
-        p.drawText(QRect(4, 4, 24, 24), Qt::AlignCenter, QStringLiteral("?"));
+        p.setPen(Qt::black);
+        drawBoldText(p, QRectF(4, 4, 24, 24), QStringLiteral("?"), 18);
         break;
     case Button::Tel: {
         // A mid-grey outline: the dark telephone keeps its shape on a dark button too.
