@@ -58,11 +58,10 @@ QFont gothicFont()
 QFont fullWidthGothicFont()
 {
     // Noto's fixed-pitch face differs from its proportional one only in the half-width
-    // characters; the proportional one is loaded for the slots anyway, and opening a
-    // second large CJK face holds the first paint for milliseconds.
-    static const QStringList families =
-        gothicFamilies().constFirst() == QLatin1String("Noto Sans Mono CJK JP")
-            ? QStringList{QStringLiteral("Noto Sans CJK JP"), gothicFamilies().constFirst()}
-            : gothicFamilies();
-    return fontOf(families);
+    // characters: the slots' very font then draws these captions, with the engines the
+    // first paint loads anyway. A second family would also be asked of fontconfig for
+    // its fallbacks, once for each script of the captions (kana, kanji).
+    if (gothicFamilies().constFirst() == QLatin1String("Noto Sans Mono CJK JP"))
+        return pGothicFont();
+    return fontOf(gothicFamilies());
 }
