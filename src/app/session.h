@@ -7,6 +7,7 @@
 #include "lists/shelflist.h"
 #include "phonebook/phonebook.h"
 #include "phonebook/phonetypes.h"
+#include "schedule/repeattable.h"
 #include "schedule/scheduletable.h"
 #include "settings.h"
 #include "syncmessages.h"
@@ -104,6 +105,7 @@ public:
     [[nodiscard]] ShelfList &shelf() { return m_shelf; }
     [[nodiscard]] DoneList &doneList() { return m_doneList; }
     [[nodiscard]] ScheduleTable &schedule() { return m_schedule; }
+    [[nodiscard]] RepeatTable &repeats() { return m_repeats; }
     [[nodiscard]] PhoneBook &phoneBook()
     {
         loadPhoneFiles();
@@ -142,6 +144,7 @@ private:
     ShelfList m_shelf;
     DoneList m_doneList;
     ScheduleTable m_schedule;
+    RepeatTable m_repeats;
     PhoneBook m_phoneBook;
     PhoneTypes m_phoneTypes;
     ProfileFile m_ini;

@@ -34,6 +34,7 @@ void Session::onTableChange(const std::function<void(DataFile)> &changed)
     QObject::connect(&m_board, &TodoBoard::textChanged, [changed] { changed(DataFile::Todo); });
     connectModel(m_shelf, DataFile::Closet);
     connectModel(m_schedule.list(), DataFile::Schedule);
+    connectModel(m_repeats, DataFile::Repeat);
     connectModel(m_phoneTypes, DataFile::Type);
     m_phoneBook.setChangeHook([changed] { changed(DataFile::Tel); });
 }

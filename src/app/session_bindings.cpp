@@ -110,6 +110,22 @@ void Session::bindSchedule()
         m_sync.rebindSchedule(m_schedule);
     };
     m_files.bind(schedule);
+
+    // The series: read with the schedule, so the today window has their days too.
+    FileBinding repeats{DataFile::Repeat, Step::BeforeToday, 4};
+    repeats.load = [this] { return m_repeats.load(m_files.path(DataFile::Repeat)); };
+    repeats.lines = [this] { return m_repeats.fileLines(); };
+    repeats.changedThisRun = [this] { return m_repeats.changedThisRun(); };
+    repeats.reader = [](const FileBytes &file) -> std::optional<QStringList> {
+        const auto text = textOf(file);
+        if (!text)
+            return std::nullopt;
+        RepeatTable table;
+        table.reload(*text);
+        return table.fileLines();
+    };
+    repeats.reload = [this](const FileBytes &, const QString &text) { m_repeats.reload(text); };
+    m_files.bind(repeats);
 }
 
 void Session::bindPhoneFiles()

@@ -40,11 +40,11 @@ struct repeatitem {
     QString startdate; // yyyy/m/d
     QString eventtime; // h:mm, or empty for a series without a time
     QString rule;      // RepeatRule's text
-    QString until;     // yyyy/m/d, the last day it may fall on; empty: no end
-    QString except;    // the days left out, yyyy/m/d separated by ";"
-    QString extra1;
-    QString extra2;
-    QString extra3;
+    QString until = {};  // yyyy/m/d, the last day it may fall on; empty: no end
+    QString except = {}; // the days left out, yyyy/m/d separated by ";"
+    QString extra1 = {};
+    QString extra2 = {};
+    QString extra3 = {};
 };
 
 // A series read: its days parsed once. Nothing for fields the program cannot read.

@@ -37,7 +37,7 @@ namespace {
 constexpr std::pair<DataFile, const char *> namedFiles[] = {
     {DataFile::Todo, "todo.txt"},   {DataFile::Done, "done.txt"}, {DataFile::Closet, "closet.txt"},
     {DataFile::Schedule, "schedule.txt"}, {DataFile::Tel, "tel.txt"}, {DataFile::Ini, "pim.ini"},
-    {DataFile::Type, "type.txt"},
+    {DataFile::Type, "type.txt"}, {DataFile::Repeat, "repeat.txt"},
 };
 
 } // namespace

@@ -19,7 +19,7 @@ class QDateTime;
 
 // The data files, all in the data folder: the program folder of a program folder of its
 // own, else the user's data folder.
-enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type };
+enum class DataFile { Todo, Done, Closet, Schedule, Tel, Ini, Type, Repeat };
 
 [[nodiscard]] QString dataFileName(DataFile file);
 // Every data file, done.txt and pim.ini among them.

@@ -31,6 +31,9 @@ const QList<StoredFile> &storedFiles()
          "[Pim]\r\nEditMode= 1\r\nLeft= 0\r\nTop= 0\r\nWidth= 8000\r\nskipstartup= 0\r\n"
          "editor=c:\\windows\\notepad.exe\r\nNotify= 1\r\nNotifyBefore= 10\r\n"},
         {"schedule.txt", "old,2027/1/1,\r\n", "new,2027/1/1,,,,\r\nold,2027/1/1,,,,\r\n"},
+        // A line as the program wrote it or not: it goes back as it came. 毎週, 平日 in CP932.
+        {"repeat.txt", "old,2027/1/1,,\x96\x88\x8f" "T\r\n",
+         "old,2027/1/1,,\x96\x88\x8f" "T\r\nnew,2027/1/4,9:00,\x95\xbd\x93\xfa,,,,,\r\n"},
         {"tel.txt", "old,o,\r\n", "new,n,\r\nold,o,\r\n"},
         {"type.txt", "old\r\n", "new\r\nold\r\n"},
     };
@@ -50,6 +53,8 @@ protected:
         app->todoWindow()->mnuInsert_click(); // pim.ini's EditMode=2 becomes 1
         shelf().append(QStringLiteral("new shelf"));
         ASSERT_TRUE(schedule().add("2027/1/1", "", "new", QDate(2026, 12, 7)));
+        app->session().repeats().add({QStringLiteral("new"), QStringLiteral("2027/1/4"),
+                                      QStringLiteral("9:00"), QStringLiteral("平日")});
         phoneEntry().index = QStringLiteral("new");
         phoneEntry().name = QStringLiteral("n");
         ASSERT_TRUE(phoneBook().add(phoneEntry()).has_value());
@@ -137,7 +142,7 @@ TEST_P(QuitOrder, fileThatCannotBeReadIsReportedOnceAndNeverWritten)
                                         + " に保存されません").size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFile, QuitOrder, ::testing::Range(0, 6));
+INSTANTIATE_TEST_SUITE_P(EveryFile, QuitOrder, ::testing::Range(0, 7));
 
 TEST_F(AppTest, failedSaveKeepsTheBoardOpenThroughItsCloseBoxAndARetryAppendsNothingTwice)
 {

@@ -94,6 +94,25 @@ TEST_F(SharedFolder, aFileThisRunLeftAloneFollowsTheDiskAndOneItChangedWaitsForT
     EXPECT_EQ(readBytes(path("todo.conflict-20261209-130501.txt")), sjis("別の端末で\r\n"));
 }
 
+// The series file is followed and kept as the others are.
+TEST_F(SharedFolder, repeatTxtFollowsTheDiskWhileUnchangedAndKeepsBothVersionsWhenChangedHere)
+{
+    write("repeat.txt", "ヨガ,2026/12/3,10:00,毎週,,,,,\r\n");
+    start();
+    EXPECT_EQ(session.repeats().count(), 1);
+    replaceByRename("repeat.txt", "ヨガ,2026/12/3,10:00,隔週,,,,,\r\n");
+    EXPECT_EQ(session.follow(DataFile::Repeat), Session::Follow::Reloaded);
+    EXPECT_EQ(session.repeats().at(0).rule, "隔週");
+
+    session.repeats().leaveOut(0, QDate(2026, 12, 17));
+    const QString theirs = "ヨガ,2026/12/3,10:00,毎月,,,,,\r\n";
+    replaceByRename("repeat.txt", theirs);
+    EXPECT_EQ(session.follow(DataFile::Repeat), Session::Follow::ChangedHere);
+    ASSERT_TRUE(session.quitWithSaving().ok);
+    EXPECT_EQ(readBytes(path("repeat.txt")), sjis("ヨガ,2026/12/3,10:00,隔週,,2026/12/17,,,\r\n"));
+    EXPECT_EQ(readBytes(path("repeat.conflict-20261209-130501.txt")), sjis(theirs));
+}
+
 // Sync tools that keep the file's time rename a new file over it, of the same size.
 TEST_F(SharedFolder, aFileRenamedOverWithTheSameSizeAndTimeIsStillFollowed)
 {
