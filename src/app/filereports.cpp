@@ -42,11 +42,22 @@ void FileReports::formats()
         m_prompter.inform(said.join(QStringLiteral("\n\n")));
 }
 
+void FileReports::unreadableSeries()
+{
+    const QStringList lines = m_session.repeats().unreadableLines();
+    if (lines.isEmpty())
+        return;
+    m_prompter.inform(QStringLiteral("%1 の次の行は繰り返しの予定として読めません。\n%2\n\n"
+                                     "予定表には出しませんが、ファイルにはそのまま残します。")
+                          .arg(dataFileName(DataFile::Repeat), lines.join(QLatin1Char('\n'))));
+}
+
 void FileReports::atStart()
 {
     syncMessages();
     movedToShelf();
     formats();
+    unreadableSeries();
     if (const QStringList copies = m_session.conflictCopies(); !copies.isEmpty())
         m_prompter.inform(QStringLiteral("次のファイルは、同期ソフトなどが二つの版を残した競合コピーです。\n%1\n\n"
                                          "内容を見比べ、必要なら手で元のファイルに合わせてから、"

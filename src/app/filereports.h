@@ -35,6 +35,8 @@ public:
 private:
     void syncMessages();
     void formats();
+    // The lines of repeat.txt that name no series the program knows: shown nowhere, kept.
+    void unreadableSeries();
     void barredChange(DataFile file);
 
     Session &m_session;

@@ -71,7 +71,7 @@ void KibanuApp::quitWithSaving()
     runSyncCommand();
     // Tomorrow's appointments last; the program ends when their window is closed.
     const QDate today = m_clock->today();
-    if (!tomorrowWindow().showLines(m_session->schedule().reminderLines(today.addDays(1), today)))
+    if (!tomorrowWindow().showLines(m_session->dayLines(today.addDays(1))))
         end();
 }
 

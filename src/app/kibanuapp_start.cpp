@@ -42,7 +42,7 @@ void KibanuApp::start()
     // The schedule loader ends with today's appointments; the start waits for their window.
     // The window only exists for a day with appointments: the first window needs no other.
     const QDate today = m_clock->today();
-    const QStringList lines = m_session->schedule().reminderLines(today, today);
+    const QStringList lines = m_session->dayLines(today);
     if (!lines.isEmpty() && todayWindow().showLines(lines))
         connect(&todayWindow(), &frmDay::closed, this, &KibanuApp::continueStart,
                 Qt::SingleShotConnection);
@@ -140,6 +140,7 @@ void KibanuApp::startReminders()
     m_reminding = std::make_unique<Reminding>(
         m_session->schedule(), *m_clock,
         m_busChosen ? m_notificationBus : DesktopNotifier::sessionBus());
+    m_reminding->followSeries(m_session->repeats());
     connect(m_reminding.get(), &Reminding::dayChanged, this, [this] {
         m_windows->board()->showToday();
         // A date without a year means another day from New Year's Day on.

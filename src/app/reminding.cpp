@@ -4,6 +4,7 @@
 
 #include "desktopnotifier.h"
 #include "schedule/frmreminder.h"
+#include "schedule/repeattable.h"
 #include "schedule/scheduletable.h"
 #include "text/clock.h"
 
@@ -33,6 +34,13 @@ Reminding::Reminding(ScheduleTable &table, const Clock &clock,
 }
 
 Reminding::~Reminding() = default;
+
+void Reminding::followSeries(const RepeatTable &series)
+{
+    m_reminders.setSeries(&series);
+    connect(&series, &RepeatTable::modelReset, this, &Reminding::lookSoon);
+    lookSoon();
+}
 
 void Reminding::setOptions(bool on, int lead)
 {

@@ -13,6 +13,7 @@
 
 class Clock;
 class DesktopNotifier;
+class RepeatTable;
 class ScheduleTable;
 class frmReminder;
 
@@ -32,6 +33,8 @@ public:
 
     // The options of pim.ini; applied at once, so what is due now is announced now.
     void setOptions(bool on, int lead);
+    // The series' days are announced too, and a change of the series is looked at.
+    void followSeries(const RepeatTable &series);
     // The quit: nothing more is announced and the program's reminder window goes away.
     void stop();
 

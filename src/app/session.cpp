@@ -8,7 +8,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
-
+#include <climits>
 
 Session::Session(const QString &dataFolder, const Clock &clock)
     : m_files(dataFolder, clock), m_clock(clock)
@@ -68,6 +68,25 @@ QString Session::readSyncSettings()
 void Session::readAhead()
 {
     m_schedule.readAhead(m_files.path(DataFile::Schedule), m_clock.today());
+}
+
+QStringList Session::dayLines(QDate day) const
+{
+    // In the list's order: the lines without a time first, then by time.
+    QList<std::pair<int, QString>> timed;
+    const QStringList lines =
+        m_schedule.reminderLines(day, m_clock.today()) + m_repeats.reminderLines(day);
+    for (const QString &line : lines) {
+        const QString time = line.section(QStringLiteral("  "), 0, 0);
+        const auto parsed = jdate::parseTime(time);
+        timed.append({time.isEmpty() ? -1 : parsed ? parsed->msecsSinceStartOfDay() : INT_MAX, line});
+    }
+    std::stable_sort(timed.begin(), timed.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QStringList sorted;
+    for (const auto &entry : std::as_const(timed))
+        sorted.append(entry.second);
+    return sorted;
 }
 
 void Session::loadSettings()

@@ -106,6 +106,9 @@ public:
     [[nodiscard]] DoneList &doneList() { return m_doneList; }
     [[nodiscard]] ScheduleTable &schedule() { return m_schedule; }
     [[nodiscard]] RepeatTable &repeats() { return m_repeats; }
+    // The today and tomorrow windows' lines of a day: its single entries, then the days
+    // of the series that fall on it.
+    [[nodiscard]] QStringList dayLines(QDate day) const;
     [[nodiscard]] PhoneBook &phoneBook()
     {
         loadPhoneFiles();

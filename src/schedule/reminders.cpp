@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders.h"
 
+#include "repeattable.h"
 #include "scheduletable.h"
 #include "text/jdate.h"
 
@@ -16,19 +17,27 @@ bool stillAhead(const QDateTime &start, const QDateTime &now)
 
 // The entry as an appointment with a time; nothing for one without a time or with a date
 // or time that cannot be read.
-std::optional<Reminders::Announcement> appointmentOf(const scheduleitem &item, QDate today)
+std::optional<Reminders::Announcement> announcementOf(QDate date, const QString &eventtime,
+                                                      const QString &eventinfo)
 {
-    if (item.eventtime.isEmpty())
+    if (eventtime.isEmpty())
         return std::nullopt; // the today window covers the day's entries without a time
-    const auto date = jdate::parseDate(item.eventdate, today);
-    const auto time = jdate::parseTime(item.eventtime);
-    if (!date || !time)
+    const auto time = jdate::parseTime(eventtime);
+    if (!time)
         return std::nullopt;
     Reminders::Announcement a;
-    a.start = QDateTime(*date, *time);
-    a.line = jdate::formatHhMm(*time) + QLatin1Char(' ') + item.eventinfo;
-    a.key = a.start.toString(Qt::ISODate) + QLatin1Char(' ') + item.eventinfo;
+    a.start = QDateTime(date, *time);
+    a.line = jdate::formatHhMm(*time) + QLatin1Char(' ') + eventinfo;
+    a.key = a.start.toString(Qt::ISODate) + QLatin1Char(' ') + eventinfo;
     return a;
+}
+
+std::optional<Reminders::Announcement> appointmentOf(const scheduleitem &item, QDate today)
+{
+    const auto date = jdate::parseDate(item.eventdate, today);
+    if (!date)
+        return std::nullopt;
+    return announcementOf(*date, item.eventtime, item.eventinfo);
 }
 
 } // namespace
@@ -62,19 +71,36 @@ QList<Reminders::Pending> Reminders::pending(const ScheduleTable &table,
     QList<Pending> found;
     QSet<QString> present;
     const QDate today = now.date();
-    for (int i = 0; i < table.ntschedule(); ++i) {
-        const auto a = appointmentOf(table.at(i), today);
-        if (!a || !stillAhead(a->start, now))
+    QList<Announcement> all = seriesDays(today);
+    for (int i = 0; i < table.ntschedule(); ++i)
+        if (const auto a = appointmentOf(table.at(i), today))
+            all.append(*a);
+    for (const Announcement &a : std::as_const(all)) {
+        if (!stillAhead(a.start, now))
             continue;
-        present.insert(a->key);
-        if (!m_announced.contains(a->key))
-            found.append({a->start.addSecs(-60 * qint64(m_lead)), *a});
+        present.insert(a.key);
+        if (!m_announced.contains(a.key))
+            found.append({a.start.addSecs(-60 * qint64(m_lead)), a});
     }
     // Only while the appointment is still there as it was: a deleted one is never announced.
     for (const Pending &snoozed : m_snoozed)
         if (present.contains(snoozed.announcement.key))
             found.append(snoozed);
     return found;
+}
+
+QList<Reminders::Announcement> Reminders::seriesDays(QDate today) const
+{
+    QList<Announcement> days;
+    if (!m_series)
+        return days;
+    for (int row = 0; row < m_series->count(); ++row)
+        for (const QDate day : {today, today.addDays(1)})
+            if (const auto &series = m_series->series(row); series && series->fallsOn(day))
+                if (const auto a = announcementOf(day, m_series->at(row).eventtime,
+                                                  m_series->at(row).eventinfo))
+                    days.append(*a);
+    return days;
 }
 
 QList<Reminders::Announcement> Reminders::takeDue(const ScheduleTable &table,

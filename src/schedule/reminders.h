@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class RepeatTable;
 class ScheduleTable;
 
 // When the appointments of the schedule are announced while the program runs: each one
@@ -29,6 +30,9 @@ public:
     // What an announcement says at that moment: the minutes left, "まもなく" in the last
     // minute and its own, then the time it was for ("23:59 の予定です").
     [[nodiscard]] static QString bodyAt(const QDateTime &start, const QDateTime &now);
+
+    // The series whose days with a time are announced too, as single entries are.
+    void setSeries(const RepeatTable *series) { m_series = series; }
 
     // Minutes before the time; a value out of 0..MostLead takes the default.
     void setLead(int minutes);
@@ -54,8 +58,11 @@ private:
         Announcement announcement;
     };
     [[nodiscard]] QList<Pending> pending(const ScheduleTable &table, const QDateTime &now) const;
+    // The series' days of today and tomorrow: a lead reaches a day ahead at most.
+    [[nodiscard]] QList<Announcement> seriesDays(QDate today) const;
 
     int m_lead = DefaultLead;
     QSet<QString> m_announced;
     QList<Pending> m_snoozed;
+    const RepeatTable *m_series = nullptr;
 };

@@ -101,3 +101,26 @@ TEST_F(AppTest, unreadableDateIsSkippedByTheTodayAndTomorrowChecks)
     EXPECT_TRUE(quit());
     EXPECT_FALSE(app->tomorrowWindow().isVisible());
 }
+
+// The series' days count as single entries do; a series is never written out as its days.
+TEST_F(AppTest, theTodayAndTomorrowWindowsShowTheDaysOfTheSeries)
+{
+    writeBytes(path("schedule.txt"), sjis(QString::fromUtf8("歯医者,12/7,9:30\r\n")));
+    const QByteArray series = sjis(QString::fromUtf8("朝会,2026/11/30,9:00,毎週,,,,,\r\n"
+                                                     "ゴミ出し,2026/12/1,,毎週,,,,,\r\n"
+                                                     "読めない,2026/12/7,9:00,毎週水,,,,,\r\n"));
+    writeBytes(path("repeat.txt"), series);
+    app->setSkipStartup(true);
+    app->start();
+    frmToday &today = app->todayWindow();
+    ASSERT_TRUE(today.isVisible());
+    EXPECT_EQ(lines(today), QStringList({QString::fromUtf8("9:00  朝会"),
+                                         QString::fromUtf8("9:30  歯医者")}));
+    today.close();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !prompter->messages.isEmpty(); }));
+    EXPECT_TRUE(prompter->messages[0].contains(QString::fromUtf8("読めない,2026/12/7,9:00,毎週水")));
+    EXPECT_TRUE(quit());
+    EXPECT_EQ(lines(app->tomorrowWindow()), QStringList{QString::fromUtf8("  ゴミ出し")});
+    EXPECT_EQ(readBytes(path("repeat.txt")), series);
+    EXPECT_EQ(readBytes(path("schedule.txt")), sjis(QString::fromUtf8("歯医者,12/7,9:30,,,\r\n")));
+}

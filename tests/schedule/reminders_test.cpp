@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // When appointments are announced, from the schedule as it is and the moment given.
 #include "schedule/reminders.h"
+#include "schedule/repeattable.h"
 #include "schedule/scheduletable.h"
 
 #include <gtest/gtest.h>
+
+#include <ctime>
 
 namespace {
 
@@ -122,4 +125,29 @@ TEST(RemindersLead, valuesOutOfRangeTakeTheDefault)
     EXPECT_EQ(r.lead(), 0);
     r.setLead(1440);
     EXPECT_EQ(r.lead(), 1440);
+}
+
+// A series' days are announced as single entries are, at their wall-clock time wherever
+// the machine's clock is set; a day left out is not.
+TEST_F(RemindersTest, aSeriesIsAnnouncedOnEachOfItsDaysAtItsOwnClockTime)
+{
+    RepeatTable series;
+    series.reload(QStringLiteral("朝会,2026/12/7,9:00,平日,,2026/12/11,,,\r\n"
+                                 "終日,2026/12/7,,毎日,,,,,\r\n"
+                                 "夜勤明け,2026/12/1,0:05,毎週,,,,,\r\n"));
+    reminders.setSeries(&series);
+    EXPECT_EQ(lines(reminders.takeDue(table, at(2026, 12, 9, 8, 50))), QStringList{"09:00 朝会|あと 10 分"});
+    EXPECT_TRUE(reminders.takeDue(table, at(2026, 12, 9, 8, 55)).isEmpty()); // once
+    // Friday 12/11 is left out: nothing is due until the day after (a look at midnight
+    // sees the next day). Tuesday's 0:05 is due on Monday at 23:55.
+    EXPECT_EQ(reminders.nextDue(table, at(2026, 12, 10, 9, 0)), std::nullopt);
+    EXPECT_EQ(reminders.nextDue(table, at(2026, 12, 13, 9, 0)), at(2026, 12, 14, 8, 50));
+    EXPECT_EQ(reminders.nextDue(table, at(2026, 12, 14, 9, 0)), at(2026, 12, 14, 23, 55));
+    for (const char *zone : {"Asia/Tokyo", "America/New_York"}) {
+        qputenv("TZ", zone);
+        tzset();
+        EXPECT_EQ(reminders.nextDue(table, at(2026, 12, 15, 8, 0)), at(2026, 12, 15, 8, 50)) << zone;
+    }
+    qunsetenv("TZ");
+    tzset();
 }
