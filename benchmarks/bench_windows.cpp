@@ -28,6 +28,7 @@ public:
     void inform(const QString &) override {}
     bool askYesNo(const QString &) override { return false; }
     bool askOkCancel(const QString &) override { return false; }
+    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
     std::optional<int> askNumber(const QString &, int, int, int) override { return std::nullopt; }
     std::optional<QString> askText(const QString &, const QString &) override { return std::nullopt; }
     QString askFileName(FileUse, const QString &, const QString &, const QString &) override

@@ -77,7 +77,7 @@ void AppWindows::takeAppointment(int slot, const QString &text, const QString &d
 frmSchedule &AppWindows::scheduleWindow()
 {
     if (!m_schedule) {
-        m_schedule = std::make_unique<frmSchedule>(m_session.schedule(), m_session.files(),
+        m_schedule = std::make_unique<frmSchedule>(m_session.schedule(), m_session.repeats(), m_session.files(),
                                                    m_clock, m_prompter);
         windows::belongTo(*m_schedule, m_todo.get());
     }

@@ -45,7 +45,8 @@ void FileReports::formats()
 void FileReports::unreadableSeries()
 {
     const QStringList lines = m_session.repeats().unreadableLines();
-    if (lines.isEmpty())
+    // A file not read whole is told of as such; its cut last line is no news.
+    if (lines.isEmpty() || !m_session.files().mayWrite(DataFile::Repeat))
         return;
     m_prompter.inform(QStringLiteral("%1 の次の行は繰り返しの予定として読めません。\n%2\n\n"
                                      "予定表には出しませんが、ファイルにはそのまま残します。")

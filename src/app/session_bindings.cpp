@@ -5,6 +5,7 @@
 
 #include "text/clock.h"
 
+#include <QFileInfo>
 #include <QTimeZone>
 
 namespace {
@@ -116,6 +117,12 @@ void Session::bindSchedule()
     repeats.load = [this] { return m_repeats.load(m_files.path(DataFile::Repeat)); };
     repeats.lines = [this] { return m_repeats.fileLines(); };
     repeats.changedThisRun = [this] { return m_repeats.changedThisRun(); };
+    // A folder that never had a series gets no file of them: it stays as 2.0 left it.
+    repeats.save = [this] {
+        if (m_repeats.count() == 0 && !QFileInfo::exists(m_files.path(DataFile::Repeat)))
+            return WriteResult{};
+        return m_files.save(DataFile::Repeat, m_repeats.fileLines(), DataFolder::Backup::Yes);
+    };
     repeats.reader = [](const FileBytes &file) -> std::optional<QStringList> {
         const auto text = textOf(file);
         if (!text)

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dlgschedule.h"
 
+#include "repeatrule.h"
 #include "text/classifier.h"
 #include "text/clock.h"
+#include "text/jdate.h"
 #include "ui/access.h"
 #include "ui/composition.h"
 #include "ui/fonts.h"
@@ -12,6 +14,7 @@
 #include "ui/typedtextvalidator.h"
 #include "ui/windows.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,10 +35,22 @@ QLineEdit *addField(QDialog *dialog, const char *name, const QString &caption, c
     return box;
 }
 
-QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption, int left)
+QPushButton *addButton(QDialog *dialog, const char *name, const QString &caption, int left,
+                       int width = 1095, int top = 2940)
 {
-    return windows::button(dialog, name, caption, twipsRect(left, 1740, 1095, 375));
+    return windows::button(dialog, name, caption, twipsRect(left, top, width, 375));
 }
+
+// The choices of 繰り返し, the nth weekday's named by the date when it is known.
+const QStringList &plainRules()
+{
+    static const QStringList rules{QString(),              QStringLiteral("毎日"),
+                                   QStringLiteral("平日"), QStringLiteral("毎週"),
+                                   QStringLiteral("隔週"), QStringLiteral("毎月"),
+                                   QStringLiteral("毎月第N曜"), QStringLiteral("毎年")};
+    return rules;
+}
+constexpr int nthChoice = 6;
 
 } // namespace
 
@@ -44,32 +59,85 @@ dlgSchedule::dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QW
 {
     setObjectName(QStringLiteral("dlgSchedule"));
     setWindowTitle(QStringLiteral("予定の編集"));
-    windows::fixSize(*this, twips(4920), twips(2310));
+    windows::fixSize(*this, twips(4920), twips(3510));
     txtDate = addField(this, "txtDate", QStringLiteral("日付"), "lblDate", 120);
     txtTime = addField(this, "txtTime", QStringLiteral("時間"), "lblTime", 540);
     txtEvent = addField(this, "txtEvent", QStringLiteral("用件"), "lblEvent", 960);
     TypedTextValidator::install(txtDate, TypedTextValidator::Field);
     TypedTextValidator::install(txtTime, TypedTextValidator::Field);
     TypedTextValidator::install(txtEvent, TypedTextValidator::Field);
+    createRepeatControls();
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
-    lblHint->setGeometry(twipsRect(120, 1380, 4575, 255));
+    lblHint->setGeometry(twipsRect(120, 2220, 4575, 255));
     a11y::nameWhenEmpty(lblHint, QStringLiteral("ヒント"));
+    cmdThisDay = addButton(this, "cmdThisDay", QStringLiteral("この日だけ変更"), 120, 1575, 2520);
+    cmdDelete = addButton(this, "cmdDelete", QStringLiteral("削除"), 1800, 1095, 2520);
     cmdOK = addButton(this, "cmdOK", QStringLiteral("OK"), 2160);
     cmdCancel = addButton(this, "cmdCancel", QStringLiteral("キャンセル"), 3360);
     connect(cmdOK, &QPushButton::clicked, this, &dlgSchedule::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &dlgSchedule::cmdCancel_Click);
+    connect(cmdThisDay, &QPushButton::clicked, this, &dlgSchedule::cmdThisDay_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &dlgSchedule::cmdDelete_Click);
     connect(txtEvent, &QLineEdit::textChanged, this, &dlgSchedule::txtEvent_Change);
     a11y::orderTabs(*this);
 }
 
+void dlgSchedule::createRepeatControls()
+{
+    auto *label = new QLabel(QStringLiteral("繰り返し"), this);
+    label->setObjectName(QStringLiteral("lblRepeat"));
+    label->setGeometry(twipsRect(120, 1410, 715, 255));
+    cboRepeat = new QComboBox(this);
+    cboRepeat->setObjectName(QStringLiteral("cboRepeat"));
+    cboRepeat->setGeometry(twipsRect(840, 1380, 2055, 315));
+    cboRepeat->setFont(pGothicFont());
+    for (const QString &rule : plainRules())
+        cboRepeat->addItem(rule.isEmpty() ? QStringLiteral("しない") : rule, rule);
+    a11y::label(label, cboRepeat);
+    txtUntil = addField(this, "txtUntil", QStringLiteral("終わり"), "lblUntil", 1800);
+    TypedTextValidator::install(txtUntil, TypedTextValidator::Field);
+    connect(txtDate, &QLineEdit::textChanged, this, &dlgSchedule::txtDate_Change);
+}
+
+void dlgSchedule::txtDate_Change()
+{
+    const QDate today = m_clock.today();
+    const auto date = jdate::parseDate(jdate::dateForNewEntry(txtDate->text(), today), today);
+    const RepeatRule nth = date ? RepeatRule::monthlyNthOf(*date) : RepeatRule{};
+    cboRepeat->setItemText(nthChoice, date ? nth.caption() : plainRules().at(nthChoice));
+    cboRepeat->setItemData(nthChoice, date ? nth.text() : QString());
+}
+
+void dlgSchedule::selectRule(const QString &rule)
+{
+    const auto parsed = RepeatRule::parse(rule);
+    if (parsed && parsed->kind == RepeatRule::Kind::MonthlyNth) {
+        // The series' own, which may be 最終 where the day shown is the fourth.
+        cboRepeat->setItemText(nthChoice, parsed->caption());
+        cboRepeat->setItemData(nthChoice, parsed->text());
+        cboRepeat->setCurrentIndex(nthChoice);
+        return;
+    }
+    cboRepeat->setCurrentIndex(std::max(0, int(plainRules().indexOf(rule))));
+}
+
+dlgSchedule::Repetition dlgSchedule::repetition() const
+{
+    return {cboRepeat->currentData().toString(), txtUntil->text()};
+}
+
 void dlgSchedule::showWith(qint16 newMode, const QString &date, const QString &time,
-                           const QString &event)
+                           const QString &event, const Repetition &repeat)
 {
     txtDate->setText(date);
     txtTime->setText(time);
     txtEvent->setText(event);
+    selectRule(repeat.rule);
+    txtUntil->setText(repeat.until);
     mode = newMode;
+    cmdThisDay->setVisible(mode == ChangeSeries);
+    cmdDelete->setVisible(mode == ChangeSeries);
     windows::showModal(*this);
     txtDate->setFocus();
 }
@@ -86,17 +154,50 @@ void dlgSchedule::refuse(QLineEdit *box, const QString &message)
     box->setFocus();
 }
 
-void dlgSchedule::cmdOK_Click()
+bool dlgSchedule::accepted()
 {
     composition::commit();
-    if (!isDateText(txtDate->text(), m_clock.today()))
-        return refuse(txtDate, QStringLiteral("有効な日付を入力して下さい"));
-    if (!isTimeText(txtTime->text()))
-        return refuse(txtTime, QStringLiteral("有効な時間を入力して下さい"));
-    if ((mode == NewEntry || mode == ChangeEntry)
-        && !m_store(mode, txtDate->text(), txtTime->text(), txtEvent->text()))
+    const QDate today = m_clock.today();
+    if (!isDateText(txtDate->text(), today)) {
+        refuse(txtDate, QStringLiteral("有効な日付を入力して下さい"));
+        return false;
+    }
+    if (!isTimeText(txtTime->text())) {
+        refuse(txtTime, QStringLiteral("有効な時間を入力して下さい"));
+        return false;
+    }
+    if (cboRepeat->currentData().toString().isEmpty() || txtUntil->text().isEmpty())
+        return true;
+    const auto start = jdate::parseDate(jdate::dateForNewEntry(txtDate->text(), today), today);
+    const auto until = jdate::parseDate(jdate::dateForNewEntry(txtUntil->text(), today), today);
+    if (!until || (start && *until < *start)) {
+        refuse(txtUntil, QStringLiteral("終わりには、日付以降の有効な日付を入力するか、空にして下さい"));
+        return false;
+    }
+    return true;
+}
+
+void dlgSchedule::cmdOK_Click()
+{
+    if (!accepted())
+        return;
+    if ((mode == NewEntry || mode == ChangeEntry || mode == ChangeSeries)
+        && !m_store(mode, txtDate->text(), txtTime->text(), txtEvent->text(), repetition()))
         return;
     finish();
+}
+
+void dlgSchedule::cmdThisDay_Click()
+{
+    // The day becomes a single appointment: it repeats no more.
+    if (accepted() && m_store(ThisDayOnly, txtDate->text(), txtTime->text(), txtEvent->text(), {}))
+        finish();
+}
+
+void dlgSchedule::cmdDelete_Click()
+{
+    if (m_store(DeleteSeries, txtDate->text(), txtTime->text(), txtEvent->text(), repetition()))
+        finish();
 }
 
 void dlgSchedule::cmdCancel_Click()

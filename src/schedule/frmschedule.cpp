@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmschedule.h"
 
-#include "dlgschedule.h"
+#include "repeattable.h"
 #include "scheduletable.h"
 #include "text/clock.h"
 #include "store/datafolder.h"
@@ -24,9 +24,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-frmSchedule::frmSchedule(ScheduleTable &table, DataFolder &files, const Clock &clock,
-                         Prompter &prompter)
-    : m_table(table), m_files(files), m_clock(clock), m_prompter(prompter)
+frmSchedule::frmSchedule(ScheduleTable &table, RepeatTable &series, DataFolder &files,
+                         const Clock &clock, Prompter &prompter)
+    : m_table(table), m_series(series),
+      m_list(std::make_unique<ScheduleList>(table, series, [&clock] { return clock.today(); })),
+      m_files(files), m_clock(clock), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmSchedule"));
     setWindowTitle(QStringLiteral("予定表"));
@@ -55,7 +57,7 @@ void frmSchedule::createControls()
     cmdClose->setGeometry(twipsRect(2880, 150, 1095, 405));
 
     lstSchedule = listview::createList(this, "lstSchedule", twipsRect(120, 720, 5535, 3615),
-                                       &m_table.list());
+                                       m_list.get());
     lstSchedule->setFont(gothicFont()); // fixed pitch: the date and time columns line up
     lstSchedule->setAccessibleName(QStringLiteral("予定表"));
     listview::onDeleteKey(lstSchedule, [this] { lstSchedule_KeyDown(keys::Delete); });
@@ -83,6 +85,7 @@ void frmSchedule::createControls()
 void frmSchedule::Form_Load()
 {
     lblDate->setText(jdate::shortDate(m_clock.today()));
+    m_list->relayout(); // a series whose day has passed moves to its next
 }
 
 QString frmSchedule::fullMessage()
@@ -108,12 +111,18 @@ bool frmSchedule::additemdate(const QString &eventdate, const QString &eventinfo
 
 int frmSchedule::selectedIndex() const
 {
-    return listview::selectedRow(lstSchedule);
+    const ScheduleList::Entry entry = selectedEntry();
+    return entry.series ? -1 : entry.index;
+}
+
+ScheduleList::Entry frmSchedule::selectedEntry() const
+{
+    return m_list->entryAt(listview::selectedRow(lstSchedule));
 }
 
 void frmSchedule::selectEntry(int pos)
 {
-    const QModelIndex index = lstSchedule->model()->index(pos, 0);
+    const QModelIndex index = lstSchedule->model()->index(m_list->rowOf({false, pos}), 0);
     lstSchedule->setCurrentIndex(index);
     lstSchedule->scrollTo(index);
 }
@@ -123,19 +132,33 @@ dlgSchedule &frmSchedule::dialog()
     if (!m_dialog)
         m_dialog = new dlgSchedule(
             m_clock, m_prompter,
-            [this](qint16 mode, const QString &date, const QString &time, const QString &event) {
-                return storeTyped(mode, date, time, event);
+            [this](qint16 mode, const QString &date, const QString &time, const QString &event,
+                   const dlgSchedule::Repetition &repeat) {
+                return storeTyped(mode, date, time, event, repeat);
             },
             this);
     return *m_dialog;
 }
 
 bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &time,
-                             const QString &event)
+                             const QString &event, const dlgSchedule::Repetition &repeat)
+{
+    if (mode != dlgSchedule::NewEntry && mode != dlgSchedule::ChangeEntry)
+        return storeSeries(mode, date, time, event, repeat);
+    if (!repeat.rule.isEmpty()) {
+        // A single entry made a series leaves schedule.txt for repeat.txt.
+        if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0)
+            m_table.removeAt(selectedIndex());
+        return addSeries(date, time, event, repeat);
+    }
+    if (mode != dlgSchedule::ChangeEntry || selectedIndex() < 0)
+        return additemdatetime(date, time, event);
+    return changeEntry(date, time, event);
+}
+
+bool frmSchedule::changeEntry(const QString &date, const QString &time, const QString &event)
 {
     const int selected = selectedIndex();
-    if (mode != dlgSchedule::ChangeEntry || selected < 0)
-        return additemdatetime(date, time, event);
     // A change never meets a full schedule: it takes the entry's own place. A date left as
     // it was stored is not typed anew: it is read as it always was.
     const QDate today = m_clock.today();
@@ -174,6 +197,8 @@ void frmSchedule::cmdClose_Click()
 
 void frmSchedule::lstSchedule_DblClick()
 {
+    if (const ScheduleList::Entry entry = selectedEntry(); entry.series)
+        return openSeries(entry.index);
     const int pos = selectedIndex();
     if (pos < 0)
         return;
@@ -183,6 +208,10 @@ void frmSchedule::lstSchedule_DblClick()
 
 void frmSchedule::lstSchedule_KeyDown(int keyCode)
 {
+    if (const ScheduleList::Entry entry = selectedEntry(); keyCode == keys::Delete && entry.series) {
+        deleteSeries(entry.index, m_series.nextDay(entry.index, m_clock.today()).value_or(QDate()));
+        return;
+    }
     const int pos = selectedIndex();
     if (keyCode != keys::Delete || pos < 0)
         return;
@@ -215,7 +244,9 @@ void frmSchedule::cmdTrashBox_DragDrop(const QString &tag)
 {
     if (tag == dragdrop::ScheduleBox) {
         const int pos = selectedIndex();
-        if (pos >= 0)
+        if (const ScheduleList::Entry entry = selectedEntry(); entry.series)
+            deleteSeries(entry.index, m_series.nextDay(entry.index, m_clock.today()).value_or(QDate()));
+        else if (pos >= 0)
             removeEntry(pos);
         else
             m_prompter.inform(
@@ -245,5 +276,8 @@ void frmSchedule::closeEvent(QCloseEvent *event)
     // The close box unloads the window, which writes schedule.txt.
     windows::saveFromWindow(m_files, DataFile::Schedule, m_prompter,
                             [this] { return m_table.fileLines(); });
+    if (m_series.changedThisRun())
+        windows::saveFromWindow(m_files, DataFile::Repeat, m_prompter,
+                                [this] { return m_series.fileLines(); });
     event->accept();
 }

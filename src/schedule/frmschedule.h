@@ -2,23 +2,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dlgschedule.h"
+#include "schedulelist.h"
+
+#include <QDate>
 #include <QWidget>
+
+#include <memory>
 
 class Clock;
 class DataFolder;
 class Prompter;
+class RepeatTable;
 class ScheduleTable;
-class dlgSchedule;
 class QLabel;
 class QListView;
 class QPushButton;
 class QToolButton;
 
-// The schedule window: every appointment in one sorted list.
+// The schedule window: every appointment in one sorted list, each series once at its
+// next day.
 class frmSchedule : public QWidget {
     Q_OBJECT
 public:
-    frmSchedule(ScheduleTable &table, DataFolder &files, const Clock &clock, Prompter &prompter);
+    frmSchedule(ScheduleTable &table, RepeatTable &series, DataFolder &files, const Clock &clock,
+                Prompter &prompter);
     ~frmSchedule() override;
 
     // Every new entry typed in the window comes in through these; a date typed without a
@@ -31,11 +39,11 @@ public:
     // What the user is told when the schedule is full.
     [[nodiscard]] static QString fullMessage();
 
-    // Removes the entry at that list position and leaves nothing selected.
+    // Removes the single entry at that table position and leaves nothing selected.
     void removeEntry(int pos);
-    // The selected list position, or -1.
+    // The table position of the selected single entry, or -1 (none, or a series).
     [[nodiscard]] int selectedIndex() const;
-    // Selects the entry at that list position and scrolls it into view.
+    // Selects the single entry at that table position and scrolls it into view.
     void selectEntry(int pos);
 
     // Today's date; runs whenever the window is shown.
@@ -57,12 +65,28 @@ private:
     void createControls();
     dlgSchedule &dialog();
     // What the dialog hands back on OK.
-    bool storeTyped(qint16 mode, const QString &date, const QString &time, const QString &event);
+    bool storeTyped(qint16 mode, const QString &date, const QString &time, const QString &event,
+                    const dlgSchedule::Repetition &repeat);
+    bool changeEntry(const QString &date, const QString &time, const QString &event);
+    // The series' part of the window (frmschedule_series.cpp).
+    [[nodiscard]] ScheduleList::Entry selectedEntry() const;
+    void openSeries(int row);
+    bool storeSeries(qint16 mode, const QString &date, const QString &time, const QString &event,
+                     const dlgSchedule::Repetition &repeat);
+    bool addSeries(const QString &date, const QString &time, const QString &event,
+                   const dlgSchedule::Repetition &repeat);
+    // Asks whether to delete the whole series or only the day shown; false on Cancel.
+    bool deleteSeries(int row, QDate day);
     // Whether a change or deletion of the entry at pos is for every day of its event: asked
     // only for a day of an event over several days.
     bool askForTheWholeEvent(int pos, const QString &question);
 
     ScheduleTable &m_table;
+    RepeatTable &m_series;
+    std::unique_ptr<ScheduleList> m_list;
+    // The series open in the dialog and its day shown in the list.
+    int m_editingSeries = -1;
+    QDate m_editingDay;
     DataFolder &m_files;
     const Clock &m_clock;
     Prompter &m_prompter;

@@ -10,9 +10,9 @@
 
 namespace {
 
-enum class Answer { First, Second };
+enum class Button { First, Second };
 
-Answer ask(const QString &text, const QString &first, const QString &second)
+Button ask(const QString &text, const QString &first, const QString &second)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kibanu"), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
@@ -24,7 +24,7 @@ Answer ask(const QString &text, const QString &first, const QString &second)
     }
     box.setDefaultButton(firstButton);
     box.exec();
-    return box.clickedButton() == firstButton ? Answer::First : Answer::Second;
+    return box.clickedButton() == firstButton ? Button::First : Button::Second;
 }
 
 } // namespace
@@ -36,12 +36,27 @@ void MessageBoxPrompter::inform(const QString &text)
 
 bool MessageBoxPrompter::askYesNo(const QString &text)
 {
-    return ask(text, QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")) == Answer::First;
+    return ask(text, QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")) == Button::First;
 }
 
 bool MessageBoxPrompter::askOkCancel(const QString &text)
 {
-    return ask(text, QStringLiteral("OK"), QStringLiteral("キャンセル")) == Answer::First;
+    return ask(text, QStringLiteral("OK"), QStringLiteral("キャンセル")) == Button::First;
+}
+
+Prompter::Answer MessageBoxPrompter::askYesNoCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kibanu"), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setEscapeButton(cancel);
+    box.setDefaultButton(cancel); // the safe answer when Enter comes by habit
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }
 
 std::optional<int> MessageBoxPrompter::askNumber(const QString &text, int value, int minimum,

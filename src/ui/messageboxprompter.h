@@ -10,6 +10,7 @@ public:
     void inform(const QString &text) override;
     bool askYesNo(const QString &text) override;
     bool askOkCancel(const QString &text) override;
+    Answer askYesNoCancel(const QString &text) override;
     std::optional<int> askNumber(const QString &text, int value, int minimum,
                                  int maximum) override;
     std::optional<QString> askText(const QString &text, const QString &value) override;

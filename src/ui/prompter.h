@@ -13,6 +13,8 @@ public:
     virtual void inform(const QString &text) = 0;     // OK only
     virtual bool askYesNo(const QString &text) = 0;   // true for Yes
     virtual bool askOkCancel(const QString &text) = 0; // true for OK
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer askYesNoCancel(const QString &text) = 0; // Escape: Cancel
     // A whole number from minimum to maximum, starting at value; nothing when cancelled.
     virtual std::optional<int> askNumber(const QString &text, int value, int minimum,
                                          int maximum) = 0;

@@ -55,7 +55,7 @@ TEST_F(LaterSaves, aQuitAfterAHandOffWhoseEditorDidNotStartLeavesTheOtherProgram
 TEST_F(LaterSaves, theScheduleWindowsCloseBoxThenTheQuitLeaveTheOtherProgramsVersion)
 {
     start();
-    frmSchedule window(session.schedule(), session.files(), clock, prompter);
+    frmSchedule window(session.schedule(), session.repeats(), session.files(), clock, prompter);
     window.show();
     // An entry added and removed again: nothing of this run differs from what was read.
     ASSERT_TRUE(session.schedule().add("2026/12/12", "", "出張", clock.today()));

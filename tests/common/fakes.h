@@ -24,6 +24,12 @@ public:
     void inform(const QString &text) override { messages.append(text); }
     bool askYesNo(const QString &text) override { return answer(text); }
     bool askOkCancel(const QString &text) override { return answer(text); }
+    // The next scripted choice; a cancel when none is left.
+    Answer askYesNoCancel(const QString &text) override
+    {
+        messages.append(text);
+        return choices.isEmpty() ? Answer::Cancel : choices.takeFirst();
+    }
     // The next scripted number, or the value offered when none is left; a scripted
     // nothing is a cancel.
     std::optional<int> askNumber(const QString &text, int value, int, int) override
@@ -49,6 +55,7 @@ public:
 
     QStringList messages;
     QList<bool> answers;
+    QList<Answer> choices;
     QList<std::optional<int>> numbers;
     QList<std::optional<QString>> texts;
     QStringList files;

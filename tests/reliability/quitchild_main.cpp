@@ -27,6 +27,11 @@ public:
     void inform(const QString &text) override { print(text); }
     bool askYesNo(const QString &text) override { return print(text); }
     bool askOkCancel(const QString &text) override { return print(text); }
+    Answer askYesNoCancel(const QString &text) override
+    {
+        print(text);
+        return Answer::Cancel;
+    }
     std::optional<int> askNumber(const QString &text, int value, int, int) override
     {
         print(text);

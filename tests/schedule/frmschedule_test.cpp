@@ -4,6 +4,7 @@
 #include "common/windowrig.h"
 #include "schedule/dlgschedule.h"
 #include "schedule/frmschedule.h"
+#include "schedule/repeattable.h"
 #include "schedule/scheduletable.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ protected:
     {
         writeBytes(path("schedule.txt"), "a,2026/12/8,9:00\r\nb,2026/12/8,11:00\r\nc,2026/12/9,\r\n");
         load();
-        w = std::make_unique<frmSchedule>(schedule, files, clock, prompter);
+        w = std::make_unique<frmSchedule>(schedule, series, files, clock, prompter);
         w->show();
         list = w->findChild<QListView *>("lstSchedule");
     }
@@ -37,6 +38,7 @@ protected:
     QStringList lines() { return schedule.list().items(); }
 
     ScheduleTable schedule;
+    RepeatTable series;
     std::unique_ptr<frmSchedule> w;
     QListView *list = nullptr;
 };

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// frmSchedule: the series of repeat.txt, made, changed and deleted in the window.
+#include "frmschedule.h"
+
+#include "repeattable.h"
+#include "text/clock.h"
+#include "text/jdate.h"
+#include "ui/listview.h"
+#include "ui/prompter.h"
+
+#include <QListView>
+
+namespace {
+
+// A date as typed, stored as repeat.txt holds it (yyyy/m/d); a date without a year gets
+// the one it means, as a new entry's does.
+QString seriesDate(const QString &typed, QDate today)
+{
+    const auto date = jdate::parseDate(jdate::dateForNewEntry(typed, today), today);
+    return date ? jdate::fullDate(*date) : typed;
+}
+
+} // namespace
+
+void frmSchedule::openSeries(int row)
+{
+    const repeatitem &item = m_series.at(row);
+    m_editingSeries = row;
+    // The day shown: a date left as it is keeps the series' own start.
+    m_editingDay = m_series.nextDay(row, m_clock.today()).value_or(QDate());
+    dialog().showWith(dlgSchedule::ChangeSeries, jdate::fullDate(m_editingDay), item.eventtime,
+                      item.eventinfo, {item.rule, item.until});
+}
+
+bool frmSchedule::addSeries(const QString &date, const QString &time, const QString &event,
+                            const dlgSchedule::Repetition &repeat)
+{
+    const QDate today = m_clock.today();
+    repeatitem item{event, seriesDate(date, today), time, repeat.rule};
+    if (!repeat.until.isEmpty())
+        item.until = seriesDate(repeat.until, today);
+    m_series.add(item);
+    listview::clearSelection(lstSchedule);
+    return true;
+}
+
+bool frmSchedule::storeSeries(qint16 mode, const QString &date, const QString &time,
+                              const QString &event, const dlgSchedule::Repetition &repeat)
+{
+    const int row = m_editingSeries;
+    if (row < 0 || row >= m_series.count()) { // read again from the disk meanwhile
+        m_prompter.inform(QStringLiteral("この繰り返しの予定は、もうありません。"));
+        return true;
+    }
+    if (mode == dlgSchedule::DeleteSeries)
+        return deleteSeries(row, m_editingDay);
+    if (mode == dlgSchedule::ThisDayOnly || repeat.rule.isEmpty()) {
+        // The day (or, with しない, the series) becomes a single appointment.
+        if (!additemdatetime(date, time, event))
+            return false;
+        if (mode == dlgSchedule::ThisDayOnly)
+            m_series.leaveOut(row, m_editingDay);
+        else
+            m_series.removeAt(row);
+        listview::clearSelection(lstSchedule);
+        return true;
+    }
+    repeatitem item = m_series.at(row);
+    if (date != jdate::fullDate(m_editingDay))
+        item.startdate = seriesDate(date, m_clock.today());
+    item.eventtime = time;
+    item.eventinfo = event;
+    item.rule = repeat.rule;
+    item.until = repeat.until.isEmpty() ? QString() : seriesDate(repeat.until, m_clock.today());
+    m_series.change(row, item);
+    listview::clearSelection(lstSchedule);
+    return true;
+}
+
+bool frmSchedule::deleteSeries(int row, QDate day)
+{
+    switch (m_prompter.askYesNoCancel(QStringLiteral("この繰り返しの予定をすべて削除しますか？"))) {
+    case Prompter::Answer::Yes:
+        m_series.removeAt(row);
+        break;
+    case Prompter::Answer::No: // only the day shown
+        if (day.isValid())
+            m_series.leaveOut(row, day);
+        break;
+    case Prompter::Answer::Cancel:
+        return false;
+    }
+    listview::clearSelection(lstSchedule);
+    return true;
+}
