@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schedule/repeattable.h"
+#include "schedule/schedulelist.h"
+#include "schedule/scheduletable.h"
 
 #include "text/jdate.h"
 
@@ -150,4 +152,35 @@ TEST(RepeatTable, aSeriesShowsAtItsNextDayWithItsRuleAndRemindsOnEachOfItsDays)
     EXPECT_EQ(table.reminderLines(day("2026/12/31")),
               QStringList({QStringLiteral("10:00  ヨガ"), QStringLiteral("  月末の請求")}));
     EXPECT_TRUE(table.reminderLines(day("2026/12/11")).isEmpty());
+}
+
+// Without a series shown the list is the entries' own, change for change (a view keeps
+// its place); with one, a change lays the rows out anew around it.
+TEST(ScheduleList, passesEntryChangesThroughAndPlacesTheSeriesAmongThem)
+{
+    ScheduleTable table;
+    RepeatTable series;
+    const QDate today = day("2026/12/7");
+    ScheduleList list(table, series, [today] { return today; });
+    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
+    QSignalSpy resets(&list, &QAbstractItemModel::modelReset);
+    ASSERT_TRUE(table.add("2026/12/9", "9:00", "b", today));
+    ASSERT_TRUE(table.add("2026/12/8", "9:00", "a", today));
+    EXPECT_EQ(inserted.count(), 2);
+    EXPECT_EQ(inserted.at(1).at(1).toInt(), 0);
+    EXPECT_EQ(resets.count(), 0);
+
+    series.reload(QStringLiteral("会議,2026/12/1,9:00,毎週,,,,,\r\n終わった,2026/1/1,,毎日,2026/12/6,,,,\r\n"));
+    EXPECT_EQ(resets.count(), 1);
+    ASSERT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.index(1).data().toString(), QStringLiteral("26/12/08  09:00  会議（毎週）"));
+    EXPECT_EQ(list.entryAt(1), (ScheduleList::Entry{true, 0}));
+    EXPECT_EQ(list.entryAt(2), (ScheduleList::Entry{false, 1}));
+    EXPECT_EQ(list.rowOf({false, 1}), 2);
+    EXPECT_EQ(list.rowOf({true, 1}), -1); // ended: not shown
+
+    table.removeAt(0);
+    EXPECT_EQ(resets.count(), 2);
+    EXPECT_EQ(list.entryAt(0), (ScheduleList::Entry{true, 0}));
+    EXPECT_EQ(list.rowCount(), 2);
 }
