@@ -105,12 +105,14 @@ void InterchangeActions::exportSchedule()
         return;
     const ScheduleTable &table = m_session.schedule();
     const schedulecalendar::Written out = schedulecalendar::write(
-        table, m_clock.today(), QTimeZone::systemTimeZone(), m_clock.now());
+        table, m_clock.today(), QTimeZone::systemTimeZone(), m_clock.now(), &m_session.repeats());
     if (!writeExchangeFile(path, out.bytes))
         return;
     QStringList told{QStringLiteral("%1 件の予定を書き出しました。\n%2")
                          .arg(table.ntschedule() - out.unreadable)
                          .arg(QDir::toNativeSeparators(path))};
+    if (out.series > 0)
+        told.append(QStringLiteral("繰り返しの予定 %1 件は、繰り返しのまま書き出しました。").arg(out.series));
     if (out.unreadable > 0)
         told.append(QStringLiteral("%1 件は日付か時刻が読めないため書き出しませんでした。").arg(out.unreadable));
     m_prompter.inform(interchangetexts::lines(told));
@@ -144,12 +146,18 @@ void InterchangeActions::importSchedule()
         return;
     const QDate today = m_clock.today();
     const schedulecalendar::ReadResult read =
-        schedulecalendar::read(*bytes, today, QTimeZone::systemTimeZone());
+        schedulecalendar::read(*bytes, today, QTimeZone::systemTimeZone(), true);
     if (!mayTake(path, read.error, read.replaced))
         return;
     const schedulecalendar::Added added =
         schedulecalendar::addAll(m_session.schedule(), read.items, today);
+    const schedulecalendar::Added series =
+        schedulecalendar::addAllSeries(m_session.repeats(), read.series);
     QStringList told{QStringLiteral("%1 件を読み込みました。").arg(added.added)};
+    if (series.added + series.same > 0)
+        told.append(QStringLiteral("繰り返しの予定 %1 件を、繰り返しとして読み込みました（同じもの %2 件）。")
+                        .arg(series.added)
+                        .arg(series.same));
     if (added.same > 0)
         told.append(QStringLiteral("%1 件は同じ予定がありました。").arg(added.same));
     if (read.unreadable > 0)

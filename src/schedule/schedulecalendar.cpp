@@ -3,6 +3,8 @@
 // The schedule written as iCalendar: the export's file and the sync's items.
 #include "schedulecalendar_internal.h"
 
+#include "repeattable.h"
+#include "text/jdate.h"
 #include "text/narrow.h"
 
 #include <QCryptographicHash>
@@ -48,7 +50,39 @@ QString uidFor(const scheduleitem &entry)
     return QStringLiteral("kibanu-") + QString::fromLatin1(hash.toHex().left(32));
 }
 
-Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, const QDateTime &stamp)
+namespace {
+
+// The series that can be read, with the first moment of the timed ones.
+QList<std::pair<int, RepeatSeries>> readableSeries(const RepeatTable *series, const QTimeZone &zone,
+                                                   std::optional<QDateTime> &first)
+{
+    QList<std::pair<int, RepeatSeries>> all;
+    for (int row = 0; series && row < series->count(); ++row) {
+        const auto &s = series->series(row);
+        const auto day = s ? s->rule.firstOnOrAfter(s->start, s->start) : std::nullopt;
+        if (!day || (s->until.isValid() && *day > s->until))
+            continue;
+        all.append({row, *s});
+        if (const auto time = jdate::parseTime(series->at(row).eventtime);
+            time && (!first || QDateTime(*day, *time, zone) < *first))
+            first = QDateTime(*day, *time, zone);
+    }
+    return all;
+}
+
+QString seriesUid(const repeatitem &item)
+{
+    const QStringList fields{item.eventinfo, item.startdate, item.eventtime, item.rule,
+                             item.until,     item.extra1,    item.extra2,    item.extra3};
+    const QByteArray hash =
+        QCryptographicHash::hash(fields.join(QChar(0x1f)).toUtf8(), QCryptographicHash::Sha1);
+    return QStringLiteral("kibanu-") + QString::fromLatin1(hash.toHex().left(32));
+}
+
+} // namespace
+
+Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, const QDateTime &stamp,
+              const RepeatTable *series)
 {
     Written written;
     Component calendar(newCalendar());
@@ -67,6 +101,8 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
         if (r->time && (!first || QDateTime(r->date, *r->time, zone) < *first))
             first = QDateTime(r->date, *r->time, zone);
     }
+
+    const QList<std::pair<int, RepeatSeries>> repeating = readableSeries(series, zone, first);
 
     // A time without its zone is read wrongly by several programs: timed events name the
     // zone as the zone database does ("Asia/Tokyo"), which every program knows, not by
@@ -87,6 +123,11 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
         }
         icalcomponent_add_component(calendar.get(), newEvent(r, uid, tz, tzid, named, dtstamp));
     }
+    const SeriesZone z{tz, tzid, named, dtstamp, zone};
+    for (const auto &[row, s] : repeating)
+        icalcomponent_add_component(calendar.get(),
+                                    seriesEvent(series->at(row), s, seriesUid(series->at(row)), z));
+    written.series = int(repeating.size());
     written.bytes = text(calendar.get());
     return written;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "repeatrule.h"
 #include "scheduletable.h"
 
 #include <QByteArray>
@@ -12,6 +13,8 @@
 #include <functional>
 
 // The schedule in and out as iCalendar (RFC 5545), written and read by libical.
+class RepeatTable;
+
 namespace schedulecalendar {
 
 // The fields that tell an entry from another, in the order the sync hashes them.
@@ -24,6 +27,7 @@ namespace schedulecalendar {
 struct Written {
     QByteArray bytes;
     int unreadable = 0; // entries whose date or time cannot be read: not written
+    int series = 0;     // series written with their rules
 };
 
 // One VEVENT per entry whose date and time can be read, past ones included: an entry
@@ -33,8 +37,10 @@ struct Written {
 // `uidFor` (a second copy gets "-2" after it), as the sync names a new item; the
 // extra fields travel as X-KIBANU-EXTRA1..3 and the texts of the date and time as
 // stored as X-KIBANU-DATE and X-KIBANU-TIME.
+// With `series`, each series that can be read follows as one VEVENT with its RRULE and
+// EXDATEs (UID "kibanu-" and the hash of its line).
 [[nodiscard]] Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone,
-                            const QDateTime &stamp);
+                            const QDateTime &stamp, const RepeatTable *series = nullptr);
 
 struct ReadResult {
     QList<scheduleitem> items;
@@ -47,6 +53,8 @@ struct ReadResult {
     int cancelled = 0;      // cancelled events and occurrences: no entries
     int notEvents = 0;      // to-dos and journal entries: not appointments
     QStringList limited;    // texts of repeating events cut to a day's and an event's share
+    bool takeSeries = false;   // asked for: a rule the program has gives a series
+    QList<repeatitem> series; // those series, their changed days among the items
 };
 
 // Every VEVENT as entries: its start in `zone`, the date "yyyy/m/d" and the time "h:mm"
@@ -57,7 +65,11 @@ struct ReadResult {
 // changed entry in its place; a cancelled one (STATUS:CANCELLED) gives none, nor does a
 // cancelled event. The stored texts of date and time come back when an event that does
 // not recur still starts at the moment they mean.
-[[nodiscard]] ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone);
+// With takeSeries, a recurring event whose RRULE one of repeat.txt's rules says exactly
+// (every day, Monday to Friday, every week or other week, every month by its day or by one
+// nth weekday, every year; UNTIL or COUNT) is one series instead of its occurrences.
+[[nodiscard]] ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone,
+                              bool takeSeries = false);
 
 // One entry as a calendar of its own with that UID, as a calendar server keeps it;
 // empty when its date or time cannot be read.
@@ -105,5 +117,7 @@ struct Added {
 // time), where the list places them, until the table is full. A date without a year gets
 // the year it means today in front, so it keeps meaning that day.
 Added addAll(ScheduleTable &table, const QList<scheduleitem> &items, QDate today);
+// The series that repeat.txt does not hold yet (the same text, start, time and rule).
+Added addAllSeries(RepeatTable &table, const QList<repeatitem> &series);
 
 } // namespace schedulecalendar

@@ -64,6 +64,26 @@ Occurrences occurrences(icalcomponent *event, icaltimetype start, QDate today,
 void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result,
                const QList<icaltimetype> &replaced = {}, QList<icaltimetype> *times = nullptr);
 
+// The text of this program's X- property, or nothing.
+QString xText(icalcomponent *event, const char *name);
+
+// What a series' event is written in: the zone and how its times name it.
+struct SeriesZone {
+    icaltimezone *tz;
+    QByteArray tzid;
+    bool named;
+    icaltimetype dtstamp;
+    QTimeZone zone;
+};
+// The series as one VEVENT: its first day as the start, its rule as the RRULE (UNTIL its
+// last day), its days left out as EXDATEs.
+icalcomponent *seriesEvent(const repeatitem &item, const RepeatSeries &series, const QString &uid,
+                           const SeriesZone &z);
+// The recurring event as a series, when one of the program's rules gives exactly its
+// days (its EXDATEs and its changed occurrences `replaced` left out); nothing otherwise.
+std::optional<repeatitem> seriesOf(icalcomponent *event, const QTimeZone &zone,
+                                   const QList<icaltimetype> &replaced, QStringList &changedChars);
+
 // The item's event: the first that is not one changed occurrence of a series.
 icalcomponent *masterEvent(icalcomponent *root);
 icaltimetype recurrenceIdOf(icalcomponent *event);

@@ -4,6 +4,7 @@
 // into the schedule.
 #include "schedulecalendar_internal.h"
 
+#include "repeattable.h"
 #include "text/jdate.h"
 #include "text/typedtext.h"
 
@@ -21,15 +22,6 @@ QString uidOf(icalcomponent *event)
 {
     const char *uid = icalcomponent_get_uid(event);
     return QString::fromUtf8(uid ? uid : "");
-}
-
-QString xText(icalcomponent *event, const char *name)
-{
-    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY))
-        if (qstrcmp(icalproperty_get_x_name(p), name) == 0)
-            return QString::fromUtf8(icalproperty_get_x(p));
-    return {};
 }
 
 // The folded lines joined again by their octets: a writer may fold inside a UTF-8
@@ -115,7 +107,13 @@ void readSeries(icalcomponent *event, const QList<icalcomponent *> &changed, QDa
     QList<icaltimetype> replaced;
     for (icalcomponent *c : changed)
         replaced.append(recurrenceIdOf(c));
-    readEvent(event, today, zone, result, replaced);
+    if (const auto series = result.takeSeries ? seriesOf(event, zone, replaced, result.replaced)
+                                              : std::nullopt) {
+        result.series.append(*series);
+        result.recurring = true;
+    } else {
+        readEvent(event, today, zone, result, replaced);
+    }
     for (icalcomponent *c : changed) {
         if (!inWindow(c, today, zone))
             continue;
@@ -150,6 +148,15 @@ void readCalendar(icalcomponent *calendar, QDate today, const QTimeZone &zone, R
 } // namespace
 
 namespace detail {
+
+QString xText(icalcomponent *event, const char *name)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY))
+        if (qstrcmp(icalproperty_get_x_name(p), name) == 0)
+            return QString::fromUtf8(icalproperty_get_x(p));
+    return {};
+}
 
 void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadResult &result,
                const QList<icaltimetype> &replaced, QList<icaltimetype> *times)
@@ -199,9 +206,10 @@ void readEvent(icalcomponent *event, QDate today, const QTimeZone &zone, ReadRes
 
 } // namespace detail
 
-ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone)
+ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone, bool takeSeries)
 {
     ReadResult result;
+    result.takeSeries = takeSeries;
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF"))
         body.remove(0, 3);
@@ -217,6 +225,26 @@ ReadResult read(const QByteArray &bytes, QDate today, const QTimeZone &zone)
     for (icalcomponent *calendar : calendarsIn(root.get()))
         readCalendar(calendar, today, zone, result);
     return result;
+}
+
+Added addAllSeries(RepeatTable &table, const QList<repeatitem> &series)
+{
+    Added counts;
+    for (const repeatitem &item : series) {
+        bool there = false;
+        for (int row = 0; row < table.count() && !there; ++row) {
+            const repeatitem &held = table.at(row);
+            there = held.eventinfo == item.eventinfo && held.startdate == item.startdate
+                    && held.eventtime == item.eventtime && held.rule == item.rule;
+        }
+        if (there) {
+            ++counts.same;
+            continue;
+        }
+        table.add(item);
+        ++counts.added;
+    }
+    return counts;
 }
 
 Added addAll(ScheduleTable &table, const QList<scheduleitem> &items, QDate today)

@@ -1,0 +1,154 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A repeating event read as a series of repeat.txt, where one of the program's rules says
+// what its RRULE says; any other stays a list of occurrences.
+#include "schedulecalendar_internal.h"
+
+#include "repeatrule.h"
+#include "text/jdate.h"
+#include "text/typedtext.h"
+
+namespace schedulecalendar::detail {
+
+namespace {
+
+QList<int> valuesOf(const short *array, int size)
+{
+    QList<int> values;
+    for (int i = 0; i < size && array[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i)
+        values.append(array[i]);
+    return values;
+}
+
+// Qt's weekday (1 Monday .. 7 Sunday) of an encoded BYDAY value.
+int weekdayOf(short day)
+{
+    const int wd = icalrecurrencetype_day_day_of_week(day); // 1 Sunday .. 7 Saturday
+    return wd == 1 ? 7 : wd - 1;
+}
+
+// BYMONTHDAY=28..day with BYSETPOS=-1: the day, or the month's last.
+bool isDayOrLast(const QList<int> &monthDays, const QList<int> &setPos, int day)
+{
+    QList<int> expected;
+    for (int d = 28; d <= day; ++d)
+        expected.append(d);
+    return setPos == QList<int>{-1} && monthDays == expected;
+}
+
+std::optional<RepeatRule> ruleOf(const icalrecurrencetype &r, QDate start)
+{
+    using Kind = RepeatRule::Kind;
+    const QList<int> byDay = valuesOf(r.by_day, ICAL_BY_DAY_SIZE);
+    const QList<int> monthDays = valuesOf(r.by_month_day, ICAL_BY_MONTHDAY_SIZE);
+    const QList<int> months = valuesOf(r.by_month, ICAL_BY_MONTH_SIZE);
+    const QList<int> setPos = valuesOf(r.by_set_pos, ICAL_BY_SETPOS_SIZE);
+    const bool finer = !valuesOf(r.by_second, ICAL_BY_SECOND_SIZE).isEmpty()
+                       || !valuesOf(r.by_minute, ICAL_BY_MINUTE_SIZE).isEmpty()
+                       || !valuesOf(r.by_hour, ICAL_BY_HOUR_SIZE).isEmpty()
+                       || !valuesOf(r.by_year_day, ICAL_BY_YEARDAY_SIZE).isEmpty()
+                       || !valuesOf(r.by_week_no, ICAL_BY_WEEKNO_SIZE).isEmpty();
+    if (finer || r.rscale)
+        return std::nullopt;
+    const bool plain = byDay.isEmpty() && monthDays.isEmpty() && months.isEmpty() && setPos.isEmpty();
+    const auto only = [&](Kind kind) { return std::optional<RepeatRule>(RepeatRule{kind, 0, 0}); };
+    switch (r.freq) {
+    case ICAL_DAILY_RECURRENCE:
+        return plain && r.interval == 1 ? only(Kind::Daily) : std::nullopt;
+    case ICAL_WEEKLY_RECURRENCE:
+        if (!monthDays.isEmpty() || !months.isEmpty() || !setPos.isEmpty())
+            return std::nullopt;
+        if (r.interval == 1 && byDay.size() == 5) {
+            QList<int> days;
+            for (const int d : byDay)
+                days.append(icalrecurrencetype_day_position(short(d)) == 0 ? weekdayOf(short(d)) : 0);
+            std::sort(days.begin(), days.end());
+            return days == QList<int>{1, 2, 3, 4, 5} ? only(Kind::Weekdays) : std::nullopt;
+        }
+        if (!byDay.isEmpty()
+            && (byDay.size() > 1 || icalrecurrencetype_day_position(short(byDay[0])) != 0
+                || weekdayOf(short(byDay[0])) != start.dayOfWeek()))
+            return std::nullopt;
+        return r.interval == 1   ? only(Kind::Weekly)
+               : r.interval == 2 ? only(Kind::EveryOtherWeek)
+                                 : std::nullopt;
+    case ICAL_MONTHLY_RECURRENCE:
+        if (r.interval != 1 || !months.isEmpty())
+            return std::nullopt;
+        if (plain || (monthDays == QList<int>{start.day()} && setPos.isEmpty()))
+            return start.day() <= 28 ? only(Kind::Monthly) : std::nullopt;
+        if (byDay.isEmpty() && isDayOrLast(monthDays, setPos, start.day()))
+            return only(Kind::Monthly);
+        if (byDay.size() == 1 && monthDays.isEmpty() && setPos.isEmpty()) {
+            const int nth = icalrecurrencetype_day_position(short(byDay[0]));
+            if ((nth >= 1 && nth <= 5) || nth == -1)
+                return RepeatRule{Kind::MonthlyNth, nth == -1 ? RepeatRule::Last : nth,
+                                  weekdayOf(short(byDay[0]))};
+        }
+        return std::nullopt;
+    case ICAL_YEARLY_RECURRENCE:
+        if (r.interval != 1 || !byDay.isEmpty())
+            return std::nullopt;
+        if (start.month() == 2 && start.day() == 29)
+            return months == QList<int>{2} && isDayOrLast(monthDays, setPos, 29) ? only(Kind::Yearly)
+                                                                                : std::nullopt;
+        if (plain || (months == QList<int>{start.month()} && monthDays == QList<int>{start.day()}
+                      && setPos.isEmpty()))
+            return only(Kind::Yearly);
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The last day of a rule counted out: the start and every day after it count.
+QDate countedEnd(const RepeatRule &rule, QDate start, int count)
+{
+    QDate day = start;
+    for (int i = 1; i < count; ++i)
+        day = rule.firstOnOrAfter(start, day.addDays(1)).value_or(day);
+    return day;
+}
+
+} // namespace
+
+std::optional<repeatitem> seriesOf(icalcomponent *event, const QTimeZone &zone,
+                                   const QList<icaltimetype> &replaced, QStringList &changedChars)
+{
+    icalproperty *rruleProperty = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+    if (!rruleProperty || icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)
+        || icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY)
+        || icalcomponent_get_first_property(event, ICAL_EXRULE_PROPERTY))
+        return std::nullopt;
+    const icalrecurrencetype r = icalproperty_get_rrule(rruleProperty);
+    const Moment start = localMoment(icalcomponent_get_dtstart(event), zone);
+    const auto rule = ruleOf(r, start.date);
+    // A start off the rule is one day more than the rule gives: the occurrences say it.
+    if (!start.date.isValid() || !rule || rule->firstOnOrAfter(start.date, start.date) != start.date)
+        return std::nullopt;
+    repeatitem item;
+    const char *summary = icalcomponent_get_summary(event);
+    item.eventinfo = typedtext::cleanImportedField(QString::fromUtf8(summary ? summary : ""), changedChars);
+    item.startdate = jdate::fullDate(start.date);
+    if (start.time)
+        item.eventtime = QStringLiteral("%1:%2").arg(start.time->hour()).arg(start.time->minute(), 2, 10, QLatin1Char('0'));
+    item.rule = rule->text();
+    if (!icaltime_is_null_time(r.until))
+        item.until = jdate::fullDate(localMoment(r.until, zone).date);
+    else if (r.count > 0)
+        item.until = jdate::fullDate(countedEnd(*rule, start.date, r.count));
+    QStringList except;
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+        except.append(jdate::fullDate(localMoment(icalproperty_get_exdate(p), zone).date));
+    for (const icaltimetype &id : replaced) // the changed days are entries of their own
+        except.append(jdate::fullDate(localMoment(id, zone).date));
+    except.removeDuplicates();
+    item.except = except.join(QLatin1Char(';'));
+    item.extra1 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA1"), changedChars);
+    item.extra2 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA2"), changedChars);
+    item.extra3 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA3"), changedChars);
+    return item;
+}
+
+} // namespace schedulecalendar::detail

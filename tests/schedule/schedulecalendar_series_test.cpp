@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The series of repeat.txt out as one event with its rule, and rules of other programs in.
+#include "schedule/repeattable.h"
+#include "schedule/schedulecalendar.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate today(2026, 12, 7);
+const QDateTime stamp(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::utc());
+
+QByteArray exported(const QString &lines, const QTimeZone &zone)
+{
+    RepeatTable series;
+    series.reload(lines);
+    ScheduleTable none;
+    return schedulecalendar::write(none, today, zone, stamp, &series).bytes;
+}
+
+QByteArray calendar(const char *events)
+{
+    return QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\n") + events
+           + "END:VCALENDAR\r\n";
+}
+
+QStringList seriesLines(const schedulecalendar::ReadResult &read)
+{
+    RepeatTable table;
+    schedulecalendar::addAllSeries(table, read.series);
+    return table.fileLines();
+}
+
+} // namespace
+
+// Every rule at the month's end, in a leap year and over the year's end, with its last day
+// and its days left out, comes back as the same line, in any zone.
+TEST(SeriesCalendar, everySeriesGoesOutAsOneRuleAndComesBackTheSame)
+{
+    const QStringList lines{
+        QStringLiteral("日次,2026/12/30,7:00,毎日,2027/1/3,2027/1/1,,,"),
+        QStringLiteral("朝会,2026/12/7,9:00,平日,,2026/12/25;2027/1/1,a,b,c"),
+        QStringLiteral("ヨガ,2026/12/3,19:30,毎週,,,,,"),
+        QStringLiteral("隔週会議,2026/12/24,15:00,隔週,2027/6/30,,,,"),
+        QStringLiteral("月末の請求,2027/1/31,,毎月,,,,,"),
+        QStringLiteral("家賃,2026/12/27,,毎月,,,,,"),
+        QStringLiteral("定例,2026/12/10,10:00,毎月第2木,,2027/2/11,,,"),
+        QStringLiteral("締め,2026/12/25,,毎月最終金,,,,,"),
+        QStringLiteral("五回目,2027/1/29,,毎月第5金,,,,,"),
+        QStringLiteral("うるう日,2028/2/29,,毎年,,,,,"),
+        QStringLiteral("大晦日,2026/12/31,23:30,毎年,,,,,"),
+    };
+    for (const QTimeZone &zone : {QTimeZone("Asia/Tokyo"), QTimeZone::utc(), QTimeZone("America/New_York")}) {
+        const QByteArray bytes = exported(lines.join(QStringLiteral("\r\n")), zone);
+        EXPECT_EQ(bytes.count("BEGIN:VEVENT"), lines.size());
+        const auto read = schedulecalendar::read(bytes, today, zone, true);
+        EXPECT_TRUE(read.items.isEmpty()) << zone.id().toStdString();
+        EXPECT_EQ(seriesLines(read), lines) << zone.id().toStdString();
+    }
+    const QByteArray tokyo = exported(lines.join(QStringLiteral("\r\n")), QTimeZone("Asia/Tokyo"));
+    EXPECT_TRUE(tokyo.contains("RRULE:FREQ=MONTHLY;BYMONTHDAY=28,29,30,31;BYSETPOS=-1\r\n"));
+    EXPECT_TRUE(tokyo.contains("RRULE:FREQ=MONTHLY;BYDAY=-1FR\r\n"));
+    EXPECT_TRUE(tokyo.contains("EXDATE;VALUE=DATE:20270101\r\n") || tokyo.contains("EXDATE;TZID=Asia/Tokyo:20270101T090000\r\n"));
+    EXPECT_TRUE(tokyo.contains("UNTIL=20270630T060000Z")) << tokyo.constData();
+}
+
+// Without being asked (the sync), a rule stays its occurrences, as before.
+TEST(SeriesCalendar, rulesTheProgramHasAreSeriesAndOthersStayTheirOccurrences)
+{
+    const QByteArray file = calendar(
+        "BEGIN:VEVENT\r\nUID:w\r\nDTSTART;VALUE=DATE:20261208\r\nRRULE:FREQ=WEEKLY;BYDAY=TU;COUNT=3\r\n"
+        "SUMMARY:火曜\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:m\r\nDTSTART:20261210T010000Z\r\nRRULE:FREQ=MONTHLY;BYDAY=2TH\r\n"
+        "SUMMARY:第二木曜\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:m\r\nRECURRENCE-ID:20270114T010000Z\r\nDTSTART:20270115T010000Z\r\n"
+        "SUMMARY:振替\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:t\r\nDTSTART;VALUE=DATE:20261207\r\nRRULE:FREQ=WEEKLY;INTERVAL=3;COUNT=2\r\n"
+        "SUMMARY:三週\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:e\r\nDTSTART;VALUE=DATE:20261231\r\nRRULE:FREQ=MONTHLY;COUNT=2\r\n"
+        "SUMMARY:三十一日\r\nEND:VEVENT\r\n");
+    const auto read = schedulecalendar::read(file, today, QTimeZone("Asia/Tokyo"), true);
+    EXPECT_EQ(seriesLines(read),
+              QStringList({QStringLiteral("火曜,2026/12/8,,毎週,2026/12/22,,,,"),
+                           QStringLiteral("第二木曜,2026/12/10,10:00,毎月第2木,,2027/1/14,,,")}));
+    QStringList entries;
+    for (const scheduleitem &e : read.items)
+        entries.append(e.eventinfo + QLatin1Char(' ') + e.eventdate);
+    // The changed day; every third week; RFC's months with a 31st, not the program's.
+    EXPECT_EQ(entries, QStringList({QStringLiteral("振替 2027/1/15"), QStringLiteral("三週 2026/12/7"),
+                                    QStringLiteral("三週 2026/12/28"), QStringLiteral("三十一日 2026/12/31"),
+                                    QStringLiteral("三十一日 2027/1/31")}));
+    EXPECT_TRUE(schedulecalendar::read(file, today, QTimeZone("Asia/Tokyo")).series.isEmpty());
+}
