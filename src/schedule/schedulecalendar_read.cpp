@@ -107,8 +107,11 @@ void readSeries(icalcomponent *event, const QList<icalcomponent *> &changed, QDa
     QList<icaltimetype> replaced;
     for (icalcomponent *c : changed)
         replaced.append(recurrenceIdOf(c));
-    if (const auto series = result.takeSeries ? seriesOf(event, zone, replaced, result.replaced)
-                                              : std::nullopt) {
+    // A series over before today gives nothing, as its occurrences would not.
+    const auto series = result.takeSeries ? seriesOf(event, zone, replaced, result.replaced)
+                                          : std::nullopt;
+    const auto read = series ? RepeatSeries::of(*series) : std::nullopt;
+    if (read && read->next(today)) {
         result.series.append(*series);
         result.recurring = true;
     } else {

@@ -6,9 +6,11 @@
 #include "common/testfiles.h"
 #include "phonebook/phonebook.h"
 #include "schedule/scheduletable.h"
+#include "text/cp932.h"
 #include "text/fileops.h"
 
 #include <QAction>
+#include <QRegularExpression>
 
 namespace {
 
@@ -49,24 +51,34 @@ TEST_F(Exchange, theScheduleGoesOutAndComesInOnceAndTheFolderIsRemembered)
     prompter->files = {fixture("ical/calendar-vtimezone-rrule.ics")};
     trigger("mnuImportSchedule");
     EXPECT_EQ(prompter->messages.last(),
-              QString::fromUtf8("8 件を読み込みました。\n"
+              QString::fromUtf8("3 件を読み込みました。\n"
+                                "繰り返しの予定 1 件を、繰り返しとして読み込みました（同じもの 0 件）。\n"
                                 "予定ではない項目（ToDo やメモ）1 件は読み込みませんでした。"));
-    EXPECT_EQ(schedule().ntschedule(), 10);
+    EXPECT_EQ(schedule().ntschedule(), 5);
+    EXPECT_EQ(app->session().repeats().count(), 1);
 
     // What another program's calendar holds and the schedule does not take is named.
     prompter->files = {fixture("ical/thunderbird-series-task.ics")};
     trigger("mnuImportSchedule");
     EXPECT_EQ(prompter->messages.last(),
-              QString::fromUtf8("104 件を読み込みました。\n中止の予定 1 件は読み込みませんでした。\n"
+              QString::fromUtf8("101 件を読み込みました。\n"
+                                "繰り返しの予定 1 件を、繰り返しとして読み込みました（同じもの 0 件）。\n"
+                                "中止の予定 1 件は読み込みませんでした。\n"
                                 "予定ではない項目（ToDo やメモ）1 件は読み込みませんでした。\n"
                                 "次の繰り返しは 1 日 1 件、100 件までを読み込み、残りは読み込みませんでした: "
                                 "「水分補給」"));
-    EXPECT_EQ(schedule().ntschedule(), 114);
+    EXPECT_EQ(schedule().ntschedule(), 106);
 
     EXPECT_TRUE(quit());
     EXPECT_TRUE(readBytes(path("pim.ini")).contains("ExchangeFolder=" + QFile::encodeName(
                                                         QFileInfo(fixture("ical/x")).absolutePath())));
-    EXPECT_TRUE(readBytes(path("schedule.txt")).contains(sjis(QString::fromUtf8("週次定例"))));
+    // The weekly series is one line of repeat.txt, its changed and cancelled days left out.
+    EXPECT_TRUE(readBytes(path("repeat.txt")).contains(sjis(QString::fromUtf8("週次定例"))));
+    // In the machine's zone: five days from 8:30 in Tokyo, less the changed and the cancelled.
+    EXPECT_TRUE(QRegularExpression(QString::fromUtf8("朝礼,[0-9/]+,[0-9:]+,毎日,[0-9/]+,[0-9/]+;[0-9/]+,,,\r\n"))
+                    .match(cp932::decode(readBytes(path("repeat.txt"))).text)
+                    .hasMatch());
+    EXPECT_FALSE(readBytes(path("schedule.txt")).contains(sjis(QString::fromUtf8("週次定例"))));
 }
 
 TEST_F(Exchange, aFileThatIsNoCalendarOrCardIsRefusedByNameAndNothingIsAdded)
