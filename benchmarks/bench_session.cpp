@@ -23,7 +23,7 @@ public:
 const FixedClock fixedClock;
 
 struct Folder {
-    Folder() { benchdata::writeProgramFolder(dir.path()); }
+    explicit Folder(bool series = true) { benchdata::writeProgramFolder(dir.path(), series); }
     QTemporaryDir dir;
 };
 
@@ -48,6 +48,22 @@ void BM_StartLoadAll(benchmark::State &state)
     }
 }
 BENCHMARK(BM_StartLoadAll)->Unit(benchmark::kMillisecond);
+
+// The same without repeat.txt: what its 200 series add to the start.
+void BM_StartLoadAllWithoutSeries(benchmark::State &state)
+{
+    static Folder folder(false);
+    std::optional<Session> session;
+    for (auto _ : state) {
+        session.emplace(folder.dir.path(), fixedClock);
+        loadAll(*session);
+        benchmark::DoNotOptimize(session->phoneBook().ntphone());
+        state.PauseTiming();
+        session.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartLoadAllWithoutSeries)->Unit(benchmark::kMillisecond);
 
 // Every file written through QSaveFile, synced to disk, as the quit does it.
 void BM_QuitSaveAll(benchmark::State &state)

@@ -105,6 +105,24 @@ QStringList doneLines(int count)
     return lines;
 }
 
+// Every rule, starts over the last year, some with a last day or days left out.
+QStringList repeatLines(int count)
+{
+    static const QStringList rules{"毎日", "平日", "毎週", "隔週", "毎月", "毎月第2火", "毎月最終金", "毎年"};
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        const QDate start = Today.addDays(-(i * 7 % 365));
+        const QString time = i % 3 == 0 ? QString() : QStringLiteral("%1:30").arg(7 + i % 12);
+        const QString until = i % 5 == 0 ? start.addYears(1).toString(u"yyyy/M/d") : QString();
+        const QString except = i % 4 == 0 ? start.addDays(14).toString(u"yyyy/M/d") : QString();
+        lines << QStringLiteral("%1様と定例%2,%3,%4,%5,%6,%7,,,")
+                     .arg(families.at(i % families.size()))
+                     .arg(i)
+                     .arg(start.toString(u"yyyy/M/d"), time, rules.at(i % rules.size()), until, except);
+    }
+    return lines;
+}
+
 void writeFile(const QString &folder, const QString &name, const QStringList &lines)
 {
     const QString text = lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
@@ -115,8 +133,10 @@ void writeFile(const QString &folder, const QString &name, const QStringList &li
         qFatal("cannot write %s", qPrintable(name));
 }
 
-void writeProgramFolder(const QString &folder)
+void writeProgramFolder(const QString &folder, bool series)
 {
+    if (series)
+        writeFile(folder, "repeat.txt", repeatLines());
     writeFile(folder, "todo.txt", todoLines());
     writeFile(folder, "closet.txt", closetLines());
     writeFile(folder, "type.txt", typeLines());

@@ -17,6 +17,7 @@ constexpr int PairsPerEntry = 11;
 constexpr int ShelvedItems = 1000;
 constexpr int PhoneTypes = 20;
 constexpr int DoneLines = 100000;
+constexpr int RepeatSeries = 200;
 
 // Before every appointment of the set, so that a quit hands none to done.txt and each
 // run writes the same files.
@@ -29,10 +30,12 @@ QStringList typeLines();
 QStringList scheduleLines(int count = ScheduleEntries);
 QStringList telLines(int count = PhoneEntries);
 QStringList doneLines(int count = DoneLines);
+QStringList repeatLines(int count = RepeatSeries);
 
 // Writes the lines in CP932 with CR LF; stops the program when that fails.
 void writeFile(const QString &folder, const QString &name, const QStringList &lines);
-// Every data file and pim.ini (start-up window skipped) in the folder.
-void writeProgramFolder(const QString &folder);
+// Every data file and pim.ini (start-up window skipped) in the folder; repeat.txt only
+// with `series`.
+void writeProgramFolder(const QString &folder, bool series = true);
 
 } // namespace benchdata

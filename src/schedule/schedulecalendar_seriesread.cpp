@@ -36,13 +36,74 @@ bool isDayOrLast(const QList<int> &monthDays, const QList<int> &setPos, int day)
     return setPos == QList<int>{-1} && monthDays == expected;
 }
 
+// The BY parts of a rule that the program's rules may use.
+struct ByParts {
+    QList<int> days, monthDays, months, setPos;
+    [[nodiscard]] bool none() const
+    {
+        return days.isEmpty() && monthDays.isEmpty() && months.isEmpty() && setPos.isEmpty();
+    }
+};
+
+std::optional<RepeatRule> only(RepeatRule::Kind kind)
+{
+    return RepeatRule{kind, 0, 0};
+}
+
+std::optional<RepeatRule> weeklyRule(const ByParts &by, int interval, QDate start)
+{
+    if (!by.monthDays.isEmpty() || !by.months.isEmpty() || !by.setPos.isEmpty())
+        return std::nullopt;
+    if (interval == 1 && by.days.size() == 5) {
+        QList<int> days;
+        for (const int d : by.days)
+            days.append(icalrecurrencetype_day_position(short(d)) == 0 ? weekdayOf(short(d)) : 0);
+        std::sort(days.begin(), days.end());
+        return days == QList<int>{1, 2, 3, 4, 5} ? only(RepeatRule::Kind::Weekdays) : std::nullopt;
+    }
+    if (!by.days.isEmpty()
+        && (by.days.size() > 1 || icalrecurrencetype_day_position(short(by.days[0])) != 0
+            || weekdayOf(short(by.days[0])) != start.dayOfWeek()))
+        return std::nullopt;
+    return interval == 1   ? only(RepeatRule::Kind::Weekly)
+           : interval == 2 ? only(RepeatRule::Kind::EveryOtherWeek)
+                           : std::nullopt;
+}
+
+std::optional<RepeatRule> monthlyRule(const ByParts &by, QDate start)
+{
+    if (!by.months.isEmpty())
+        return std::nullopt;
+    // RFC's month without the day is skipped; the program's takes its last day.
+    if (by.none() || (by.monthDays == QList<int>{start.day()} && by.setPos.isEmpty() && by.days.isEmpty()))
+        return start.day() <= 28 ? only(RepeatRule::Kind::Monthly) : std::nullopt;
+    if (by.days.isEmpty() && isDayOrLast(by.monthDays, by.setPos, start.day()))
+        return only(RepeatRule::Kind::Monthly);
+    if (by.days.size() == 1 && by.monthDays.isEmpty() && by.setPos.isEmpty()) {
+        const int nth = icalrecurrencetype_day_position(short(by.days[0]));
+        if ((nth >= 1 && nth <= 5) || nth == -1)
+            return RepeatRule{RepeatRule::Kind::MonthlyNth, nth == -1 ? RepeatRule::Last : nth,
+                              weekdayOf(short(by.days[0]))};
+    }
+    return std::nullopt;
+}
+
+std::optional<RepeatRule> yearlyRule(const ByParts &by, QDate start)
+{
+    if (!by.days.isEmpty())
+        return std::nullopt;
+    if (start.month() == 2 && start.day() == 29)
+        return by.months == QList<int>{2} && isDayOrLast(by.monthDays, by.setPos, 29)
+                   ? only(RepeatRule::Kind::Yearly)
+                   : std::nullopt;
+    if (by.none() || (by.months == QList<int>{start.month()} && by.monthDays == QList<int>{start.day()}
+                      && by.setPos.isEmpty()))
+        return only(RepeatRule::Kind::Yearly);
+    return std::nullopt;
+}
+
 std::optional<RepeatRule> ruleOf(const icalrecurrencetype &r, QDate start)
 {
-    using Kind = RepeatRule::Kind;
-    const QList<int> byDay = valuesOf(r.by_day, ICAL_BY_DAY_SIZE);
-    const QList<int> monthDays = valuesOf(r.by_month_day, ICAL_BY_MONTHDAY_SIZE);
-    const QList<int> months = valuesOf(r.by_month, ICAL_BY_MONTH_SIZE);
-    const QList<int> setPos = valuesOf(r.by_set_pos, ICAL_BY_SETPOS_SIZE);
     const bool finer = !valuesOf(r.by_second, ICAL_BY_SECOND_SIZE).isEmpty()
                        || !valuesOf(r.by_minute, ICAL_BY_MINUTE_SIZE).isEmpty()
                        || !valuesOf(r.by_hour, ICAL_BY_HOUR_SIZE).isEmpty()
@@ -50,52 +111,17 @@ std::optional<RepeatRule> ruleOf(const icalrecurrencetype &r, QDate start)
                        || !valuesOf(r.by_week_no, ICAL_BY_WEEKNO_SIZE).isEmpty();
     if (finer || r.rscale)
         return std::nullopt;
-    const bool plain = byDay.isEmpty() && monthDays.isEmpty() && months.isEmpty() && setPos.isEmpty();
-    const auto only = [&](Kind kind) { return std::optional<RepeatRule>(RepeatRule{kind, 0, 0}); };
+    const ByParts by{valuesOf(r.by_day, ICAL_BY_DAY_SIZE), valuesOf(r.by_month_day, ICAL_BY_MONTHDAY_SIZE),
+                     valuesOf(r.by_month, ICAL_BY_MONTH_SIZE), valuesOf(r.by_set_pos, ICAL_BY_SETPOS_SIZE)};
     switch (r.freq) {
     case ICAL_DAILY_RECURRENCE:
-        return plain && r.interval == 1 ? only(Kind::Daily) : std::nullopt;
+        return by.none() && r.interval == 1 ? only(RepeatRule::Kind::Daily) : std::nullopt;
     case ICAL_WEEKLY_RECURRENCE:
-        if (!monthDays.isEmpty() || !months.isEmpty() || !setPos.isEmpty())
-            return std::nullopt;
-        if (r.interval == 1 && byDay.size() == 5) {
-            QList<int> days;
-            for (const int d : byDay)
-                days.append(icalrecurrencetype_day_position(short(d)) == 0 ? weekdayOf(short(d)) : 0);
-            std::sort(days.begin(), days.end());
-            return days == QList<int>{1, 2, 3, 4, 5} ? only(Kind::Weekdays) : std::nullopt;
-        }
-        if (!byDay.isEmpty()
-            && (byDay.size() > 1 || icalrecurrencetype_day_position(short(byDay[0])) != 0
-                || weekdayOf(short(byDay[0])) != start.dayOfWeek()))
-            return std::nullopt;
-        return r.interval == 1   ? only(Kind::Weekly)
-               : r.interval == 2 ? only(Kind::EveryOtherWeek)
-                                 : std::nullopt;
+        return weeklyRule(by, r.interval, start);
     case ICAL_MONTHLY_RECURRENCE:
-        if (r.interval != 1 || !months.isEmpty())
-            return std::nullopt;
-        if (plain || (monthDays == QList<int>{start.day()} && setPos.isEmpty()))
-            return start.day() <= 28 ? only(Kind::Monthly) : std::nullopt;
-        if (byDay.isEmpty() && isDayOrLast(monthDays, setPos, start.day()))
-            return only(Kind::Monthly);
-        if (byDay.size() == 1 && monthDays.isEmpty() && setPos.isEmpty()) {
-            const int nth = icalrecurrencetype_day_position(short(byDay[0]));
-            if ((nth >= 1 && nth <= 5) || nth == -1)
-                return RepeatRule{Kind::MonthlyNth, nth == -1 ? RepeatRule::Last : nth,
-                                  weekdayOf(short(byDay[0]))};
-        }
-        return std::nullopt;
+        return r.interval == 1 ? monthlyRule(by, start) : std::nullopt;
     case ICAL_YEARLY_RECURRENCE:
-        if (r.interval != 1 || !byDay.isEmpty())
-            return std::nullopt;
-        if (start.month() == 2 && start.day() == 29)
-            return months == QList<int>{2} && isDayOrLast(monthDays, setPos, 29) ? only(Kind::Yearly)
-                                                                                : std::nullopt;
-        if (plain || (months == QList<int>{start.month()} && monthDays == QList<int>{start.day()}
-                      && setPos.isEmpty()))
-            return only(Kind::Yearly);
-        return std::nullopt;
+        return r.interval == 1 ? yearlyRule(by, start) : std::nullopt;
     default:
         return std::nullopt;
     }
