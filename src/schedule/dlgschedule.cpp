@@ -87,7 +87,7 @@ void dlgSchedule::createRepeatControls()
 {
     auto *label = new QLabel(QStringLiteral("繰り返し"), this);
     label->setObjectName(QStringLiteral("lblRepeat"));
-    label->setGeometry(twipsRect(120, 1410, 715, 255));
+    label->setGeometry(twipsRect(60, 1410, 780, 255));
     cboRepeat = new QComboBox(this);
     cboRepeat->setObjectName(QStringLiteral("cboRepeat"));
     cboRepeat->setGeometry(twipsRect(840, 1380, 2055, 315));
