@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule window on the largest schedule, without and with the series of repeat.txt.
 #include "benchdata.h"
+#include "quietwindow.h"
 
 #include "schedule/frmschedule.h"
 #include "schedule/repeattable.h"
 #include "schedule/scheduletable.h"
 #include "store/datafolder.h"
 #include "text/clock.h"
-#include "ui/prompter.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -22,32 +22,9 @@
 
 namespace {
 
-class Quiet : public Prompter {
-public:
-    void inform(const QString &) override {}
-    bool askYesNo(const QString &) override { return false; }
-    bool askOkCancel(const QString &) override { return false; }
-    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
-    std::optional<int> askNumber(const QString &, int, int, int) override { return std::nullopt; }
-    std::optional<QString> askText(const QString &, const QString &) override { return std::nullopt; }
-    QString askFileName(FileUse, const QString &, const QString &, const QString &) override { return {}; }
-};
-
 class Today : public Clock {
 public:
     [[nodiscard]] QDateTime now() const override { return QDateTime(benchdata::Today, QTime(9, 0)); }
-};
-
-class Painted : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
 };
 
 // From the window's making to its list painted: the list lays the series among the entries.
@@ -61,7 +38,7 @@ void BM_ScheduleWindowOpen(benchmark::State &state)
     }();
     (void)written;
     const Today clock;
-    Quiet prompter;
+    SilentPrompter prompter;
     DataFolder files(dir.path(), clock);
     ScheduleTable schedule;
     (void)schedule.loadSchedule(QDir(dir.path()).filePath("schedule.txt"), clock.today());
@@ -71,14 +48,10 @@ void BM_ScheduleWindowOpen(benchmark::State &state)
     for (auto _ : state) {
         std::optional<frmSchedule> w;
         w.emplace(schedule, series, files, clock, prompter);
-        Painted watch;
+        PaintWatch watch;
         auto *view = w->findChild<QAbstractItemView *>("lstSchedule");
         view->viewport()->installEventFilter(&watch);
-        w->show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!watch.painted && waited.elapsed() < 2000)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        showUntilPainted(*w, watch);
         if (!watch.painted || view->model()->rowCount() < schedule.ntschedule())
             state.SkipWithError("the schedule window was not painted with its list");
         state.PauseTiming();

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows whose speed the user feels: the phone book's search box and the done list.
 #include "benchdata.h"
+#include "quietwindow.h"
 
 #include "lists/donelist.h"
 #include "lists/frmdone.h"
 #include "phonebook/frmtel.h"
 #include "phonebook/phonebook.h"
 #include "phonebook/phonetypes.h"
-#include "ui/prompter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,33 +22,6 @@
 #include <optional>
 
 namespace {
-
-class SilentPrompter : public Prompter {
-public:
-    void inform(const QString &) override {}
-    bool askYesNo(const QString &) override { return false; }
-    bool askOkCancel(const QString &) override { return false; }
-    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
-    std::optional<int> askNumber(const QString &, int, int, int) override { return std::nullopt; }
-    std::optional<QString> askText(const QString &, const QString &) override { return std::nullopt; }
-    QString askFileName(FileUse, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-};
-
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
 
 struct Folder {
     Folder()
@@ -121,11 +94,7 @@ void openDoneWindow(benchmark::State &state, const QString &path, int lines)
         auto *view = w->findChild<QAbstractItemView *>("lstDone");
         PaintWatch watch;
         view->viewport()->installEventFilter(&watch);
-        w->show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!watch.painted && waited.elapsed() < 2000)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        showUntilPainted(*w, watch);
         const int row = view->currentIndex().row();
         const bool lastShown =
             lines == 0

@@ -17,6 +17,8 @@ void addText(icalcomponent *event, const char *name, const QString &value)
     icalcomponent_add_property(event, p);
 }
 
+} // namespace
+
 icaltimetype dateValue(QDate d)
 {
     icaltimetype t = icaltime_null_date();
@@ -25,8 +27,6 @@ icaltimetype dateValue(QDate d)
     t.day = d.day();
     return t;
 }
-
-} // namespace
 
 icaltimezone *timezoneOf(const QTimeZone &zone)
 {

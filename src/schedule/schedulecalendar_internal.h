@@ -24,6 +24,8 @@ icaltimezone *timezoneOf(const QTimeZone &zone);
 // The zone's rules from a day before `from` on, named as the zone database does.
 icalcomponent *zoneComponent(icaltimezone *tz, const QByteArray &tzid, const QDateTime &from);
 void removeAll(icalcomponent *event, icalproperty_kind kind);
+// A day as an iCalendar DATE.
+icaltimetype dateValue(QDate day);
 // The start (and end, `length` seconds later, or the next day for an all-day event),
 // in place of any the event had.
 void setMoment(icalcomponent *event, QDate date, std::optional<QTime> time, icaltimezone *tz,

@@ -47,15 +47,6 @@ QByteArray ruleText(const RepeatRule &rule, QDate start)
                                                    : QByteArray("FREQ=YEARLY");
 }
 
-icaltimetype dayValue(QDate day)
-{
-    icaltimetype t = icaltime_null_date();
-    t.year = day.year();
-    t.month = day.month();
-    t.day = day.day();
-    return t;
-}
-
 } // namespace
 
 icalcomponent *seriesEvent(const repeatitem &item, const RepeatSeries &series, const QString &uid,
@@ -81,7 +72,7 @@ icalcomponent *seriesEvent(const repeatitem &item, const RepeatSeries &series, c
                                 .toLatin1();
     icalcomponent_add_property(event, icalproperty_new_rrule(icalrecurrencetype_from_string(rule)));
     for (const QDate day : series.except) {
-        icaltimetype t = dayValue(day);
+        icaltimetype t = dateValue(day);
         if (time) {
             t.is_date = 0;
             t.hour = time->hour();
