@@ -105,13 +105,15 @@ QStringList doneLines(int count)
     return lines;
 }
 
-// Every rule, starts over the last year, some with a last day or days left out.
+// Every rule, starting over a year from the appointments' first day on (none falls on
+// the day a probe runs, so no today window stops its start), some with a last day or days
+// left out.
 QStringList repeatLines(int count)
 {
     static const QStringList rules{"毎日", "平日", "毎週", "隔週", "毎月", "毎月第2火", "毎月最終金", "毎年"};
     QStringList lines;
     for (int i = 0; i < count; ++i) {
-        const QDate start = Today.addDays(-(i * 7 % 365));
+        const QDate start = QDate(2027, 1, 1).addDays(i * 7 % 365);
         const QString time = i % 3 == 0 ? QString() : QStringLiteral("%1:30").arg(7 + i % 12);
         const QString until = i % 5 == 0 ? start.addYears(1).toString(u"yyyy/M/d") : QString();
         const QString except = i % 4 == 0 ? start.addDays(14).toString(u"yyyy/M/d") : QString();
