@@ -152,6 +152,10 @@ void KibanuApp::startReminders()
         m_windows->board()->cmdSchedule_Click();
         m_windows->scheduleWindow().selectEntry(pos);
     });
+    connect(m_reminding.get(), &Reminding::seriesOpenRequested, this, [this](int row) {
+        m_windows->board()->cmdSchedule_Click();
+        m_windows->scheduleWindow().selectSeries(row);
+    });
     const BoardOptions &options = m_session->settings().board;
     connect(m_windows->board(), &frmTodo::remindersChanged, this, [this, &options] {
         m_reminding->setOptions(options.notify, options.notifyBefore);

@@ -24,6 +24,8 @@ Reminding::Reminding(ScheduleTable &table, const Clock &clock,
             [this](const Reminders::Announcement &a) {
                 if (const int pos = Reminders::rowOf(m_table, a, m_clock.today()); pos >= 0)
                     emit openRequested(pos);
+                else if (const int row = m_series ? Reminders::seriesRowOf(*m_series, a) : -1; row >= 0)
+                    emit seriesOpenRequested(row);
             });
     // The schedule's list changes with its table: added, removed, read again.
     const SortedLines &list = table.list();
@@ -37,6 +39,7 @@ Reminding::~Reminding() = default;
 
 void Reminding::followSeries(const RepeatTable &series)
 {
+    m_series = &series;
     m_reminders.setSeries(&series);
     connect(&series, &RepeatTable::modelReset, this, &Reminding::lookSoon);
     lookSoon();

@@ -51,6 +51,8 @@ public:
 signals:
     // "予定表を開く": the entry at that position of the table.
     void openRequested(int pos);
+    // A series' day was clicked: its row in repeat.txt.
+    void seriesOpenRequested(int row);
     // The wall clock passed midnight (or was set to another day).
     void dayChanged();
 
@@ -63,6 +65,7 @@ private:
     const ScheduleTable &m_table;
     const Clock &m_clock;
     Reminders m_reminders;
+    const RepeatTable *m_series = nullptr;
     std::unique_ptr<DesktopNotifier> m_notifier;
     std::unique_ptr<frmReminder> m_window;
     QTimer m_timer;

@@ -120,6 +120,13 @@ ScheduleList::Entry frmSchedule::selectedEntry() const
     return m_list->entryAt(listview::selectedRow(lstSchedule));
 }
 
+void frmSchedule::selectSeries(int row)
+{
+    const QModelIndex index = lstSchedule->model()->index(m_list->rowOf({true, row}), 0);
+    lstSchedule->setCurrentIndex(index);
+    lstSchedule->scrollTo(index);
+}
+
 void frmSchedule::selectEntry(int pos)
 {
     const QModelIndex index = lstSchedule->model()->index(m_list->rowOf({false, pos}), 0);

@@ -45,6 +45,8 @@ public:
     [[nodiscard]] int selectedIndex() const;
     // Selects the single entry at that table position and scrolls it into view.
     void selectEntry(int pos);
+    // The same for the line of the series at that row of repeat.txt.
+    void selectSeries(int row);
 
     // Today's date; runs whenever the window is shown.
     void Form_Load();

@@ -60,6 +60,17 @@ int Reminders::rowOf(const ScheduleTable &table, const Announcement &announcemen
     return -1;
 }
 
+int Reminders::seriesRowOf(const RepeatTable &series, const Announcement &announcement)
+{
+    const QDate day = announcement.start.date();
+    for (int row = 0; row < series.count(); ++row)
+        if (const auto &s = series.series(row); s && s->fallsOn(day))
+            if (const auto a = announcementOf(day, series.at(row).eventtime, series.at(row).eventinfo);
+                a && a->key == announcement.key)
+                return row;
+    return -1;
+}
+
 void Reminders::setLead(int minutes)
 {
     m_lead = minutes >= 0 && minutes <= MostLead ? minutes : DefaultLead;

@@ -51,6 +51,8 @@ public:
     // Where the announced appointment stands in the table now, or -1 when it went away.
     [[nodiscard]] static int rowOf(const ScheduleTable &table, const Announcement &announcement,
                                    QDate today);
+    // The series whose day the announcement is, or -1.
+    [[nodiscard]] static int seriesRowOf(const RepeatTable &series, const Announcement &announcement);
 
 private:
     struct Pending {

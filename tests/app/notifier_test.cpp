@@ -11,6 +11,7 @@
 #include "schedule/frmschedule.h"
 #include "schedule/scheduletable.h"
 
+#include <QAbstractItemView>
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
@@ -230,6 +231,22 @@ TEST_F(Notifier, openShowsTheScheduleWithThatAppointmentSelected)
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.isVisible(); }, 5000));
     ASSERT_GE(window.selectedIndex(), 0);
     EXPECT_EQ(schedule().at(window.selectedIndex()).eventinfo, QString::fromUtf8("会議"));
+}
+
+// A series' day is announced as an entry is, and its open shows the series' line.
+TEST_F(Notifier, openOfASeriesDayShowsTheScheduleWithTheSeriesSelected)
+{
+    serviceUp();
+    writeBytes(path("repeat.txt"), sjis(QString::fromUtf8("ヨガ,2026/12/1,9:05,毎日,,,,,\r\n")));
+    startOn("来週,12/14,9:00\r\n");
+    ASSERT_TRUE(callsReach(1));
+    EXPECT_EQ(standIn.calls.at(0).summary, QString::fromUtf8("09:05 ヨガ"));
+    frmSchedule &window = app->scheduleWindow();
+    invoke(101, QStringLiteral("open"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isVisible(); }, 5000));
+    EXPECT_EQ(window.selectedIndex(), -1); // no single entry
+    const auto *list = window.findChild<QAbstractItemView *>("lstSchedule");
+    EXPECT_EQ(list->currentIndex().data().toString(), QString::fromUtf8("26/12/07  09:05  ヨガ（毎日）"));
 }
 
 TEST_F(Notifier, aServiceWithoutActionsIsOfferedNone)
