@@ -63,7 +63,7 @@ QStringList RepeatTable::unreadableLines() const
 {
     QStringList lines;
     for (const Row &row : m_rows)
-        if (!row.series)
+        if (!row.series && !row.asRead.trimmed().isEmpty()) // an empty line is no news
             lines.append(row.asRead);
     return lines;
 }

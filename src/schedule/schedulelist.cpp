@@ -6,6 +6,7 @@
 #include "scheduletable.h"
 
 #include <algorithm>
+#include <memory>
 
 ScheduleList::ScheduleList(ScheduleTable &table, RepeatTable &series, std::function<QDate()> today)
     : m_table(table), m_series(series), m_today(std::move(today))

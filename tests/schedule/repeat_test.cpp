@@ -106,8 +106,9 @@ TEST(RepeatTable, linesItCannotReadGoBackAsTheyCameAndChangedOnesFromTheirFields
     table.reload(QStringLiteral("ヨガ,2026/12/17,10:00,毎週,,,a,b,c\r\n"
                                 "壊れた,2026/13/1,,毎週,,,,,\r\n"
                                 "多すぎる,2026/12/1,,毎日,,,,,,十\r\n"
+                                "\r\n"
                                 "誕生日,2026/3/4,,毎年,,,,,\r\n"));
-    EXPECT_EQ(table.count(), 4);
+    EXPECT_EQ(table.count(), 5);
     EXPECT_EQ(table.unreadableLines(),
               QStringList({QStringLiteral("壊れた,2026/13/1,,毎週,,,,,"),
                            QStringLiteral("多すぎる,2026/12/1,,毎日,,,,,,十")}));
@@ -121,7 +122,7 @@ TEST(RepeatTable, linesItCannotReadGoBackAsTheyCameAndChangedOnesFromTheirFields
     EXPECT_EQ(table.fileLines(),
               QStringList({QStringLiteral("ヨガ,2026/12/17,10:00,毎週,,2026/12/24;2026/12/31,a,b,c"),
                            QStringLiteral("壊れた,2026/13/1,,毎週,,,,,"),
-                           QStringLiteral("多すぎる,2026/12/1,,毎日,,,,,,十"),
+                           QStringLiteral("多すぎる,2026/12/1,,毎日,,,,,,十"), QString(),
                            QStringLiteral("誕生日,2026/3/4,,毎年,,,,,")}));
     EXPECT_EQ(table.nextDay(0, day("2026/12/18")), day("2027/1/7"));
     EXPECT_FALSE(table.nextDay(1, day("2026/12/18")));
