@@ -82,8 +82,9 @@ struct SeriesZone {
 icalcomponent *seriesEvent(const repeatitem &item, const RepeatSeries &series, const QString &uid,
                            const SeriesZone &z);
 // The recurring event as a series, when one of the program's rules gives exactly its
-// days (its EXDATEs and its changed occurrences `replaced` left out); nothing otherwise.
-std::optional<repeatitem> seriesOf(icalcomponent *event, const QTimeZone &zone,
+// days (its EXDATEs and its changed occurrences `replaced` left out), checked against
+// libical's own days of the coming year; nothing otherwise.
+std::optional<repeatitem> seriesOf(icalcomponent *event, QDate today, const QTimeZone &zone,
                                    const QList<icaltimetype> &replaced, QStringList &changedChars);
 
 // The item's event: the first that is not one changed occurrence of a series.

@@ -108,7 +108,7 @@ void readSeries(icalcomponent *event, const QList<icalcomponent *> &changed, QDa
     for (icalcomponent *c : changed)
         replaced.append(recurrenceIdOf(c));
     // A series over before today gives nothing, as its occurrences would not.
-    const auto series = result.takeSeries ? seriesOf(event, zone, replaced, result.replaced)
+    const auto series = result.takeSeries ? seriesOf(event, today, zone, replaced, result.replaced)
                                           : std::nullopt;
     const auto read = series ? RepeatSeries::of(*series) : std::nullopt;
     if (read && read->next(today)) {

@@ -136,9 +136,40 @@ QDate countedEnd(const RepeatRule &rule, QDate start, int count)
     return day;
 }
 
+// The last day an UNTIL lets in: the day of its moment here, or the day before where the
+// moment comes before the series' time that day.
+QDate lastDayOf(icaltimetype until, const std::optional<QTime> &time, const QTimeZone &zone)
+{
+    const Moment m = localMoment(until, zone);
+    return time && m.time && *m.time < *time ? m.date.addDays(-1) : m.date;
+}
+
+// Whether the series gives exactly the days (and times) libical finds for the event from
+// today to a year ahead: a rule read the program's way must not move a single day, be it
+// by a zone whose summer time differs from this one or an edge of UNTIL or COUNT.
+bool sameDays(icalcomponent *event, const repeatitem &item, const QList<icaltimetype> &replaced,
+              QDate today, const QTimeZone &zone)
+{
+    const auto series = RepeatSeries::of(item);
+    if (!series)
+        return false;
+    const Occurrences when =
+        occurrences(event, icalcomponent_get_dtstart(event), today, zone, replaced);
+    const auto time = item.eventtime.isEmpty() ? std::nullopt : jdate::parseTime(item.eventtime);
+    std::optional<QDate> day = series->next(today);
+    for (const icaltimetype &t : when.times) {
+        const Moment m = localMoment(t, zone);
+        if (!day || *day != m.date || m.time != time)
+            return false;
+        day = series->next(day->addDays(1));
+    }
+    // Nothing more within the year, unless libical stopped at its share.
+    return when.limited || !day || *day > today.addYears(1);
+}
+
 } // namespace
 
-std::optional<repeatitem> seriesOf(icalcomponent *event, const QTimeZone &zone,
+std::optional<repeatitem> seriesOf(icalcomponent *event, QDate today, const QTimeZone &zone,
                                    const QList<icaltimetype> &replaced, QStringList &changedChars)
 {
     icalproperty *rruleProperty = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
@@ -147,7 +178,15 @@ std::optional<repeatitem> seriesOf(icalcomponent *event, const QTimeZone &zone,
         || icalcomponent_get_first_property(event, ICAL_EXRULE_PROPERTY))
         return std::nullopt;
     const icalrecurrencetype r = icalproperty_get_rrule(rruleProperty);
-    const Moment start = localMoment(icalcomponent_get_dtstart(event), zone);
+    const icaltimetype dtstart = icalcomponent_get_dtstart(event);
+    const Moment start = localMoment(dtstart, zone);
+    // An EXDATE or RECURRENCE-ID without a zone of its own is in the start's, as the
+    // expansion takes it.
+    const auto dayOf = [&](icaltimetype t) {
+        if (!t.zone && !t.is_date)
+            t.zone = dtstart.zone;
+        return jdate::fullDate(localMoment(t, zone).date);
+    };
     const auto rule = ruleOf(r, start.date);
     // A start off the rule is one day more than the rule gives: the occurrences say it.
     if (!start.date.isValid() || !rule || rule->firstOnOrAfter(start.date, start.date) != start.date)
@@ -160,20 +199,22 @@ std::optional<repeatitem> seriesOf(icalcomponent *event, const QTimeZone &zone,
         item.eventtime = QStringLiteral("%1:%2").arg(start.time->hour()).arg(start.time->minute(), 2, 10, QLatin1Char('0'));
     item.rule = rule->text();
     if (!icaltime_is_null_time(r.until))
-        item.until = jdate::fullDate(localMoment(r.until, zone).date);
+        item.until = jdate::fullDate(lastDayOf(r.until, start.time, zone));
     else if (r.count > 0)
         item.until = jdate::fullDate(countedEnd(*rule, start.date, r.count));
     QStringList except;
     for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
          p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
-        except.append(jdate::fullDate(localMoment(icalproperty_get_exdate(p), zone).date));
+        except.append(dayOf(icalproperty_get_exdate(p)));
     for (const icaltimetype &id : replaced) // the changed days are entries of their own
-        except.append(jdate::fullDate(localMoment(id, zone).date));
+        except.append(dayOf(id));
     except.removeDuplicates();
     item.except = except.join(QLatin1Char(';'));
     item.extra1 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA1"), changedChars);
     item.extra2 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA2"), changedChars);
     item.extra3 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA3"), changedChars);
+    if (!sameDays(event, item, replaced, today, zone))
+        return std::nullopt;
     return item;
 }
 

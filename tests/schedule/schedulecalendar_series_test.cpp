@@ -4,6 +4,8 @@
 #include "schedule/repeattable.h"
 #include "schedule/schedulecalendar.h"
 
+#include <QSet>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,4 +93,36 @@ TEST(SeriesCalendar, rulesTheProgramHasAreSeriesAndOthersStayTheirOccurrences)
                                     QStringLiteral("三週 2026/12/28"), QStringLiteral("三十一日 2026/12/31"),
                                     QStringLiteral("三十一日 2027/1/31")}));
     EXPECT_TRUE(schedulecalendar::read(file, today, QTimeZone("Asia/Tokyo")).series.isEmpty());
+}
+
+// A rule is taken only where it gives the very days and times of the coming year: an
+// UNTIL before the last day's time ends the day before; a UTC rule read where summer time
+// moves it an hour stays its occurrences; a changed day without a zone of its own is the
+// start's.
+TEST(SeriesCalendar, aRuleIsASeriesOnlyWhereItGivesTheSameDaysAndTimes)
+{
+    const QByteArray file = calendar(
+        "BEGIN:VEVENT\r\nUID:u\r\nDTSTART:20261208T000000Z\r\n"
+        "RRULE:FREQ=DAILY;UNTIL=20261210T235959Z\r\nSUMMARY:朝\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:d\r\nDTSTART:20261208T140000Z\r\nRRULE:FREQ=WEEKLY\r\n"
+        "SUMMARY:夏時間\r\nEND:VEVENT\r\n");
+    const auto tokyo = schedulecalendar::read(file, today, QTimeZone("Asia/Tokyo"), true);
+    EXPECT_EQ(seriesLines(tokyo),
+              QStringList({QStringLiteral("朝,2026/12/8,9:00,毎日,2026/12/10,,,,"),
+                           QStringLiteral("夏時間,2026/12/8,23:00,毎週,,,,,")}));
+    const auto newYork = schedulecalendar::read(file, today, QTimeZone("America/New_York"), true);
+    EXPECT_EQ(seriesLines(newYork),
+              QStringList{QStringLiteral("朝,2026/12/7,19:00,毎日,2026/12/9,,,,")});
+    QSet<QString> times;
+    for (const scheduleitem &e : newYork.items)
+        times.insert(e.eventtime);
+    EXPECT_EQ(times, QSet<QString>({QStringLiteral("9:00"), QStringLiteral("10:00")}));
+
+    const QByteArray changed = calendar(
+        "BEGIN:VEVENT\r\nUID:c\r\nDTSTART;TZID=Asia/Tokyo:20261208T083000\r\n"
+        "RRULE:FREQ=DAILY;COUNT=3\r\nSUMMARY:朝礼\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:c\r\nRECURRENCE-ID;TZID=Asia/Tokyo:20261209T083000\r\n"
+        "DTSTART;TZID=Asia/Tokyo:20261209T100000\r\nSUMMARY:訓示\r\nEND:VEVENT\r\n");
+    EXPECT_EQ(seriesLines(schedulecalendar::read(changed, today, QTimeZone::utc(), true)),
+              QStringList{QStringLiteral("朝礼,2026/12/7,23:30,毎日,2026/12/9,2026/12/8,,,")});
 }
