@@ -9,6 +9,8 @@
 #include "text/typedtext.h"
 
 #include <QHash>
+
+#include <algorithm>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -107,9 +109,15 @@ void readSeries(icalcomponent *event, const QList<icalcomponent *> &changed, QDa
     QList<icaltimetype> replaced;
     for (icalcomponent *c : changed)
         replaced.append(recurrenceIdOf(c));
-    // A series over before today gives nothing, as its occurrences would not.
-    const auto series = result.takeSeries ? seriesOf(event, today, zone, replaced, result.replaced)
-                                          : std::nullopt;
+    // A series over before today gives nothing, as its occurrences would not. A day
+    // changed beyond the coming year would be left out of the series with no entry of its
+    // own: such a series stays its occurrences.
+    const bool changedBeyond = std::any_of(changed.cbegin(), changed.cend(), [&](icalcomponent *c) {
+        return localMoment(recurrenceIdOf(c), zone).date > today.addYears(1);
+    });
+    const auto series = result.takeSeries && !changedBeyond
+                            ? seriesOf(event, today, zone, replaced, result.replaced)
+                            : std::nullopt;
     const auto read = series ? RepeatSeries::of(*series) : std::nullopt;
     if (read && read->next(today)) {
         result.series.append(*series);

@@ -47,6 +47,18 @@ QByteArray ruleText(const RepeatRule &rule, QDate start)
                                                    : QByteArray("FREQ=YEARLY");
 }
 
+// The last day's end as UNTIL: a DATE for an all-day series; else its last second in UTC,
+// which no time of that day passes (one that summer time skips included). Where libical
+// does not know the zone and the times are written as UTC, so is the last second.
+QString untilText(QDate until, bool timed, const SeriesZone &z)
+{
+    if (!timed)
+        return until.toString(u"yyyyMMdd");
+    const QDateTime end = z.named ? QDateTime(until.addDays(1), QTime(0, 0), z.zone).addSecs(-1)
+                                  : QDateTime(until, QTime(23, 59, 59), QTimeZone::utc());
+    return end.toUTC().toString(u"yyyyMMddTHHmmssZ");
+}
+
 } // namespace
 
 icalcomponent *seriesEvent(const repeatitem &item, const RepeatSeries &series, const QString &uid,
@@ -67,9 +79,7 @@ icalcomponent *seriesEvent(const repeatitem &item, const RepeatSeries &series, c
     addOwnTexts(event, stored);
     QByteArray rule = ruleText(series.rule, series.start);
     if (series.until.isValid())
-        rule += ";UNTIL=" + (time ? QDateTime(series.until, *time, z.zone).toUTC().toString(u"yyyyMMddTHHmmssZ")
-                                  : series.until.toString(u"yyyyMMdd"))
-                                .toLatin1();
+        rule += ";UNTIL=" + untilText(series.until, time.has_value(), z).toLatin1();
     icalcomponent_add_property(event, icalproperty_new_rrule(icalrecurrencetype_from_string(rule)));
     for (const QDate day : series.except) {
         icaltimetype t = dateValue(day);

@@ -167,6 +167,31 @@ bool sameDays(icalcomponent *event, const repeatitem &item, const QList<icaltime
     return when.limited || !day || *day > today.addYears(1);
 }
 
+// The days left out, as 除く日 writes them: the EXDATEs and the changed occurrences. An
+// EXDATE or RECURRENCE-ID without a zone of its own is in the start's, as the expansion
+// takes it; one at another time than the series' leaves its day in (RFC 5545), which no
+// 除く日 can say: nothing then.
+std::optional<QString> leftOutDays(icalcomponent *event, icaltimetype dtstart,
+                                   const std::optional<QTime> &time,
+                                   const QList<icaltimetype> &replaced, const QTimeZone &zone)
+{
+    QList<icaltimetype> all = replaced;
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+        all.append(icalproperty_get_exdate(p));
+    QStringList days;
+    for (icaltimetype t : std::as_const(all)) {
+        if (!t.zone && !t.is_date)
+            t.zone = dtstart.zone;
+        const Moment m = localMoment(t, zone);
+        if (!t.is_date && m.time != time)
+            return std::nullopt;
+        days.append(jdate::fullDate(m.date));
+    }
+    days.removeDuplicates();
+    return days.join(QLatin1Char(';'));
+}
+
 } // namespace
 
 std::optional<repeatitem> seriesOf(icalcomponent *event, QDate today, const QTimeZone &zone,
@@ -180,16 +205,14 @@ std::optional<repeatitem> seriesOf(icalcomponent *event, QDate today, const QTim
     const icalrecurrencetype r = icalproperty_get_rrule(rruleProperty);
     const icaltimetype dtstart = icalcomponent_get_dtstart(event);
     const Moment start = localMoment(dtstart, zone);
-    // An EXDATE or RECURRENCE-ID without a zone of its own is in the start's, as the
-    // expansion takes it.
-    const auto dayOf = [&](icaltimetype t) {
-        if (!t.zone && !t.is_date)
-            t.zone = dtstart.zone;
-        return jdate::fullDate(localMoment(t, zone).date);
-    };
     const auto rule = ruleOf(r, start.date);
-    // A start off the rule is one day more than the rule gives: the occurrences say it.
-    if (!start.date.isValid() || !rule || rule->firstOnOrAfter(start.date, start.date) != start.date)
+    // A start off the rule is one day more than the rule gives: the occurrences say it. A
+    // count of over ten years a day is left to them too: counting it out would take seconds.
+    if (!start.date.isValid() || !rule || rule->firstOnOrAfter(start.date, start.date) != start.date
+        || r.count > 3660)
+        return std::nullopt;
+    const auto except = leftOutDays(event, dtstart, start.time, replaced, zone);
+    if (!except)
         return std::nullopt;
     repeatitem item;
     const char *summary = icalcomponent_get_summary(event);
@@ -202,14 +225,7 @@ std::optional<repeatitem> seriesOf(icalcomponent *event, QDate today, const QTim
         item.until = jdate::fullDate(lastDayOf(r.until, start.time, zone));
     else if (r.count > 0)
         item.until = jdate::fullDate(countedEnd(*rule, start.date, r.count));
-    QStringList except;
-    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
-        except.append(dayOf(icalproperty_get_exdate(p)));
-    for (const icaltimetype &id : replaced) // the changed days are entries of their own
-        except.append(dayOf(id));
-    except.removeDuplicates();
-    item.except = except.join(QLatin1Char(';'));
+    item.except = *except;
     item.extra1 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA1"), changedChars);
     item.extra2 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA2"), changedChars);
     item.extra3 = typedtext::cleanImportedField(xText(event, "X-KIBANU-EXTRA3"), changedChars);

@@ -64,7 +64,7 @@ TEST(SeriesCalendar, everySeriesGoesOutAsOneRuleAndComesBackTheSame)
     EXPECT_TRUE(tokyo.contains("RRULE:FREQ=MONTHLY;BYMONTHDAY=28,29,30,31;BYSETPOS=-1\r\n"));
     EXPECT_TRUE(tokyo.contains("RRULE:FREQ=MONTHLY;BYDAY=-1FR\r\n"));
     EXPECT_TRUE(tokyo.contains("EXDATE;VALUE=DATE:20270101\r\n") || tokyo.contains("EXDATE;TZID=Asia/Tokyo:20270101T090000\r\n"));
-    EXPECT_TRUE(tokyo.contains("UNTIL=20270630T060000Z")) << tokyo.constData();
+    EXPECT_TRUE(tokyo.contains("UNTIL=20270630T145959Z")) << tokyo.constData(); // the last day's end
 }
 
 // Without being asked (the sync), a rule stays its occurrences, as before.
@@ -125,4 +125,35 @@ TEST(SeriesCalendar, aRuleIsASeriesOnlyWhereItGivesTheSameDaysAndTimes)
         "DTSTART;TZID=Asia/Tokyo:20261209T100000\r\nSUMMARY:訓示\r\nEND:VEVENT\r\n");
     EXPECT_EQ(seriesLines(schedulecalendar::read(changed, today, QTimeZone::utc(), true)),
               QStringList{QStringLiteral("朝礼,2026/12/7,23:30,毎日,2026/12/9,2026/12/8,,,")});
+}
+
+// What a series cannot say stays occurrences: a day changed beyond the coming year (it
+// would be left out with no entry), an EXDATE at another time than the series' (RFC 5545
+// keeps that day), a count too long to count out. And the last day of a series whose time
+// summer time skips is still written into the rule.
+TEST(SeriesCalendar, whatASeriesCannotSayStaysOccurrencesAndTheLastDayIsKept)
+{
+    const QByteArray file = calendar(
+        "BEGIN:VEVENT\r\nUID:far\r\nDTSTART;TZID=Asia/Tokyo:20261209T100000\r\nRRULE:FREQ=WEEKLY\r\n"
+        "SUMMARY:遠い変更\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:far\r\nRECURRENCE-ID;TZID=Asia/Tokyo:20280607T100000\r\n"
+        "DTSTART;TZID=Asia/Tokyo:20280608T150000\r\nSUMMARY:遠い変更\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:ex\r\nDTSTART;TZID=Asia/Tokyo:20261209T100000\r\nRRULE:FREQ=WEEKLY\r\n"
+        "EXDATE;TZID=Asia/Tokyo:20261216T090000\r\nSUMMARY:別の時刻\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nUID:n\r\nDTSTART;VALUE=DATE:20261209\r\nRRULE:FREQ=DAILY;COUNT=200000000\r\n"
+        "SUMMARY:長い\r\nEND:VEVENT\r\n");
+    const auto read = schedulecalendar::read(file, today, QTimeZone("Asia/Tokyo"), true);
+    EXPECT_TRUE(read.series.isEmpty());
+    QSet<QString> texts;
+    for (const scheduleitem &e : read.items)
+        texts.insert(e.eventinfo);
+    EXPECT_EQ(texts, QSet<QString>({QStringLiteral("遠い変更"), QStringLiteral("別の時刻"), QStringLiteral("長い")}));
+
+    const QTimeZone newYork("America/New_York");
+    const QByteArray out = exported(QStringLiteral("t,2027/3/7,2:30,毎週,2027/3/14,,,,"), newYork);
+    // Read back, 3/14 at 2:30 does not exist there: the days come as occurrences, both.
+    QStringList days;
+    for (const scheduleitem &e : schedulecalendar::read(out, today, newYork, true).items)
+        days.append(e.eventdate);
+    EXPECT_EQ(days, QStringList({QStringLiteral("2027/3/7"), QStringLiteral("2027/3/14")}));
 }
