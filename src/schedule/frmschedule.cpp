@@ -153,10 +153,14 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
     if (mode != dlgSchedule::NewEntry && mode != dlgSchedule::ChangeEntry)
         return storeSeries(mode, date, time, event, repeat);
     if (!repeat.rule.isEmpty()) {
-        // A single entry made a series leaves schedule.txt for repeat.txt.
-        if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0)
+        // A single entry made a series leaves schedule.txt for repeat.txt, its extra fields
+        // with it.
+        std::optional<scheduleitem> was;
+        if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0) {
+            was = m_table.at(selectedIndex());
             m_table.removeAt(selectedIndex());
-        return addSeries(date, time, event, repeat);
+        }
+        return addSeries(date, time, event, repeat, was ? &*was : nullptr);
     }
     if (mode != dlgSchedule::ChangeEntry || selectedIndex() < 0)
         return additemdatetime(date, time, event);

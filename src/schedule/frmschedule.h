@@ -15,6 +15,7 @@ class DataFolder;
 class Prompter;
 class RepeatTable;
 class ScheduleTable;
+struct scheduleitem;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -75,8 +76,9 @@ private:
     void openSeries(int row);
     bool storeSeries(qint16 mode, const QString &date, const QString &time, const QString &event,
                      const dlgSchedule::Repetition &repeat);
+    // A new series; `extras` gives its extra fields (a single entry made a series).
     bool addSeries(const QString &date, const QString &time, const QString &event,
-                   const dlgSchedule::Repetition &repeat);
+                   const dlgSchedule::Repetition &repeat, const scheduleitem *extras = nullptr);
     // Asks whether to delete the whole series or only the day shown; false on Cancel.
     bool deleteSeries(int row, QDate day);
     // Whether a change or deletion of the entry at pos is for every day of its event: asked

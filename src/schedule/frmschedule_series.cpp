@@ -4,6 +4,7 @@
 #include "frmschedule.h"
 
 #include "repeattable.h"
+#include "scheduletable.h"
 #include "text/clock.h"
 #include "text/jdate.h"
 #include "ui/listview.h"
@@ -34,10 +35,15 @@ void frmSchedule::openSeries(int row)
 }
 
 bool frmSchedule::addSeries(const QString &date, const QString &time, const QString &event,
-                            const dlgSchedule::Repetition &repeat)
+                            const dlgSchedule::Repetition &repeat, const scheduleitem *extras)
 {
     const QDate today = m_clock.today();
     repeatitem item{event, seriesDate(date, today), time, repeat.rule};
+    if (extras) {
+        item.extra1 = extras->extra1;
+        item.extra2 = extras->extra2;
+        item.extra3 = extras->extra3;
+    }
     if (!repeat.until.isEmpty())
         item.until = seriesDate(repeat.until, today);
     m_series.add(item);
@@ -56,9 +62,15 @@ bool frmSchedule::storeSeries(qint16 mode, const QString &date, const QString &t
     if (mode == dlgSchedule::DeleteSeries)
         return deleteSeries(row, m_editingDay);
     if (mode == dlgSchedule::ThisDayOnly || repeat.rule.isEmpty()) {
-        // The day (or, with しない, the series) becomes a single appointment.
-        if (!additemdatetime(date, time, event))
+        // The day (or, with しない, the series) becomes a single appointment, its extra
+        // fields kept.
+        const repeatitem &was = m_series.at(row);
+        scheduleitem single{event, jdate::dateForNewEntry(date, m_clock.today()), time,
+                            was.extra1, was.extra2, was.extra3};
+        if (!m_table.add(single, m_clock.today())) {
+            m_prompter.inform(fullMessage());
             return false;
+        }
         if (mode == dlgSchedule::ThisDayOnly)
             m_series.leaveOut(row, m_editingDay);
         else
@@ -67,7 +79,8 @@ bool frmSchedule::storeSeries(qint16 mode, const QString &date, const QString &t
         return true;
     }
     repeatitem item = m_series.at(row);
-    if (date != jdate::fullDate(m_editingDay))
+    // The day shown left as it was keeps the series' start; a new rule counts from it.
+    if (date != jdate::fullDate(m_editingDay) || repeat.rule != item.rule)
         item.startdate = seriesDate(date, m_clock.today());
     item.eventtime = time;
     item.eventinfo = event;

@@ -21,7 +21,7 @@ protected:
     {
         writeBytes(path("schedule.txt"), "a,2026/12/8,9:00\r\nb,2026/12/8,11:00\r\nc,2026/12/9,\r\n");
         schedule.loadSchedule(path("schedule.txt"), clock.today());
-        series.reload(QStringLiteral("ヨガ,2026/12/3,10:00,毎月第1木,,,,,\r\n"));
+        series.reload(QStringLiteral("ヨガ,2026/12/3,10:00,毎月第1木,,,x,y,z\r\n"));
         w = std::make_unique<frmSchedule>(schedule, series, files, clock, prompter);
         w->show();
         list = w->findChild<QListView *>("lstSchedule");
@@ -84,8 +84,15 @@ TEST_F(SeriesWindow, aSeriesOpensWithItsRuleAndOkChangesItWhole)
     box("txtTime")->setText(QStringLiteral("11:00"));
     click("cmdOK");
     // The day shown left as it was: the series keeps its own start.
-    EXPECT_EQ(series.fileLines(), QStringList{QStringLiteral("ヨガ,2026/12/3,11:00,毎月第1木,,,,,")});
+    EXPECT_EQ(series.fileLines(), QStringList{QStringLiteral("ヨガ,2026/12/3,11:00,毎月第1木,,,x,y,z")});
     EXPECT_EQ(row(3), QStringLiteral("27/01/07  11:00  ヨガ（毎月第1木曜）"));
+
+    // A new rule counts from the day shown, not from the old start.
+    openRow(3);
+    repeat()->setCurrentIndex(4); // 隔週
+    click("cmdOK");
+    EXPECT_EQ(series.fileLines(), QStringList{QStringLiteral("ヨガ,2027/1/7,11:00,隔週,,,x,y,z")});
+    EXPECT_EQ(row(3), QStringLiteral("27/01/07  11:00  ヨガ（隔週）"));
 
     // A single entry stays one: the button is the series' alone.
     openRow(0);
@@ -100,7 +107,7 @@ TEST_F(SeriesWindow, thisDayOnlyMakesTheDayASingleEntryAndLeavesItOutOfTheSeries
     box("txtEvent")->setText(QStringLiteral("ヨガ（振替）"));
     click("cmdThisDay");
     EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_EQ(schedule.fileLines().constLast(), QStringLiteral("ヨガ（振替）,2027/1/7,13:00,,,"));
+    EXPECT_EQ(schedule.fileLines().constLast(), QStringLiteral("ヨガ（振替）,2027/1/7,13:00,x,y,z"));
     EXPECT_EQ(series.at(0).except, QStringLiteral("2027/1/7"));
     EXPECT_EQ(series.at(0).eventinfo, QStringLiteral("ヨガ")); // the series as it was
     EXPECT_EQ(row(4), QStringLiteral("27/02/04  10:00  ヨガ（毎月第1木曜）"));
