@@ -156,6 +156,13 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
         // A single entry made a series leaves schedule.txt for repeat.txt, its extra fields
         // with it.
         std::optional<scheduleitem> was;
+        // The sync does not carry series yet: the server's event would go.
+        if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0
+            && !m_table.at(selectedIndex()).uid.isEmpty()) {
+            m_prompter.inform(QStringLiteral("サーバーと同期している予定は、繰り返しの予定にできません。\n"
+                                             "繰り返しの予定は、まだ同期されません。"));
+            return false;
+        }
         if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0) {
             was = m_table.at(selectedIndex());
             m_table.removeAt(selectedIndex());

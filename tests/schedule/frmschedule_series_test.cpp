@@ -94,10 +94,22 @@ TEST_F(SeriesWindow, aSeriesOpensWithItsRuleAndOkChangesItWhole)
     EXPECT_EQ(series.fileLines(), QStringList{QStringLiteral("ヨガ,2027/1/7,11:00,隔週,,,x,y,z")});
     EXPECT_EQ(row(3), QStringLiteral("27/01/07  11:00  ヨガ（隔週）"));
 
-    // A single entry stays one: the button is the series' alone.
+    // A single entry stays one: the button is the series' alone. One the sync holds is
+    // not made a series (the server's event would go); another is, leaving schedule.txt.
+    schedule.setUid(0, QStringLiteral("server-item"));
     openRow(0);
     EXPECT_FALSE(dialog()->findChild<QPushButton *>("cmdThisDay")->isVisibleTo(dialog()));
     EXPECT_EQ(repeat()->currentIndex(), 0);
+    repeat()->setCurrentIndex(3); // 毎週
+    click("cmdOK");
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_TRUE(prompter.messages.last().startsWith(QStringLiteral("サーバーと同期している予定")));
+    click("cmdCancel");
+    openRow(1);
+    repeat()->setCurrentIndex(3);
+    click("cmdOK");
+    EXPECT_EQ(schedule.ntschedule(), 2);
+    EXPECT_EQ(series.count(), 2);
 }
 
 TEST_F(SeriesWindow, thisDayOnlyMakesTheDayASingleEntryAndLeavesItOutOfTheSeries)
