@@ -152,23 +152,8 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
 {
     if (mode != dlgSchedule::NewEntry && mode != dlgSchedule::ChangeEntry)
         return storeSeries(mode, date, time, event, repeat);
-    if (!repeat.rule.isEmpty()) {
-        // A single entry made a series leaves schedule.txt for repeat.txt, its extra fields
-        // with it.
-        std::optional<scheduleitem> was;
-        // The sync does not carry series yet: the server's event would go.
-        if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0
-            && !m_table.at(selectedIndex()).uid.isEmpty()) {
-            m_prompter.inform(QStringLiteral("サーバーと同期している予定は、繰り返しの予定にできません。\n"
-                                             "繰り返しの予定は、まだ同期されません。"));
-            return false;
-        }
-        if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0) {
-            was = m_table.at(selectedIndex());
-            m_table.removeAt(selectedIndex());
-        }
-        return addSeries(date, time, event, repeat, was ? &*was : nullptr);
-    }
+    if (!repeat.rule.isEmpty())
+        return storeAsSeries(mode, date, time, event, repeat);
     if (mode != dlgSchedule::ChangeEntry || selectedIndex() < 0)
         return additemdatetime(date, time, event);
     return changeEntry(date, time, event);

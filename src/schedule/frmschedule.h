@@ -74,6 +74,9 @@ private:
     // The series' part of the window (frmschedule_series.cpp).
     [[nodiscard]] ScheduleList::Entry selectedEntry() const;
     void openSeries(int row);
+    // OK with a rule: a new series, or the selected entry made one.
+    bool storeAsSeries(qint16 mode, const QString &date, const QString &time, const QString &event,
+                       const dlgSchedule::Repetition &repeat);
     bool storeSeries(qint16 mode, const QString &date, const QString &time, const QString &event,
                      const dlgSchedule::Repetition &repeat);
     // A new series; `extras` gives its extra fields (a single entry made a series).

@@ -12,6 +12,8 @@
 
 #include <QListView>
 
+#include <optional>
+
 namespace {
 
 // A date as typed, stored as repeat.txt holds it (yyyy/m/d); a date without a year gets
@@ -23,6 +25,26 @@ QString seriesDate(const QString &typed, QDate today)
 }
 
 } // namespace
+
+bool frmSchedule::storeAsSeries(qint16 mode, const QString &date, const QString &time,
+                                const QString &event, const dlgSchedule::Repetition &repeat)
+{
+    // The sync does not carry series yet: the server's event would go.
+    if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0
+        && !m_table.at(selectedIndex()).uid.isEmpty()) {
+        m_prompter.inform(QStringLiteral("サーバーと同期している予定は、繰り返しの予定にできません。\n"
+                                         "繰り返しの予定は、まだ同期されません。"));
+        return false;
+    }
+    // A single entry made a series leaves schedule.txt for repeat.txt, its extra fields
+    // with it.
+    std::optional<scheduleitem> was;
+    if (mode == dlgSchedule::ChangeEntry && selectedIndex() >= 0) {
+        was = m_table.at(selectedIndex());
+        m_table.removeAt(selectedIndex());
+    }
+    return addSeries(date, time, event, repeat, was ? &*was : nullptr);
+}
 
 void frmSchedule::openSeries(int row)
 {
