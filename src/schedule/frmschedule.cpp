@@ -85,7 +85,7 @@ void frmSchedule::createControls()
 void frmSchedule::Form_Load()
 {
     lblDate->setText(jdate::shortDate(m_clock.today()));
-    m_list->relayout(); // a series whose day has passed moves to its next
+    m_list->followDay(); // a series whose day has passed moves to its next
 }
 
 QString frmSchedule::fullMessage()

@@ -11,7 +11,7 @@
 ScheduleList::ScheduleList(ScheduleTable &table, RepeatTable &series, std::function<QDate()> today)
     : m_table(table), m_series(series), m_today(std::move(today))
 {
-    relayout();
+    relayoutRows();
     follow();
 }
 
@@ -53,8 +53,10 @@ void ScheduleList::follow()
     }
 }
 
-void ScheduleList::relayout()
+void ScheduleList::followDay()
 {
+    if (m_today() == m_laidOutFor)
+        return;
     beginResetModel();
     relayoutRows();
     endResetModel();
@@ -63,6 +65,7 @@ void ScheduleList::relayout()
 void ScheduleList::relayoutRows()
 {
     const QDate today = m_today();
+    m_laidOutFor = today;
     m_seriesLines.clear();
     QList<int> shown;
     for (int row = 0; row < m_series.count(); ++row) {

@@ -28,8 +28,8 @@ public:
     [[nodiscard]] Entry entryAt(int row) const;
     // Where the entry is listed; -1 for a series not shown.
     [[nodiscard]] int rowOf(Entry entry) const;
-    // The series lines placed again: the day moved on, or a series changed.
-    void relayout();
+    // The series lines placed again once the day has moved on since they were laid out.
+    void followDay();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -42,6 +42,7 @@ private:
     ScheduleTable &m_table;
     RepeatTable &m_series;
     std::function<QDate()> m_today;
+    QDate m_laidOutFor; // the day the series lines were made for
     std::vector<Entry> m_rows;  // empty: the entries' rows as they are
     QStringList m_seriesLines; // by series row; empty for one not shown
 };

@@ -161,8 +161,8 @@ TEST(ScheduleList, passesEntryChangesThroughAndPlacesTheSeriesAmongThem)
 {
     ScheduleTable table;
     RepeatTable series;
-    const QDate today = day("2026/12/7");
-    ScheduleList list(table, series, [today] { return today; });
+    QDate today = day("2026/12/7");
+    ScheduleList list(table, series, [&today] { return today; });
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
     QSignalSpy resets(&list, &QAbstractItemModel::modelReset);
     ASSERT_TRUE(table.add("2026/12/9", "9:00", "b", today));
@@ -184,4 +184,12 @@ TEST(ScheduleList, passesEntryChangesThroughAndPlacesTheSeriesAmongThem)
     EXPECT_EQ(resets.count(), 2);
     EXPECT_EQ(list.entryAt(0), (ScheduleList::Entry{true, 0}));
     EXPECT_EQ(list.rowCount(), 2);
+
+    // Once the day has passed the line moves on; on the same day nothing is laid out again.
+    list.followDay();
+    EXPECT_EQ(resets.count(), 2);
+    today = day("2026/12/9");
+    list.followDay();
+    EXPECT_EQ(resets.count(), 3);
+    EXPECT_EQ(list.index(1).data().toString(), QStringLiteral("26/12/15  09:00  会議（毎週）"));
 }
