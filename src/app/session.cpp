@@ -55,6 +55,11 @@ void Session::shelveLinesBeyondSlots()
     m_movedToShelf += int(lines.size());
 }
 
+RepeatTable *Session::syncedSeries()
+{
+    return m_files.mayWrite(DataFile::Repeat) ? &m_repeats : nullptr;
+}
+
 QString Session::readSyncSettings()
 {
     ProfileFile ini;
@@ -178,7 +183,7 @@ Session::QuitResult Session::save(bool windowNormal, std::optional<DataFile> lef
             return {false, m_failedAt, written.error};
     }
     // After the data files: a sync folder that fails is said, and the files are saved.
-    m_sync.write(m_schedule, m_phoneBook, today, QTimeZone::systemTimeZone(),
+    m_sync.write(m_schedule, syncedSeries(), m_phoneBook, today, QTimeZone::systemTimeZone(),
                  m_clock.now().toUTC(), m_files.mayWrite(DataFile::Schedule) && !m_othersSchedule,
                  m_files.mayWrite(DataFile::Tel));
     return {};

@@ -122,6 +122,8 @@ public:
     [[nodiscard]] Settings &settings() { return m_settings; }
 
 private:
+    // repeat.txt for the sync, when this run may write it.
+    RepeatTable *syncedSeries();
     // The table of the data files, one row each, in the quit's order.
     void bindFiles();
     void bindBoardFiles();

@@ -91,11 +91,6 @@ void Session::bindSchedule()
     schedule.load = [this] {
         return m_schedule.loadSchedule(m_files.path(DataFile::Schedule), m_clock.today());
     };
-    // A file that could not be read is not written: nothing of it goes to the folder either.
-    schedule.afterLoad = [this] {
-        if (m_files.mayWrite(DataFile::Schedule))
-            m_sync.mergeSchedule(m_schedule, m_clock.today(), QTimeZone::systemTimeZone());
-    };
     schedule.lines = [this] { return m_schedule.fileLines(); };
     schedule.save = [this] { return saveSchedule(); };
     schedule.changedThisRun = [this] { return m_schedule.changedThisRun(); };
@@ -108,7 +103,7 @@ void Session::bindSchedule()
     };
     schedule.reload = [this](const FileBytes &bytes, const QString &) {
         m_schedule.reload(bytes, m_clock.today());
-        m_sync.rebindSchedule(m_schedule);
+        m_sync.rebindSchedule(m_schedule, syncedSeries());
     };
     m_files.bind(schedule);
 
@@ -131,7 +126,17 @@ void Session::bindSchedule()
         table.reload(*text);
         return table.fileLines();
     };
-    repeats.reload = [this](const FileBytes &, const QString &text) { m_repeats.reload(text); };
+    // The folder's calendar once both are read: its items are appointments and series. A
+    // schedule that could not be read is not written: nothing of it goes to the folder.
+    repeats.afterLoad = [this] {
+        if (m_files.mayWrite(DataFile::Schedule))
+            m_sync.mergeSchedule(m_schedule, syncedSeries(), m_clock.today(),
+                                 QTimeZone::systemTimeZone());
+    };
+    repeats.reload = [this](const FileBytes &, const QString &text) {
+        m_repeats.reload(text);
+        m_sync.rebindSchedule(m_schedule, syncedSeries());
+    };
     m_files.bind(repeats);
 }
 

@@ -45,6 +45,7 @@ struct repeatitem {
     QString extra1 = {};
     QString extra2 = {};
     QString extra3 = {};
+    QString uid = {}; // its item in a sync folder, known only while the program runs
 };
 
 // A series read: its days parsed once. Nothing for fields the program cannot read.

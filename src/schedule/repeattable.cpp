@@ -90,10 +90,16 @@ int RepeatTable::add(repeatitem item)
 void RepeatTable::change(int row, repeatitem item)
 {
     item.eventinfo = typedtext::cleanField(item.eventinfo);
+    item.uid = m_rows.at(row).item.uid; // the same series, changed: still its item
     beginResetModel();
     m_rows[row] = Row{item, RepeatSeries::of(item), QString(), true};
     m_changed = true;
     endResetModel();
+}
+
+void RepeatTable::setUid(int row, const QString &uid)
+{
+    m_rows[row].item.uid = uid;
 }
 
 void RepeatTable::removeAt(int row)

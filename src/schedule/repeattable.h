@@ -37,6 +37,8 @@ public:
     int add(repeatitem item);
     void change(int row, repeatitem item);
     void removeAt(int row);
+    // The sync's: which item of its folder the series is. Not a change of the file.
+    void setUid(int row, const QString &uid);
     // One day of the series left out: its date joins 除く日.
     void leaveOut(int row, QDate day);
 

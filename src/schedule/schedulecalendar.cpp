@@ -126,7 +126,10 @@ Written write(const ScheduleTable &table, QDate today, const QTimeZone &zone, co
     const SeriesZone z{tz, tzid, named, dtstamp, zone};
     for (const auto &[row, s] : repeating)
         icalcomponent_add_component(calendar.get(),
-                                    seriesEvent(series->at(row), s, seriesUid(series->at(row)), z));
+                                    seriesEvent(series->at(row), s,
+                                                series->at(row).uid.isEmpty() ? seriesUid(series->at(row))
+                                                                              : series->at(row).uid,
+                                                z));
     written.series = int(repeating.size());
     written.bytes = text(calendar.get());
     return written;

@@ -107,6 +107,26 @@ using OccurrenceTest = std::function<bool(const scheduleitem &)>;
                                          const scheduleitem *after, QDate today,
                                          const QTimeZone &zone, const QDateTime &stamp);
 
+// A series of repeat.txt as a sync folder's item, with its changed days (entries of
+// schedule.txt that replace a day it leaves out) as changed occurrences (RECURRENCE-ID);
+// `placed` holds which of those the item took: one that replaces no day of the series
+// stays an appointment of its own. Empty bytes: the series cannot be read.
+struct SeriesItem {
+    QByteArray bytes;
+    QList<int> placed;
+};
+// A new item with that UID.
+[[nodiscard]] SeriesItem seriesItem(const repeatitem &series, const QList<scheduleitem> &changedDays,
+                                    const QString &uid, QDate today, const QTimeZone &zone,
+                                    const QDateTime &stamp);
+// The item `original` changed to the series: what another program keeps in it stays (its
+// own form of an unchanged rule too); its changed occurrences from today on are the
+// changed days, those before today stay; a day left out that no changed day has gets an
+// EXDATE.
+[[nodiscard]] SeriesItem patchSeries(const QByteArray &original, const repeatitem &series,
+                                     const QList<scheduleitem> &changedDays, QDate today,
+                                     const QTimeZone &zone, const QDateTime &stamp);
+
 struct Added {
     int added = 0;
     int same = 0;    // an entry of that day, time and text was there already

@@ -95,6 +95,15 @@ icaltimetype recurrenceIdOf(icalcomponent *event);
 // stamps of a change.
 void applyChange(icalcomponent *event, const scheduleitem &before, const Readable &after,
                  QDate today, const QTimeZone &zone, const QDateTime &stamp);
+void removeOwnTexts(icalcomponent *event);
+bool hasZone(icalcomponent *calendar, const QByteArray &tzid);
+// The changed occurrences (RECURRENCE-ID) of the series `master`, in the calendar's order.
+QList<icalcomponent *> changedCopies(icalcomponent *calendar, icalcomponent *master);
+// The moment as the series' start writes it: with its TZID, or as a date.
+void nameAsStart(icalproperty *p, icalcomponent *master, icaltimetype t);
+// The series' copy for one occurrence: everything the series has but its rules, falling
+// when the occurrence does and lasting as long.
+icalcomponent *copyFor(icalcomponent *master, icaltimetype id);
 // DTSTAMP and LAST-MODIFIED are `stamp`, SEQUENCE counts up.
 void stampChange(icalcomponent *event, const QDateTime &stamp);
 

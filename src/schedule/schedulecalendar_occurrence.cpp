@@ -7,17 +7,7 @@
 
 namespace schedulecalendar {
 
-using namespace detail;
-
-namespace {
-
-// An occurrence as the read gives it: its entry, when the rule has it fall, and the
-// changed copy of it the file holds already, if any.
-struct Found {
-    scheduleitem entry;
-    icaltimetype id;
-    icalcomponent *changed = nullptr;
-};
+namespace detail {
 
 QList<icalcomponent *> changedCopies(icalcomponent *calendar, icalcomponent *master)
 {
@@ -29,30 +19,6 @@ QList<icalcomponent *> changedCopies(icalcomponent *calendar, icalcomponent *mas
             && !icaltime_is_null_time(recurrenceIdOf(e)))
             copies.append(e);
     return copies;
-}
-
-std::optional<Found> findOccurrence(icalcomponent *master, const OccurrenceTest &was, QDate today,
-                                    const QTimeZone &zone)
-{
-    const QList<icalcomponent *> copies = changedCopies(icalcomponent_get_parent(master), master);
-    QList<icaltimetype> replaced;
-    for (icalcomponent *c : copies)
-        replaced.append(recurrenceIdOf(c));
-    ReadResult series;
-    QList<icaltimetype> times;
-    readEvent(master, today, zone, series, replaced, &times);
-    for (qsizetype i = 0; i < series.items.size(); ++i)
-        if (was(series.items.at(i)))
-            return Found{series.items.at(i), times.at(i), nullptr};
-    for (icalcomponent *c : copies) {
-        if (icalcomponent_get_status(c) == ICAL_STATUS_CANCELLED)
-            continue;
-        ReadResult one;
-        readEvent(c, today, zone, one);
-        if (one.items.size() == 1 && was(one.items.first()))
-            return Found{one.items.first(), recurrenceIdOf(c), c};
-    }
-    return std::nullopt;
 }
 
 // The moment as the series' start writes it: with its TZID, or as a date.
@@ -88,6 +54,44 @@ icalcomponent *copyFor(icalcomponent *master, icaltimetype id)
     nameAsStart(recurrenceId, master, id);
     icalcomponent_add_property(copy, recurrenceId);
     return copy;
+}
+
+} // namespace detail
+
+using namespace detail;
+
+namespace {
+
+// An occurrence as the read gives it: its entry, when the rule has it fall, and the
+// changed copy of it the file holds already, if any.
+struct Found {
+    scheduleitem entry;
+    icaltimetype id;
+    icalcomponent *changed = nullptr;
+};
+
+std::optional<Found> findOccurrence(icalcomponent *master, const OccurrenceTest &was, QDate today,
+                                    const QTimeZone &zone)
+{
+    const QList<icalcomponent *> copies = changedCopies(icalcomponent_get_parent(master), master);
+    QList<icaltimetype> replaced;
+    for (icalcomponent *c : copies)
+        replaced.append(recurrenceIdOf(c));
+    ReadResult series;
+    QList<icaltimetype> times;
+    readEvent(master, today, zone, series, replaced, &times);
+    for (qsizetype i = 0; i < series.items.size(); ++i)
+        if (was(series.items.at(i)))
+            return Found{series.items.at(i), times.at(i), nullptr};
+    for (icalcomponent *c : copies) {
+        if (icalcomponent_get_status(c) == ICAL_STATUS_CANCELLED)
+            continue;
+        ReadResult one;
+        readEvent(c, today, zone, one);
+        if (one.items.size() == 1 && was(one.items.first()))
+            return Found{one.items.first(), recurrenceIdOf(c), c};
+    }
+    return std::nullopt;
 }
 
 } // namespace

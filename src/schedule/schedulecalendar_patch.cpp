@@ -12,6 +12,24 @@ using namespace detail;
 
 namespace {
 
+// How long the event lasts, in seconds, when it has a time; an hour otherwise.
+int lengthOf(icalcomponent *event)
+{
+    const icaltimetype start = icalcomponent_get_dtstart(event);
+    const icaltimetype end = icalcomponent_get_dtend(event);
+    if (start.is_date || icaltime_is_null_time(end) || end.is_date)
+        return 3600;
+    const icaltimezone *startZone = start.zone ? start.zone : icaltimezone_get_utc_timezone();
+    const icaltimezone *endZone = end.zone ? end.zone : icaltimezone_get_utc_timezone();
+    const qint64 seconds = qint64(icaltime_as_timet_with_zone(end, endZone))
+                           - qint64(icaltime_as_timet_with_zone(start, startZone));
+    return seconds > 0 && seconds < qint64(366) * 86400 ? int(seconds) : 3600;
+}
+
+} // namespace
+
+namespace detail {
+
 void removeOwnTexts(icalcomponent *event)
 {
     for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;) {
@@ -33,24 +51,6 @@ bool hasZone(icalcomponent *calendar, const QByteArray &tzid)
             return true;
     return false;
 }
-
-// How long the event lasts, in seconds, when it has a time; an hour otherwise.
-int lengthOf(icalcomponent *event)
-{
-    const icaltimetype start = icalcomponent_get_dtstart(event);
-    const icaltimetype end = icalcomponent_get_dtend(event);
-    if (start.is_date || icaltime_is_null_time(end) || end.is_date)
-        return 3600;
-    const icaltimezone *startZone = start.zone ? start.zone : icaltimezone_get_utc_timezone();
-    const icaltimezone *endZone = end.zone ? end.zone : icaltimezone_get_utc_timezone();
-    const qint64 seconds = qint64(icaltime_as_timet_with_zone(end, endZone))
-                           - qint64(icaltime_as_timet_with_zone(start, startZone));
-    return seconds > 0 && seconds < qint64(366) * 86400 ? int(seconds) : 3600;
-}
-
-} // namespace
-
-namespace detail {
 
 namespace {
 

@@ -12,7 +12,7 @@ namespace {
 Record recordOf(const Item &item, const Entry &entry)
 {
     return {item.uid,   item.file,  item.hash,  entry.hash, entry.keyA,
-            entry.keyB, item.series, item.stamp, item.spans};
+            entry.keyB, item.series, item.stamp, item.spans, item.rule};
 }
 
 constexpr qsizetype none = -1;

@@ -33,6 +33,7 @@ struct Item {
     bool series = false;
     QByteArray stamp = {}; // the file's size, time and inode when it was read
     bool spans = false;    // the series is the days of one event over several
+    bool rule = false;     // a series of repeat.txt, with its changed days as entries
 };
 
 // What the last sync knew: an entry's item, the item's content then and the entry's.
@@ -48,6 +49,9 @@ struct Record {
     // are the same, the file is not read again.
     QByteArray stamp = {};
     bool spans = false; // of a series that is the days of one event over several
+    // Of an item that is a series of repeat.txt: its entry, or one of its changed days
+    // in schedule.txt. The item is written as a whole from them.
+    bool rule = false;
 
     bool operator==(const Record &) const = default;
 };

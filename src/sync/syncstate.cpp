@@ -18,7 +18,7 @@ QByteArray line(const char *kind, const syncmerge::Record &r)
     return QByteArray(kind) + '\t' + QUrl::toPercentEncoding(r.uid) + '\t'
            + QUrl::toPercentEncoding(r.file) + '\t' + r.itemHash.toHex() + '\t'
            + r.entryHash.toHex() + '\t' + r.keyA.toHex() + '\t' + r.keyB.toHex() + '\t'
-           + (r.spans ? "D" : r.series ? "S" : "-") + '\t' + r.stamp + '\n';
+           + (r.rule ? "R" : r.spans ? "D" : r.series ? "S" : "-") + '\t' + r.stamp + '\n';
 }
 
 } // namespace
@@ -65,7 +65,8 @@ ReadResult read(const QString &path)
                             QByteArray::fromHex(f.at(6)),
                             f.at(7) == "S" || f.at(7) == "D",
                             f.at(8),
-                            f.at(7) == "D"};
+                            f.at(7) == "D",
+                            f.at(7) == "R"};
         (f.at(0) == "calendar" ? result.state.calendar : result.state.contacts).append(r);
     }
     return result;

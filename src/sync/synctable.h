@@ -16,6 +16,7 @@ struct ReadItem {
     QList<syncmerge::Entry> entries;
     bool series = false;
     bool spans = false; // the series is the days of one event
+    bool rule = false;  // a series of repeat.txt and its changed days
     SkipReason problem = SkipReason::None;
     QString detail; // the reader's error, for SkipReason::Unreadable
     qsizetype held = -1; // which of the table's reads holds the entries, for `add`
@@ -73,6 +74,35 @@ public:
         Q_UNUSED(original)
         Q_UNUSED(was)
         Q_UNUSED(row)
+        return {};
+    }
+
+    // Items that are a series with its changed days (a row that holds the rule and rows
+    // of single days): the series at `row` as a new item with that UID, or as the change
+    // of `original`, with the changed days `days`; `placed` names the days the item took.
+    // Empty bytes: it cannot be one (a table without such series has none).
+    struct RuleItem {
+        QByteArray bytes;
+        QList<int> placed;
+    };
+    [[nodiscard]] virtual bool holdsRule(int row) const
+    {
+        Q_UNUSED(row)
+        return false;
+    }
+    [[nodiscard]] virtual RuleItem ruleItem(int row, const QList<int> &days, const QString &uid) const
+    {
+        Q_UNUSED(row)
+        Q_UNUSED(days)
+        Q_UNUSED(uid)
+        return {};
+    }
+    [[nodiscard]] virtual RuleItem patchRule(const QByteArray &original, int row,
+                                             const QList<int> &days) const
+    {
+        Q_UNUSED(original)
+        Q_UNUSED(row)
+        Q_UNUSED(days)
         return {};
     }
 

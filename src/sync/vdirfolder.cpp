@@ -81,7 +81,7 @@ public:
             skip(f.file, read.problem, read.detail, known);
             return;
         }
-        m_all.append({read.uid, f.file, hash, read.entries, read.series, f.stamp, read.spans});
+        m_all.append({read.uid, f.file, hash, read.entries, read.series, f.stamp, read.spans, read.rule});
         m_scan.held.insert(read.uid, read.held);
         m_filesOfUid[read.uid].append(f.file);
     }
@@ -107,7 +107,7 @@ public:
 private:
     void keep(const Record &known, const FileItem &f, const QByteArray &hash)
     {
-        m_all.append({known.uid, f.file, hash, {}, known.series, f.stamp, known.spans});
+        m_all.append({known.uid, f.file, hash, {}, known.series, f.stamp, known.spans, known.rule});
         m_filesOfUid[known.uid].append(f.file);
     }
 

@@ -22,7 +22,7 @@ QList<syncmerge::Item> itemsAsRecorded(const QList<syncmerge::Record> &records)
     for (const syncmerge::Record &r : records)
         if (!seen.contains(r.uid)) {
             seen.insert(r.uid);
-            items.append({r.uid, r.file, r.itemHash, {}, r.series, r.stamp, r.spans});
+            items.append({r.uid, r.file, r.itemHash, {}, r.series, r.stamp, r.spans, r.rule});
         }
     return items;
 }
@@ -80,7 +80,7 @@ bool VdirSync::ready()
     return true;
 }
 
-void VdirSync::merge(SyncTable &table)
+void VdirSync::merge(SyncTable &table, const QStringList &leftAlone)
 {
     if (!ready())
         return;
@@ -97,7 +97,7 @@ void VdirSync::merge(SyncTable &table)
     }
     const vdirfolder::Scan scan = vdirfolder::scanItems(dir, table, known);
     report.skipped = scan.skipped;
-    syncmerge::Plan plan = syncmerge::merge(table.entries(), scan.items, known, scan.unread);
+    syncmerge::Plan plan = syncmerge::merge(table.entries(), scan.items, known, scan.unread + leftAlone);
     table.bind(plan.bind);
     for (const auto &[row, uid] : std::as_const(plan.doubled))
         report.doubled.append(table.lineAt(row));
@@ -118,11 +118,23 @@ void VdirSync::merge(SyncTable &table)
         m_report.tables.append(report);
 }
 
-void VdirSync::mergeSchedule(ScheduleTable &table, QDate today, const QTimeZone &zone)
+void VdirSync::mergeSchedule(ScheduleTable &table, RepeatTable *series, QDate today,
+                             const QTimeZone &zone)
 {
-    ScheduleSync schedule(table, today, zone, {});
-    merge(schedule);
+    ScheduleSync schedule(table, today, zone, {}, series);
+    if (ready()) // the state read, to know the series' items
+        merge(schedule, seriesItems(series).values());
     table.setSpanning(spanningItems());
+}
+
+QSet<QString> VdirSync::seriesItems(const RepeatTable *series) const
+{
+    QSet<QString> uids;
+    if (!series)
+        for (const syncmerge::Record &r : m_state.calendar)
+            if (r.rule)
+                uids.insert(r.uid);
+    return uids;
 }
 
 QSet<QString> VdirSync::spanningItems() const
@@ -148,9 +160,9 @@ void VdirSync::rebind(SyncTable &table)
     table.bind(syncmerge::merge(table.entries(), itemsAsRecorded(known), known, {}).bind);
 }
 
-void VdirSync::rebindSchedule(ScheduleTable &table)
+void VdirSync::rebindSchedule(ScheduleTable &table, RepeatTable *series)
 {
-    ScheduleSync schedule(table, {}, {}, {});
+    ScheduleSync schedule(table, {}, {}, {}, series);
     rebind(schedule);
     table.setSpanning(spanningItems());
 }
@@ -163,13 +175,18 @@ void VdirSync::rebindPhoneBook(PhoneBook &book)
 
 // False when the folder failed: the state stays as it was, and the next start knows the
 // items written by their content.
-bool VdirSync::writeFolder(SyncTable &table)
+bool VdirSync::writeFolder(SyncTable &table, const QSet<QString> &leftAlone)
 {
     const QString dir = folderPath(table.kind());
     QList<syncmerge::Record> &known = records(table.kind());
-    vdirfolder::Written w = vdirfolder::writeChanged(dir, table, known);
+    QList<syncmerge::Record> aside;
+    QList<syncmerge::Record> others;
+    for (const syncmerge::Record &r : std::as_const(known))
+        (leftAlone.contains(r.uid) ? aside : others).append(r);
+    vdirfolder::Written w = vdirfolder::writeChanged(dir, table, others);
     if (!w.failure)
-        vdirfolder::deleteGone(dir, known, w);
+        vdirfolder::deleteGone(dir, others, w);
+    w.records.append(aside);
     m_counts.written += w.written;
     m_counts.deleted += w.deleted;
     if (!w.keptHere.isEmpty() || !w.notDeleted.isEmpty())
@@ -195,15 +212,18 @@ void VdirSync::writeState()
         m_stateChanged = false;
 }
 
-void VdirSync::write(ScheduleTable &table, PhoneBook &book, QDate today, const QTimeZone &zone,
-                     const QDateTime &stamp, bool calendarToo, bool contactsToo)
+void VdirSync::write(ScheduleTable &table, RepeatTable *series, PhoneBook &book, QDate today,
+                     const QTimeZone &zone, const QDateTime &stamp, bool calendarToo,
+                     bool contactsToo)
 {
     m_counts = {};
     if (!ready())
         return;
-    ScheduleSync calendar(table, today, zone, stamp);
+    ScheduleSync calendar(table, today, zone, stamp, series);
+    const QSet<QString> aside = seriesItems(series);
+    calendar.leaveAlone(aside);
     PhoneBookSync contacts(book);
-    if (calendarToo && !writeFolder(calendar))
+    if (calendarToo && !writeFolder(calendar, aside))
         return;
     if (contactsToo && !writeFolder(contacts))
         return;

@@ -12,7 +12,7 @@ namespace {
 const QByteArray yoga = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Web Calendar//EN\r\n"
                         "BEGIN:VEVENT\r\nUID:yoga2\r\nDTSTAMP:20261201T000000Z\r\n"
                         "DTSTART:20261210T100000Z\r\nDTEND:20261210T110000Z\r\n"
-                        "RRULE:FREQ=WEEKLY;COUNT=3\r\nSUMMARY:Yoga\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+                        "RRULE:FREQ=DAILY;INTERVAL=7;COUNT=3\r\nSUMMARY:Yoga\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
 
 // A calendar file as a web calendar's import takes it: each event an item of its own, named
 // by its UID, with the zones of the file.
