@@ -89,6 +89,9 @@ bool frmSchedule::storeSeries(qint16 mode, const QString &date, const QString &t
         const repeatitem &was = m_series.at(row);
         scheduleitem single{event, jdate::dateForNewEntry(date, m_clock.today()), time,
                             was.extra1, was.extra2, was.extra3};
+        // The day stays part of the series' item in a sync folder, as its changed occurrence.
+        if (mode == dlgSchedule::ThisDayOnly)
+            single.uid = was.uid;
         if (!m_table.add(single, m_clock.today())) {
             m_prompter.inform(fullMessage());
             return false;

@@ -102,10 +102,17 @@ public:
     [[nodiscard]] const QSet<QDate> &claimed() const { return m_claimed; }
 
 private:
+    // A day the series gives and leaves out: one a changed occurrence can replace.
+    [[nodiscard]] bool replaceable(QDate d) const
+    {
+        return m_series.except.contains(d) && m_series.rule.firstOnOrAfter(m_series.start, d) == d
+               && (!m_series.until.isValid() || d <= m_series.until);
+    }
+
     void keepSame(const QList<scheduleitem> &days, QList<int> &left)
     {
         for (Copy &c : m_copies) {
-            if (c.past || !c.entry)
+            if (c.past || !c.entry || !replaceable(c.day))
                 continue;
             for (auto i = left.begin(); i != left.end(); ++i)
                 if (sameEntry(*c.entry, days.at(*i), m_today)) {
@@ -120,7 +127,7 @@ private:
     {
         for (Copy &c : m_copies) {
             if (c.past || !c.entry || m_taken.contains(c.event) || left.isEmpty()
-                || !m_series.except.contains(c.day))
+                || !replaceable(c.day))
                 continue;
             const int i = left.takeFirst();
             const auto r = readable(days.at(i), m_today);
@@ -169,10 +176,7 @@ private:
     // from today on that no other has; a day the rule gives.
     std::optional<QDate> freeDay(QDate own) const
     {
-        const auto free = [this](QDate d) {
-            return d >= m_today && !m_claimed.contains(d) && m_series.except.contains(d)
-                   && m_series.rule.firstOnOrAfter(d, m_series.start) == d;
-        };
+        const auto free = [this](QDate d) { return d >= m_today && !m_claimed.contains(d) && replaceable(d); };
         if (free(own))
             return own;
         QList<QDate> except = m_series.except;

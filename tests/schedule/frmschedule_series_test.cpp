@@ -114,6 +114,7 @@ TEST_F(SeriesWindow, aSeriesOpensWithItsRuleAndOkChangesItWhole)
 
 TEST_F(SeriesWindow, thisDayOnlyMakesTheDayASingleEntryAndLeavesItOutOfTheSeries)
 {
+    series.setUid(0, QStringLiteral("yoga-item")); // the day stays in the series' item
     openRow(3);
     box("txtTime")->setText(QStringLiteral("13:00"));
     box("txtEvent")->setText(QStringLiteral("ヨガ（振替）"));
@@ -121,6 +122,8 @@ TEST_F(SeriesWindow, thisDayOnlyMakesTheDayASingleEntryAndLeavesItOutOfTheSeries
     EXPECT_FALSE(dialog()->isVisible());
     EXPECT_EQ(schedule.fileLines().constLast(), QStringLiteral("ヨガ（振替）,2027/1/7,13:00,x,y,z"));
     EXPECT_EQ(series.at(0).except, QStringLiteral("2027/1/7"));
+    EXPECT_EQ(schedule.at(schedule.ntschedule() - 1).uid, QStringLiteral("yoga-item"));
+    EXPECT_EQ(series.at(0).uid, QStringLiteral("yoga-item"));
     EXPECT_EQ(series.at(0).eventinfo, QStringLiteral("ヨガ")); // the series as it was
     EXPECT_EQ(row(4), QStringLiteral("27/02/04  10:00  ヨガ（毎月第1木曜）"));
 }
