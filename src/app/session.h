@@ -128,6 +128,7 @@ private:
     void bindFiles();
     void bindBoardFiles();
     void bindSchedule();
+    void bindRepeats();
     void bindPhoneFiles();
     // The start reads the files of one step, in their order.
     void loadStep(FileBinding::Step step);

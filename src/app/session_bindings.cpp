@@ -106,8 +106,12 @@ void Session::bindSchedule()
         m_sync.rebindSchedule(m_schedule, syncedSeries());
     };
     m_files.bind(schedule);
+    bindRepeats();
+}
 
-    // The series: read with the schedule, so the today window has their days too.
+// The series: read with the schedule, so the today window has their days too.
+void Session::bindRepeats()
+{
     FileBinding repeats{DataFile::Repeat, Step::BeforeToday, 4};
     repeats.load = [this] { return m_repeats.load(m_files.path(DataFile::Repeat)); };
     repeats.lines = [this] { return m_repeats.fileLines(); };

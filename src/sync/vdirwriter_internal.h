@@ -46,7 +46,8 @@ private:
              const syncmerge::Entry &entry, bool rule = false);
     void writeRule(const QString &uid, const QList<Record> &records, const QList<int> &rows);
     void ruleTakenAway(const QList<Record> &records, const QList<int> &days);
-    void putRule(const QString &uid, const QString &file, const QByteArray &bytes, QList<int> rows);
+    void putRule(const QString &uid, const QString &file, const QByteArray &bytes,
+                     const QList<int> &rows);
     QDir m_dir;
     SyncTable &m_table;
     QHash<QString, const Record *> m_byUid;

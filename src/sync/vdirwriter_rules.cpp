@@ -106,7 +106,8 @@ void Writer::ruleTakenAway(const QList<Record> &records, const QList<int> &days)
 
 // The item as `bytes` (none: as the folder has it already); the state knows its series
 // and the days it took by their entries here.
-void Writer::putRule(const QString &uid, const QString &file, const QByteArray &bytes, QList<int> rows)
+void Writer::putRule(const QString &uid, const QString &file, const QByteArray &bytes,
+                     const QList<int> &rows)
 {
     const QString path = m_dir.filePath(file);
     QByteArray hash = m_byUid.value(uid)->itemHash;
