@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "searchmodel.h"
 
+#include "readings.h"
 #include "text/searchfold.h"
+
+#include <QSet>
 
 namespace {
 
@@ -78,6 +81,12 @@ void SearchModel::find(const QString &typed)
     refind();
 }
 
+void SearchModel::setReadings(const Readings *readings)
+{
+    m_readings = readings;
+    refind();
+}
+
 void SearchModel::refind()
 {
     beginResetModel();
@@ -88,7 +97,23 @@ void SearchModel::refind()
             for (const Indexed &i : place)
                 if (query.finds(i))
                     m_found.append(&i);
+    findByReading(query.folded);
     endResetModel();
+}
+
+// After what is found as written: what the word's readings find besides.
+void SearchModel::findByReading(const QString &folded)
+{
+    if (!m_readings || !m_readings->isOn() || folded.isEmpty())
+        return;
+    const QRegularExpression pattern = m_readings->patternFor(folded);
+    if (!pattern.isValid() || pattern.pattern().isEmpty())
+        return;
+    const QSet<const Indexed *> found(m_found.cbegin(), m_found.cend());
+    for (const QList<Indexed> &place : std::as_const(m_places))
+        for (const Indexed &i : place)
+            if (!found.contains(&i) && pattern.match(i.folded).hasMatch())
+                m_found.append(&i);
 }
 
 const SearchItem &SearchModel::foundAt(int row) const

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+class Readings;
+
 // Where a found item lives, in the order the list shows the places.
 enum class SearchPlace { Board, Shelf, Done, Schedule, PhoneBook };
 
@@ -20,7 +22,8 @@ struct SearchItem {
 };
 
 // The search over the items it is given: both sides folded (width, kana, case), romaji
-// typed also as its kana, a number also by its digits alone. Found items come in the
+// typed also as its kana, a number also by its digits alone; with readings, a word also
+// finds the kanji words read so, after what it finds as written. Found items come in the
 // places' order, each place in its own order. The rows are the found items.
 class SearchModel : public QAbstractTableModel {
 public:
@@ -31,6 +34,8 @@ public:
 
     // The items of one place, anew (a place read again, or changed); the found list follows.
     void setItems(SearchPlace place, const QList<SearchItem> &items);
+    // Words by their reading too, from now on (none: as written only). Not owned.
+    void setReadings(const Readings *readings);
     // What is typed in the box; an empty text finds nothing.
     void find(const QString &typed);
     [[nodiscard]] const SearchItem &foundAt(int row) const;
@@ -47,8 +52,10 @@ private:
     struct Indexed;
     struct Query;
     void refind();
+    void findByReading(const QString &folded);
 
     QList<QList<Indexed>> m_places; // by SearchPlace
     QString m_typed;
+    const Readings *m_readings = nullptr;
     QList<const Indexed *> m_found;
 };

@@ -6,6 +6,7 @@
 #include "phonebook/phonebook.h"
 #include "schedule/repeattable.h"
 #include "schedule/scheduletable.h"
+#include "search/readings.h"
 #include "search/searchsources.h"
 
 #include <gtest/gtest.h>
@@ -97,4 +98,30 @@ TEST_F(Search, aPlaceGivenAnewIsSearchedAnewAndNothingIsChanged)
     EXPECT_EQ(model.foundAt(0).position, 5);
     EXPECT_EQ(book.at(0).keys, QStringLiteral("カイギ室の鍵"));
     EXPECT_EQ(shelf.at(0), QStringLiteral("新聞を止める"));
+}
+
+// With Migemo's dictionary a reading finds the kanji words, after what is found as written;
+// without it, as written only.
+TEST_F(Search, aReadingFindsKanjiWordsAfterWhatIsWrittenWhereTheDictionaryIsThere)
+{
+    const Readings readings;
+    if (!readings.isOn())
+        GTEST_SKIP() << "no Migemo dictionary (Debian cmigemo-common)";
+    model.setReadings(&readings);
+    EXPECT_EQ(found(model, "sinnbunn"), "たな上げ||新聞を止める");
+    EXPECT_EQ(found(model, "しんぶん"), "たな上げ||新聞を止める");
+    // As written first, in the places' order, nothing twice; then 開業 on the shelf, found
+    // by its reading only.
+    shelf.append(QStringLiteral("開業祝い"));
+    model.setItems(SearchPlace::Shelf, searchsources::shelf(shelf));
+    EXPECT_EQ(found(model, "kaigi"), "ボード||ｶｲｷﾞの資料 / やった事|26/12/01|26/12/01 ＫＡＩＧＩ準備 / "
+                                     "予定表|2026/12/15|26/12/15  10:00  会議 かいぎしつA / "
+                                     "電話帳||yamada  山田太郎 / たな上げ||開業祝い");
+    EXPECT_EQ(found(model, "yamada"), "電話帳||yamada  山田太郎");
+    EXPECT_EQ(found(model, "やまだ"), "電話帳||yamada  山田太郎");
+
+    const Readings none(QStringLiteral("/nonexistent/migemo-dict"));
+    EXPECT_FALSE(none.isOn());
+    model.setReadings(&none);
+    EXPECT_EQ(found(model, "sinnbunn"), "");
 }
