@@ -7,10 +7,18 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int placeCount = int(SearchPlace::PhoneBook) + 1;
 const QChar fieldSeparator(0x1f); // no match runs from one field into the next
+const QChar itemSeparator(0x1e);  // nor from one item into the next
+
+bool isHiragana(QChar c)
+{
+    return (c >= u'ぁ' && c <= u'ゖ') || c == u'ー';
+}
 
 // A field's number as its digits, when it is one (blanks and hyphens left out).
 QString digitsOf(const QString &folded)
@@ -40,6 +48,16 @@ struct SearchModel::Query {
     {
     }
 
+    // Worth a reading: two kana at least, or three letters of romaji (a word typed so far,
+    // "kaig", reads too). One kana, or a word with other characters, reads as too many
+    // words or none.
+    [[nodiscard]] bool hasReading() const
+    {
+        const auto letter = [](QChar c) { return (c >= u'a' && c <= u'z') || c == u'-' || c == u'\''; };
+        return (folded.size() >= 2 && std::all_of(folded.cbegin(), folded.cend(), isHiragana))
+               || (folded.size() >= 3 && std::all_of(folded.cbegin(), folded.cend(), letter));
+    }
+
     [[nodiscard]] bool finds(const Indexed &i) const
     {
         return i.folded.contains(folded) || (kana && i.folded.contains(*kana))
@@ -47,7 +65,10 @@ struct SearchModel::Query {
     }
 };
 
-SearchModel::SearchModel(QObject *parent) : QAbstractTableModel(parent), m_places(placeCount) {}
+SearchModel::SearchModel(QObject *parent)
+    : QAbstractTableModel(parent), m_places(placeCount), m_texts(placeCount)
+{
+}
 
 SearchModel::~SearchModel() = default;
 
@@ -68,9 +89,16 @@ void SearchModel::setItems(SearchPlace place, const QList<SearchItem> &items)
         i.numbers = numbers.join(fieldSeparator);
         indexed.append(std::move(i));
     }
+    // The place's items as one text, for a pattern to run through once.
+    PlaceText text;
+    for (const Indexed &i : std::as_const(indexed)) {
+        text.starts.append(text.all.size());
+        text.all += i.folded + itemSeparator;
+    }
     beginResetModel();
     m_found.clear(); // they point into the lists about to change
     m_places[int(place)] = std::move(indexed);
+    m_texts[int(place)] = std::move(text);
     endResetModel();
     refind();
 }
@@ -97,23 +125,37 @@ void SearchModel::refind()
             for (const Indexed &i : place)
                 if (query.finds(i))
                     m_found.append(&i);
-    findByReading(query.folded);
+    if (query.hasReading())
+        findByReading(query.folded);
     endResetModel();
 }
 
-// After what is found as written: what the word's readings find besides.
+// After what is found as written: what the word's readings find besides. The pattern runs
+// through each place's text once, from item to item that holds a match.
 void SearchModel::findByReading(const QString &folded)
 {
-    if (!m_readings || !m_readings->isOn() || folded.isEmpty())
+    if (!m_readings || !m_readings->isOn())
         return;
     const QRegularExpression pattern = m_readings->patternFor(folded);
     if (!pattern.isValid() || pattern.pattern().isEmpty())
         return;
     const QSet<const Indexed *> found(m_found.cbegin(), m_found.cend());
-    for (const QList<Indexed> &place : std::as_const(m_places))
-        for (const Indexed &i : place)
-            if (!found.contains(&i) && pattern.match(i.folded).hasMatch())
-                m_found.append(&i);
+    for (qsizetype p = 0; p < m_places.size(); ++p) {
+        const PlaceText &text = m_texts.at(p);
+        for (qsizetype from = 0; from < text.all.size();) {
+            // Checked once as it was made: not again at each of thousands of calls.
+            const QRegularExpressionMatch m = pattern.match(
+                text.all, from, QRegularExpression::NormalMatch,
+                QRegularExpression::DontCheckSubjectStringMatchOption);
+            if (!m.hasMatch())
+                break;
+            const auto start = std::upper_bound(text.starts.cbegin(), text.starts.cend(), m.capturedStart());
+            const qsizetype item = (start - text.starts.cbegin()) - 1;
+            if (const Indexed *i = &m_places.at(p).at(item); !found.contains(i))
+                m_found.append(i);
+            from = item + 1 < text.starts.size() ? text.starts.at(item + 1) : text.all.size();
+        }
+    }
 }
 
 const SearchItem &SearchModel::foundAt(int row) const

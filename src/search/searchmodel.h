@@ -54,7 +54,12 @@ private:
     void refind();
     void findByReading(const QString &folded);
 
+    struct PlaceText {
+        QString all;
+        QList<qsizetype> starts; // where each item's text begins in `all`
+    };
     QList<QList<Indexed>> m_places; // by SearchPlace
+    QList<PlaceText> m_texts;       // by SearchPlace
     QString m_typed;
     const Readings *m_readings = nullptr;
     QList<const Indexed *> m_found;

@@ -114,7 +114,9 @@ ReadItem ScheduleSync::read(const QByteArray &bytes)
 
 std::optional<QString> ScheduleSync::add(qsizetype held, const QString &uid)
 {
-    const Held read = m_read.value(held);
+    if (held < 0 || held >= m_read.size())
+        return std::nullopt; // an item read with nothing to take
+    const Held &read = m_read.at(held);
     if (read.series && m_series) {
         repeatitem series = *read.series;
         series.uid = uid;
