@@ -126,7 +126,7 @@ std::optional<QString> kanaOfRomaji(const QString &folded)
             continue;
         }
         bool read = false;
-        for (int length = std::min<qsizetype>(s.longest, folded.size() - at); length > 0 && !read; --length)
+        for (qsizetype length = std::min<qsizetype>(s.longest, folded.size() - at); length > 0 && !read; --length)
             if (const auto it = s.kana.constFind(folded.mid(at, length)); it != s.kana.cend()) {
                 kana += *it;
                 at += length;
