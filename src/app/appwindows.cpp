@@ -10,6 +10,8 @@
 #include "phonebook/frmtypeedit.h"
 #include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
+#include "search/frmsearch.h"
+#include "search/readings.h"
 #include "session.h"
 #include "shell/dlgsync.h"
 #include "shell/frmabout.h"
@@ -54,6 +56,7 @@ void AppWindows::connectBoard()
         typeEditWindow().open();
     });
     connect(m_todo.get(), &frmTodo::aboutRequested, this, &AppWindows::showAbout);
+    connect(m_todo.get(), &frmTodo::searchRequested, this, &AppWindows::showSearch);
     connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this, &AppWindows::takeAppointment);
     connect(m_todo.get(), &frmTodo::phoneEntryOffered, this,
             [this](int slot, const QString &text, const QString &index, const QString &name,

@@ -8,13 +8,17 @@
 
 class Clock;
 class Prompter;
+class Readings;
+class SearchModel;
 class Session;
+struct SearchItem;
 class dlgSync;
 class frmADDphone;
 class frmAbout;
 class frmDone;
 class frmHelp;
 class frmSchedule;
+class frmSearch;
 class frmTel;
 class frmTodo;
 class frmToday;
@@ -44,6 +48,9 @@ public:
     [[nodiscard]] frmTomorrow &tomorrowWindow();
     [[nodiscard]] frmHelp &helpWindow();
     [[nodiscard]] dlgSync &syncDialog();
+    // The search, its items taken anew at each showing (done.txt read again).
+    [[nodiscard]] frmSearch &searchWindow();
+    void showSearch();
     // Shows the About box, not modal: the open one brought forward, or a new one.
     void showAbout();
 
@@ -60,6 +67,13 @@ private:
     // A to-do the board's analysis found to be an appointment: into the schedule's table.
     void takeAppointment(int slot, const QString &text, const QString &date,
                          const QString &time, const QString &event);
+    // Every place's items into the search.
+    void fillSearch();
+    // A found item's place opened with it selected; one gone since is said, and the
+    // search takes the places anew.
+    void openFound(const SearchItem &item);
+    [[nodiscard]] bool openFoundIn(const SearchItem &item);
+    [[nodiscard]] bool openFoundInSchedule(const SearchItem &item);
 
     Session &m_session;
     const Clock &m_clock;
@@ -75,4 +89,7 @@ private:
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<dlgSync> m_sync;
+    std::unique_ptr<Readings> m_readings;
+    std::unique_ptr<SearchModel> m_searchModel;
+    std::unique_ptr<frmSearch> m_search;
 };

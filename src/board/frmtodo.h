@@ -86,6 +86,10 @@ public:
     void mnuEditSche_Click() { editFile(DataFile::Schedule); }
     void mnuEditTel_Click() { editFile(DataFile::Tel); }
     void mnuTypeEdit_Click();
+    // An open slot keeps Ctrl+F; the menu itself closes the slot first.
+    void mnuFind_Click();
+    // The slot found by the search: the board in front, the slot's check box focused.
+    void showSlot(int slot);
     void mnuJustQuit_Click();
     void mnuQuit_Click();
     void mnuStartup_Click();
@@ -127,6 +131,8 @@ signals:
     void editFileRequested(DataFile file);
     void typeEditRequested();
     void aboutRequested();
+    // 編集 → 検索, or Ctrl+F while no slot is open.
+    void searchRequested();
     void backupFolderRequested();
     // The reminder options were changed in the menu.
     void remindersChanged();
@@ -143,6 +149,7 @@ private:
     void createButtons(QWidget *client);
     void createMenus();
     void createFileMenu(QMenuBar *bar);
+    void createEditMenu(QMenuBar *bar);
     void createOptionMenu(QMenuBar *bar);
     void createWindowMenu(QMenuBar *bar);
     void createHelpMenu(QMenuBar *bar);

@@ -6,6 +6,9 @@
 #include "frmregedit.h"
 #include "ui/prompter.h"
 
+#include "ui/windows.h"
+
+#include <QCheckBox>
 #include <QMenuBar>
 
 namespace {
@@ -46,6 +49,7 @@ void frmTodo::createMenus()
     bar->setObjectName(QStringLiteral("mnuBar"));
     bar->setAccessibleName(QStringLiteral("メニュー"));
     createFileMenu(bar);
+    createEditMenu(bar);
     createOptionMenu(bar);
     createWindowMenu(bar);
     createHelpMenu(bar);
@@ -75,6 +79,26 @@ void frmTodo::createFileMenu(QMenuBar *bar)
           &frmTodo::backupFolderRequested);
     entry(file, "mnuJustQuit", QStringLiteral("保存しないで終了"), this, &frmTodo::mnuJustQuit_Click);
     entry(file, "mnuQuit", QStringLiteral("保存して終了(&Q)"), this, &frmTodo::mnuQuit_Click);
+}
+
+// The name mnuEdit is the editor submenu's of ﾌｧｲﾙ.
+void frmTodo::createEditMenu(QMenuBar *bar)
+{
+    QMenu *edit = topMenu(bar, "mnuEditMenu", QStringLiteral("編集(&E)"));
+    entry(edit, "mnuFind", QStringLiteral("検索(&F)..."), this, &frmTodo::mnuFind_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+}
+
+void frmTodo::mnuFind_Click()
+{
+    if (m_board.inputStatus() == -1)
+        emit searchRequested();
+}
+
+void frmTodo::showSlot(int slot)
+{
+    windows::showModeless(*this);
+    chkTodo.at(slot)->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTodo::createOptionMenu(QMenuBar *bar)

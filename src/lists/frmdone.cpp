@@ -11,6 +11,8 @@
 #include "ui/windows.h"
 
 #include <QCloseEvent>
+
+#include <cstdlib>
 #include <QLabel>
 #include <QTableView>
 #include <QPushButton>
@@ -50,7 +52,7 @@ void frmDone::Form_Paint()
         lstDone->clearSelection();
         return;
     }
-    const QModelIndex last = m_lines.index(count - 1);
+    const QModelIndex last = m_lines.index(m_shownRow && *m_shownRow < count ? *m_shownRow : count - 1);
     lstDone->setCurrentIndex(last);
     lstDone->scrollTo(last);
 }
@@ -66,7 +68,25 @@ void frmDone::lstDone_KeyDown(int keyCode)
 
 void frmDone::cmdClose_Click()
 {
+    m_shownRow.reset();
     hide();
+}
+
+std::optional<int> frmDone::rowOf(const QString &line, int near)
+{
+    if (!m_loaded)
+        Form_Load(); // the lines as the window will show them
+    std::optional<int> best;
+    for (int row = 0; row < m_lines.rowCount(); ++row)
+        if (m_lines.at(row) == line && (!best || std::abs(row - near) < std::abs(*best - near)))
+            best = row;
+    return best;
+}
+
+void frmDone::showRow(int row)
+{
+    m_shownRow = row;
+    Form_Paint();
 }
 
 bool frmDone::event(QEvent *event)
@@ -82,5 +102,6 @@ bool frmDone::event(QEvent *event)
 void frmDone::closeEvent(QCloseEvent *event)
 {
     // The close box only hides: the list keeps this run's removals.
+    m_shownRow.reset();
     event->accept();
 }

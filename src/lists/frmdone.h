@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class DoneList;
 class Prompter;
 class QLabel;
@@ -18,8 +20,13 @@ public:
 
     // Reads done.txt; a file that exists but cannot be read is told.
     void Form_Load();
-    // Selects the newest line and scrolls it into view.
+    // Selects the newest line and scrolls it into view, or the line a search found.
     void Form_Paint();
+    // The row of the line as shown, the nearest to `near` of that text; none when no line
+    // has it (taken away, or the file read again).
+    [[nodiscard]] std::optional<int> rowOf(const QString &line, int near);
+    // The window shows that row selected, until it is closed, instead of the newest.
+    void showRow(int row);
     void lstDone_KeyDown(int keyCode);
     void cmdClose_Click();
 
@@ -35,4 +42,5 @@ private:
     QPushButton *cmdClose = nullptr;
     QLabel *lblHint = nullptr;
     bool m_loaded = false;
+    std::optional<int> m_shownRow;
 };

@@ -58,6 +58,13 @@ int frmTrash::selectedIndex() const
     return listview::selectedRow(lstTrash);
 }
 
+void frmTrash::showRow(int row)
+{
+    const QModelIndex index = m_shelf.index(row);
+    lstTrash->setCurrentIndex(index);
+    lstTrash->scrollTo(index);
+}
+
 void frmTrash::Form_Load()
 {
     // The file was read whole at start and written by the close box since: a failure now

@@ -20,6 +20,8 @@ public:
 
     // The selected shelf position, or -1.
     [[nodiscard]] int selectedIndex() const;
+    // Selects that shelf position and scrolls it into view.
+    void showRow(int row);
 
     // The next showing after the close box: closet.txt read again.
     void Form_Load();

@@ -48,6 +48,8 @@ public:
     void setSearchText(const QString &text);
 
     [[nodiscard]] int selectedIndex() const;
+    // Shows the entry at that position, selected and kept so while it stays selected.
+    void showEntry(int pos);
 
     void lstIndex_Click();
     void lstIndex_KeyDown(int keyCode);

@@ -60,6 +60,13 @@ void frmTel::setSearchText(const QString &text)
         txtTel->setText(text);
 }
 
+void frmTel::showEntry(int pos)
+{
+    select(pos);
+    m_keptSelection = pos;
+    lstIndex_Click();
+}
+
 void frmTel::cmdFind_Click()
 {
     for (;;) {

@@ -66,6 +66,11 @@ QList<SearchItem> schedule(const ScheduleTable &table, const RepeatTable &series
     return items;
 }
 
+QString phoneLine(const phoneentry &entry)
+{
+    return entry.index + QStringLiteral("  ") + entry.name;
+}
+
 QList<SearchItem> phoneBook(const PhoneBook &book)
 {
     QList<SearchItem> items;
@@ -75,7 +80,7 @@ QList<SearchItem> phoneBook(const PhoneBook &book)
         QStringList fields{e.index, e.name, e.keys};
         for (int pair = 0; pair < e.numphone && pair < phoneentry::MaxPairs; ++pair)
             fields << e.phonetype.at(pair) << e.phonenumber.at(pair);
-        items.append({SearchPlace::PhoneBook, pos, {}, e.index + QStringLiteral("  ") + e.name, fields});
+        items.append({SearchPlace::PhoneBook, pos, {}, phoneLine(e), fields});
     }
     return items;
 }

@@ -11,6 +11,7 @@ class RepeatTable;
 class ScheduleTable;
 class ShelfList;
 class TodoBoard;
+struct phoneentry;
 
 // Each place's items as the search takes them, with the lines their windows show.
 namespace searchsources {
@@ -24,6 +25,8 @@ namespace searchsources {
 // found no more, as the list shows it no more).
 [[nodiscard]] QList<SearchItem> schedule(const ScheduleTable &table, const RepeatTable &series,
                                          QDate today);
+// An entry as the found list shows it: its index and name.
+[[nodiscard]] QString phoneLine(const phoneentry &entry);
 // The entries by index, name, keyword and every pair.
 [[nodiscard]] QList<SearchItem> phoneBook(const PhoneBook &book);
 

@@ -192,7 +192,10 @@ TEST_F(Access, everyMenuAndMenuEntryOfTheBoardIsNamed)
         for (QAction *entry : menus[i]->actions())
             if (entry->menu())
                 menus.append(entry->menu());
-    EXPECT_EQ(menus.size(), 6);
+    EXPECT_EQ(menus.size(), 7);
+    // 編集 between ﾌｧｲﾙ and ｵﾌﾟｼｮﾝ.
+    EXPECT_EQ(menus.value(1)->objectName(), QStringLiteral("mnuEditMenu"));
+    EXPECT_EQ(menus.value(2)->objectName(), QStringLiteral("mnuOption"));
     for (QMenu *menu : menus) {
         EXPECT_FALSE(menu->objectName().isEmpty());
         EXPECT_FALSE(accessibleName(menu).isEmpty()) << menu->objectName().toStdString();
