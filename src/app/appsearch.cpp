@@ -22,16 +22,23 @@
 #include "ui/prompter.h"
 #include "ui/windows.h"
 
+#include <QThread>
+
 frmSearch &AppWindows::searchWindow()
 {
     if (!m_search) {
-        // Made on the first search only: the start reads no dictionary.
-        m_readings = std::make_unique<Readings>();
         m_searchModel = std::make_unique<SearchModel>();
-        m_searchModel->setReadings(m_readings.get());
-        m_search = std::make_unique<frmSearch>(*m_searchModel, m_readings->isOn());
+        m_search = std::make_unique<frmSearch>(*m_searchModel, true);
         windows::belongTo(*m_search, m_todo.get());
         connect(m_search.get(), &frmSearch::openRequested, this, &AppWindows::openFound);
+        // The dictionary takes a tenth of a second: read on the first search only (the
+        // start reads none), beside the window, which finds what is written meanwhile.
+        m_readingsLoad.reset(QThread::create([this] { m_readings = std::make_unique<Readings>(); }));
+        connect(m_readingsLoad.get(), &QThread::finished, this, [this] {
+            m_searchModel->setReadings(m_readings.get());
+            m_search->setReadingsOn(m_readings->isOn());
+        });
+        m_readingsLoad->start();
     }
     return *m_search;
 }

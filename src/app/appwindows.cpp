@@ -22,13 +22,18 @@
 #include "ui/windows.h"
 
 #include <QIcon>
+#include <QThread>
 
 AppWindows::AppWindows(Session &session, const Clock &clock, Prompter &prompter)
     : m_session(session), m_clock(clock), m_prompter(prompter)
 {
 }
 
-AppWindows::~AppWindows() = default;
+AppWindows::~AppWindows()
+{
+    if (m_readingsLoad)
+        m_readingsLoad->wait(); // it writes m_readings
+}
 
 frmTodo &AppWindows::makeBoard()
 {

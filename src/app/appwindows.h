@@ -8,6 +8,7 @@
 
 class Clock;
 class Prompter;
+class QThread;
 class Readings;
 class SearchModel;
 class Session;
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<dlgSync> m_sync;
     std::unique_ptr<Readings> m_readings;
+    std::unique_ptr<QThread> m_readingsLoad; // the dictionary is read beside the window
     std::unique_ptr<SearchModel> m_searchModel;
     std::unique_ptr<frmSearch> m_search;
 };

@@ -53,6 +53,13 @@ frmSearch::frmSearch(SearchModel &model, bool readingsOn) : m_model(model), m_re
     a11y::orderTabs(*this);
 }
 
+void frmSearch::setReadingsOn(bool on)
+{
+    m_readingsOn = on;
+    if (!txtFind->text().isEmpty())
+        txtFind_Change();
+}
+
 const SearchItem *frmSearch::chosen() const
 {
     if (m_model.foundCount() == 0)

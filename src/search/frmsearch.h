@@ -16,8 +16,10 @@ class frmSearch : public QWidget {
     Q_OBJECT
 public:
     // `readingsOn`: whether words are found by their reading; when not, the window says
-    // once, the first time something is typed, that the dictionary is missing.
+    // once, when something is typed, that the dictionary is missing.
     frmSearch(SearchModel &model, bool readingsOn);
+    // The dictionary loaded (or found missing) after the window was made.
+    void setReadingsOn(bool on);
 
     // The found item at the list's current row, else the first one; none when nothing is found.
     [[nodiscard]] const SearchItem *chosen() const;

@@ -26,7 +26,7 @@ protected:
     {
         writeBytes(path("todo.txt"), sjis(QStringLiteral("\r\n\r\n\r\nｶｲｷﾞの資料\r\n")));
         writeBytes(path("closet.txt"), sjis(QStringLiteral("本\r\nかいぎ室の予約\r\n")));
-        writeBytes(path("done.txt"), sjis(QStringLiteral("26/12/01 会議の準備\r\n26/12/02 ほか\r\n")));
+        writeBytes(path("done.txt"), sjis(QStringLiteral("26/12/01 カイギの準備\r\n26/12/02 ほか\r\n")));
         writeBytes(path("schedule.txt"), sjis(QStringLiteral("歯医者,2026/12/20,9:00\r\nカイギ,2026/12/21,10:00\r\n")));
         writeBytes(path("repeat.txt"), sjis(QStringLiteral("かいぎ定例,2026/12/14,9:00,毎週,,,,,\r\n")));
         writeBytes(path("tel.txt"), sjis(QStringLiteral("sato,佐藤,,自宅,045-111-2222\r\nyamada,山田,カイギ室,会社,03-1234-5678\r\n")));
