@@ -31,6 +31,7 @@ frmSearch &AppWindows::searchWindow()
         m_search = std::make_unique<frmSearch>(*m_searchModel, true);
         windows::belongTo(*m_search, m_todo.get());
         connect(m_search.get(), &frmSearch::openRequested, this, &AppWindows::openFound);
+        connect(m_search.get(), &frmSearch::activated, this, &AppWindows::fillSearch);
         // The dictionary takes a tenth of a second: read on the first search only (the
         // start reads none), beside the window, which finds what is written meanwhile.
         m_readingsLoad.reset(QThread::create([this] { m_readings = std::make_unique<Readings>(); }));
@@ -50,14 +51,19 @@ void AppWindows::showSearch()
     windows::showModeless(window);
 }
 
+// done.txt is read again only when it changed; the other places are in memory.
 void AppWindows::fillSearch()
 {
-    DoneList done;
-    (void)done.loadDone(m_session.files().path(DataFile::Done));
+    const QString donePath = m_session.files().path(DataFile::Done);
+    if (const auto now = fileIdentity(donePath); now != m_searchedDone || !now) {
+        DoneList done;
+        (void)done.loadDone(donePath);
+        m_searchedDone = now;
+        m_searchModel->setItems(SearchPlace::Done, searchsources::done(done.stringList()));
+    }
     const QDate today = m_clock.today();
     m_searchModel->setItems(SearchPlace::Board, searchsources::board(m_session.board()));
     m_searchModel->setItems(SearchPlace::Shelf, searchsources::shelf(m_session.shelf()));
-    m_searchModel->setItems(SearchPlace::Done, searchsources::done(done.stringList()));
     m_searchModel->setItems(SearchPlace::Schedule,
                             searchsources::schedule(m_session.schedule(), m_session.repeats(), today));
     m_searchModel->setItems(SearchPlace::PhoneBook, searchsources::phoneBook(m_session.phoneBook()));
@@ -68,6 +74,7 @@ void AppWindows::openFound(const SearchItem &item)
     if (openFoundIn(item))
         return;
     m_prompter.inform(QStringLiteral("この項目はもうありません"));
+    m_searchedDone.reset(); // read again, whatever its stamp says
     fillSearch();
 }
 

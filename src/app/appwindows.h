@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/textfile.h"
+
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class Clock;
 class Prompter;
@@ -94,4 +97,5 @@ private:
     std::unique_ptr<QThread> m_readingsLoad; // the dictionary is read beside the window
     std::unique_ptr<SearchModel> m_searchModel;
     std::unique_ptr<frmSearch> m_search;
+    std::optional<FileIdentity> m_searchedDone; // done.txt as the search last read it
 };

@@ -101,6 +101,13 @@ void frmSearch::moveChoice(int step)
     lstFound->scrollTo(m_model.index(row, 0));
 }
 
+bool frmSearch::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        emit activated();
+    return QWidget::event(event);
+}
+
 void frmSearch::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {

@@ -26,9 +26,12 @@ public:
 
 signals:
     void openRequested(const SearchItem &item);
+    // The window came to the front: the places may have changed meanwhile.
+    void activated();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

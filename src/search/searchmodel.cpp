@@ -74,6 +74,11 @@ SearchModel::~SearchModel() = default;
 
 void SearchModel::setItems(SearchPlace place, const QList<SearchItem> &items)
 {
+    const QList<Indexed> &now = m_places.at(int(place));
+    if (now.size() == items.size()
+        && std::equal(items.cbegin(), items.cend(), now.cbegin(),
+                      [](const SearchItem &a, const Indexed &b) { return a == b.item; }))
+        return;
     QList<Indexed> indexed;
     indexed.reserve(items.size());
     for (const SearchItem &item : items) {

@@ -19,6 +19,8 @@ struct SearchItem {
     QString line;       // as its window shows it
     QStringList fields; // what it is found by
     bool series = false; // a series of repeat.txt: `position` counts those
+
+    bool operator==(const SearchItem &) const = default;
 };
 
 // The search over the items it is given: both sides folded (width, kana, case), romaji
@@ -33,6 +35,7 @@ public:
     enum Column { PlaceColumn, DateColumn, LineColumn, ColumnCount };
 
     // The items of one place, anew (a place read again, or changed); the found list follows.
+    // The same items as before change nothing: the list keeps its current row.
     void setItems(SearchPlace place, const QList<SearchItem> &items);
     // Words by their reading too, from now on (none: as written only). Not owned.
     void setReadings(const Readings *readings);

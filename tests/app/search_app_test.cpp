@@ -89,3 +89,23 @@ TEST_F(SearchApp, anItemGoneSinceTheSearchIsSaidAndTheListTakenAnew)
     EXPECT_EQ(list->model()->rowCount(), 0);
     EXPECT_EQ(board().text(3), QStringLiteral("別の用事")); // nothing changed by the search
 }
+
+// What changed while the window stayed open is searched when it comes to the front again:
+// done.txt read again only when it changed, the list's row kept when nothing did.
+TEST_F(SearchApp, thePlacesAreTakenAnewWhenTheWindowComesToTheFront)
+{
+    auto *box = search->findChild<QLineEdit *>(QStringLiteral("txtFind"));
+    auto *list = search->findChild<QTreeView *>(QStringLiteral("lstFound"));
+    box->setText(QStringLiteral("kaigi"));
+    ASSERT_EQ(list->model()->rowCount(), 6);
+    list->setCurrentIndex(list->model()->index(2, 0));
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(search, &activate);
+    EXPECT_EQ(list->currentIndex().row(), 2); // nothing changed: the row stays
+
+    shelf().append(QStringLiteral("ｶｲｷﾞの後片付け"));
+    writeBytes(path("done.txt"), sjis(QStringLiteral("26/12/01 カイギの準備\r\n26/12/02 ほか\r\n"
+                                                     "26/12/07 かいぎ報告\r\n")));
+    QCoreApplication::sendEvent(search, &activate);
+    EXPECT_EQ(list->model()->rowCount(), 8);
+}
