@@ -49,20 +49,22 @@ bool Readings::isOn() const
     return m_dictionary != nullptr;
 }
 
-QRegularExpression Readings::patternFor(const QString &folded) const
+std::optional<QRegularExpression> Readings::patternFor(const QString &folded) const
 {
 #ifdef KIBANU_HAVE_MIGEMO
     if (!m_dictionary || folded.isEmpty())
-        return QRegularExpression(QStringLiteral("("));
+        return std::nullopt;
     const QByteArray word = folded.toUtf8();
     unsigned char *found = migemo_query(m_dictionary->handle, reinterpret_cast<const unsigned char *>(word.constData()));
     const QString pattern = QString::fromUtf8(reinterpret_cast<const char *>(found));
     migemo_release(m_dictionary->handle, found);
     QRegularExpression rx(pattern, QRegularExpression::UseUnicodePropertiesOption);
+    if (pattern.isEmpty() || !rx.isValid())
+        return std::nullopt;
     rx.optimize();
     return rx;
 #else
     Q_UNUSED(folded)
-    return QRegularExpression(QStringLiteral("("));
+    return std::nullopt;
 #endif
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // Words by their reading: Migemo's dictionary (Debian cmigemo-common, made from SKK's)
 // turns romaji or kana into a pattern of the kanji words read so (kaigi: 会議, 開業 …).
@@ -22,9 +23,9 @@ public:
     Readings &operator=(const Readings &) = delete;
 
     [[nodiscard]] bool isOn() const;
-    // The pattern of the word's readings, for folded texts; none (not valid) when off,
-    // or when the word has no reading.
-    [[nodiscard]] QRegularExpression patternFor(const QString &folded) const;
+    // The pattern of the word's readings, for folded texts; none when off, or when the
+    // dictionary gives none that can be used.
+    [[nodiscard]] std::optional<QRegularExpression> patternFor(const QString &folded) const;
 
 private:
     struct Dictionary;

@@ -29,10 +29,11 @@ QString digitsOf(const QString &folded)
 
 } // namespace
 
-// An item with its fields folded once, when its place is given.
+// An item with its fields folded once, when its place is given: a slice of the place's text.
 struct SearchModel::Indexed {
     SearchItem item;
-    QString folded;  // the fields, folded, joined by the separator
+    qsizetype start = 0; // of its folded fields, joined by the separator, in the place's text
+    qsizetype length = 0;
     QString numbers; // the fields that are numbers, as digits
 };
 
@@ -58,9 +59,10 @@ struct SearchModel::Query {
                || (folded.size() >= 3 && std::all_of(folded.cbegin(), folded.cend(), letter));
     }
 
-    [[nodiscard]] bool finds(const Indexed &i) const
+    [[nodiscard]] bool finds(const Indexed &i, const QString &placeText) const
     {
-        return i.folded.contains(folded) || (kana && i.folded.contains(*kana))
+        const QStringView text = QStringView(placeText).mid(i.start, i.length);
+        return text.contains(folded) || (kana && text.contains(*kana))
                || (!digits.isEmpty() && i.numbers.contains(digits));
     }
 };
@@ -79,10 +81,12 @@ void SearchModel::setItems(SearchPlace place, const QList<SearchItem> &items)
         && std::equal(items.cbegin(), items.cend(), now.cbegin(),
                       [](const SearchItem &a, const Indexed &b) { return a == b.item; }))
         return;
+    // The place's items as one text, so that a reading's pattern runs through it once.
     QList<Indexed> indexed;
     indexed.reserve(items.size());
+    PlaceText text;
     for (const SearchItem &item : items) {
-        Indexed i{item, {}, {}};
+        Indexed i{item, text.all.size(), 0, {}};
         QStringList folded;
         QStringList numbers;
         for (const QString &field : item.fields) {
@@ -90,15 +94,12 @@ void SearchModel::setItems(SearchPlace place, const QList<SearchItem> &items)
             if (const QString digits = digitsOf(folded.constLast()); !digits.isEmpty())
                 numbers.append(digits);
         }
-        i.folded = folded.join(fieldSeparator);
+        text.all += folded.join(fieldSeparator);
+        i.length = text.all.size() - i.start;
+        text.all += itemSeparator;
+        text.starts.append(i.start);
         i.numbers = numbers.join(fieldSeparator);
         indexed.append(std::move(i));
-    }
-    // The place's items as one text, for a pattern to run through once.
-    PlaceText text;
-    for (const Indexed &i : std::as_const(indexed)) {
-        text.starts.append(text.all.size());
-        text.all += i.folded + itemSeparator;
     }
     beginResetModel();
     m_found.clear(); // they point into the lists about to change
@@ -126,9 +127,9 @@ void SearchModel::refind()
     m_found.clear();
     const Query query(m_typed);
     if (!query.folded.isEmpty())
-        for (const QList<Indexed> &place : std::as_const(m_places))
-            for (const Indexed &i : place)
-                if (query.finds(i))
+        for (qsizetype p = 0; p < m_places.size(); ++p)
+            for (const Indexed &i : m_places.at(p))
+                if (query.finds(i, m_texts.at(p).all))
                     m_found.append(&i);
     if (query.hasReading())
         findByReading(query.folded);
@@ -141,15 +142,15 @@ void SearchModel::findByReading(const QString &folded)
 {
     if (!m_readings || !m_readings->isOn())
         return;
-    const QRegularExpression pattern = m_readings->patternFor(folded);
-    if (!pattern.isValid() || pattern.pattern().isEmpty())
+    const std::optional<QRegularExpression> pattern = m_readings->patternFor(folded);
+    if (!pattern)
         return;
     const QSet<const Indexed *> found(m_found.cbegin(), m_found.cend());
     for (qsizetype p = 0; p < m_places.size(); ++p) {
         const PlaceText &text = m_texts.at(p);
         for (qsizetype from = 0; from < text.all.size();) {
             // Checked once as it was made: not again at each of thousands of calls.
-            const QRegularExpressionMatch m = pattern.match(
+            const QRegularExpressionMatch m = pattern->match(
                 text.all, from, QRegularExpression::NormalMatch,
                 QRegularExpression::DontCheckSubjectStringMatchOption);
             if (!m.hasMatch())
