@@ -63,6 +63,10 @@ void AppWindows::connectBoard()
     connect(m_todo.get(), &frmTodo::aboutRequested, this, &AppWindows::showAbout);
     connect(m_todo.get(), &frmTodo::searchRequested, this, &AppWindows::showSearch);
     connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this, &AppWindows::takeAppointment);
+    connect(m_todo.get(), &frmTodo::naturalDatesChanged, this, [this](bool on) {
+        if (m_schedule)
+            m_schedule->setNaturalDates(on);
+    });
     connect(m_todo.get(), &frmTodo::phoneEntryOffered, this,
             [this](int slot, const QString &text, const QString &index, const QString &name,
                    const QStringList &numbers, const QString &keys) {
@@ -88,6 +92,7 @@ frmSchedule &AppWindows::scheduleWindow()
         m_schedule = std::make_unique<frmSchedule>(m_session.schedule(), m_session.repeats(), m_session.files(),
                                                    m_clock, m_prompter);
         windows::belongTo(*m_schedule, m_todo.get());
+        m_schedule->setNaturalDates(m_session.settings().board.naturalDates);
     }
     return *m_schedule;
 }

@@ -55,6 +55,7 @@ Settings readSettings(const ProfileFile &ini)
     // Newer keys: a file without them (Kibanu 2.0's) takes the defaults, and so does a
     // value that is not one of theirs.
     s.board.notify = strictNumber(ini, "Notify").value_or(1) != 0;
+    s.board.naturalDates = strictNumber(ini, "NaturalDates").value_or(1) != 0;
     s.exchangeFolder = ini.readString(section, QStringLiteral("ExchangeFolder"), QString(), 1024);
     const QString absent = QStringLiteral("\x1f");
     const QString folder = ini.readString(section, QStringLiteral("SyncFolder"), absent, 1024);
@@ -84,6 +85,7 @@ QList<std::pair<QString, QString>> entries(const Settings &s, bool windowNormal)
     written.append({QStringLiteral("editor"), s.editor});
     written.append({QStringLiteral("Notify"), profileNumber(s.board.notify ? 1 : 0)});
     written.append({QStringLiteral("NotifyBefore"), profileNumber(s.board.notifyBefore)});
+    written.append({QStringLiteral("NaturalDates"), profileNumber(s.board.naturalDates ? 1 : 0)});
     if (!s.exchangeFolder.isEmpty())
         written.append({QStringLiteral("ExchangeFolder"), s.exchangeFolder});
     if (s.syncKeysRead || !s.syncFolder.isEmpty() || !s.syncCommand.isEmpty()) {

@@ -17,4 +17,5 @@ struct BoardOptions {
     bool skipStartup = false; // the start-up window is skipped
     bool notify = true;       // appointments are announced at their time
     int notifyBefore = 10;    // minutes before the time
+    bool naturalDates = true; // 明日 10時 is read as a date and a time
 };

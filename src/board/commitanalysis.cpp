@@ -3,7 +3,9 @@
 #include "commitanalysis.h"
 
 #include "text/classifier.h"
+#include "text/datewords.h"
 #include "text/fields.h"
+#include "text/jdate.h"
 
 namespace {
 
@@ -19,9 +21,32 @@ QString trimBlanks(const QString &word)
     return word.mid(first, last - first);
 }
 
+CommitAnalysis dateWords(const QString &text, QDate today)
+{
+    CommitAnalysis a;
+    const auto read = datewords::readLeading(text, today);
+    if (!read)
+        return a;
+    a.kind = CommitAnalysis::ScheduleWords;
+    a.day = read->date;
+    a.date = jdate::fullDate(read->date);
+    a.time = read->time ? jdate::formatHhMm(*read->time) : QString();
+    a.event = read->rest;
+    return a;
+}
+
 } // namespace
 
-CommitAnalysis analyseCommit(const QString &text, QDate today)
+QString dateWordsQuestion(const CommitAnalysis &a, QDate today)
+{
+    QString when = datewords::spoken(a.day, today);
+    if (!a.time.isEmpty())
+        when += QLatin1Char(' ') + a.time;
+    const QString what = a.event.isEmpty() ? QString() : QStringLiteral("「%1」を ").arg(a.event);
+    return what + when + QStringLiteral(" の予定として予定表に移動してよいですか？");
+}
+
+CommitAnalysis analyseCommit(const QString &text, QDate today, bool readDateWords)
 {
     const SplitFields split = splitFields(text, QStringLiteral(" "));
     QStringList words;
@@ -67,5 +92,7 @@ CommitAnalysis analyseCommit(const QString &text, QDate today)
     }
     if (!a.numbers.isEmpty())
         a.kind = CommitAnalysis::PhoneBook;
+    else if (readDateWords)
+        return dateWords(text, today);
     return a;
 }

@@ -100,6 +100,7 @@ public:
     void mnuAbout_Click();
     void mnuNotify_Click();
     void mnuNotifyBefore_Click();
+    void mnuNaturalDates_Click();
     void mnuSync_Click();
 
     void cmdSchedule_Click();
@@ -136,6 +137,8 @@ signals:
     void backupFolderRequested();
     // The reminder options were changed in the menu.
     void remindersChanged();
+    // The option "日付の言葉を読む" was switched.
+    void naturalDatesChanged(bool on);
     // ｵﾌﾟｼｮﾝ → 同期の設定.
     void syncSettingsRequested();
     // The schedule or the phone book to be written to or read from another program's file.
@@ -188,6 +191,7 @@ private:
     QAction *mnuOverwrite = nullptr;
     QAction *mnuRegEdit = nullptr;
     QAction *mnuNotify = nullptr;
+    QAction *mnuNaturalDates = nullptr;
     QWidget *m_regEdit = nullptr;
     // The window's own hiding of an edit box is no focus loss of it.
     focus::QuietHider m_hider;

@@ -123,6 +123,9 @@ void frmTodo::createOptionMenu(QMenuBar *bar)
     entry(option, "mnuNotifyBefore", QStringLiteral("通知を何分前にするか(&B)..."), this,
           &frmTodo::mnuNotifyBefore_Click);
     entry(option, "mnuSync", QStringLiteral("同期の設定..."), this, &frmTodo::mnuSync_Click);
+    mnuNaturalDates = entry(option, "mnuNaturalDates", QStringLiteral("日付の言葉を読む(&J)"), this,
+                            &frmTodo::mnuNaturalDates_Click);
+    mnuNaturalDates->setCheckable(true);
 }
 
 void frmTodo::createWindowMenu(QMenuBar *bar)
@@ -172,6 +175,7 @@ void frmTodo::showOptions()
     mnuInsert->setChecked(m_options.editMode == EditMode::Insert);
     mnuOverwrite->setChecked(m_options.editMode == EditMode::Overwrite);
     mnuNotify->setChecked(m_options.notify);
+    mnuNaturalDates->setChecked(m_options.naturalDates);
 }
 
 void frmTodo::mnuStartup_Click()
@@ -216,6 +220,13 @@ void frmTodo::mnuNotify_Click()
     m_options.notify = !m_options.notify;
     showOptions();
     emit remindersChanged();
+}
+
+void frmTodo::mnuNaturalDates_Click()
+{
+    m_options.naturalDates = !m_options.naturalDates;
+    showOptions();
+    emit naturalDatesChanged(m_options.naturalDates);
 }
 
 void frmTodo::mnuSync_Click()

@@ -133,8 +133,12 @@ void frmTodo::cmdTrash_DragDrop(const QString &tag, int source)
 void frmTodo::analyseCommit(int index)
 {
     const QString text = m_board.editText(index);
-    const CommitAnalysis a = ::analyseCommit(text, m_clock.today());
+    const CommitAnalysis a = ::analyseCommit(text, m_clock.today(), m_options.naturalDates);
     switch (a.kind) {
+    case CommitAnalysis::ScheduleWords:
+        if (m_prompter.askYesNo(dateWordsQuestion(a, m_clock.today())))
+            emit scheduleEntryOffered(index, m_board.text(index), a.date, a.time, a.event);
+        break;
     case CommitAnalysis::ScheduleDateTime:
     case CommitAnalysis::ScheduleDate:
         if (m_prompter.askYesNo(text + QStringLiteral("\nを予定表に移動してよいですか？")))

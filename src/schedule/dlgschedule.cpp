@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dlgschedule.h"
 
+#include "entrytexts.h"
 #include "repeatrule.h"
 #include "text/classifier.h"
 #include "text/clock.h"
@@ -52,6 +53,16 @@ const QStringList &plainRules()
 }
 constexpr int nthChoice = 6;
 
+// Beside a box: what its text was read as.
+QLabel *readLabel(QDialog *dialog, const char *name, int top)
+{
+    auto *label = new QLabel(dialog);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(twipsRect(3015, top + 30, 1680, 255));
+    label->hide();
+    return label;
+}
+
 } // namespace
 
 dlgSchedule::dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QWidget *parent)
@@ -67,6 +78,9 @@ dlgSchedule::dlgSchedule(const Clock &clock, Prompter &prompter, Store store, QW
     TypedTextValidator::install(txtTime, TypedTextValidator::Field);
     TypedTextValidator::install(txtEvent, TypedTextValidator::Field);
     createRepeatControls();
+    lblDateRead = readLabel(this, "lblDateRead", 120);
+    lblTimeRead = readLabel(this, "lblTimeRead", 540);
+    connect(txtTime, &QLineEdit::textChanged, this, &dlgSchedule::txtTime_Change);
     lblHint = new QLabel(this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setGeometry(twipsRect(120, 2220, 4575, 255));
@@ -100,10 +114,38 @@ void dlgSchedule::createRepeatControls()
     connect(txtDate, &QLineEdit::textChanged, this, &dlgSchedule::txtDate_Change);
 }
 
+void dlgSchedule::setNaturalDates(bool on)
+{
+    m_naturalDates = on;
+    // The boxes make room for what they were read as.
+    for (QLineEdit *box : {txtDate, txtTime})
+        box->resize(twips(on ? 2055 : 3855), box->height());
+    lblDateRead->setVisible(on);
+    lblTimeRead->setVisible(on);
+    txtDate_Change();
+    txtTime_Change();
+}
+
+void dlgSchedule::txtTime_Change()
+{
+    lblTimeRead->setText(entrytexts::saidTime(txtTime->text(), m_naturalDates));
+}
+
+QString dlgSchedule::storedDate() const
+{
+    return entrytexts::storedDate(txtDate->text(), m_naturalDates, m_clock.today());
+}
+
+QString dlgSchedule::storedTime() const
+{
+    return entrytexts::storedTime(txtTime->text(), m_naturalDates);
+}
+
 void dlgSchedule::txtDate_Change()
 {
     const QDate today = m_clock.today();
-    const auto date = jdate::parseDate(jdate::dateForNewEntry(txtDate->text(), today), today);
+    const auto date = entrytexts::dateOf(txtDate->text(), m_naturalDates, today);
+    lblDateRead->setText(entrytexts::saidDate(txtDate->text(), m_naturalDates, today));
     const RepeatRule nth = date ? RepeatRule::monthlyNthOf(*date) : RepeatRule{};
     cboRepeat->setItemText(nthChoice, date ? nth.caption() : plainRules().at(nthChoice));
     cboRepeat->setItemData(nthChoice, date ? nth.text() : QString());
@@ -158,17 +200,17 @@ bool dlgSchedule::accepted()
 {
     composition::commit();
     const QDate today = m_clock.today();
-    if (!isDateText(txtDate->text(), today)) {
+    if (!entrytexts::dateOf(txtDate->text(), m_naturalDates, today)) {
         refuse(txtDate, QStringLiteral("有効な日付を入力して下さい"));
         return false;
     }
-    if (!isTimeText(txtTime->text())) {
+    if (!entrytexts::timeOf(txtTime->text(), m_naturalDates)) {
         refuse(txtTime, QStringLiteral("有効な時間を入力して下さい"));
         return false;
     }
     if (cboRepeat->currentData().toString().isEmpty() || txtUntil->text().isEmpty())
         return true;
-    const auto start = jdate::parseDate(jdate::dateForNewEntry(txtDate->text(), today), today);
+    const auto start = entrytexts::dateOf(txtDate->text(), m_naturalDates, today);
     const auto until = jdate::parseDate(jdate::dateForNewEntry(txtUntil->text(), today), today);
     if (!until || (start && *until < *start)) {
         refuse(txtUntil, QStringLiteral("終わりには、日付以降の有効な日付を入力するか、空にして下さい"));
@@ -182,7 +224,7 @@ void dlgSchedule::cmdOK_Click()
     if (!accepted())
         return;
     if ((mode == NewEntry || mode == ChangeEntry || mode == ChangeSeries)
-        && !m_store(mode, txtDate->text(), txtTime->text(), txtEvent->text(), repetition()))
+        && !m_store(mode, storedDate(), storedTime(), txtEvent->text(), repetition()))
         return;
     finish();
 }
@@ -190,13 +232,13 @@ void dlgSchedule::cmdOK_Click()
 void dlgSchedule::cmdThisDay_Click()
 {
     // The day becomes a single appointment: it repeats no more.
-    if (accepted() && m_store(ThisDayOnly, txtDate->text(), txtTime->text(), txtEvent->text(), {}))
+    if (accepted() && m_store(ThisDayOnly, storedDate(), storedTime(), txtEvent->text(), {}))
         finish();
 }
 
 void dlgSchedule::cmdDelete_Click()
 {
-    if (m_store(DeleteSeries, txtDate->text(), txtTime->text(), txtEvent->text(), repetition()))
+    if (m_store(DeleteSeries, storedDate(), storedTime(), txtEvent->text(), repetition()))
         finish();
 }
 

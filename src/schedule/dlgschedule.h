@@ -43,6 +43,10 @@ public:
     static constexpr qint16 DeleteSeries = 22;
     qint16 mode = NewEntry;
 
+    // Whether the date and time boxes also take words (明日, 来週の金曜, 午後3時); each box
+    // then shows beside it what it was read as.
+    void setNaturalDates(bool on);
+
     // Fills the boxes, sets the mode and shows the dialog modal.
     void showWith(qint16 newMode, const QString &date, const QString &time, const QString &event,
                   const Repetition &repeat = {});
@@ -60,6 +64,11 @@ private:
     void createRepeatControls();
     // The nth-weekday choice names the date's own ("毎月第2木曜").
     void txtDate_Change();
+    void txtTime_Change();
+    // What is stored: the text as typed when it is a date or time as the schedule writes
+    // them, else what the words were read as (yyyy/m/d, hh:mm).
+    [[nodiscard]] QString storedDate() const;
+    [[nodiscard]] QString storedTime() const;
     void selectRule(const QString &rule);
     [[nodiscard]] Repetition repetition() const;
     // Whether the date, time and last day can be stored; tells the user otherwise.
@@ -74,6 +83,9 @@ private:
     QComboBox *cboRepeat = nullptr;
     QLineEdit *txtUntil = nullptr;
     QLabel *lblHint = nullptr;
+    QLabel *lblDateRead = nullptr;
+    QLabel *lblTimeRead = nullptr;
+    bool m_naturalDates = false;
     QPushButton *cmdThisDay = nullptr;
     QPushButton *cmdDelete = nullptr;
     QPushButton *cmdOK = nullptr;

@@ -136,7 +136,7 @@ void frmSchedule::selectEntry(int pos)
 
 dlgSchedule &frmSchedule::dialog()
 {
-    if (!m_dialog)
+    if (!m_dialog) {
         m_dialog = new dlgSchedule(
             m_clock, m_prompter,
             [this](qint16 mode, const QString &date, const QString &time, const QString &event,
@@ -144,7 +144,16 @@ dlgSchedule &frmSchedule::dialog()
                 return storeTyped(mode, date, time, event, repeat);
             },
             this);
+        m_dialog->setNaturalDates(m_naturalDates);
+    }
     return *m_dialog;
+}
+
+void frmSchedule::setNaturalDates(bool on)
+{
+    m_naturalDates = on;
+    if (m_dialog)
+        m_dialog->setNaturalDates(on);
 }
 
 bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &time,

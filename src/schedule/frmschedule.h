@@ -48,6 +48,8 @@ public:
     void selectEntry(int pos);
     // The same for the line of the series at that row of repeat.txt.
     void selectSeries(int row);
+    // Whether the entry dialog also reads dates and times in words.
+    void setNaturalDates(bool on);
 
     // Today's date; runs whenever the window is shown.
     void Form_Load();
@@ -104,4 +106,5 @@ private:
     QToolButton *cmdTrashBox = nullptr;
     QLabel *lblHint = nullptr;
     dlgSchedule *m_dialog = nullptr;
+    bool m_naturalDates = false;
 };

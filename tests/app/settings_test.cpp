@@ -120,6 +120,23 @@ TEST(Settings, remindersAreOnTenMinutesBeforeUnlessPimIniSaysOtherwise)
         EXPECT_EQ(read(QByteArray("[Pim]\r\nNotifyBefore=") + odd + "\r\n").second, 10) << odd;
 }
 
+TEST(Settings, datesInWordsAreReadUnlessPimIniSaysZero)
+{
+    for (const auto &[pim, on] : {std::pair<const char *, bool>{"", true}, {"NaturalDates=0", false},
+                                  {"NaturalDates= 1", true}, {"NaturalDates=x", true}}) {
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath("pim.ini");
+        writeBytes(path, QByteArray("[Pim]\r\n") + pim + "\r\n");
+        ProfileFile ini;
+        ini.load(path);
+        Settings s = readSettings(ini);
+        EXPECT_EQ(s.board.naturalDates, on) << pim;
+        s.board.naturalDates = !on;
+        writeSettings(ini, s, true);
+        EXPECT_TRUE(ini.lines().contains(on ? "NaturalDates= 0" : "NaturalDates= 1")) << pim;
+    }
+}
+
 // Another program (or a newer Kibanu) set the minutes while this run had them as read.
 TEST(Settings, theQuitKeepsMinutesAnotherProgramSet)
 {
