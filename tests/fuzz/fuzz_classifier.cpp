@@ -20,5 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (analysis.kind == CommitAnalysis::ScheduleDateTime
         && (!isDateText(analysis.date, today) || !isTimeText(analysis.time)))
         fuzzFailure("a schedule entry without a date and a time");
+    // Dates in words: an offered day is one the schedule can store, and the rest is the
+    // text's own end (or the end of a range and it).
+    const CommitAnalysis words = analyseCommit(text, today, true);
+    if (words.kind == CommitAnalysis::ScheduleWords
+        && (!words.day.isValid() || !isDateText(words.date, today)
+            || !(words.time.isEmpty() || isTimeText(words.time))))
+        fuzzFailure("a date in words the schedule cannot store");
     return 0;
 }
