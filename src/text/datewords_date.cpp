@@ -125,7 +125,9 @@ Parsed<QDate> counted(Scanner &s, QDate today)
         return valid(today.addDays(*n));
     if (s.take(u"週間後") || s.take(u"週後"))
         return valid(today.addDays(qint64(*n) * 7));
-    if (s.takeOneOf({u"か月後", u"ヶ月後", u"カ月後", u"ヵ月後", u"ケ月後", u"箇月後", u"ケ月後"}) >= 0)
+    if (s.takeOneOf({u"か月後", u"ヶ月後", u"カ月後", u"ヵ月後", u"ケ月後", u"箇月後", u"ｶ月後",
+                     u"ｹ月後"})
+        >= 0)
         return valid(today.addMonths(*n));
     if (s.take(u"年後"))
         return valid(today.addYears(*n));
