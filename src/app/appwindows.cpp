@@ -62,6 +62,7 @@ void AppWindows::connectBoard()
     });
     connect(m_todo.get(), &frmTodo::aboutRequested, this, &AppWindows::showAbout);
     connect(m_todo.get(), &frmTodo::searchRequested, this, &AppWindows::showSearch);
+    connect(m_todo.get(), &frmTodo::printRequested, this, &AppWindows::print);
     connect(m_todo.get(), &frmTodo::scheduleEntryOffered, this, &AppWindows::takeAppointment);
     connect(m_todo.get(), &frmTodo::naturalDatesChanged, this, [this](bool on) {
         if (m_schedule)

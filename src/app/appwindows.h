@@ -17,6 +17,8 @@ class SearchModel;
 class Session;
 struct SearchItem;
 class dlgSync;
+struct PrintChoice;
+struct PrintDocument;
 class frmADDphone;
 class frmAbout;
 class frmDone;
@@ -57,6 +59,10 @@ public:
     void showSearch();
     // Shows the About box, not modal: the open one brought forward, or a new one.
     void showAbout();
+    // ﾌｧｲﾙ → 印刷 (the choice, then a preview) or PDFに書き出す (the choice, then a file).
+    void print(bool toPdf);
+    // What a choice prints, from the tables as they are now.
+    [[nodiscard]] PrintDocument printDocument(const PrintChoice &choice);
 
     // Those made so far, else null.
     [[nodiscard]] frmSchedule *madeScheduleWindow() { return m_schedule.get(); }
@@ -73,6 +79,8 @@ private:
                          const QString &time, const QString &event);
     // Every place's items into the search.
     void fillSearch();
+    // The phone book window's selected entry while it is shown, or -1.
+    [[nodiscard]] int selectedPhoneEntry() const;
     // A found item's place opened with it selected; one gone since is said, and the
     // search takes the places anew.
     void openFound(const SearchItem &item);

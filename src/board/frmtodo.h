@@ -139,6 +139,8 @@ signals:
     void remindersChanged();
     // The option "日付の言葉を読む" was switched.
     void naturalDatesChanged(bool on);
+    // ﾌｧｲﾙ → 印刷 (a preview) or PDFに書き出す.
+    void printRequested(bool toPdf);
     // ｵﾌﾟｼｮﾝ → 同期の設定.
     void syncSettingsRequested();
     // The schedule or the phone book to be written to or read from another program's file.

@@ -74,6 +74,12 @@ void frmTodo::createFileMenu(QMenuBar *bar)
         connect(action, &QAction::triggered, this,
                 [this, i] { emit interchangeRequested(Interchange(i)); });
     }
+    for (const bool pdf : {false, true}) {
+        QAction *action = file->addAction(pdf ? QStringLiteral("PDFに書き出す(&D)...")
+                                              : QStringLiteral("印刷(&P)..."));
+        action->setObjectName(pdf ? QStringLiteral("mnuPdf") : QStringLiteral("mnuPrint"));
+        connect(action, &QAction::triggered, this, [this, pdf] { emit printRequested(pdf); });
+    }
     entry(file, "mnuTypeEdit", QStringLiteral("電話種類編集"), this, &frmTodo::mnuTypeEdit_Click);
     entry(file, "mnuBackupFolder", QStringLiteral("バックアップのフォルダを開く"), this,
           &frmTodo::backupFolderRequested);
