@@ -1,7 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kibanu developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Documents written as PDF and read back with poppler's tools.
+#include "board/todoboard.h"
+#include "phonebook/phonebook.h"
 #include "print/printcontent.h"
+#include "schedule/repeattable.h"
+#include "schedule/scheduletable.h"
 #include "print/printpages.h"
 
 #include <QDir>
@@ -73,6 +77,34 @@ TEST_F(PrintPages, aDocumentsTextTitleAndPageNumberAreInThePdfWithItsFontsEmbedd
     EXPECT_TRUE(fonts.contains(QStringLiteral("CJK"))) << fonts.toStdString();
     for (const QString &line : fonts.split(u'\n', Qt::SkipEmptyParts).mid(2))
         EXPECT_TRUE(line.contains(QStringLiteral(" yes "))) << line.toStdString(); // embedded
+}
+
+// Each document as the program makes it, from its tables, read back from its PDF.
+TEST_F(PrintPages, everyDocumentOfTheDialogReachesItsPdf)
+{
+    const QDate today(2026, 12, 11);
+    ScheduleTable table;
+    ASSERT_TRUE(table.add(QStringLiteral("2026/12/12"), QStringLiteral("10:00"), QString::fromUtf8("打合せ"), today));
+    RepeatTable series;
+    series.add({QString::fromUtf8("ヨガ"), QStringLiteral("2026/12/7"), QStringLiteral("19:00"), QString::fromUtf8("毎週")});
+    PhoneBook book;
+    phoneentry e{QStringLiteral("yamada"), QString::fromUtf8("山田"), {}, 1, {}, {}};
+    e.phonetype[0] = QString::fromUtf8("会社");
+    e.phonenumber[0] = QStringLiteral("03-1234-5678");
+    ASSERT_TRUE(book.add(e));
+    TodoBoard board;
+    board.setText(2, QString::fromUtf8("請求書"));
+    const std::pair<PrintDocument, QStringList> docs[] = {
+        {printcontent::schedule(table, series, today, 14, today), {"2026/12/12(土)", "10:00", "打合せ", "2026/12/14(月)", "ヨガ", "繰り返し（毎週）"}},
+        {printcontent::phoneBook(book, -1, today), {"電話帳", "全1件", "山田", "会社", "03-1234-5678"}},
+        {printcontent::done({"26/12/10 会議の準備"}, today.addDays(-6), today, today), {"やった事", "2026/12/10(木)", "会議の準備"}},
+        {printcontent::board(board, today), {"ボード", "請求書"}}};
+    for (const auto &[doc, wanted] : docs) {
+        ASSERT_EQ(printpages::writePdf(doc, pdf()), 1);
+        const QString all = text().simplified().remove(u' ');
+        for (const QString &w : wanted)
+            EXPECT_TRUE(all.contains(w.normalized(QString::NormalizationForm_KC))) << w.toStdString();
+    }
 }
 
 // 1001 entries of 11 pairs: many pages, numbered, and no entry split across two.
