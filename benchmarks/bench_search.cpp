@@ -47,7 +47,7 @@ struct Tables {
         (void)done.loadDone(QDir(dir.path()).filePath("done.txt"));
         model.setItems(SearchPlace::Board, searchsources::board(board));
         model.setItems(SearchPlace::Shelf, searchsources::shelf(shelf));
-        model.setItems(SearchPlace::Done, searchsources::done(done.stringList()));
+        model.setItems(SearchPlace::Done, searchsources::done(done.stringList(), benchdata::Today));
         model.setItems(SearchPlace::Schedule, searchsources::schedule(schedule, series, benchdata::Today));
         model.setItems(SearchPlace::PhoneBook, searchsources::phoneBook(book));
     }

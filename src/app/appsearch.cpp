@@ -59,7 +59,7 @@ void AppWindows::fillSearch()
         DoneList done;
         (void)done.loadDone(donePath);
         m_searchedDone = now;
-        m_searchModel->setItems(SearchPlace::Done, searchsources::done(done.stringList()));
+        m_searchModel->setItems(SearchPlace::Done, searchsources::done(done.stringList(), m_clock.today()));
     }
     const QDate today = m_clock.today();
     m_searchModel->setItems(SearchPlace::Board, searchsources::board(m_session.board()));

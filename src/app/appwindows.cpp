@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appwindows.h"
 
+#include "board/boardsteps.h"
 #include "board/frmtodo.h"
 #include "lists/frmdone.h"
 #include "lists/frmtrash.h"
@@ -23,9 +24,11 @@
 
 #include <QIcon>
 #include <QThread>
+#include <QUndoStack>
 
 AppWindows::AppWindows(Session &session, const Clock &clock, Prompter &prompter)
-    : m_session(session), m_clock(clock), m_prompter(prompter)
+    : m_session(session), m_clock(clock), m_prompter(prompter),
+      m_history(std::make_unique<QUndoStack>())
 {
 }
 
@@ -41,6 +44,7 @@ frmTodo &AppWindows::makeBoard()
                                        m_session.settings().board, m_session.files(), m_clock,
                                        m_prompter);
     connectBoard();
+    m_todo->setHistory(m_history.get());
     return *m_todo;
 }
 
@@ -81,10 +85,17 @@ void AppWindows::takeAppointment(int slot, const QString &text, const QString &d
     // Into the table itself: the schedule window, if open, follows it. A full schedule
     // refuses the entry: the to-do stays.
     const QDate today = m_clock.today();
-    if (m_session.schedule().add(jdate::dateForNewEntry(date, today), time, event, today))
-        m_session.board().takeText(slot, text);
-    else
+    TodoBoard &board = m_session.board();
+    const BoardState before = boardState(board, m_session.shelf());
+    const auto pos = m_session.schedule().add(jdate::dateForNewEntry(date, today), time, event, today);
+    if (!pos) {
         m_prompter.inform(frmSchedule::fullMessage());
+        return;
+    }
+    board.takeText(slot, text);
+    m_history->push(new ToScheduleStep(board, m_session.shelf(), before,
+                                       boardState(board, m_session.shelf()), m_session.schedule(),
+                                       m_session.schedule().at(*pos), today, m_prompter));
 }
 
 frmSchedule &AppWindows::scheduleWindow()

@@ -12,6 +12,7 @@
 class Clock;
 class Prompter;
 class QThread;
+class QUndoStack;
 class Readings;
 class SearchModel;
 class Session;
@@ -43,6 +44,8 @@ public:
     // The board, made first of all; its requests for the other windows are connected.
     frmTodo &makeBoard();
     [[nodiscard]] frmTodo *board() { return m_todo.get(); }
+    // The run's one history of the user's changes, for 編集's 元に戻す and やり直し.
+    [[nodiscard]] QUndoStack &history() { return *m_history; }
 
     [[nodiscard]] frmSchedule &scheduleWindow();
     [[nodiscard]] frmTel &telWindow();
@@ -90,6 +93,7 @@ private:
     Session &m_session;
     const Clock &m_clock;
     Prompter &m_prompter;
+    std::unique_ptr<QUndoStack> m_history;
     std::unique_ptr<frmTodo> m_todo;
     std::unique_ptr<frmSchedule> m_schedule;
     std::unique_ptr<frmTel> m_tel;

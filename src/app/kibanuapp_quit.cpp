@@ -18,6 +18,7 @@
 #include "ui/windows.h"
 
 #include <QCoreApplication>
+#include <QUndoStack>
 
 void KibanuApp::commitOpenEdits()
 {
@@ -56,6 +57,8 @@ void KibanuApp::quitWithSaving()
     if (m_ended || m_session->hasEnded())
         return; // already saved; the tomorrow window may still be open
     commitOpenEdits();
+    // What is shown is saved; nothing of it is undone after the quit began.
+    m_windows->history().clear();
     const Session::QuitResult result = m_session->quitWithSaving(takeBoardPlace());
     // Saved: from here on only the messages, the sync command and the tomorrow window.
     if (result.ok && m_quittingHook)

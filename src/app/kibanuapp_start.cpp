@@ -23,6 +23,7 @@
 #include "ui/windows.h"
 
 #include <QApplication>
+#include <QUndoStack>
 
 void KibanuApp::start()
 {
@@ -122,6 +123,8 @@ void KibanuApp::watchFolder()
                // The type editor works on a copy that its OK puts back.
                && !(m_windows->madeTypeEditWindow() && m_windows->madeTypeEditWindow()->isVisible());
     });
+    // A file read again is not what the history's steps were made on.
+    connect(m_watch.get(), &FolderWatch::reloaded, this, [this] { m_windows->history().clear(); });
     // Told after the look over every file, not in the middle of it.
     connect(m_watch.get(), &FolderWatch::reloaded, this, [this](DataFile file) {
         if (file == DataFile::Todo)

@@ -227,7 +227,7 @@ void frmTodo::txtTodo_KeyPress(int index, int keyAscii)
 
 void frmTodo::txtTodo_LostFocus(int index)
 {
-    m_board.endEdit(index);
+    record(QStringLiteral("用件の入力"), [&] { m_board.endEdit(index); });
     if (m_board.isEditChanged(index))
         analyseCommit(index);
 }

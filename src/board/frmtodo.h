@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class Clock;
 class DataFolder;
@@ -23,6 +24,7 @@ class QGroupBox;
 class QLabel;
 class QMenuBar;
 class QToolButton;
+class QUndoStack;
 
 // What the ﾌｧｲﾙ menu writes to or reads from other programs' files.
 enum class Interchange { ExportSchedule, ImportSchedule, ExportPhoneBook, ImportPhoneBook };
@@ -55,6 +57,10 @@ public:
     [[nodiscard]] Place windowPlace() const;
     // Neither minimized nor maximized: only then is the place worth keeping.
     [[nodiscard]] bool isNormalState() const;
+
+    // The run's history: the board's changes go into it, and 編集 undoes and redoes them.
+    // Without one nothing is kept.
+    void setHistory(QUndoStack *history);
 
     // The window's start steps before the loaders run: hidden, today's calendar page.
     void Form_Load();
@@ -169,6 +175,9 @@ private:
     void setHint(const QString &hint);
     // The hint of a button that takes a dragged to-do: on while over it, off after.
     void buttonDragOver(const QString &tag, int state, const QString &hint);
+    // Makes the change; when it changed the slots' texts or the shelf, it becomes one step
+    // of the history under that name.
+    void record(const QString &name, const std::function<void()> &change);
 
     TodoBoard &m_board;
     ShelfList &m_shelf;
@@ -195,6 +204,7 @@ private:
     QAction *mnuNotify = nullptr;
     QAction *mnuNaturalDates = nullptr;
     QWidget *m_regEdit = nullptr;
+    QUndoStack *m_history = nullptr;
     // The window's own hiding of an edit box is no focus loss of it.
     focus::QuietHider m_hider;
 };

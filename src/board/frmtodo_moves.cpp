@@ -4,6 +4,7 @@
 // of a committed text.
 #include "frmtodo.h"
 
+#include "boardsteps.h"
 #include "commitanalysis.h"
 #include "lists/shelflist.h"
 #include "slotwidgets.h"
@@ -15,6 +16,7 @@
 #include "ui/prompter.h"
 
 #include <QLabel>
+#include <QUndoStack>
 #include <QToolButton>
 
 void frmTodo::connectDrops()
@@ -79,14 +81,21 @@ void frmTodo::lblTodo_DragDrop(int target, const QString &tag, int source)
 {
     const int s = dragIndex;
     if (tag == dragdrop::TodoLabel) {
-        if (m_options.editMode == EditMode::Insert)
-            m_board.moveInsert(s, target);
-        else
-            m_board.moveOverwrite(s, target, m_shelf);
+        const bool insert = m_options.editMode == EditMode::Insert;
+        record(insert ? QStringLiteral("順番の入れ替え") : QStringLiteral("場所の移動"), [&] {
+            if (insert)
+                m_board.moveInsert(s, target);
+            else
+                m_board.moveOverwrite(s, target, m_shelf);
+        });
     }
     m_board.clearEditTexts();
     // The shelf window puts its selected row into the drag.
-    if (tag == dragdrop::TrashBox && !m_board.restore(target, m_shelf, source))
+    bool restored = true;
+    if (tag == dragdrop::TrashBox)
+        record(QStringLiteral("たな上げからの復活"),
+               [&] { restored = m_board.restore(target, m_shelf, source); });
+    if (!restored)
         m_prompter.inform(
             QStringLiteral("棚上げ用件を復活するには、まず左ボタンで用件を選択して下さい"));
     setHint(QString());
@@ -108,8 +117,13 @@ void frmTodo::cmdDone_DragOver(const QString &tag, int state)
 void frmTodo::cmdDone_DragDrop(const QString &tag, int source)
 {
     if (tag == dragdrop::TodoLabel) {
+        const BoardState before = boardState(m_board, m_shelf);
+        const QString line = jdate::shortDate(m_clock.today()) + m_board.text(source);
         const WriteResult done = m_board.finish(source, jdate::shortDate(m_clock.today()),
                                                 m_files.path(DataFile::Done));
+        if (done.ok && m_history && TodoBoard::isSlot(source))
+            m_history->push(new DoneStep(m_board, m_shelf, before, boardState(m_board, m_shelf),
+                                         m_files.path(DataFile::Done), line, m_prompter));
         if (!done.ok)
             m_prompter.inform(QStringLiteral("done.txt に書き込めませんでした。\n%1\n\n"
                                              "用件はそのまま残してあります。")
@@ -126,7 +140,7 @@ void frmTodo::cmdTrash_DragOver(const QString &tag, int state)
 void frmTodo::cmdTrash_DragDrop(const QString &tag, int source)
 {
     if (tag == dragdrop::TodoLabel)
-        m_board.shelve(source, m_shelf);
+        record(QStringLiteral("たな上げへの移動"), [&] { m_board.shelve(source, m_shelf); });
     setHint(QString());
 }
 

@@ -3,6 +3,9 @@
 #include "donelist.h"
 
 #include "text/cp932.h"
+#include "text/jdate.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -178,4 +181,20 @@ WriteResult addToDone(const QString &donePath, const QString &text, const QStrin
             return converted;
     }
     return appendTextLine(donePath, dateText + text);
+}
+
+std::optional<DoneLine> splitDoneLine(const QString &line, QDate today)
+{
+    // The day's digits run on into a text that begins with a digit: the longer day that is
+    // a date is taken ("2026/12/1112時" is the 11th), else the shorter one.
+    static const QRegularExpression dated(QStringLiteral("^(\\d{2,4}/\\d{1,2}/)(\\d{1,2})"));
+    const QRegularExpressionMatch m = dated.match(line);
+    if (!m.hasMatch())
+        return std::nullopt;
+    for (qsizetype dayDigits = m.capturedLength(2); dayDigits >= 1; --dayDigits) {
+        const QString dateText = m.captured(1) + m.captured(2).left(dayDigits);
+        if (const auto date = jdate::parseDate(dateText, today))
+            return DoneLine{*date, dateText, line.mid(dateText.size()).trimmed()};
+    }
+    return std::nullopt;
 }

@@ -6,6 +6,9 @@
 #include "text/textfile.h"
 
 #include <QAbstractListModel>
+#include <QDate>
+
+#include <optional>
 
 // The lines of done.txt as they are shown; removals last for the run only.
 class DoneList : public QAbstractListModel {
@@ -60,3 +63,12 @@ private:
 
 // Appends one line to done.txt: the date immediately followed by the text.
 WriteResult addToDone(const QString &donePath, const QString &text, const QString &dateText);
+
+// A done line as addToDone writes it: the date ("2026/12/11", or "97/12/25" from older
+// versions) directly followed by the text. Nothing when it does not begin with a date.
+struct DoneLine {
+    QDate date;
+    QString dateText;
+    QString text; // without the blanks after the date
+};
+[[nodiscard]] std::optional<DoneLine> splitDoneLine(const QString &line, QDate today);

@@ -3,6 +3,7 @@
 #include "printcontent.h"
 
 #include "board/todoboard.h"
+#include "lists/donelist.h"
 #include "phonebook/phonebook.h"
 #include "schedule/repeatrule.h"
 #include "schedule/repeattable.h"
@@ -10,7 +11,6 @@
 #include "text/jdate.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <map>
@@ -98,14 +98,11 @@ PrintDocument done(const QStringList &lines, QDate from, QDate to, QDate printed
 {
     if (to < from)
         std::swap(from, to);
-    // A done line begins with the day it was done, 26/12/11, and a blank.
-    static const QRegularExpression dated(QStringLiteral("^(\\d{2}/\\d{1,2}/\\d{1,2})\\s*(.*)$"));
     Days byDay;
     for (const QString &line : lines) {
-        const QRegularExpressionMatch m = dated.match(line);
-        const auto date = m.hasMatch() ? jdate::parseDate(m.captured(1), printed) : std::nullopt;
-        if (date && *date >= from && *date <= to)
-            byDay[*date].append({QString(), m.captured(2), {}});
+        const auto done = splitDoneLine(line, printed);
+        if (done && done->date >= from && done->date <= to)
+            byDay[done->date].append({QString(), done->text, {}});
     }
     PrintDocument doc{titled(QStringLiteral("やった事"), day(from) + u'～' + day(to), printed), {}};
     for (const auto &[date, rows] : byDay)

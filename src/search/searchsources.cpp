@@ -3,13 +3,13 @@
 #include "searchsources.h"
 
 #include "board/todoboard.h"
+#include "lists/donelist.h"
 #include "lists/shelflist.h"
 #include "phonebook/phonebook.h"
 #include "schedule/repeattable.h"
 #include "schedule/scheduletable.h"
 #include "text/jdate.h"
 
-#include <QRegularExpression>
 
 namespace searchsources {
 
@@ -31,17 +31,15 @@ QList<SearchItem> shelf(const ShelfList &shelf)
     return items;
 }
 
-QList<SearchItem> done(const QStringList &lines)
+QList<SearchItem> done(const QStringList &lines, QDate today)
 {
-    // A done line begins with the day it was done, "26/12/11" and a blank.
-    static const QRegularExpression dated(QStringLiteral("^(\\d{2}/\\d{1,2}/\\d{1,2})\\s*(.*)$"));
     QList<SearchItem> items;
     items.reserve(lines.size());
     for (int row = 0; row < lines.size(); ++row) {
         const QString &line = lines.at(row);
-        const QRegularExpressionMatch m = dated.match(line);
-        items.append({SearchPlace::Done, row, m.hasMatch() ? m.captured(1) : QString(), line,
-                      {m.hasMatch() ? m.captured(2) : line}});
+        const auto done = splitDoneLine(line, today);
+        items.append({SearchPlace::Done, row, done ? done->dateText : QString(), line,
+                      {done ? done->text : line}});
     }
     return items;
 }

@@ -20,7 +20,7 @@ namespace searchsources {
 [[nodiscard]] QList<SearchItem> board(const TodoBoard &board);
 [[nodiscard]] QList<SearchItem> shelf(const ShelfList &shelf);
 // done.txt's lines, each dated by the day it begins with.
-[[nodiscard]] QList<SearchItem> done(const QStringList &lines);
+[[nodiscard]] QList<SearchItem> done(const QStringList &lines, QDate today);
 // The appointments by text and extras, and each series at its next day (one ended is
 // found no more, as the list shows it no more).
 [[nodiscard]] QList<SearchItem> schedule(const ScheduleTable &table, const RepeatTable &series,

@@ -137,3 +137,22 @@ TEST(DoneList, lineFeedDoneLogBecomesCrLfBeforeAnAppend)
     EXPECT_EQ(readBytes(file), sjis(QString::fromUtf8(
                                    "2026/12/01会議\r\n2026/12/02資料\r\n2026/12/03電話\r\n2026/12/07x\r\n")));
 }
+
+// A done line is its date directly followed by its text; the day's digits may run on into
+// a text that begins with a digit.
+TEST(DoneList, aLineIsSplitIntoItsDateAndText)
+{
+    const QDate today(2026, 12, 11);
+    const auto split = [&](const char *line) {
+        const auto d = splitDoneLine(QString::fromUtf8(line), today);
+        return d ? d->date.toString(Qt::ISODate) + u'|' + d->dateText + u'|' + d->text : QStringLiteral("-");
+    };
+    EXPECT_EQ(split("2026/12/07牛乳"), QString::fromUtf8("2026-12-07|2026/12/07|牛乳"));
+    EXPECT_EQ(split("97/12/25 古い形"), QString::fromUtf8("1997-12-25|97/12/25|古い形"));
+    EXPECT_EQ(split("2026/12/1112時の会議"), QString::fromUtf8("2026-12-11|2026/12/11|12時の会議"));
+    EXPECT_EQ(split("2026/12/312個"), QString::fromUtf8("2026-12-31|2026/12/31|2個"));
+    EXPECT_EQ(split("2026/2/305件"), QString::fromUtf8("2026-02-03|2026/2/3|05件"));
+    EXPECT_EQ(split("2026/12/07"), QStringLiteral("2026-12-07|2026/12/07|"));
+    EXPECT_EQ(split("メモ"), QStringLiteral("-"));
+    EXPECT_EQ(split("2026/13/01x"), QStringLiteral("-"));
+}

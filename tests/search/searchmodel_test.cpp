@@ -58,7 +58,8 @@ protected:
         model.setItems(SearchPlace::Board, searchsources::board(board));
         model.setItems(SearchPlace::Shelf, searchsources::shelf(shelf));
         model.setItems(SearchPlace::Done, searchsources::done({QStringLiteral("26/12/01 ＫＡＩＧＩ準備"),
-                                                               QStringLiteral("ﾒﾓなし")}));
+                                                               QStringLiteral("ﾒﾓなし")},
+                                                              today));
         model.setItems(SearchPlace::Schedule, searchsources::schedule(schedule, series, today));
         model.setItems(SearchPlace::PhoneBook, searchsources::phoneBook(book));
     }
