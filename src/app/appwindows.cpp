@@ -105,6 +105,7 @@ frmSchedule &AppWindows::scheduleWindow()
                                                    m_clock, m_prompter);
         windows::belongTo(*m_schedule, m_todo.get());
         m_schedule->setNaturalDates(m_session.settings().board.naturalDates);
+        m_schedule->setHistory(m_history.get());
     }
     return *m_schedule;
 }

@@ -98,8 +98,10 @@ bool frmSchedule::additemdatetime(const QString &eventdate, const QString &event
                                   const QString &eventinfo)
 {
     const QDate today = m_clock.today();
-    if (m_table.add(jdate::dateForNewEntry(eventdate, today), eventtime, eventinfo, today))
+    if (const auto pos = m_table.add(jdate::dateForNewEntry(eventdate, today), eventtime, eventinfo, today)) {
+        record(QStringLiteral("予定の追加"), std::nullopt, m_table.at(*pos));
         return true;
+    }
     m_prompter.inform(fullMessage());
     return false;
 }
@@ -168,33 +170,6 @@ bool frmSchedule::storeTyped(qint16 mode, const QString &date, const QString &ti
     return changeEntry(date, time, event);
 }
 
-bool frmSchedule::changeEntry(const QString &date, const QString &time, const QString &event)
-{
-    const int selected = selectedIndex();
-    // A change never meets a full schedule: it takes the entry's own place. A date left as
-    // it was stored is not typed anew: it is read as it always was.
-    const QDate today = m_clock.today();
-    const QString stored = date == m_table.at(selected).eventdate
-                               ? date
-                               : jdate::dateForNewEntry(date, today);
-    // A day of an event over several days from the sync folder: its other days too, if
-    // the user says so; the event's item then changes as a whole.
-    if (askForTheWholeEvent(selected, QStringLiteral("ほかの日もすべて同じように変えますか？")))
-        m_table.changeEvent(selected, stored, time, event, today);
-    else
-        m_table.change(selected, stored, time, event, today);
-    listview::clearSelection(lstSchedule);
-    return true;
-}
-
-bool frmSchedule::askForTheWholeEvent(int pos, const QString &question)
-{
-    return m_table.daysOfEvent(pos).size() > 1
-           && m_prompter.askYesNo(QStringLiteral("「%1」は何日かにわたる予定の 1 日です。")
-                                      .arg(m_table.at(pos).eventinfo)
-                                  + question);
-}
-
 void frmSchedule::cmdNew_Click()
 {
     const QDateTime now = m_clock.now();
@@ -230,15 +205,6 @@ void frmSchedule::lstSchedule_KeyDown(int keyCode)
     if (m_prompter.askOkCancel(m_table.at(pos).eventinfo
                                      + QStringLiteral("を削除します。よろしいですか？")))
         removeEntry(pos);
-}
-
-void frmSchedule::removeEntry(int pos)
-{
-    if (askForTheWholeEvent(pos, QStringLiteral("ほかの日もすべて削除しますか？")))
-        m_table.removeEvent(pos);
-    else
-        m_table.removeAt(pos);
-    listview::clearSelection(lstSchedule);
 }
 
 void frmSchedule::cmdTrashBox_DragEnter(const QString &tag)

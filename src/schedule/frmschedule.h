@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class Clock;
 class DataFolder;
@@ -20,6 +21,7 @@ class QLabel;
 class QListView;
 class QPushButton;
 class QToolButton;
+class QUndoStack;
 
 // The schedule window: every appointment in one sorted list, each series once at its
 // next day.
@@ -48,6 +50,9 @@ public:
     void selectEntry(int pos);
     // The same for the line of the series at that row of repeat.txt.
     void selectSeries(int row);
+    // The run's history: the entries added, changed and deleted here go into it, and its
+    // keys work in the window. Without one nothing is kept.
+    void setHistory(QUndoStack *history);
     // Whether the entry dialog also reads dates and times in words.
     void setNaturalDates(bool on);
 
@@ -89,6 +94,8 @@ private:
     // Whether a change or deletion of the entry at pos is for every day of its event: asked
     // only for a day of an event over several days.
     bool askForTheWholeEvent(int pos, const QString &question);
+    void record(const QString &name, std::optional<scheduleitem> before,
+                std::optional<scheduleitem> after);
 
     ScheduleTable &m_table;
     RepeatTable &m_series;
@@ -107,4 +114,5 @@ private:
     QLabel *lblHint = nullptr;
     dlgSchedule *m_dialog = nullptr;
     bool m_naturalDates = false;
+    QUndoStack *m_history = nullptr;
 };

@@ -5,6 +5,8 @@
 #include "common/apphelper.h"
 #include "app/appwindows.h"
 #include "common/testfiles.h"
+#include "schedule/dlgschedule.h"
+#include "schedule/frmschedule.h"
 #include "schedule/scheduletable.h"
 #include "ui/dragdrop.h"
 
@@ -151,4 +153,40 @@ TEST_F(Undo, theQuitEmptiesTheHistory)
     EXPECT_EQ(app->windows().history().count(), 1);
     EXPECT_TRUE(quit());
     EXPECT_EQ(app->windows().history().count(), 0);
+}
+
+// The schedule window's steps: an appointment added, changed and deleted, undone in the
+// opposite order; one changed since (not through a step) is not taken back.
+TEST_F(Undo, theSchedulesAppointmentsAddedChangedAndDeletedComeBack)
+{
+    w->cmdSchedule_Click();
+    frmSchedule *window = app->windows().madeScheduleWindow();
+    ASSERT_NE(window, nullptr);
+    ScheduleTable &table = app->session().schedule();
+    const auto lines = [&] { return table.list().items(); };
+    ASSERT_TRUE(window->additemdatetime(QStringLiteral("12/20"), QStringLiteral("10:00"), QStringLiteral("dentist")));
+    ASSERT_TRUE(window->additemdatetime(QStringLiteral("12/21"), QStringLiteral("9:00"), QStringLiteral("bank")));
+    window->selectEntry(0);
+    window->lstSchedule_DblClick();
+    auto *dialog = window->findChild<dlgSchedule *>(QStringLiteral("dlgSchedule"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("txtTime"))->setText(QStringLiteral("11:30"));
+    dialog->cmdOK_Click();
+    window->removeEntry(1);
+    EXPECT_EQ(lines(), QStringList{QStringLiteral("26/12/20  11:30  dentist")});
+    EXPECT_EQ(menu("mnuUndo")->text(), QString::fromUtf8("元に戻す(&U): 予定の削除"));
+    menu("mnuUndo")->trigger();
+    EXPECT_EQ(lines(), QStringList({"26/12/20  11:30  dentist", "26/12/21  09:00  bank"}));
+    menu("mnuUndo")->trigger();
+    EXPECT_EQ(lines(), QStringList({"26/12/20  10:00  dentist", "26/12/21  09:00  bank"}));
+    menu("mnuUndo")->trigger();
+    EXPECT_EQ(lines(), QStringList({"26/12/20  10:00  dentist"}));
+    menu("mnuRedo")->trigger();
+    EXPECT_EQ(table.ntschedule(), 2);
+
+    // Changed outside the history: its step finds no such appointment and leaves it.
+    (void)table.change(1, QStringLiteral("2026/12/21"), QStringLiteral("9:15"), QStringLiteral("bank"), QDate(2026, 12, 7));
+    menu("mnuUndo")->trigger();
+    EXPECT_EQ(lines(), QStringList({"26/12/20  10:00  dentist", "26/12/21  09:15  bank"}));
+    ASSERT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(prompter->messages.at(0).contains(QString::fromUtf8("予定の追加")));
 }
