@@ -116,9 +116,14 @@ frmTel &AppWindows::telWindow()
         return *m_tel;
     m_tel = std::make_unique<frmTel>(m_session.phoneBook(), m_session.phoneTypes(), m_prompter);
     windows::belongTo(*m_tel, m_todo.get());
-    TodoBoard &board = m_session.board();
-    connect(m_tel.get(), &frmTel::todoFiled, this,
-            [&board](int slot, const QString &text) { board.takeText(slot, text); });
+    m_tel->setHistory(m_history.get());
+    connect(m_tel.get(), &frmTel::todoFiled, this, [this](int slot, const QString &text) {
+        TodoBoard &board = m_session.board();
+        const BoardState before = boardState(board, m_session.shelf());
+        if (board.takeText(slot, text) && m_tel->filingStep())
+            new BoardStep(QStringLiteral("用件の移動"), board, m_session.shelf(), before,
+                          boardState(board, m_session.shelf()), m_prompter, m_tel->filingStep());
+    });
     return *m_tel;
 }
 

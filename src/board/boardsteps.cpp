@@ -17,16 +17,22 @@ BoardState boardState(const TodoBoard &board, const ShelfList &shelf)
 }
 
 BoardStep::BoardStep(const QString &name, TodoBoard &board, ShelfList &shelf, BoardState before,
-                     BoardState after, Prompter &prompter)
-    : QUndoCommand(name), m_prompter(prompter), m_board(board), m_shelf(shelf),
+                     BoardState after, Prompter &prompter, QUndoCommand *group)
+    : CheckedStep(name, group), m_prompter(prompter), m_board(board), m_shelf(shelf),
       m_before(std::move(before)), m_after(std::move(after))
 {
+    m_pushed = group == nullptr; // a group's push is the group's own
 }
 
 void BoardStep::refuse(const QString &why)
 {
     m_prompter.inform(QStringLiteral("「%1」は戻せません。\n%2").arg(text(), why));
     setObsolete(true);
+}
+
+bool BoardStep::applicable(bool undoing) const
+{
+    return boardState(m_board, m_shelf) == (undoing ? m_after : m_before);
 }
 
 bool BoardStep::holds(const BoardState &expected)

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QStringList>
-#include <QUndoCommand>
+#include "ui/historysteps.h"
 
 #include "schedule/scheduletable.h"
 
@@ -25,12 +25,13 @@ struct BoardState {
 // One change of the board and the shelf in the history. It is undone only while they are
 // as it left them; otherwise it says so and leaves the history (never applied to texts
 // that moved since).
-class BoardStep : public QUndoCommand {
+class BoardStep : public CheckedStep {
 public:
     BoardStep(const QString &name, TodoBoard &board, ShelfList &shelf, BoardState before,
-              BoardState after, Prompter &prompter);
+              BoardState after, Prompter &prompter, QUndoCommand *group = nullptr);
     void undo() override;
     void redo() override;
+    [[nodiscard]] bool applicable(bool undoing) const override;
 
 protected:
     // Whether the board and the shelf are as `expected`; when not, says so and takes the

@@ -255,7 +255,11 @@ void frmTel::lstIndex_KeyDown(int keyCode)
 
 void frmTel::deleteIndex()
 {
-    m_book.deleteIndex(selectedIndex());
+    const int pos = selectedIndex();
+    const auto before = pos >= 0 ? std::optional<phoneentry>(m_book.at(pos)) : std::nullopt;
+    m_book.deleteIndex(pos);
+    if (before)
+        record(QStringLiteral("電話帳の項目の削除"), before, std::nullopt);
     listview::clearSelection(lstIndex);
     Form_Paint();
 }

@@ -14,6 +14,8 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QTableWidget;
+class QUndoCommand;
+class QUndoStack;
 class frmADDphone;
 class frmIndexChange;
 class frmPhoneChange;
@@ -70,6 +72,13 @@ public:
     // Locked while a dialog or an edit in place is open: the book must not change then.
     [[nodiscard]] bool isBusy() const;
 
+    // The run's history: the entries added, deleted and changed here go into it, and its
+    // keys work in the window. Without one nothing is kept.
+    void setHistory(QUndoStack *history);
+    // While todoFiled is sent: the step the filing makes, which the slot's letting go
+    // joins, so that both are undone as one. Null without a history.
+    [[nodiscard]] QUndoCommand *filingStep() const { return m_filing; }
+
 signals:
     // The pair of that slot's to-do is in the phone book: the slot may let it go.
     void todoFiled(int slot, const QString &text);
@@ -79,6 +88,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The entry with that index as it is now, if there is one.
+    [[nodiscard]] std::optional<phoneentry> entryOf(const QString &index) const;
+    // A change of the entry: its state before and after as one step of the history.
+    void record(const QString &name, std::optional<phoneentry> before,
+                std::optional<phoneentry> after);
     void createControls();
     void createEditors();
     void connectControls();
@@ -135,6 +149,8 @@ private:
     // An entry that 検索 or a rename selected: a repaint shows it rather than selecting
     // by the search text again, as long as it stays selected.
     std::optional<int> m_keptSelection;
+    QUndoStack *m_history = nullptr;
+    QUndoCommand *m_filing = nullptr;
     int m_previousLength = 0;
     // The index of the entry an in-place edit started on: it gets the text, whatever
     // is selected when the edit ends.

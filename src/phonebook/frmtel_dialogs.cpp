@@ -3,12 +3,15 @@
 // frmTel: its dialogs, opened with what they show and stored from what they hand back.
 #include "frmtel.h"
 
+#include "phonestep.h"
+
 #include "frmaddphone.h"
 #include "frmindexchange.h"
 #include "frmphonechange.h"
 #include "ui/windows.h"
 
 #include <QTableWidget>
+#include <QUndoStack>
 
 frmADDphone &frmTel::addDialog()
 {
@@ -69,11 +72,26 @@ void frmTel::cmdAdd_Click()
 Refusal frmTel::storeNewPair(const NewPair &pair)
 {
     using Mode = PhoneBook::AddMode;
+    const auto before = entryOf(pair.index);
     const Refusal refused = m_book.addPair(pair, m_fromTodo ? Mode::FromTodo : Mode::NewEntry);
     if (refused == Refusal::None || refused == Refusal::BookFull)
         txtTel_Change(); // the search box selects afresh
-    if (refused == Refusal::None && m_fromTodo)
-        emit todoFiled(m_fromTodo->slot, m_fromTodo->text);
+    if (refused != Refusal::None)
+        return refused;
+    const auto after = entryOf(pair.index);
+    if (!m_fromTodo) {
+        record(QStringLiteral("電話帳への追加"), before, after);
+        return refused;
+    }
+    // The entry and the to-do's slot, undone as one.
+    auto *group = m_history ? new StepGroup(QStringLiteral("電話帳への移動"), m_prompter) : nullptr;
+    if (group)
+        new PhoneStep(QStringLiteral("電話帳への追加"), m_book, before, after, m_prompter, group);
+    m_filing = group;
+    emit todoFiled(m_fromTodo->slot, m_fromTodo->text);
+    m_filing = nullptr;
+    if (group)
+        m_history->push(group);
     return refused;
 }
 
@@ -96,7 +114,9 @@ Refusal frmTel::storeIndex(const QString &typed)
         return Refusal::None;
     // The renamed entry stays the one shown, at its new place; the index as typed, the
     // loader narrows it next time.
+    const phoneentry before = m_book.at(pos);
     const int moved = m_book.changethis(pos, typed);
+    record(QStringLiteral("index の変更"), before, m_book.at(moved));
     select(moved);
     m_keptSelection = moved;
     return Refusal::None;
@@ -123,12 +143,18 @@ void frmTel::gridTel_DblClick()
 
 void frmTel::storePair(int pair, const QString &type, const QString &number)
 {
-    if (const int pos = selectedIndex(); pos >= 0)
+    if (const int pos = selectedIndex(); pos >= 0) {
+        const phoneentry before = m_book.at(pos);
         m_pairShown = m_book.setPair(pos, pair, type, number).value_or(pair);
+        record(QStringLiteral("電話番号の変更"), before, m_book.at(pos));
+    }
 }
 
 void frmTel::removePair(int pair)
 {
-    if (const int pos = selectedIndex(); pos >= 0)
+    if (const int pos = selectedIndex(); pos >= 0) {
+        const phoneentry before = m_book.at(pos);
         m_book.deletePair(pos, pair);
+        record(QStringLiteral("電話番号の削除"), before, m_book.at(pos));
+    }
 }

@@ -67,14 +67,22 @@ void frmTel::hideQuietly(QLineEdit *box, QLabel *label)
 
 void frmTel::storeName()
 {
-    if (const auto pos = m_nameEntry ? m_book.find(*m_nameEntry) : std::nullopt)
+    if (const auto pos = m_nameEntry ? m_book.find(*m_nameEntry) : std::nullopt) {
+        const phoneentry before = m_book.at(*pos);
         m_book.setName(*pos, lblName->text());
+        if (m_book.at(*pos).name != before.name)
+            record(QStringLiteral("名前の変更"), before, m_book.at(*pos));
+    }
 }
 
 void frmTel::storeKeyword()
 {
-    if (const auto pos = m_keywordEntry ? m_book.find(*m_keywordEntry) : std::nullopt)
+    if (const auto pos = m_keywordEntry ? m_book.find(*m_keywordEntry) : std::nullopt) {
+        const phoneentry before = m_book.at(*pos);
         m_book.setKeys(*pos, lblKeyword->text());
+        if (m_book.at(*pos).keys != before.keys)
+            record(QStringLiteral("キーワードの変更"), before, m_book.at(*pos));
+    }
 }
 
 std::optional<QString> frmTel::beginInPlaceEdit(QLabel *label, QLineEdit *box)

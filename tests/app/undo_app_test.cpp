@@ -5,6 +5,8 @@
 #include "common/apphelper.h"
 #include "app/appwindows.h"
 #include "common/testfiles.h"
+#include "phonebook/frmaddphone.h"
+#include "phonebook/phonebook.h"
 #include "schedule/dlgschedule.h"
 #include "schedule/frmschedule.h"
 #include "schedule/scheduletable.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QUndoStack>
 
 namespace {
@@ -189,4 +192,29 @@ TEST_F(Undo, theSchedulesAppointmentsAddedChangedAndDeletedComeBack)
     EXPECT_EQ(lines(), QStringList({"26/12/20  10:00  dentist", "26/12/21  09:15  bank"}));
     ASSERT_EQ(prompter->messages.size(), 1);
     EXPECT_TRUE(prompter->messages.at(0).contains(QString::fromUtf8("予定の追加")));
+}
+
+// A to-do filed in the phone book is one step: its entry and its slot come back together.
+TEST_F(Undo, aToDoFiledInThePhoneBookComesBackAndItsEntryGoes)
+{
+    const QString typed = QString::fromUtf8("tanaka 田中 03-1234-5678");
+    commitSlot(7, typed);
+    app->addPhoneDialog().findChild<QPushButton *>(QStringLiteral("cmdAdd"))->click();
+    PhoneBook &book = app->session().phoneBook();
+    ASSERT_TRUE(book.find(QStringLiteral("tanaka")));
+    ASSERT_EQ(board().text(7), QString());
+    EXPECT_EQ(menu("mnuUndo")->text(), QString::fromUtf8("元に戻す(&U): 電話帳への移動"));
+    menu("mnuUndo")->trigger();
+    EXPECT_FALSE(book.find(QStringLiteral("tanaka")));
+    EXPECT_EQ(board().text(7), typed);
+    menu("mnuRedo")->trigger();
+    EXPECT_TRUE(book.find(QStringLiteral("tanaka")));
+    EXPECT_EQ(board().text(7), QString());
+
+    // The slot took another text since: neither half is undone.
+    board().setText(7, QStringLiteral("other"));
+    menu("mnuUndo")->trigger();
+    EXPECT_TRUE(book.find(QStringLiteral("tanaka")));
+    EXPECT_EQ(board().text(7), QStringLiteral("other"));
+    EXPECT_FALSE(prompter->messages.isEmpty());
 }

@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -255,4 +256,83 @@ TEST_F(ChangeDialogs, findHitSurvivesTheWindowBeingActivatedAgain)
 
     QTest::keyClick(search, Qt::Key_Backspace); // typing selects by the text again
     EXPECT_EQ(selected(), QStringLiteral("sato"));
+}
+
+// Each kind of change in the phone book window is one step of the history: undone, the
+// book is as before; redone, as after. A step whose entry changed since is not applied.
+TEST_F(ChangeDialogs, eachChangeOfAnEntryIsUndoneAndRedone)
+{
+    QUndoStack history;
+    tel->setHistory(&history);
+    const auto lines = [this] { return book.fileLines(); };
+    struct Case {
+        const char *name;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"index の変更",
+         [&] {
+             selectEntry("aoki");
+             openIndex()->findChild<QLineEdit *>("txtIndex")->setText(QStringLiteral("zz"));
+             press(tel->findChild<frmIndexChange *>(), "cmdOK");
+         }},
+        {"電話番号の変更",
+         [&] {
+             selectEntry("baba");
+             frmPhoneChange *d = openPair(0);
+             number(d)->setText(QStringLiteral("090-9999-9999"));
+             press(d, "cmdOK");
+         }},
+        {"電話番号の削除",
+         [&] {
+             selectEntry("sato");
+             prompter.answers = {true};
+             press(openPair(1), "cmdDelete");
+         }},
+        {"名前の変更",
+         [&] {
+             selectEntry("baba");
+             QTest::mouseDClick(tel->findChild<QLabel *>("lblName"), Qt::LeftButton);
+             auto *box = tel->findChild<QLineEdit *>("txtName");
+             box->setText(QString::fromUtf8("馬場 花子"));
+             QTest::keyClick(box, Qt::Key_Return);
+         }},
+        {"キーワードの変更",
+         [&] {
+             selectEntry("aoki");
+             QTest::mouseDClick(tel->findChild<QLabel *>("lblKeyword"), Qt::LeftButton);
+             auto *box = tel->findChild<QLineEdit *>("txtKeyword");
+             box->setText(QString::fromUtf8("本社"));
+             QTest::keyClick(box, Qt::Key_Return);
+         }},
+        {"電話帳の項目の削除",
+         [&] {
+             selectEntry("sato");
+             prompter.answers = {true};
+             QTest::keyClick(list, Qt::Key_Delete);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList before = lines();
+        c.act();
+        const QStringList after = lines();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(history.undoText(), QString::fromUtf8(c.name));
+        history.undo();
+        EXPECT_EQ(lines(), before);
+        history.redo();
+        EXPECT_EQ(lines(), after);
+        history.undo();
+    }
+
+    // Deleted, then another entry took its index: the delete is not undone over it.
+    selectEntry("aoki");
+    prompter.answers = {true};
+    QTest::keyClick(list, Qt::Key_Delete);
+    ASSERT_TRUE(book.add({QStringLiteral("aoki"), QString::fromUtf8("別人"), {}, 0, {}, {}}));
+    const QStringList now = lines();
+    history.undo();
+    EXPECT_EQ(lines(), now);
+    EXPECT_TRUE(prompter.messages.last().contains(QString::fromUtf8("電話帳の項目の削除")));
 }

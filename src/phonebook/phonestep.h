@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Kibanu developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "phonebook.h"
+#include "ui/historysteps.h"
+
+#include <optional>
+
+class Prompter;
+
+// One phone entry added (no before), deleted (no after) or changed (renamed, a pair, its
+// name or keyword) as a step of the run's history. Applied only while the entry is as the
+// step left it and no other entry has the index it brings back; otherwise it says so and
+// leaves the history.
+class PhoneStep : public CheckedStep {
+public:
+    PhoneStep(const QString &name, PhoneBook &book, std::optional<phoneentry> before,
+              std::optional<phoneentry> after, Prompter &prompter, QUndoCommand *group = nullptr);
+    void undo() override;
+    void redo() override;
+    [[nodiscard]] bool applicable(bool undoing) const override;
+
+private:
+    // Where `from` is now (-1: not needed), or nothing when the step cannot be applied.
+    [[nodiscard]] std::optional<int> place(const std::optional<phoneentry> &from,
+                                           const std::optional<phoneentry> &to) const;
+    void bring(const std::optional<phoneentry> &from, const std::optional<phoneentry> &to);
+
+    PhoneBook &m_book;
+    std::optional<phoneentry> m_before;
+    std::optional<phoneentry> m_after;
+    Prompter &m_prompter;
+    bool m_pushed;
+};
