@@ -19,6 +19,7 @@
 #include "shell/frmhelp.h"
 #include "text/clock.h"
 #include "text/jdate.h"
+#include "ui/historyactions.h"
 #include "ui/prompter.h"
 #include "ui/windows.h"
 
@@ -137,6 +138,7 @@ frmTypeEdit &AppWindows::typeEditWindow()
     if (!m_typeEdit) {
         m_typeEdit = std::make_unique<frmTypeEdit>(m_session.phoneTypes(), m_prompter);
         windows::belongTo(*m_typeEdit, m_todo.get());
+        m_typeEdit->setHistory(m_history.get());
     }
     return *m_typeEdit;
 }
@@ -158,10 +160,21 @@ frmTrash &AppWindows::trashWindow()
     m_trash = std::make_unique<frmTrash>(m_session.shelf(), m_session.files(), m_prompter);
     windows::belongTo(*m_trash, m_todo.get());
     TodoBoard &board = m_session.board();
-    connect(m_trash.get(), &frmTrash::shelveTodoRequested, this,
-            [this, &board](int slot) { board.shelve(slot, m_session.shelf()); });
-    connect(m_trash.get(), &frmTrash::discardTodoRequested, this,
-            [&board](int slot) { board.discard(slot); });
+    // The board's recorder: its steps are of the slots and the shelf together.
+    const auto record = [this](const QString &name, const std::function<void()> &change) {
+        if (m_todo)
+            m_todo->record(name, change);
+        else
+            change();
+    };
+    m_trash->setRecorder(record);
+    (void)historyactions::make(*m_history, m_trash.get());
+    connect(m_trash.get(), &frmTrash::shelveTodoRequested, this, [this, record, &board](int slot) {
+        record(QStringLiteral("たな上げへの移動"), [&] { board.shelve(slot, m_session.shelf()); });
+    });
+    connect(m_trash.get(), &frmTrash::discardTodoRequested, this, [record, &board](int slot) {
+        record(QStringLiteral("用件を捨てる"), [&] { board.discard(slot); });
+    });
     return *m_trash;
 }
 

@@ -61,6 +61,9 @@ public:
     // The run's history: the board's changes go into it, and 編集 undoes and redoes them.
     // Without one nothing is kept.
     void setHistory(QUndoStack *history);
+    // Makes the change; when it changed the slots' texts or the shelf, it becomes one step
+    // of the history under that name (also for the shelf window's changes).
+    void record(const QString &name, const std::function<void()> &change);
 
     // The window's start steps before the loaders run: hidden, today's calendar page.
     void Form_Load();
@@ -175,9 +178,6 @@ private:
     void setHint(const QString &hint);
     // The hint of a button that takes a dragged to-do: on while over it, off after.
     void buttonDragOver(const QString &tag, int state, const QString &hint);
-    // Makes the change; when it changed the slots' texts or the shelf, it becomes one step
-    // of the history under that name.
-    void record(const QString &name, const std::function<void()> &change);
 
     TodoBoard &m_board;
     ShelfList &m_shelf;

@@ -89,7 +89,11 @@ void frmTrash::cmdClose_Click()
 
 void frmTrash::removeItem(int row)
 {
-    m_shelf.removeAt(row);
+    const auto remove = [this, row] { m_shelf.removeAt(row); };
+    if (m_record)
+        m_record(QStringLiteral("たな上げ項目の削除"), remove);
+    else
+        remove();
     listview::clearSelection(lstTrash);
 }
 

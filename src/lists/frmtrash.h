@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class DataFolder;
 class Prompter;
 class ShelfList;
@@ -34,6 +36,11 @@ public:
     void cmdTrashBox_DragDrop(const QString &tag, int slot);
     void clearHint();
 
+    // How a change of the shelf becomes a step of the run's history (the board's
+    // recorder); without one the change is just made.
+    using Recorder = std::function<void(const QString &name, const std::function<void()> &change)>;
+    void setRecorder(Recorder record) { m_record = std::move(record); }
+
 signals:
     // A to-do dropped on the list goes to the end of the shelf; one dropped on the trash
     // box is thrown away. Either way its slot on the board becomes empty.
@@ -49,6 +56,7 @@ private:
     void removeItem(int row);
 
     ShelfList &m_shelf;
+    Recorder m_record;
     DataFolder &m_files;
     Prompter &m_prompter;
     QListView *lstTrash = nullptr;

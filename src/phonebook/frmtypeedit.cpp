@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmtypeedit.h"
 
+#include "phonestep.h"
+#include "ui/historyactions.h"
+
 #include "dlgtypeedit.h"
 #include "ui/access.h"
 #include "ui/listview.h"
@@ -11,6 +14,7 @@
 
 #include <QListView>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -127,6 +131,16 @@ void frmTypeEdit::cmdDown_Click()
 
 void frmTypeEdit::cmdClose_Click()
 {
+    const QStringList before = m_types.stringList();
     m_types.setStringList(m_draft.stringList());
+    if (m_history && m_types.stringList() != before)
+        m_history->push(new TypesStep(m_types, before, m_types.stringList(), m_prompter));
     hide();
+}
+
+void frmTypeEdit::setHistory(QUndoStack *history)
+{
+    m_history = history;
+    if (history)
+        (void)historyactions::make(*history, this);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class Prompter;
+class QUndoStack;
 class QListView;
 class QPushButton;
 class dlgTypeEdit;
@@ -31,6 +32,10 @@ public:
     void cmdClose_Click();
     void lstType_DblClick();
 
+    // The run's history: the list put back by 閉じる becomes one step of it, and its keys
+    // work in the window.
+    void setHistory(QUndoStack *history);
+
 private:
     void createControls();
     void select(int row);
@@ -39,6 +44,7 @@ private:
     PhoneTypes &m_types;
     Prompter &m_prompter;
     PhoneTypeDraft m_draft;
+    QUndoStack *m_history = nullptr;
     dlgTypeEdit *m_dialog = nullptr;
     QListView *lstType = nullptr;
     QPushButton *cmdNew = nullptr;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phonestep.h"
 
+#include "phonetypes.h"
 #include "ui/prompter.h"
 
 namespace {
@@ -61,6 +62,38 @@ void PhoneStep::undo()
 }
 
 void PhoneStep::redo()
+{
+    if (!std::exchange(m_pushed, false))
+        bring(m_before, m_after);
+}
+
+TypesStep::TypesStep(PhoneTypes &types, QStringList before, QStringList after, Prompter &prompter)
+    : CheckedStep(QStringLiteral("電話種類の編集")), m_types(types), m_before(std::move(before)),
+      m_after(std::move(after)), m_prompter(prompter)
+{
+}
+
+bool TypesStep::applicable(bool undoing) const
+{
+    return m_types.stringList() == (undoing ? m_after : m_before);
+}
+
+void TypesStep::bring(const QStringList &from, const QStringList &to)
+{
+    if (m_types.stringList() != from) {
+        m_prompter.inform(QStringLiteral("「%1」は戻せません。\n種類の一覧は、そのあと変わっています。").arg(text()));
+        setObsolete(true);
+        return;
+    }
+    m_types.setStringList(to);
+}
+
+void TypesStep::undo()
+{
+    bring(m_after, m_before);
+}
+
+void TypesStep::redo()
 {
     if (!std::exchange(m_pushed, false))
         bring(m_before, m_after);

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class PhoneTypes;
 class Prompter;
 
 // One phone entry added (no before), deleted (no after) or changed (renamed, a pair, its
@@ -32,4 +33,22 @@ private:
     std::optional<phoneentry> m_after;
     Prompter &m_prompter;
     bool m_pushed;
+};
+
+// The type list as the type editor's OK (閉じる) put it back: undone, the list as it was,
+// while it is still as that left it.
+class TypesStep : public CheckedStep {
+public:
+    TypesStep(PhoneTypes &types, QStringList before, QStringList after, Prompter &prompter);
+    void undo() override;
+    void redo() override;
+    [[nodiscard]] bool applicable(bool undoing) const override;
+
+private:
+    void bring(const QStringList &from, const QStringList &to);
+    PhoneTypes &m_types;
+    QStringList m_before;
+    QStringList m_after;
+    Prompter &m_prompter;
+    bool m_pushed = true;
 };

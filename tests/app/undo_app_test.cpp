@@ -5,6 +5,7 @@
 #include "common/apphelper.h"
 #include "app/appwindows.h"
 #include "common/testfiles.h"
+#include "lists/frmtrash.h"
 #include "phonebook/frmaddphone.h"
 #include "phonebook/phonebook.h"
 #include "schedule/dlgschedule.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QUndoStack>
 
@@ -217,4 +219,26 @@ TEST_F(Undo, aToDoFiledInThePhoneBookComesBackAndItsEntryGoes)
     EXPECT_TRUE(book.find(QStringLiteral("tanaka")));
     EXPECT_EQ(board().text(7), QStringLiteral("other"));
     EXPECT_FALSE(prompter->messages.isEmpty());
+}
+
+// The shelf window's changes are steps of the board's history: an item deleted, a to-do
+// shelved or thrown away there.
+TEST_F(Undo, theShelfWindowsChangesAreUndone)
+{
+    frmTrash &trash = app->trashWindow();
+    trash.show();
+    auto *list = trash.findChild<QListView *>(QStringLiteral("lstTrash"));
+    list->setCurrentIndex(shelf().index(0));
+    prompter->answers = {true};
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(shelf().stringList(), QStringList());
+    EXPECT_EQ(menu("mnuUndo")->text(), QString::fromUtf8("元に戻す(&U): たな上げ項目の削除"));
+    trash.cmdTrashBox_DragDrop(dragdrop::TodoLabel, 1);
+    trash.lstTrash_DragDrop(dragdrop::TodoLabel, 2);
+    EXPECT_EQ(texts(), QStringList({"A", "", "", "D", "E"}));
+    EXPECT_EQ(shelf().stringList(), QStringList({"C"}));
+    for (int i = 0; i < 3; ++i)
+        menu("mnuUndo")->trigger();
+    EXPECT_EQ(texts(), QStringList({"A", "B", "C", "D", "E"}));
+    EXPECT_EQ(shelf().stringList(), QStringList({"X"}));
 }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -161,4 +162,24 @@ TEST_F(TypeEditor, reopeningShowsTheListOnceAndTheCloseBoxDiscards)
     editor->close();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(master(), QStringList({"A", "B", "C", "D"}));
+}
+
+// The list put back by 閉じる is one step; undone while the list is still as it left it.
+TEST_F(TypeEditor, theListPutBackIsOneStepOfTheHistory)
+{
+    QUndoStack history;
+    editor->setHistory(&history);
+    select(0);
+    click("cmdDown");
+    click("cmdClose");
+    EXPECT_EQ(master(), QStringList({"B", "A", "C", "D"}));
+    EXPECT_EQ(history.undoText(), QString::fromUtf8("電話種類の編集"));
+    history.undo();
+    EXPECT_EQ(master(), QStringList({"A", "B", "C", "D"}));
+    history.redo();
+    EXPECT_EQ(master(), QStringList({"B", "A", "C", "D"}));
+    types.setStringList({QStringLiteral("Z")}); // read again from type.txt, say
+    history.undo();
+    EXPECT_EQ(master(), QStringList({"Z"}));
+    EXPECT_EQ(prompter.messages.size(), 1);
 }
