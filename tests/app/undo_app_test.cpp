@@ -4,6 +4,7 @@
 // (with a word, nothing applied) once what it changed moved on.
 #include "common/apphelper.h"
 #include "app/appwindows.h"
+#include "app/folderwatch.h"
 #include "common/testfiles.h"
 #include "lists/frmtrash.h"
 #include "phonebook/frmaddphone.h"
@@ -152,8 +153,14 @@ TEST_F(Undo, aStepWhoseTextsMovedOnIsSkippedAndTheKeysFollowTheOpenBox)
     EXPECT_NE(box->text(), QStringLiteral("abc")); // the box's own undo
 }
 
-TEST_F(Undo, theQuitEmptiesTheHistory)
+TEST_F(Undo, aFileReadAgainAndTheQuitEmptyTheHistory)
 {
+    drop(4, 0);
+    ASSERT_NE(app->folderWatch(), nullptr);
+    emit app->folderWatch()->reloaded(DataFile::Closet);
+    EXPECT_EQ(app->windows().history().count(), 0);
+    EXPECT_FALSE(menu("mnuUndo")->isEnabled());
+
     drop(4, 0);
     EXPECT_EQ(app->windows().history().count(), 1);
     EXPECT_TRUE(quit());
