@@ -14,9 +14,9 @@
 #include "text/clock.h"
 #include "ui/prompter.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QLibrary>
 
 namespace {
 
@@ -24,6 +24,28 @@ QString suggestedName(PrintChoice::What what)
 {
     static const char *const names[] = {"予定表.pdf", "電話帳.pdf", "やった事.pdf", "ボード.pdf"};
     return QDir::home().filePath(QString::fromUtf8(names[what]));
+}
+
+using Preview = int (*)(QWidget *parent, const QString *title,
+                       void (*paint)(QPagedPaintDevice *, void *), void *context);
+
+// The print preview module, beside the program or where the package puts it; loaded at
+// the first print and kept.
+Preview previewModule()
+{
+    static const Preview found = [] {
+        QStringList places{QCoreApplication::applicationDirPath()};
+#ifdef KIBANU_PRINT_MODULE_DIR
+        places.append(QStringLiteral(KIBANU_PRINT_MODULE_DIR));
+#endif
+        for (const QString &place : places) {
+            QLibrary module(QDir(place).filePath(QStringLiteral("kibanu-print")));
+            if (auto f = reinterpret_cast<Preview>(module.resolve("kibanuPrintPreview")))
+                return f; // the library stays loaded
+        }
+        return Preview{};
+    }();
+    return found;
 }
 
 } // namespace
@@ -60,7 +82,7 @@ void AppWindows::print(bool toPdf)
     if (choose.exec() != QDialog::Accepted)
         return;
     const PrintChoice choice = choose.choice();
-    const PrintDocument doc = printDocument(choice);
+    PrintDocument doc = printDocument(choice);
     if (toPdf) {
         const QString path = m_prompter.askFileName(Prompter::FileUse::Save,
                                                     QStringLiteral("PDFに書き出す"),
@@ -70,14 +92,14 @@ void AppWindows::print(bool toPdf)
             m_prompter.inform(QStringLiteral("%1 に書き出せませんでした。").arg(path));
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(doc.title);
-    QPrintPreviewDialog preview(&printer, m_todo.get());
-    preview.setWindowTitle(QStringLiteral("印刷プレビュー"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [&doc](QPrinter *target) { (void)printpages::render(doc, *target); });
-    preview.exec();
+    const auto preview = previewModule();
+    if (!preview) {
+        m_prompter.inform(QStringLiteral("印刷プレビューを開けませんでした（kibanu-print が見つかりません）。\n"
+                                         "「PDFに書き出す」は使えます。"));
+        return;
+    }
+    const auto paint = [](QPagedPaintDevice *device, void *document) {
+        (void)printpages::render(*static_cast<const PrintDocument *>(document), *device);
+    };
+    preview(m_todo.get(), &doc.title, paint, &doc);
 }
