@@ -16,6 +16,7 @@ class DataFolder;
 class Prompter;
 class RepeatTable;
 class ScheduleTable;
+struct repeatitem;
 struct scheduleitem;
 class QLabel;
 class QListView;
@@ -96,6 +97,14 @@ private:
     bool askForTheWholeEvent(int pos, const QString &question);
     void record(const QString &name, std::optional<scheduleitem> before,
                 std::optional<scheduleitem> after);
+    // The days of the event of the entry at pos, and their change as one step.
+    [[nodiscard]] QList<scheduleitem> daysOf(int pos) const;
+    void recordDays(const QString &name, const QList<scheduleitem> &before,
+                    const QList<scheduleitem> &after);
+    // A change of a series, with the single entry it gave or took, as one step.
+    void recordSeries(const QString &name, std::optional<repeatitem> before,
+                      std::optional<repeatitem> after, std::optional<scheduleitem> entryBefore,
+                      std::optional<scheduleitem> entryAfter);
 
     ScheduleTable &m_table;
     RepeatTable &m_series;

@@ -68,7 +68,11 @@ bool frmSchedule::addSeries(const QString &date, const QString &time, const QStr
     }
     if (!repeat.until.isEmpty())
         item.until = seriesDate(repeat.until, today);
-    m_series.add(item);
+    const int row = m_series.add(item);
+    // From the entry dialog's change: the single entry it was is gone with the same step.
+    recordSeries(extras ? QStringLiteral("繰り返しの予定にする") : QStringLiteral("繰り返しの予定の追加"),
+                 std::nullopt, m_series.at(row),
+                 extras ? std::optional<scheduleitem>(*extras) : std::nullopt, std::nullopt);
     listview::clearSelection(lstSchedule);
     return true;
 }
@@ -86,13 +90,14 @@ bool frmSchedule::storeSeries(qint16 mode, const QString &date, const QString &t
     if (mode == dlgSchedule::ThisDayOnly || repeat.rule.isEmpty()) {
         // The day (or, with しない, the series) becomes a single appointment, its extra
         // fields kept.
-        const repeatitem &was = m_series.at(row);
+        const repeatitem was = m_series.at(row);
         scheduleitem single{event, jdate::dateForNewEntry(date, m_clock.today()), time,
                             was.extra1, was.extra2, was.extra3};
         // The day stays part of the series' item in a sync folder, as its changed occurrence.
         if (mode == dlgSchedule::ThisDayOnly)
             single.uid = was.uid;
-        if (!m_table.add(single, m_clock.today())) {
+        const auto pos = m_table.add(single, m_clock.today());
+        if (!pos) {
             m_prompter.inform(fullMessage());
             return false;
         }
@@ -100,10 +105,15 @@ bool frmSchedule::storeSeries(qint16 mode, const QString &date, const QString &t
             m_series.leaveOut(row, m_editingDay);
         else
             m_series.removeAt(row);
+        const bool dayOnly = mode == dlgSchedule::ThisDayOnly;
+        recordSeries(dayOnly ? QStringLiteral("この日だけ変更") : QStringLiteral("繰り返しをやめる"), was,
+                     dayOnly ? std::optional<repeatitem>(m_series.at(row)) : std::nullopt,
+                     std::nullopt, m_table.at(*pos));
         listview::clearSelection(lstSchedule);
         return true;
     }
-    repeatitem item = m_series.at(row);
+    const repeatitem before = m_series.at(row);
+    repeatitem item = before;
     // The day shown left as it was keeps the series' start; a new rule counts from it.
     if (date != jdate::fullDate(m_editingDay) || repeat.rule != item.rule)
         item.startdate = seriesDate(date, m_clock.today());
@@ -112,19 +122,27 @@ bool frmSchedule::storeSeries(qint16 mode, const QString &date, const QString &t
     item.rule = repeat.rule;
     item.until = repeat.until.isEmpty() ? QString() : seriesDate(repeat.until, m_clock.today());
     m_series.change(row, item);
+    recordSeries(QStringLiteral("繰り返しの予定の変更"), before, m_series.at(row), std::nullopt,
+                 std::nullopt);
     listview::clearSelection(lstSchedule);
     return true;
 }
 
 bool frmSchedule::deleteSeries(int row, QDate day)
 {
+    const repeatitem before = m_series.at(row);
     switch (m_prompter.askYesNoCancel(QStringLiteral("この繰り返しの予定をすべて削除しますか？"))) {
     case Prompter::Answer::Yes:
         m_series.removeAt(row);
+        recordSeries(QStringLiteral("繰り返しの予定の削除"), before, std::nullopt, std::nullopt,
+                     std::nullopt);
         break;
     case Prompter::Answer::No: // only the day shown
-        if (day.isValid())
+        if (day.isValid()) {
             m_series.leaveOut(row, day);
+            recordSeries(QStringLiteral("この日を除く"), before, m_series.at(row), std::nullopt,
+                         std::nullopt);
+        }
         break;
     case Prompter::Answer::Cancel:
         return false;

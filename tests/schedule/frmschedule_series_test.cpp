@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -150,4 +151,83 @@ TEST_F(SeriesWindow, deletingASeriesLineAsksWhetherAllOrTheDayShown)
     EXPECT_EQ(series.count(), 0);
     EXPECT_EQ(list->model()->rowCount(), 3);
     EXPECT_EQ(schedule.ntschedule(), 3);
+}
+
+// Each change of a series is one step of the history, with the single entry it gave or
+// took: undone, schedule.txt and repeat.txt are as before; redone, as after.
+TEST_F(SeriesWindow, eachChangeOfASeriesIsUndoneAndRedone)
+{
+    QUndoStack history;
+    w->setHistory(&history);
+    using Answer = Prompter::Answer;
+    const auto files = [this] { return schedule.fileLines() + QStringList{"|"} + series.fileLines(); };
+    const auto select = [this](int r) { list->setCurrentIndex(list->model()->index(r, 0)); };
+    struct Case {
+        const char *name;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"繰り返しの予定の追加",
+         [&] {
+             w->cmdNew_Click();
+             box("txtDate")->setText(QStringLiteral("12/8"));
+             box("txtEvent")->setText(QStringLiteral("朝会"));
+             repeat()->setCurrentIndex(3); // 毎週
+             click("cmdOK");
+         }},
+        {"繰り返しの予定の変更",
+         [&] {
+             openRow(3);
+             box("txtTime")->setText(QStringLiteral("11:00"));
+             click("cmdOK");
+         }},
+        {"この日だけ変更",
+         [&] {
+             openRow(3);
+             box("txtTime")->setText(QStringLiteral("13:00"));
+             click("cmdThisDay");
+         }},
+        {"この日を除く",
+         [&] {
+             select(3);
+             prompter.choices = {Answer::No};
+             QTest::keyClick(list, Qt::Key_Delete);
+         }},
+        {"繰り返しの予定の削除",
+         [&] {
+             select(3);
+             prompter.choices = {Answer::Yes};
+             QTest::keyClick(list, Qt::Key_Delete);
+         }},
+        {"繰り返しの予定にする",
+         [&] {
+             openRow(0);
+             repeat()->setCurrentIndex(3);
+             click("cmdOK");
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList before = files();
+        c.act();
+        const QStringList after = files();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(history.undoText(), QString::fromUtf8(c.name));
+        history.undo();
+        EXPECT_EQ(files(), before);
+        history.redo();
+        EXPECT_EQ(files(), after);
+        history.undo();
+    }
+
+    // この日だけ変更, then its single entry deleted outside the history: neither half comes back.
+    openRow(3);
+    click("cmdThisDay");
+    const QStringList after = files();
+    schedule.removeAt(schedule.ntschedule() - 1);
+    const QStringList changed = files();
+    history.undo();
+    EXPECT_EQ(files(), changed);
+    EXPECT_NE(files(), after);
+    EXPECT_TRUE(prompter.messages.last().contains(QString::fromUtf8("この日だけ変更")));
 }

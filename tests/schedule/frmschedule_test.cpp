@@ -13,6 +13,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace {
 
@@ -230,6 +231,8 @@ TEST_F(ScheduleWindow, aDayOfAnEventOverSeveralDaysAsksWhetherTheOtherDaysChange
         {true, true, {}},
         {true, false, {"26/12/08         trip", "26/12/10         trip"}},
     };
+    QUndoStack history;
+    w->setHistory(&history);
     for (const Case &c : cases) {
         SCOPED_TRACE(QStringLiteral("remove %1, whole %2").arg(c.remove).arg(c.whole).toStdString());
         writeBytes(path("schedule.txt"),
@@ -260,6 +263,12 @@ TEST_F(ScheduleWindow, aDayOfAnEventOverSeveralDaysAsksWhetherTheOtherDaysChange
         trip.removeLast(); // the other entry, untouched
         EXPECT_EQ(trip, c.after);
         for (int i = 0; i + 1 < schedule.ntschedule(); ++i)
+            EXPECT_EQ(schedule.at(i).uid, QStringLiteral("trip"));
+        // Undone, every day of the trip is back, with its item.
+        history.undo();
+        EXPECT_EQ(lines(), QStringList({"26/12/08         trip", "26/12/09         trip",
+                                        "26/12/10         trip", "26/12/12         other"}));
+        for (int i = 0; i < 3; ++i)
             EXPECT_EQ(schedule.at(i).uid, QStringLiteral("trip"));
     }
     // The single entry: only the Part's own question.
