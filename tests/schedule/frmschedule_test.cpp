@@ -268,6 +268,7 @@ TEST_F(ScheduleWindow, aDayOfAnEventOverSeveralDaysAsksWhetherTheOtherDaysChange
         history.undo();
         EXPECT_EQ(lines(), QStringList({"26/12/08         trip", "26/12/09         trip",
                                         "26/12/10         trip", "26/12/12         other"}));
+        ASSERT_EQ(schedule.ntschedule(), 4);
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(schedule.at(i).uid, QStringLiteral("trip"));
     }
