@@ -6,6 +6,7 @@
 #include "ui/windows.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -29,6 +30,8 @@ bool frmHelp::showHelp(const QString &path, const QString &anchor)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return false;
+        // Its pictures stand beside it.
+        txtHelp->setSearchPaths({QFileInfo(path).absolutePath()});
         txtHelp->setHtml(QString::fromUtf8(file.readAll()));
         m_loaded = path;
     }
