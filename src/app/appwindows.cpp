@@ -11,6 +11,7 @@
 #include "phonebook/frmtypeedit.h"
 #include "schedule/frmday.h"
 #include "schedule/frmschedule.h"
+#include "schedule/schedulestep.h"
 #include "search/frmsearch.h"
 #include "search/readings.h"
 #include "session.h"
@@ -94,9 +95,14 @@ void AppWindows::takeAppointment(int slot, const QString &text, const QString &d
         return;
     }
     board.takeText(slot, text);
-    m_history->push(new ToScheduleStep(board, m_session.shelf(), before,
-                                       boardState(board, m_session.shelf()), m_session.schedule(),
-                                       m_session.schedule().at(*pos), today, m_prompter));
+    // The slot and the appointment, undone as one.
+    const QString name = QStringLiteral("予定表への移動");
+    auto *group = new StepGroup(name, m_prompter);
+    new BoardStep(name, board, m_session.shelf(), before, boardState(board, m_session.shelf()),
+                  m_prompter, group);
+    new ScheduleStep(name, m_session.schedule(), std::nullopt, m_session.schedule().at(*pos), today,
+                     m_prompter, group);
+    m_history->push(group);
 }
 
 frmSchedule &AppWindows::scheduleWindow()

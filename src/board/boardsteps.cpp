@@ -5,7 +5,6 @@
 #include "lists/shelflist.h"
 #include "text/textfile.h"
 #include "todoboard.h"
-#include "ui/prompter.h"
 
 BoardState boardState(const TodoBoard &board, const ShelfList &shelf)
 {
@@ -18,16 +17,9 @@ BoardState boardState(const TodoBoard &board, const ShelfList &shelf)
 
 BoardStep::BoardStep(const QString &name, TodoBoard &board, ShelfList &shelf, BoardState before,
                      BoardState after, Prompter &prompter, QUndoCommand *group)
-    : CheckedStep(name, group), m_prompter(prompter), m_board(board), m_shelf(shelf),
+    : CheckedStep(name, prompter, group), m_board(board), m_shelf(shelf),
       m_before(std::move(before)), m_after(std::move(after))
 {
-    m_pushed = group == nullptr; // a group's push is the group's own
-}
-
-void BoardStep::refuse(const QString &why)
-{
-    m_prompter.inform(QStringLiteral("「%1」は戻せません。\n%2").arg(text(), why));
-    setObsolete(true);
 }
 
 bool BoardStep::applicable(bool undoing) const
@@ -59,7 +51,7 @@ void BoardStep::undo()
 
 void BoardStep::redo()
 {
-    if (!std::exchange(m_pushed, false) && holds(m_before))
+    if (!pushing() && holds(m_before))
         put(m_after);
 }
 
@@ -91,46 +83,10 @@ void DoneStep::undo()
 
 void DoneStep::redo()
 {
-    if (std::exchange(m_pushed, false) || !holds(before()))
+    if (pushing() || !holds(before()))
         return;
     if (const WriteResult added = appendTextLine(m_path, m_line); !added.ok) {
         refuse(added.error);
-        return;
-    }
-    put(after());
-}
-
-ToScheduleStep::ToScheduleStep(TodoBoard &board, ShelfList &shelf, BoardState before,
-                               BoardState after, ScheduleTable &table, scheduleitem stored,
-                               QDate today, Prompter &prompter)
-    : BoardStep(QStringLiteral("予定表への移動"), board, shelf, std::move(before), std::move(after),
-                prompter),
-      m_table(table), m_item(std::move(stored)), m_today(today)
-{
-}
-
-void ToScheduleStep::undo()
-{
-    if (!holds(after()))
-        return;
-    for (int pos = 0; pos < m_table.ntschedule(); ++pos) {
-        const scheduleitem &e = m_table.at(pos);
-        if (e.eventdate == m_item.eventdate && e.eventtime == m_item.eventtime
-            && e.eventinfo == m_item.eventinfo) {
-            m_table.removeAt(pos);
-            put(before());
-            return;
-        }
-    }
-    refuse(QStringLiteral("予定表のその予定が、そのあと変わっています。"));
-}
-
-void ToScheduleStep::redo()
-{
-    if (std::exchange(m_pushed, false) || !holds(before()))
-        return;
-    if (!m_table.add(m_item, m_today)) {
-        refuse(QStringLiteral("予定表がいっぱいです。"));
         return;
     }
     put(after());

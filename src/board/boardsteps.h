@@ -5,10 +5,6 @@
 #include <QStringList>
 #include "ui/historysteps.h"
 
-#include "schedule/scheduletable.h"
-
-#include <QDate>
-
 class Prompter;
 class ShelfList;
 class TodoBoard;
@@ -38,15 +34,10 @@ protected:
     // step out of the history.
     bool holds(const BoardState &expected);
     void put(const BoardState &to);
-    // The message of a step that cannot be applied, and its leaving the history.
-    void refuse(const QString &why);
     [[nodiscard]] const BoardState &before() const { return m_before; }
     [[nodiscard]] const BoardState &after() const { return m_after; }
-    // The first redo is the push: the change is already made.
-    bool m_pushed = true;
 
 private:
-    Prompter &m_prompter;
     TodoBoard &m_board;
     ShelfList &m_shelf;
     BoardState m_before;
@@ -65,19 +56,4 @@ public:
 private:
     QString m_path;
     QString m_line; // as appended: the date, then the text
-};
-
-// A committed to-do moved to the schedule: undone, the appointment goes and the text comes
-// back to its slot, but only while both are as the move left them.
-class ToScheduleStep : public BoardStep {
-public:
-    ToScheduleStep(TodoBoard &board, ShelfList &shelf, BoardState before, BoardState after,
-                   ScheduleTable &table, scheduleitem stored, QDate today, Prompter &prompter);
-    void undo() override;
-    void redo() override;
-
-private:
-    ScheduleTable &m_table;
-    scheduleitem m_item; // as the table stored it
-    QDate m_today;
 };

@@ -3,7 +3,6 @@
 #include "phonestep.h"
 
 #include "phonetypes.h"
-#include "ui/prompter.h"
 
 namespace {
 
@@ -17,8 +16,8 @@ bool same(const phoneentry &a, const phoneentry &b)
 
 PhoneStep::PhoneStep(const QString &name, PhoneBook &book, std::optional<phoneentry> before,
                      std::optional<phoneentry> after, Prompter &prompter, QUndoCommand *group)
-    : CheckedStep(name, group), m_book(book), m_before(std::move(before)), m_after(std::move(after)),
-      m_prompter(prompter), m_pushed(group == nullptr) // a group's push is the group's own
+    : CheckedStep(name, prompter, group), m_book(book), m_before(std::move(before)),
+      m_after(std::move(after))
 {
 }
 
@@ -46,8 +45,7 @@ void PhoneStep::bring(const std::optional<phoneentry> &from, const std::optional
 {
     const auto pos = place(from, to);
     if (!pos) {
-        m_prompter.inform(QStringLiteral("「%1」は戻せません。\nその項目は、そのあと変わっています。").arg(text()));
-        setObsolete(true);
+        refuse(QStringLiteral("その項目は、そのあと変わっています。"));
         return;
     }
     if (*pos >= 0)
@@ -63,13 +61,13 @@ void PhoneStep::undo()
 
 void PhoneStep::redo()
 {
-    if (!std::exchange(m_pushed, false))
+    if (!pushing())
         bring(m_before, m_after);
 }
 
 TypesStep::TypesStep(PhoneTypes &types, QStringList before, QStringList after, Prompter &prompter)
-    : CheckedStep(QStringLiteral("電話種類の編集")), m_types(types), m_before(std::move(before)),
-      m_after(std::move(after)), m_prompter(prompter)
+    : CheckedStep(QStringLiteral("電話種類の編集"), prompter), m_types(types),
+      m_before(std::move(before)), m_after(std::move(after))
 {
 }
 
@@ -81,8 +79,7 @@ bool TypesStep::applicable(bool undoing) const
 void TypesStep::bring(const QStringList &from, const QStringList &to)
 {
     if (m_types.stringList() != from) {
-        m_prompter.inform(QStringLiteral("「%1」は戻せません。\n種類の一覧は、そのあと変わっています。").arg(text()));
-        setObsolete(true);
+        refuse(QStringLiteral("種類の一覧は、そのあと変わっています。"));
         return;
     }
     m_types.setStringList(to);
@@ -95,6 +92,6 @@ void TypesStep::undo()
 
 void TypesStep::redo()
 {
-    if (!std::exchange(m_pushed, false))
+    if (!pushing())
         bring(m_before, m_after);
 }

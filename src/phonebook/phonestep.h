@@ -31,8 +31,6 @@ private:
     PhoneBook &m_book;
     std::optional<phoneentry> m_before;
     std::optional<phoneentry> m_after;
-    Prompter &m_prompter;
-    bool m_pushed;
 };
 
 // The type list as the type editor's OK (閉じる) put it back: undone, the list as it was,
@@ -49,6 +47,4 @@ private:
     PhoneTypes &m_types;
     QStringList m_before;
     QStringList m_after;
-    Prompter &m_prompter;
-    bool m_pushed = true;
 };

@@ -3,7 +3,6 @@
 #include "schedulestep.h"
 
 #include "repeattable.h"
-#include "ui/prompter.h"
 
 namespace {
 
@@ -20,19 +19,13 @@ bool sameSeries(const repeatitem &a, const repeatitem &b)
            && a.extra2 == b.extra2 && a.extra3 == b.extra3;
 }
 
-void refuse(QUndoCommand &step, Prompter &prompter, const QString &why)
-{
-    prompter.inform(QStringLiteral("「%1」は戻せません。\n%2").arg(step.text(), why));
-    step.setObsolete(true);
-}
-
 } // namespace
 
 ScheduleStep::ScheduleStep(const QString &name, ScheduleTable &table,
                            std::optional<scheduleitem> before, std::optional<scheduleitem> after,
                            QDate today, Prompter &prompter, QUndoCommand *group)
-    : CheckedStep(name, group), m_table(table), m_before(std::move(before)),
-      m_after(std::move(after)), m_today(today), m_prompter(prompter), m_pushed(group == nullptr)
+    : CheckedStep(name, prompter, group), m_table(table), m_before(std::move(before)),
+      m_after(std::move(after)), m_today(today)
 {
 }
 
@@ -55,8 +48,8 @@ void ScheduleStep::bring(const std::optional<scheduleitem> &from, const std::opt
 {
     const auto pos = place(from);
     if (!pos) {
-        refuse(*this, m_prompter, from ? QStringLiteral("その予定は、そのあと変わっています。")
-                                       : QStringLiteral("予定表がいっぱいです。"));
+        refuse(from ? QStringLiteral("その予定は、そのあと変わっています。")
+                    : QStringLiteral("予定表がいっぱいです。"));
         return;
     }
     if (*pos >= 0)
@@ -72,14 +65,14 @@ void ScheduleStep::undo()
 
 void ScheduleStep::redo()
 {
-    if (!std::exchange(m_pushed, false))
+    if (!pushing())
         bring(m_before, m_after);
 }
 
 SeriesStep::SeriesStep(const QString &name, RepeatTable &series, std::optional<repeatitem> before,
                        std::optional<repeatitem> after, Prompter &prompter, QUndoCommand *group)
-    : CheckedStep(name, group), m_series(series), m_before(std::move(before)),
-      m_after(std::move(after)), m_prompter(prompter), m_pushed(group == nullptr)
+    : CheckedStep(name, prompter, group), m_series(series), m_before(std::move(before)),
+      m_after(std::move(after))
 {
 }
 
@@ -102,7 +95,7 @@ void SeriesStep::bring(const std::optional<repeatitem> &from, const std::optiona
 {
     const auto row = place(from);
     if (!row) {
-        refuse(*this, m_prompter, QStringLiteral("その繰り返しの予定は、そのあと変わっています。"));
+        refuse(QStringLiteral("その繰り返しの予定は、そのあと変わっています。"));
         return;
     }
     if (*row >= 0 && to)
@@ -120,6 +113,6 @@ void SeriesStep::undo()
 
 void SeriesStep::redo()
 {
-    if (!std::exchange(m_pushed, false))
+    if (!pushing())
         bring(m_before, m_after);
 }

@@ -10,7 +10,6 @@
 
 #include <optional>
 
-class Prompter;
 class RepeatTable;
 
 // One appointment added (no before), deleted (no after) or changed, as a step of the
@@ -35,8 +34,6 @@ private:
     std::optional<scheduleitem> m_before;
     std::optional<scheduleitem> m_after;
     QDate m_today;
-    Prompter &m_prompter;
-    bool m_pushed; // the change is made before the step (or its group) is pushed
 };
 
 // The same for a series of repeat.txt: added, deleted, or changed in place (a day left
@@ -56,6 +53,4 @@ private:
     RepeatTable &m_series;
     std::optional<repeatitem> m_before;
     std::optional<repeatitem> m_after;
-    Prompter &m_prompter;
-    bool m_pushed;
 };

@@ -4,6 +4,26 @@
 
 #include "prompter.h"
 
+namespace {
+
+void refuseStep(QUndoCommand &step, Prompter &prompter, const QString &why)
+{
+    prompter.inform(QStringLiteral("「%1」は戻せません。\n%2").arg(step.text(), why));
+    step.setObsolete(true);
+}
+
+} // namespace
+
+CheckedStep::CheckedStep(const QString &name, Prompter &prompter, QUndoCommand *group)
+    : QUndoCommand(name, group), m_told(prompter), m_pushed(group == nullptr)
+{
+}
+
+void CheckedStep::refuse(const QString &why)
+{
+    refuseStep(*this, m_told, why);
+}
+
 StepGroup::StepGroup(const QString &name, Prompter &prompter) : QUndoCommand(name), m_prompter(prompter)
 {
 }
@@ -13,8 +33,7 @@ bool StepGroup::allApplicable(bool undoing)
     for (int i = 0; i < childCount(); ++i) {
         const auto *step = dynamic_cast<const CheckedStep *>(child(i));
         if (step && !step->applicable(undoing)) {
-            m_prompter.inform(QStringLiteral("「%1」は戻せません。\nそのあと変わったものがあります。").arg(text()));
-            setObsolete(true);
+            refuseStep(*this, m_prompter, QStringLiteral("そのあと変わったものがあります。"));
             return false;
         }
     }

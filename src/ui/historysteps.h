@@ -4,14 +4,27 @@
 
 #include <QUndoCommand>
 
+#include <utility>
+
 class Prompter;
 
 // A step of the history that can tell, before anything is changed, whether it can be
 // undone or redone: what it changed is still as it left it.
 class CheckedStep : public QUndoCommand {
 public:
-    using QUndoCommand::QUndoCommand;
+    // In a group, the group is pushed, not the step.
+    CheckedStep(const QString &name, Prompter &prompter, QUndoCommand *group = nullptr);
     [[nodiscard]] virtual bool applicable(bool undoing) const = 0;
+
+protected:
+    // True once, for the push's redo: the change was made before the step was pushed.
+    bool pushing() { return std::exchange(m_pushed, false); }
+    // Says why the step cannot be applied and takes it out of the history.
+    void refuse(const QString &why);
+
+private:
+    Prompter &m_told;
+    bool m_pushed;
 };
 
 // Steps of two places made as one (a to-do filed in the phone book: its entry, and its
