@@ -15,7 +15,9 @@
 #include "shell/frmhelp.h"
 #include "shell/frmstartup.h"
 #include "store/backups.h"
+#include "store/loginstart.h"
 #include "synccommand.h"
+#include "trayicon.h"
 #include "text/clock.h"
 #include "ui/prompter.h"
 #include "ui/windows.h"
@@ -32,6 +34,7 @@ KibanuApp::KibanuApp(const QString &dataFolder, std::unique_ptr<Clock> clock,
       m_session(std::make_unique<Session>(dataFolder, *m_clock)),
       m_reports(std::make_unique<FileReports>(*m_session, *m_prompter)),
       m_windows(std::make_unique<AppWindows>(*m_session, *m_clock, *m_prompter)),
+      m_loginStart(std::make_unique<LoginStart>(LoginStart::forThisProgram())),
       m_syncLimitMs(synccommand::TimeLimitMs), m_platformTellsPlace(windows::platformTellsPlace())
 {
     QCoreApplication::instance()->installEventFilter(this);
@@ -66,6 +69,8 @@ void KibanuApp::showAbout()
 void KibanuApp::connectBoardRequests(frmTodo &board)
 {
     connect(&board, &frmTodo::quitRequested, this, &KibanuApp::quitWithSaving);
+    connect(&board, &frmTodo::closeBoxClicked, this, &KibanuApp::closeBox);
+    board.setLoginStart(m_loginStart.get());
     connect(&board, &frmTodo::quitWithoutSavingRequested, this, &KibanuApp::quitWithoutSaving);
     connect(&board, &frmTodo::editFileRequested, this, &KibanuApp::editInExternalEditor);
     connect(&board, &frmTodo::backupFolderRequested, this, &KibanuApp::openBackupFolder);

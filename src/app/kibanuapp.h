@@ -14,9 +14,11 @@ class Clock;
 class FileReports;
 class FolderWatch;
 class InterchangeActions;
+class LoginStart;
 class Prompter;
 class Reminding;
 class Session;
+class TrayIcon;
 class dlgSync;
 class frmADDphone;
 class frmAbout;
@@ -52,6 +54,10 @@ public:
     // Whether the platform tells where the board is (Wayland does not): the quit stores its
     // place only then. The platform's own answer unless set.
     void setPlatformTellsPlace(bool tells) { m_platformTellsPlace = tells; }
+    // The autostart entry of ｵﾌﾟｼｮﾝ → ログイン時に起動する; the user's own unless set.
+    void setLoginStart(const LoginStart &start);
+    // Whether the desktop has a tray; Qt's answer unless set. Before start().
+    void setTrayAvailable(std::function<bool()> available);
 
     // The start: the board's first steps, the loaders of todo.txt, closet.txt and
     // schedule.txt, today's appointments (the start waits until their window is closed),
@@ -103,6 +109,8 @@ public:
     void openBackupFolder();
     // The watch on the data folder, once the start has read every file.
     [[nodiscard]] FolderWatch *folderWatch() { return m_watch.get(); }
+    // The tray icon, once the start has read every file.
+    [[nodiscard]] TrayIcon *trayIcon() { return m_tray.get(); }
     // The reminders of appointments, once the start has read every file.
     [[nodiscard]] Reminding *reminding() { return m_reminding.get(); }
 
@@ -143,6 +151,14 @@ private:
     // reminders, and the start's reports once the board shows.
     void finishStart();
     void showBoard();
+    // The icon in the tray, as the options say; its requests go to the board.
+    void followTray();
+    // A request of the tray's menu, made only while the board is up and no modal window
+    // waits; otherwise the window in front comes forward.
+    void fromTray(const std::function<void()> &request);
+    // The board's close box: the board hides in the tray where the options and the
+    // desktop allow it (said the first time), otherwise the quit with saving.
+    void closeBox();
     void end();
     // The sync command of the start's settings, if any; a failure is said, and the
     // program goes on with the files it has.
@@ -160,6 +176,9 @@ private:
     std::unique_ptr<Reminding> m_reminding;
     std::unique_ptr<InterchangeActions> m_interchange;
     std::function<void()> m_quittingHook;
+    std::unique_ptr<LoginStart> m_loginStart;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::function<bool()> m_trayAvailable;
     QString m_syncCommand;
     int m_syncLimitMs;
     bool m_platformTellsPlace;
@@ -167,5 +186,8 @@ private:
     std::optional<QDBusConnection> m_notificationBus;
     bool m_skipStartup = false;
     bool m_startFinished = false;
+    bool m_boardShown = false;
+    bool m_boardInTray = false;
+    bool m_toldTray = false;
     bool m_ended = false;
 };

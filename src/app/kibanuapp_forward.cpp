@@ -25,9 +25,12 @@ void comeUp(QWidget &window)
 
 void KibanuApp::bringForward()
 {
-    // A hidden board is not shown yet (or no longer, in the quit): it stays hidden.
-    if (frmTodo *board = m_windows->board(); board && board->isVisible())
+    // A hidden board is not shown yet (or no longer, in the quit): it stays hidden. One
+    // in the tray comes back.
+    if (frmTodo *board = m_windows->board(); board && (board->isVisible() || m_boardInTray)) {
+        m_boardInTray = false;
         comeUp(*board);
+    }
     // Last, so it is the active one: the board waits for it.
     QWidget *front = QApplication::activeModalWidget();
     if (!front && m_startupWindow && m_startupWindow->isVisible())

@@ -12,6 +12,7 @@
 #include "schedule/frmday.h"
 #include "session.h"
 #include "text/clock.h"
+#include "trayicon.h"
 #include "ui/composition.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -68,6 +69,8 @@ void KibanuApp::quitWithSaving()
         return m_reports->saveFailed(result.failed, result.error);
     if (frmTodo *board = m_windows->board())
         board->hide();
+    if (m_tray)
+        m_tray->setShown(false);
     if (m_reminding)
         m_reminding->stop();
     // After every file is written: the servers get this run's items.

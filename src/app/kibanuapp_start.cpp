@@ -88,6 +88,7 @@ void KibanuApp::finishStart()
     m_reports->followBarredTables();
     watchFolder();
     startReminders();
+    followTray();
     m_startFinished = true;
     startmarks::mark("start finished");
     if (m_windows->board()->isVisible())
@@ -97,6 +98,7 @@ void KibanuApp::finishStart()
 void KibanuApp::showBoard()
 {
     windows::showModeless(*m_windows->board());
+    m_boardShown = true;
     startmarks::mark("board shown");
     // Behind the start-up window, the start finished before: its reports come with the
     // board. Else they follow the board's first paint.

@@ -7,6 +7,7 @@
 #include "text/clock.h"
 #include "ui/deferredicons.h"
 #include "ui/messageboxprompter.h"
+#include "ui/qttexts.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
     qapp.setApplicationName(QStringLiteral("Kibanu"));
     // The desktop entry's name, so the desktop shows the entry's icon for the windows too.
     qapp.setDesktopFileName(QStringLiteral("kibanu"));
+    // Before any window: Qt's own texts are taken when a dialog is made.
+    const auto qtJapanese = qttexts::installJapanese();
     appicon::setAfterFirstPaint();
     deferredicons::install();
     // Only the quit sequence ends the program.

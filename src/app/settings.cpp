@@ -56,6 +56,8 @@ Settings readSettings(const ProfileFile &ini)
     // value that is not one of theirs.
     s.board.notify = strictNumber(ini, "Notify").value_or(1) != 0;
     s.board.naturalDates = strictNumber(ini, "NaturalDates").value_or(1) != 0;
+    s.board.tray = strictNumber(ini, "Tray").value_or(1) != 0;
+    s.board.closeToTray = strictNumber(ini, "CloseToTray").value_or(0) != 0;
     s.exchangeFolder = ini.readString(section, QStringLiteral("ExchangeFolder"), QString(), 1024);
     const QString absent = QStringLiteral("\x1f");
     const QString folder = ini.readString(section, QStringLiteral("SyncFolder"), absent, 1024);
@@ -86,6 +88,8 @@ QList<std::pair<QString, QString>> entries(const Settings &s, bool windowNormal)
     written.append({QStringLiteral("Notify"), profileNumber(s.board.notify ? 1 : 0)});
     written.append({QStringLiteral("NotifyBefore"), profileNumber(s.board.notifyBefore)});
     written.append({QStringLiteral("NaturalDates"), profileNumber(s.board.naturalDates ? 1 : 0)});
+    written.append({QStringLiteral("Tray"), profileNumber(s.board.tray ? 1 : 0)});
+    written.append({QStringLiteral("CloseToTray"), profileNumber(s.board.closeToTray ? 1 : 0)});
     if (!s.exchangeFolder.isEmpty())
         written.append({QStringLiteral("ExchangeFolder"), s.exchangeFolder});
     if (s.syncKeysRead || !s.syncFolder.isEmpty() || !s.syncCommand.isEmpty()) {

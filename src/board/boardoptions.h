@@ -18,4 +18,6 @@ struct BoardOptions {
     bool notify = true;       // appointments are announced at their time
     int notifyBefore = 10;    // minutes before the time
     bool naturalDates = true; // 明日 10時 is read as a date and a time
+    bool tray = true;         // the icon in the desktop's tray, where there is one
+    bool closeToTray = false; // with the icon, the close box hides the board
 };

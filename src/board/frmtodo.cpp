@@ -264,7 +264,6 @@ void frmTodo::cmdClose_Click()
 
 void frmTodo::closeEvent(QCloseEvent *event)
 {
-    // The quit ends the program when it succeeds; after a failed save the board stays.
     event->ignore();
-    emit quitRequested();
+    emit closeBoxClicked();
 }

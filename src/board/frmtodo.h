@@ -14,6 +14,7 @@
 
 class Clock;
 class DataFolder;
+class LoginStart;
 class Prompter;
 class ShelfList;
 class TodoLabel;
@@ -22,6 +23,7 @@ class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QToolButton;
 class QUndoStack;
@@ -111,6 +113,12 @@ public:
     void mnuNotifyBefore_Click();
     void mnuNaturalDates_Click();
     void mnuSync_Click();
+    void mnuTray_Click();
+    void mnuCloseToTray_Click();
+    void mnuLoginStart_Click();
+    // The autostart entry that ｵﾌﾟｼｮﾝ → ログイン時に起動する writes and removes; the item
+    // is disabled without one.
+    void setLoginStart(const LoginStart *start);
 
     void cmdSchedule_Click();
     void cmdTel_Click();
@@ -134,8 +142,11 @@ signals:
     void phoneEntryOffered(int slot, const QString &text, const QString &index,
                            const QString &name, const QStringList &numbers,
                            const QString &keys);
-    // Save everything and end; the close box asks the same and never closes by itself.
+    // Save everything and end.
     void quitRequested();
+    // The window's close box: the application ends the program or keeps it in the tray.
+    // The board never closes by itself, so after a failed save it stays.
+    void closeBoxClicked();
     void quitWithoutSavingRequested();
     // The user agreed to end the program and edit the file in the external editor.
     void editFileRequested(DataFile file);
@@ -150,6 +161,8 @@ signals:
     void naturalDatesChanged(bool on);
     // ﾌｧｲﾙ → 印刷 (a preview) or PDFに書き出す.
     void printRequested(bool toPdf);
+    // The option "トレイにアイコンを出す" was switched.
+    void trayChanged(bool on);
     // ｵﾌﾟｼｮﾝ → 同期の設定.
     void syncSettingsRequested();
     // The schedule or the phone book to be written to or read from another program's file.
@@ -167,6 +180,9 @@ private:
     void createOptionMenu(QMenuBar *bar);
     void createWindowMenu(QMenuBar *bar);
     void createHelpMenu(QMenuBar *bar);
+    // The items about the desktop: the tray icon, the close box, the start at login.
+    void createDesktopItems(QMenu *option);
+    void showDesktopOptions();
     void editFile(DataFile file);
     QToolButton *pictureButton(QWidget *client, const char *name, const QString &caption,
                                int top);
@@ -203,6 +219,10 @@ private:
     QAction *mnuRegEdit = nullptr;
     QAction *mnuNotify = nullptr;
     QAction *mnuNaturalDates = nullptr;
+    QAction *mnuTray = nullptr;
+    QAction *mnuCloseToTray = nullptr;
+    QAction *mnuLoginStart = nullptr;
+    const LoginStart *m_loginStart = nullptr;
     QWidget *m_regEdit = nullptr;
     QUndoStack *m_history = nullptr;
     // The window's own hiding of an edit box is no focus loss of it.

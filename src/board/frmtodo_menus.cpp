@@ -132,6 +132,7 @@ void frmTodo::createOptionMenu(QMenuBar *bar)
     mnuNaturalDates = entry(option, "mnuNaturalDates", QStringLiteral("日付の言葉を読む(&J)"), this,
                             &frmTodo::mnuNaturalDates_Click);
     mnuNaturalDates->setCheckable(true);
+    createDesktopItems(option);
 }
 
 void frmTodo::createWindowMenu(QMenuBar *bar)
@@ -182,6 +183,7 @@ void frmTodo::showOptions()
     mnuOverwrite->setChecked(m_options.editMode == EditMode::Overwrite);
     mnuNotify->setChecked(m_options.notify);
     mnuNaturalDates->setChecked(m_options.naturalDates);
+    showDesktopOptions();
 }
 
 void frmTodo::mnuStartup_Click()

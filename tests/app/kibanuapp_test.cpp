@@ -30,7 +30,7 @@ const QList<StoredFile> &storedFiles()
         {"pim.ini", "[Pim]\r\nEditMode=2\r\n",
          "[Pim]\r\nEditMode= 1\r\nLeft= 0\r\nTop= 0\r\nWidth= 8000\r\nskipstartup= 0\r\n"
          "editor=c:\\windows\\notepad.exe\r\nNotify= 1\r\nNotifyBefore= 10\r\n"
-         "NaturalDates= 1\r\n"},
+         "NaturalDates= 1\r\nTray= 1\r\nCloseToTray= 0\r\n"},
         {"schedule.txt", "old,2027/1/1,\r\n", "new,2027/1/1,,,,\r\nold,2027/1/1,,,,\r\n"},
         // A line as the program wrote it or not: it goes back as it came. 毎週, 平日 in CP932.
         {"repeat.txt", "old,2027/1/1,,\x96\x88\x8f" "T\r\n",

@@ -120,20 +120,33 @@ TEST(Settings, remindersAreOnTenMinutesBeforeUnlessPimIniSaysOtherwise)
         EXPECT_EQ(read(QByteArray("[Pim]\r\nNotifyBefore=") + odd + "\r\n").second, 10) << odd;
 }
 
-TEST(Settings, datesInWordsAreReadUnlessPimIniSaysZero)
+// The switches newer than Kibanu 2.0: absent or odd, their default; each written back
+// as the run left it.
+TEST(Settings, newerSwitchesTakeTheirDefaultsAndAreWrittenAsLeft)
 {
-    for (const auto &[pim, on] : {std::pair<const char *, bool>{"", true}, {"NaturalDates=0", false},
-                                  {"NaturalDates= 1", true}, {"NaturalDates=x", true}}) {
-        QTemporaryDir dir;
-        const QString path = QDir(dir.path()).filePath("pim.ini");
-        writeBytes(path, QByteArray("[Pim]\r\n") + pim + "\r\n");
-        ProfileFile ini;
-        ini.load(path);
-        Settings s = readSettings(ini);
-        EXPECT_EQ(s.board.naturalDates, on) << pim;
-        s.board.naturalDates = !on;
-        writeSettings(ini, s, true);
-        EXPECT_TRUE(ini.lines().contains(on ? "NaturalDates= 0" : "NaturalDates= 1")) << pim;
+    const std::pair<const char *, bool BoardOptions::*> keys[] = {
+        {"NaturalDates", &BoardOptions::naturalDates},
+        {"Tray", &BoardOptions::tray},
+        {"CloseToTray", &BoardOptions::closeToTray}};
+    for (const auto &[key, member] : keys) {
+        const bool byDefault = BoardOptions{}.*member;
+        for (const auto &[value, on] : {std::pair<const char *, bool>{nullptr, byDefault},
+                                        {"0", false}, {" 1", true}, {"x", byDefault},
+                                        {"", byDefault}}) {
+            QTemporaryDir dir;
+            const QString path = QDir(dir.path()).filePath("pim.ini");
+            const QByteArray line = value ? QByteArray(key) + '=' + value + "\r\n" : QByteArray();
+            writeBytes(path, "[Pim]\r\n" + line);
+            ProfileFile ini;
+            ini.load(path);
+            Settings s = readSettings(ini);
+            const auto where = QByteArray(key) + '=' + (value ? value : "(absent)");
+            EXPECT_EQ(s.board.*member, on) << where.constData();
+            s.board.*member = !on;
+            writeSettings(ini, s, true);
+            EXPECT_TRUE(ini.lines().contains(QString::fromLatin1(key) + (on ? "= 0" : "= 1")))
+                << where.constData();
+        }
     }
 }
 

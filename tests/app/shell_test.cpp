@@ -101,7 +101,7 @@ TEST_F(Shell, storedOptionsAreAppliedAndWrittenBackAsTheProgramKnowsThem)
     EXPECT_EQ(readBytes(path("pim.ini")),
               QByteArray("[Pim]\r\nLeft= 3000\r\nTop= 1500\r\nWidth= 9000\r\nEditMode= 1\r\n"
                          "skipstartup=-1\r\neditor=c:\\windows\\notepad.exe\r\n"
-                         "Notify= 1\r\nNotifyBefore= 10\r\nNaturalDates= 1\r\n"));
+                         "Notify= 1\r\nNotifyBefore= 10\r\nNaturalDates= 1\r\nTray= 1\r\nCloseToTray= 0\r\n"));
 }
 
 // A second monitor on the left puts the board at negative coordinates: each start places

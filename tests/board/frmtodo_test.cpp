@@ -140,16 +140,19 @@ TEST_F(BoardWindow, enterThatConfirmsAConversionStaysWithTheInputMethod)
     EXPECT_EQ(board.text(3), QString::fromUtf8("会議"));
 }
 
-// The close box asks for the quit and never closes by itself: after a failed save the
-// board stays.
-TEST_F(BoardWindow, theCloseBoxAsksForTheQuitAndTheBoardStays)
+// The close box asks the application and never closes by itself: after a failed save the
+// board stays. 閉じる asks for the quit.
+TEST_F(BoardWindow, theCloseBoxAsksAndTheBoardStays)
 {
+    QSignalSpy closeBox(w.get(), &frmTodo::closeBoxClicked);
     QSignalSpy quit(w.get(), &frmTodo::quitRequested);
     w->close();
-    EXPECT_EQ(quit.count(), 1);
+    EXPECT_EQ(closeBox.count(), 1);
+    EXPECT_EQ(quit.count(), 0);
     EXPECT_TRUE(w->isVisible());
     w->findChild<QToolButton *>("cmdClose")->click();
-    EXPECT_EQ(quit.count(), 2);
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_EQ(closeBox.count(), 1);
 }
 
 TEST_F(BoardWindow, everySlotTakesOnlyWhatTodoTxtCanHoldAndNeverCutsALongText)

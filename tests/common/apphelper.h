@@ -6,6 +6,7 @@
 #include "app/session.h"
 #include "board/frmtodo.h"
 #include "common/fakes.h"
+#include "store/loginstart.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -25,6 +26,8 @@ struct AppRun {
                                           std::move(prompterOwner));
         // Reminders in the program's own window, never on the desktop running the tests.
         app->setNotificationBus(std::nullopt);
+        // The autostart entry in the test's folder, never the user's.
+        app->setLoginStart(LoginStart(path("config"), QStringLiteral("/usr/bin/kibanu")));
     }
 
     QString path(const char *name) const { return QDir(dir.path()).filePath(name); }
