@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
