@@ -11,7 +11,6 @@
 
 void frmTodo::createDesktopItems(QMenu *option)
 {
-    option->addSeparator();
     const auto check = [this, option](const char *name, const QString &caption,
                                       void (frmTodo::*slot)()) {
         QAction *action = option->addAction(caption);
