@@ -101,5 +101,6 @@ void AppWindows::print(bool toPdf)
     const auto paint = [](QPagedPaintDevice *device, void *document) {
         (void)printpages::render(*static_cast<const PrintDocument *>(document), *device);
     };
-    preview(m_todo.get(), &doc.title, paint, &doc);
+    const QString job = printcontent::jobName(doc.title);
+    preview(m_todo.get(), &job, paint, &doc);
 }

@@ -119,4 +119,9 @@ PrintDocument board(const TodoBoard &board, QDate printed)
     return {titled(QStringLiteral("ボード"), {}, printed), {block}};
 }
 
+QString jobName(const QString &title)
+{
+    return QString(title).replace(QLatin1Char('/'), QLatin1Char('-'));
+}
+
 } // namespace printcontent

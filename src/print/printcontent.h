@@ -39,4 +39,8 @@ namespace printcontent {
 // The fourteen slots, the finished ones ticked.
 [[nodiscard]] PrintDocument board(const TodoBoard &board, QDate printed);
 
+// The title as the print job's name, which the print dialog also offers as a file name
+// (<folder>/<name>.pdf): a '/' of its dates would put the file in folders that are not there.
+[[nodiscard]] QString jobName(const QString &title);
+
 } // namespace printcontent

@@ -39,7 +39,11 @@ QString LoginStart::execValue(const QString &program)
     }
     // A string value escapes its backslashes once more.
     value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    return value.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    if (!program.contains(QLatin1Char('%')))
+        return value;
+    // GLib looks for the program as Exec's first word before it undoes the doubling, and
+    // would skip the entry: env is found, and gets the path as it was.
+    return QStringLiteral("env ") + value.replace(QLatin1Char('%'), QStringLiteral("%%"));
 }
 
 QByteArray LoginStart::entryText(const QString &program)

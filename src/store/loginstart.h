@@ -24,7 +24,7 @@ public:
     // The entry's text for a program at that path.
     [[nodiscard]] static QByteArray entryText(const QString &program);
     // The path as a desktop entry's Exec key holds it: quoted where a shell would split or
-    // expand it, and every '%' doubled, as field codes start with it.
+    // expand it, and every '%' doubled, as field codes start with it (run through env then).
     [[nodiscard]] static QString execValue(const QString &program);
 
 private:

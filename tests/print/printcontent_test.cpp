@@ -57,6 +57,8 @@ TEST(PrintContent, thePhoneBookWholeOrOneEntryTheDoneLogInItsRangeAndTheBoard)
     ASSERT_TRUE(book.add({QStringLiteral("abe"), QString::fromUtf8("阿部"), {}, 0, {}, {}}));
     PrintDocument doc = printcontent::phoneBook(book, -1, friday);
     EXPECT_EQ(doc.title, QString::fromUtf8("電話帳　全 2 件　（2026/12/11 印刷）"));
+    // The print dialog offers the job's name as a file in the current folder.
+    EXPECT_EQ(printcontent::jobName(doc.title), QString::fromUtf8("電話帳　全 2 件　（2026-12-11 印刷）"));
     ASSERT_EQ(doc.blocks.size(), 2);
     EXPECT_EQ(shown(doc.blocks.at(0)), QStringList{QString::fromUtf8("abe　阿部")}); // index order
     EXPECT_EQ(shown(doc.blocks.at(1)),

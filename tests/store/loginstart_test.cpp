@@ -12,14 +12,15 @@
 #include <gtest/gtest.h>
 
 // Quoted where a shell would split or expand, escaped once for the quotes and once as a
-// string value, and '%' doubled for the field codes.
+// string value, and '%' doubled for the field codes (through env, so GLib finds a program).
 TEST(LoginStart, theExecValueKeepsEveryPathWhole)
 {
     const std::pair<const char *, const char *> rows[] = {
         {"/usr/bin/kibanu", "/usr/bin/kibanu"},
         {"/home/user/ユーザー/kibanu", "/home/user/ユーザー/kibanu"},
         {"/home/a b/kibanu", "\"/home/a b/kibanu\""},
-        {"/opt/100%/kibanu", "/opt/100%%/kibanu"},
+        {"/opt/100%/kibanu", "env /opt/100%%/kibanu"},
+        {"/opt/100% sure/k", "env \"/opt/100%% sure/k\""},
         {"/x/$HOME/k", "\"/x/\\\\$HOME/k\""},
         {"/x/say\"hi\"/k", "\"/x/say\\\\\"hi\\\\\"/k\""},
         {"/x/back\\slash", "\"/x/back\\\\\\\\slash\""},
