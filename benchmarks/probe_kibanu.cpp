@@ -13,10 +13,12 @@
 #include "text/clock.h"
 #include "ui/deferredicons.h"
 #include "ui/messageboxprompter.h"
+#include "ui/qttexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <optional>
@@ -38,6 +40,10 @@ int main(int argc, char *argv[])
         appicon::setAfterFirstPaint();
     qapp.setApplicationName(QStringLiteral("Kibanu"));
     deferredicons::install(); // as the program does
+    // Qt's own texts as the program loads them; KIBANU_PROBE_NO_QT_TEXTS=1 measures without.
+    std::unique_ptr<QTranslator> qtJapanese;
+    if (qEnvironmentVariableIntValue("KIBANU_PROBE_NO_QT_TEXTS") == 0)
+        qtJapanese = qttexts::installJapanese();
     qapp.setQuitOnLastWindowClosed(false);
     KibanuApp app(QString::fromLocal8Bit(argv[1]), std::make_unique<SystemClock>(),
                   std::make_unique<MessageBoxPrompter>());
