@@ -20,11 +20,12 @@ TrayIcon::TrayIcon(Session &session, const Clock &clock, Requests requests)
         {"ボードを表示", &Requests::board}, {"予定表", &Requests::schedule},
         {"電話帳", &Requests::tel},         {"検索", &Requests::search},
         {"保存して終了", &Requests::quit}};
-    for (const auto &[caption, request] : items) {
+    for (const auto &item : items) {
+        const auto request = item.second;
         if (request == &Requests::quit)
             m_menu->addSeparator();
         // Queued: the menu closes first, and a window it opens is not under it.
-        connect(m_menu->addAction(QString::fromUtf8(caption)), &QAction::triggered, this,
+        connect(m_menu->addAction(QString::fromUtf8(item.first)), &QAction::triggered, this,
                 [this, request] { QTimer::singleShot(0, this, m_requests.*request); });
     }
     // The schedule's list changes with its table, the series with theirs.
