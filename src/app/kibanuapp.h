@@ -71,6 +71,10 @@ public:
     // Called once the quit has saved and only its last steps are left (the sync command,
     // the tomorrow window): a later start must wait for this run to end.
     void setQuittingHook(std::function<void()> hook) { m_quittingHook = std::move(hook); }
+    // The system asks the program to end (a logout, a shutdown, kill): the quit with saving
+    // without the tomorrow window, which nobody would see; before the board has been
+    // shown nothing can have changed, and the program just ends.
+    void quitAsTheSystemAsks();
     // Ends the program at once; nothing is written, not even pim.ini.
     void quitWithoutSaving();
     // Saves as a quit does, but leaves the file as it is on disk unless this run changed
@@ -189,5 +193,6 @@ private:
     bool m_boardShown = false;
     bool m_boardInTray = false;
     bool m_toldTray = false;
+    bool m_noGoodbye = false; // the quit shows no tomorrow window
     bool m_ended = false;
 };

@@ -77,8 +77,19 @@ void KibanuApp::quitWithSaving()
     runSyncCommand();
     // Tomorrow's appointments last; the program ends when their window is closed.
     const QDate today = m_clock->today();
-    if (!tomorrowWindow().showLines(m_session->dayLines(today.addDays(1))))
+    if (m_noGoodbye || !tomorrowWindow().showLines(m_session->dayLines(today.addDays(1))))
         end();
+}
+
+void KibanuApp::quitAsTheSystemAsks()
+{
+    if (m_ended)
+        return;
+    if (!m_boardShown || m_session->hasEnded())
+        return end(); // nothing to save, or saved already and only the goodbye left
+    m_noGoodbye = true;
+    quitWithSaving();
+    m_noGoodbye = m_ended; // after a failed save, a later quit is the usual one
 }
 
 void KibanuApp::quitWithoutSaving()

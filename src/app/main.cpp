@@ -4,6 +4,7 @@
 #include "datahome.h"
 #include "kibanuapp.h"
 #include "singlerun.h"
+#include "termination.h"
 #include "text/clock.h"
 #include "ui/deferredicons.h"
 #include "ui/messageboxprompter.h"
@@ -54,6 +55,9 @@ int main(int argc, char *argv[])
     app.setHelpFile(datahome::helpFile(programFolder));
     QObject::connect(&singleRun, &SingleRun::comeForward, &app, &KibanuApp::bringForward);
     app.setQuittingHook([&singleRun] { singleRun.setQuitting(); });
+    // A logout, a shutdown or kill saves as the quit does instead of losing the run.
+    Termination termination;
+    QObject::connect(&termination, &Termination::requested, &app, &KibanuApp::quitAsTheSystemAsks);
     app.start();
     return qapp.exec();
 }
