@@ -25,7 +25,7 @@ LoginStart LoginStart::forThisProgram()
 
 QString LoginStart::execValue(const QString &program)
 {
-    // The characters the desktop entry specification reserves in an argument.
+    // The characters that desktop entries reserve in an argument.
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     QString value = program;
     if (std::any_of(program.begin(), program.end(), [](QChar c) { return reserved.contains(c); })) {
